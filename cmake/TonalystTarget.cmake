@@ -1,0 +1,24 @@
+# Shared compile settings for every Tonalyst target.
+function(tonalyst_target_defaults target)
+    target_compile_options(${target} PRIVATE
+        -Wall -Wextra -Wpedantic -Wnon-virtual-dtor -Woverloaded-virtual -Wshadow=local)
+    if(TONALYST_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+    if(TONALYST_SANITIZE)
+        target_compile_options(${target} PUBLIC
+            -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+        target_link_options(${target} PUBLIC -fsanitize=address,undefined)
+    endif()
+endfunction()
+
+# One library per subsystem folder: every .cpp/.h/.qrc directly in the folder (and its
+# subfolders) is part of it.
+function(tonalyst_subsystem name)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+    add_library(tonalyst_${name} STATIC ${sources})
+    add_library(tonalyst::${name} ALIAS tonalyst_${name})
+    target_include_directories(tonalyst_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    tonalyst_target_defaults(tonalyst_${name})
+endfunction()

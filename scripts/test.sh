@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test headless twice:
+# a plain optimised build, and a build under AddressSanitizer + UndefinedBehaviorSanitizer.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+"$top/scripts/setup.sh"
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTONALYST_WERROR=ON >/dev/null
+cmake --build "$top/build" -j "$jobs"
+(cd "$top/build" && ctest --output-on-failure -j "$jobs")
+
+cmake -S "$top" -B "$top/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTONALYST_SANITIZE=ON \
+    -DTONALYST_WERROR=ON >/dev/null
+cmake --build "$top/build-sanitize" -j "$jobs"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export LSAN_OPTIONS="suppressions=$top/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+(cd "$top/build-sanitize" && ctest --output-on-failure -j "$jobs")
