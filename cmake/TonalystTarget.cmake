@@ -12,12 +12,16 @@ function(tonalyst_target_defaults target)
     endif()
 endfunction()
 
-# One library per subsystem folder: every .cpp/.h/.qrc directly in the folder (and its
-# subfolders) is part of it.
+# One library per subsystem folder: every .cpp/.h/.qrc in the folder (and its subfolders)
+# is part of it. Further arguments are the libraries it links publicly.
 function(tonalyst_subsystem name)
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS
         ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+    if(NOT sources)
+        return()
+    endif()
     add_library(tonalyst_${name} STATIC ${sources})
+    target_link_libraries(tonalyst_${name} PUBLIC ${ARGN})
     add_library(tonalyst::${name} ALIAS tonalyst_${name})
     target_include_directories(tonalyst_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     tonalyst_target_defaults(tonalyst_${name})
