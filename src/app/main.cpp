@@ -1,6 +1,30 @@
+#include "app/AppIcon.h"
+#include "app/CommandLine.h"
+#include "app/HelpWindow.h"
+#include "app/Startup.h"
+
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    const tonalyst::CommandLineResult command = tonalyst::parseDesktopArguments(arguments);
+    if (command.action != tonalyst::CommandLineAction::Run) {
+        const bool refused = command.action == tonalyst::CommandLineAction::Refused;
+        std::fputs(command.output.toLocal8Bit().constData(), refused ? stderr : stdout);
+        return refused ? 2 : 0;
+    }
+
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("tonalyst"));
+    QApplication::setApplicationVersion(QStringLiteral(TONALYST_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("tonalyst"));
+    initHelpResources();
+    initIconResources();
+    QApplication::setWindowIcon(tonalyst::appIcon());
+    return tonalyst::runDesktop(command.options);
 }

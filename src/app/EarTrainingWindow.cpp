@@ -1,0 +1,95 @@
+#include "app/EarTrainingWindow.h"
+
+#include "app/StatusPanel.h"
+#include "platform/ControlNames.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tonalyst {
+
+namespace {
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    nameControl(button, name);
+    button->setMinimumWidth(120);
+    return button;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text = {}) {
+    auto* label = new QLabel(text, parent);
+    nameControl(label, name);
+    return label;
+}
+
+} // namespace
+
+EarTrainingWindow::EarTrainingWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    nameControl(this, "frmet");
+    setWindowTitle(QStringLiteral("Ear Training: "));
+
+    m_status = new StatusPanel("frmgame", QStringLiteral("Score"), this);
+    m_questionNumber = makeLabel(this, "lblQuesnum");
+    m_chordType = makeLabel(this, "lblchordtype");
+    m_chordName = makeLabel(this, "lblchordname");
+    m_answerWas = makeLabel(this, "lblanswerwas", QStringLiteral("your answer is ...."));
+    QFont large = m_chordType->font();
+    large.setPointSizeF(large.pointSizeF() * 1.3);
+    large.setBold(true);
+    m_questionNumber->setFont(large);
+    m_chordType->setFont(large);
+    m_chordName->setFont(large);
+
+    auto* reset = makeButton(this, "cmdreset", QStringLiteral("Reset"));
+    auto* options = makeButton(this, "cmdshowoptions", QStringLiteral("Options"));
+    auto* showChoices = makeButton(this, "cmdshowchoices", QStringLiteral("Show Choices"));
+    m_showDisplay = makeButton(this, "cmdhidedsplay", QStringLiteral("Show Display"));
+    m_submit = makeButton(this, "cmdok", QStringLiteral("Submit Answer"));
+    m_submit->setDefault(true);
+    auto* repeat = makeButton(this, "cmdrepeat", QStringLiteral("Repeat Tones"));
+
+    auto* answer = new QVBoxLayout;
+    answer->addWidget(m_questionNumber);
+    answer->addSpacing(8);
+    answer->addWidget(m_answerWas);
+    answer->addWidget(m_chordType);
+    answer->addWidget(m_chordName);
+    answer->addStretch();
+
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(repeat, 0, 0);
+    buttons->addWidget(showChoices, 0, 1);
+    buttons->addWidget(m_submit, 0, 2);
+    buttons->addWidget(m_showDisplay, 1, 0);
+    buttons->addWidget(options, 1, 1);
+    buttons->addWidget(reset, 1, 2);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(answer, 1);
+    top->addWidget(m_status);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setSpacing(12);
+    layout->addLayout(top);
+    layout->addLayout(buttons);
+
+    connect(reset, &QPushButton::clicked, this, &EarTrainingWindow::resetRequested);
+    connect(options, &QPushButton::clicked, this, &EarTrainingWindow::optionsRequested);
+    connect(showChoices, &QPushButton::clicked, this, &EarTrainingWindow::showChoicesRequested);
+    connect(m_showDisplay, &QPushButton::clicked, this, &EarTrainingWindow::showDisplayRequested);
+    connect(m_submit, &QPushButton::clicked, this, &EarTrainingWindow::submitRequested);
+    connect(repeat, &QPushButton::clicked, this, &EarTrainingWindow::repeatRequested);
+}
+
+void EarTrainingWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    emit closeRequested();
+}
+
+} // namespace tonalyst

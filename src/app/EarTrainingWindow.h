@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace tonalyst {
+
+class StatusPanel;
+
+// The compact window that takes the main window's place during ear training. Its
+// buttons act on the main window, which connects to the signals.
+class EarTrainingWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit EarTrainingWindow(QWidget* parent = nullptr);
+
+    StatusPanel* status() const { return m_status; }
+    QLabel* questionNumberLabel() const { return m_questionNumber; }
+    QLabel* chordTypeLabel() const { return m_chordType; }
+    QLabel* chordNameLabel() const { return m_chordName; }
+    QLabel* answerWasLabel() const { return m_answerWas; }
+    QPushButton* showDisplayButton() const { return m_showDisplay; }
+    QPushButton* submitButton() const { return m_submit; }
+
+signals:
+    void resetRequested();
+    void optionsRequested();
+    void showChoicesRequested();
+    void showDisplayRequested();
+    void submitRequested();
+    void repeatRequested();
+    // Closing the window by its frame ends the program, as for the main window.
+    void closeRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    StatusPanel* m_status;
+    QLabel* m_questionNumber;
+    QLabel* m_chordType;
+    QLabel* m_chordName;
+    QLabel* m_answerWas;
+    QPushButton* m_showDisplay;
+    QPushButton* m_submit;
+};
+
+} // namespace tonalyst

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QList>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace tonalyst {
+
+// The main window's menu bar, built with its design names and exact captions. The
+// answer menus stand hidden in the bar and pop up from Show Choices.
+struct MainMenus {
+    explicit MainMenus(QMenuBar* bar);
+
+    QMenu* utility;
+    QAction* data;     // Performance Report
+    QAction* quitTest; // Reset
+    QAction* quit;
+
+    QMenu* activity;
+    QList<QAction*> activities; // in the order of the activity table
+
+    QMenu* method;
+    QAction* practice;
+    QAction* test;
+
+    QMenu* options;
+    QAction* keySettings;
+    QAction* chordSettings;
+    QAction* inversion;
+    QAction* intervalOption;
+    QAction* earTrainingChords;
+    QAction* clef;
+    QAction* viewKeySig;
+    QAction* testLength;
+
+    QMenu* environment;
+    QAction* tones;
+    QAction* beep;
+    QAction* viewStatus;
+    QAction* idle;
+
+    QMenu* help;
+    QList<QAction*> helpOn; // 0 search (hidden), 1 contents, 2 theory, 3 program
+    QAction* about;
+
+    QMenu* chordAnswers;
+    QMenu* intervalAnswers;
+    QMenu* earTrainingChordAnswers;
+    QMenu* keySigAnswers;
+};
+
+} // namespace tonalyst

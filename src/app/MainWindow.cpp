@@ -1,0 +1,247 @@
+#include "app/MainWindow.h"
+
+#include "app/EarTrainingWindow.h"
+#include "app/MainMenus.h"
+#include "app/OptionDialogs.h"
+#include "app/ShellDialogs.h"
+#include "app/StatusPanel.h"
+#include "platform/ControlNames.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tonalyst {
+
+namespace {
+
+QLabel* makeLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    nameControl(label, name);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    nameControl(button, name);
+    button->setMinimumWidth(120);
+    return button;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform) {
+    nameControl(this, "frmFrontend");
+    setWindowTitle(QStringLiteral("Tonalyst"));
+
+    m_menus = new MainMenus(menuBar());
+    m_earTraining = new EarTrainingWindow(this);
+    buildCentralArea();
+
+    m_elapsedTimer = new QTimer(this);
+    nameControl(m_elapsedTimer, "Timer1");
+    m_elapsedTimer->setInterval(1000);
+    connect(m_elapsedTimer, &QTimer::timeout, this, &MainWindow::tickElapsed);
+    m_idleTimer = new QTimer(this);
+    nameControl(m_idleTimer, "Timer2");
+    m_idleTimer->setInterval(1000);
+    connect(m_idleTimer, &QTimer::timeout, this, &MainWindow::checkIdle);
+
+    // The option dialogs come up with their defaults confirmed, so every setting exists
+    // before the first question.
+    m_options = std::make_unique<OptionDialogs>(m_settings, m_platform, this, [this] {
+        return m_state.selectedMode == ActivityMode::EarTraining ||
+               m_state.currentMode == ActivityMode::EarTraining;
+    });
+    m_shell = std::make_unique<ShellDialogs>(m_platform, this);
+    connect(m_options.get(), &OptionDialogs::inversionsChanged, this,
+            [this](bool on) { m_menus->inversion->setChecked(on); });
+    connect(m_options.get(), &OptionDialogs::helpRequested, this, [this] { openHelp(3); });
+
+    connectMenus();
+    connectEarTrainingWindow();
+
+    enablecontrols(false);
+    m_start->setEnabled(true);
+    m_idleTimer->start();
+    setStatus(StatusPanel::ActivityValue, QStringLiteral("chord spell"));
+    setStatus(StatusPanel::MethodValue, QStringLiteral("practice"));
+    setAnswerWasVisible(false);
+    m_inversion->hide();
+    m_showChoices->hide();
+    m_hideDisplay->hide();
+}
+
+MainWindow::~MainWindow() {
+    delete m_menus;
+}
+
+void MainWindow::buildCentralArea() {
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    m_questionNumber = makeLabel(central, "lblQuesnum");
+    m_question1 = makeLabel(central, "lblQues1");
+    m_question2 = makeLabel(central, "lblQues2");
+    QFont prompt = m_question1->font();
+    prompt.setPointSizeF(prompt.pointSizeF() * 1.25);
+    m_question1->setFont(prompt);
+    m_question2->setFont(prompt);
+    prompt.setBold(true);
+    m_questionNumber->setFont(prompt);
+
+    m_staffArea = new QFrame(central);
+    m_staffArea->setObjectName(QStringLiteral("staffArea"));
+    m_staffArea->setFrameShape(QFrame::StyledPanel);
+    m_staffArea->setMinimumSize(560, 260);
+    new QVBoxLayout(m_staffArea);
+
+    m_chordType = makeLabel(central, "lblchordtype");
+    m_chordName = makeLabel(central, "lblchordname");
+    m_inversionLabel = makeLabel(central, "lblinversion");
+    m_inversion = new QComboBox(central);
+    nameControl(m_inversion, "ComboInversion");
+    m_answerWas = makeLabel(central, "lblanswerwas");
+    m_answerWas->setText(QStringLiteral("your answer was ...."));
+    m_answerMessage = makeLabel(central, "lblanswermsg");
+    m_answerMessage->setWordWrap(true);
+    QFont answer = m_chordType->font();
+    answer.setPointSizeF(answer.pointSizeF() * 1.2);
+    answer.setBold(true);
+    m_chordType->setFont(answer);
+    m_chordName->setFont(answer);
+
+    m_start = makeButton(central, "cmdStart", QStringLiteral("Start"));
+    m_showChoices = makeButton(central, "Command5", QStringLiteral("Show Choices"));
+    m_clear = makeButton(central, "cmdClear", QStringLiteral("Clear"));
+    m_submit = makeButton(central, "cmdOK", QStringLiteral("Submit Answer"));
+    m_submit->setDefault(true);
+    m_hideDisplay = makeButton(central, "cmdhidedisplay", QStringLiteral("Hide Display"));
+    // Esc presses Clear, as the window's cancel button.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, m_clear, &QPushButton::animateClick);
+
+    m_status = new StatusPanel("fraStatus", QStringLiteral("Status"), central);
+    auto* statusFrame = new QFrame(central);
+    nameControl(statusFrame, "Shape10", 0);
+    auto* statusLayout = new QVBoxLayout(statusFrame);
+    statusLayout->setContentsMargins(0, 0, 0, 0);
+    statusLayout->addWidget(m_status);
+    statusLayout->addStretch();
+
+    auto* prompts = new QVBoxLayout;
+    prompts->addWidget(m_questionNumber);
+    prompts->addWidget(m_question1);
+    prompts->addWidget(m_question2);
+
+    auto* answers = new QGridLayout;
+    answers->addWidget(m_answerWas, 0, 0, 1, 3);
+    answers->addWidget(m_chordType, 1, 0);
+    answers->addWidget(m_chordName, 1, 1);
+    answers->addWidget(m_inversionLabel, 2, 0);
+    answers->addWidget(m_inversion, 2, 1);
+    answers->addWidget(m_answerMessage, 3, 0, 1, 3);
+    answers->setColumnStretch(2, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_start);
+    buttons->addWidget(m_showChoices);
+    buttons->addWidget(m_clear);
+    buttons->addWidget(m_submit);
+    buttons->addWidget(m_hideDisplay);
+    buttons->addStretch();
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(prompts);
+    left->addWidget(m_staffArea, 1);
+    left->addLayout(answers);
+    left->addLayout(buttons);
+
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(16, 12, 16, 16);
+    layout->setSpacing(16);
+    layout->addLayout(left, 1);
+    layout->addWidget(statusFrame);
+
+    m_controls = {m_showChoices, m_clear,          m_submit,    m_hideDisplay,   m_inversion,
+                  m_question1,   m_question2,      m_questionNumber, m_chordType, m_chordName,
+                  m_inversionLabel, m_answerMessage, m_answerWas, m_staffArea,   m_status};
+}
+
+void MainWindow::connectMenus() {
+    // A checkable item flips its own check mark when clicked; the handlers decide the
+    // marks themselves, so the flip is undone first.
+    for (int i = 0; i < m_menus->activities.size(); ++i)
+        connect(m_menus->activities[i], &QAction::triggered, this, [this, i](bool checked) {
+            m_menus->activities[i]->setChecked(!checked);
+            chooseActivity(i);
+        });
+    connect(m_menus->practice, &QAction::triggered, this, &MainWindow::choosePractice);
+    connect(m_menus->test, &QAction::triggered, this, &MainWindow::chooseTest);
+    connect(m_menus->quitTest, &QAction::triggered, this, &MainWindow::reset);
+    connect(m_menus->quit, &QAction::triggered, this, &MainWindow::quit);
+    connect(m_menus->tones, &QAction::triggered, this, &MainWindow::toggleTones);
+    connect(m_menus->beep, &QAction::triggered, this, &MainWindow::toggleBeep);
+    connect(m_menus->viewStatus, &QAction::triggered, this, [this](bool checked) {
+        m_menus->viewStatus->setChecked(!checked);
+        toggleStatusBar();
+    });
+    connect(m_menus->idle, &QAction::triggered, this, [this] { m_shell->execAutoQuit(); });
+    connect(m_menus->about, &QAction::triggered, this, [this] { m_shell->execAbout(); });
+    for (int i = 0; i < m_menus->helpOn.size(); ++i)
+        connect(m_menus->helpOn[i], &QAction::triggered, this, [this, i] { openHelp(i); });
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this] { openHelp(1); });
+
+    connect(m_menus->keySettings, &QAction::triggered, this, [this] { m_options->execKeySettings(); });
+    connect(m_menus->chordSettings, &QAction::triggered, this, [this] { m_options->execChordSettings(); });
+    connect(m_menus->inversion, &QAction::triggered, this, [this] {
+        // The check mark mirrors the dialog's setting, never a click on the item itself.
+        m_menus->inversion->setChecked(m_settings.inversions != InversionOption::Off);
+        m_options->execInversion();
+    });
+    connect(m_menus->intervalOption, &QAction::triggered, this, [this] { m_options->execIntervalOption(); });
+    connect(m_menus->earTrainingChords, &QAction::triggered, this,
+            [this] { m_options->execEarTrainingChords(); });
+    connect(m_menus->clef, &QAction::triggered, this, [this] { m_options->execClef(); });
+    connect(m_menus->viewKeySig, &QAction::triggered, this, [this] {
+        m_menus->viewKeySig->setChecked(false);
+        m_options->execKeySigDisplay();
+    });
+    connect(m_menus->testLength, &QAction::triggered, this, [this] { m_options->execTestLength(); });
+
+    connect(m_start, &QPushButton::clicked, this, &MainWindow::start);
+    connect(m_clear, &QPushButton::clicked, this, &MainWindow::clear);
+    connect(m_showChoices, &QPushButton::clicked, this, &MainWindow::showChoices);
+    connect(m_hideDisplay, &QPushButton::clicked, this, &MainWindow::hideDisplay);
+}
+
+void MainWindow::connectEarTrainingWindow() {
+    connect(m_earTraining, &EarTrainingWindow::submitRequested, m_submit, &QPushButton::click);
+    connect(m_earTraining, &EarTrainingWindow::showChoicesRequested, m_showChoices, &QPushButton::click);
+    connect(m_earTraining, &EarTrainingWindow::repeatRequested, this, [this] {
+        m_clear->click();
+        m_earTraining->submitButton()->setFocus();
+    });
+    connect(m_earTraining, &EarTrainingWindow::resetRequested, this, &MainWindow::reset);
+    connect(m_earTraining, &EarTrainingWindow::optionsRequested, this,
+            [this] { m_options->execEarTrainingChords(); });
+    connect(m_earTraining, &EarTrainingWindow::showDisplayRequested, this, [this] {
+        showMainWindow();
+        m_showChoices->click();
+    });
+    connect(m_earTraining, &EarTrainingWindow::closeRequested, this, [this] {
+        endrun();
+        terminate();
+    });
+}
+
+} // namespace tonalyst

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "app/Platform.h"
+#include "cycle/RunState.h"
+#include "theory/QuestionSettings.h"
+
+#include <QMainWindow>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace tonalyst {
+
+class EarTrainingWindow;
+class OptionDialogs;
+class ShellDialogs;
+class StatusPanel;
+struct MainMenus;
+
+// The main window: menus, the staff area, the answer labels, the four action buttons and
+// the status panel. It owns the run state and conducts everything else.
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const RunState& state() const { return m_state; }
+    const QuestionSettings& settings() const { return m_settings; }
+    void setUserId(const QString& userId) { m_userId = userId; }
+    QString userId() const { return m_userId; }
+    EarTrainingWindow* earTrainingWindow() const { return m_earTraining; }
+
+    // The handlers of the menus, buttons and timers.
+    void chooseActivity(int index);
+    void choosePractice();
+    void chooseTest();
+    void start();
+    void clear();
+    void showChoices();
+    void hideDisplay();
+    void tickElapsed();
+    void checkIdle();
+    void toggleTones();
+    void toggleBeep();
+    void toggleStatusBar();
+    void reset();
+    void quit();
+    void openHelp(int item);
+
+    // Shared operations other parts of the program call.
+    void applyactivity();
+    void endrun();
+    void enablecontrols(bool flag);
+    void beepn(int count);
+    void repeatbutton(bool setup);
+    void intervaleartrainsetup(bool show);
+    void disablekeysigdisplay();
+
+signals:
+    // The program is to end now: Quit, the window closed, or the idle limit passed.
+    void terminated();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildCentralArea();
+    void connectMenus();
+    void connectEarTrainingWindow();
+    void toggledecision();
+    void switchTonesOnIfOff();
+    void showEarTrainingWindow();
+    void showMainWindow();
+    void setAnswerWasVisible(bool visible);
+    void setActivityMenusEnabled(bool enabled);
+    void setStatus(int value, const QString& text);
+    void terminate();
+
+    Platform& m_platform;
+    RunState m_state;
+    QuestionSettings m_settings;
+    QString m_userId;
+    bool m_terminated = false;
+
+    MainMenus* m_menus;
+    std::unique_ptr<OptionDialogs> m_options;
+    std::unique_ptr<ShellDialogs> m_shell;
+    EarTrainingWindow* m_earTraining;
+    StatusPanel* m_status;
+    QFrame* m_staffArea;
+    QList<QWidget*> m_controls; // every control enablecontrols governs
+
+    QPushButton* m_start;
+    QPushButton* m_showChoices;
+    QPushButton* m_clear;
+    QPushButton* m_submit;
+    QPushButton* m_hideDisplay;
+    QComboBox* m_inversion;
+    QLabel* m_question1;
+    QLabel* m_question2;
+    QLabel* m_questionNumber;
+    QLabel* m_chordType;
+    QLabel* m_chordName;
+    QLabel* m_inversionLabel;
+    QLabel* m_answerMessage;
+    QLabel* m_answerWas;
+    QTimer* m_elapsedTimer;
+    QTimer* m_idleTimer;
+};
+
+} // namespace tonalyst

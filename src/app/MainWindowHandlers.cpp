@@ -1,0 +1,376 @@
+// The main window's handlers: activity and method choice, Start, the answer buttons,
+// the timers, the switches, Reset and Quit, and the end of a run.
+#include "app/EarTrainingWindow.h"
+#include "app/MainMenus.h"
+#include "app/MainWindow.h"
+#include "app/OptionDialogs.h"
+#include "app/ShellDialogs.h"
+#include "app/StatusPanel.h"
+#include "cycle/StatusText.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tonalyst {
+
+namespace {
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The pause between two feedback beeps, so that they are heard as separate beeps.
+constexpr int kBeepGapMs = 150;
+
+void setMenuEnabled(QMenu* menu, bool enabled) {
+    menu->setEnabled(enabled);
+    menu->menuAction()->setEnabled(enabled);
+}
+
+} // namespace
+
+void MainWindow::chooseActivity(int index) {
+    QAction* item = m_menus->activities[index];
+    if (item->isChecked())
+        return;
+    const Activity& activity = kActivities[static_cast<std::size_t>(index)];
+    m_state.selectedType = activity.type;
+    m_state.selectedMode = activity.mode;
+    if (m_state.questionNumber == 0)
+        applyactivity();
+    else
+        toggledecision();
+    if (activity.mode == ActivityMode::KeySigId)
+        m_options->selectKeySigDisplay(KeySigDisplayChoice::Symbolic);
+    const bool keepsKeySigDisplay = activity.type == QuestionType::Identify && activity.mode != ActivityMode::KeySigId;
+    if (!keepsKeySigDisplay)
+        disablekeysigdisplay();
+}
+
+void MainWindow::toggledecision() {
+    Prompter& prompter = m_platform.prompter;
+    if (prompter.askYesNo(QStringLiteral("Complete current question before changing activity ?"))) {
+        prompter.message(QStringLiteral("Will change activity after current question completed"),
+                         Prompter::Icon::Exclamation);
+        m_state.switchPending = true;
+        return;
+    }
+    prompter.message(QStringLiteral("Will now reset status bar and change activtiy..."), Prompter::Icon::Exclamation);
+    endrun();
+    applyactivity();
+    start();
+}
+
+void MainWindow::applyactivity() {
+    m_state.currentType = m_state.selectedType;
+    m_state.currentMode = m_state.selectedMode;
+    const QuestionType type = m_state.currentType;
+    const ActivityMode mode = m_state.currentMode;
+    const bool spelling = type == QuestionType::Spell || type == QuestionType::IntSpell;
+    const bool earTraining = mode == ActivityMode::EarTraining;
+
+    repeatbutton(earTraining);
+    m_showChoices->setVisible(!spelling);
+    m_hideDisplay->setVisible(earTraining);
+    if (!spelling) {
+        m_chordType->show();
+        m_chordName->show();
+        m_earTraining->chordTypeLabel()->show();
+        m_earTraining->chordNameLabel()->show();
+    }
+    m_options->selectKeySigDisplay(mode == ActivityMode::KeySigId ? KeySigDisplayChoice::Symbolic
+                                                                  : KeySigDisplayChoice::Written);
+    m_options->pressKeySigDisplayOk();
+    const bool chordIdentification = type == QuestionType::Identify && mode == ActivityMode::None;
+    m_menus->viewKeySig->setChecked(false);
+    m_menus->viewKeySig->setEnabled(chordIdentification);
+    if (chordIdentification || (type == QuestionType::IntId && mode == ActivityMode::None))
+        intervaleartrainsetup(true);
+    m_answerMessage->setVisible(spelling);
+
+    if (earTraining) {
+        intervaleartrainsetup(false);
+        switchTonesOnIfOff();
+        const bool chords = type == QuestionType::Identify;
+        if (!chords)
+            m_options->selectCommonIntervals();
+        m_earTraining->setWindowTitle(chords ? QStringLiteral("Ear Training : Chords")
+                                             : QStringLiteral("Ear Training : Intervals"));
+        if (m_state.questionNumber != 0)
+            showEarTrainingWindow();
+        if (chords)
+            m_options->execEarTrainingChords();
+    } else {
+        showMainWindow();
+    }
+
+    const Activity* activity = findActivity(type, mode);
+    for (int i = 0; i < m_menus->activities.size(); ++i)
+        m_menus->activities[i]->setChecked(&kActivities[static_cast<std::size_t>(i)] == activity);
+    if (activity)
+        setStatus(StatusPanel::ActivityValue, fromView(activity->statusText));
+    if (type == QuestionType::Spell || type == QuestionType::Identify)
+        m_state.directionAbove = true;
+    m_state.switchPending = false;
+}
+
+void MainWindow::choosePractice() {
+    m_menus->practice->setChecked(true);
+    m_menus->test->setChecked(false);
+    m_earTraining->showDisplayButton()->setEnabled(true);
+    m_state.method = Method::Practice;
+    setStatus(StatusPanel::MethodValue, QStringLiteral("practice"));
+}
+
+void MainWindow::chooseTest() {
+    m_menus->test->setChecked(true);
+    m_menus->practice->setChecked(false);
+    m_earTraining->showDisplayButton()->setEnabled(false);
+    m_state.method = Method::Test;
+    setStatus(StatusPanel::MethodValue, QStringLiteral("test"));
+    endrun();
+}
+
+void MainWindow::start() {
+    m_start->hide();
+    enablecontrols(true);
+    m_state.currentType = m_state.selectedType;
+    m_earTraining->showDisplayButton()->setEnabled(!m_state.isTest());
+    if (m_state.isTest()) {
+        setMenuEnabled(m_menus->options, false);
+        setActivityMenusEnabled(false);
+    }
+    m_menus->data->setEnabled(false);
+    m_menus->quitTest->setEnabled(true);
+    m_state.runStart = m_platform.clock.now();
+    m_elapsedTimer->start();
+
+    m_state.questionNumber = 0;
+    for (StatusPanel::Value value : {StatusPanel::TimePerQuestion, StatusPanel::Successes, StatusPanel::SuccessRate})
+        setStatus(value, QString());
+    if (m_state.isTest())
+        setStatus(StatusPanel::Score, QStringLiteral("0"));
+    else
+        m_status->setValue(StatusPanel::Score, QString());
+
+    m_submit->setFocus();
+    m_answerWas->clear();
+    m_earTraining->answerWasLabel()->clear();
+    setAnswerWasVisible(true);
+    if (m_state.earTraining()) {
+        switchTonesOnIfOff();
+        showEarTrainingWindow();
+    }
+}
+
+void MainWindow::clear() {
+    switch (m_state.currentType) {
+    case QuestionType::IntSpell:
+        m_submit->setFocus();
+        break;
+    case QuestionType::Identify:
+    case QuestionType::IntId:
+    case QuestionType::Review:
+        if (m_state.earTraining())
+            m_showChoices->click();
+        break;
+    case QuestionType::Spell:
+        break;
+    }
+}
+
+void MainWindow::showChoices() {
+    QMenu* menu = nullptr;
+    if (m_state.currentType == QuestionType::Identify) {
+        switch (m_state.currentMode) {
+        case ActivityMode::EarTraining:
+            menu = m_menus->earTrainingChordAnswers;
+            break;
+        case ActivityMode::KeySigId:
+            menu = m_menus->keySigAnswers;
+            break;
+        case ActivityMode::None:
+            menu = m_menus->chordAnswers;
+            break;
+        }
+    } else if (m_state.currentType == QuestionType::IntId) {
+        menu = m_menus->intervalAnswers;
+    }
+    if (menu && !menu->isEmpty())
+        menu->popup(m_showChoices->mapToGlobal(QPoint(m_showChoices->width(), m_showChoices->height() / 2)));
+}
+
+void MainWindow::hideDisplay() {
+    showEarTrainingWindow();
+    m_showChoices->click();
+}
+
+void MainWindow::tickElapsed() {
+    const qint64 seconds = m_state.runStart.secsTo(m_platform.clock.now());
+    setStatus(StatusPanel::ElapsedValue, elapsedText(seconds));
+}
+
+void MainWindow::checkIdle() {
+    if (m_shell->idleWatch().shutdownDue(m_platform.clock.now())) {
+        endrun();
+        terminate();
+    }
+}
+
+void MainWindow::toggleTones() {
+    const bool switchOff = m_menus->tones->text() == QStringLiteral("&Tones off");
+    m_menus->tones->setText(switchOff ? QStringLiteral("&Tones on") : QStringLiteral("&Tones off"));
+    m_state.tonesOn = !switchOff;
+}
+
+void MainWindow::toggleBeep() {
+    const bool switchOff = m_menus->beep->text() == QStringLiteral("&Beep off");
+    m_menus->beep->setText(switchOff ? QStringLiteral("&Beep on") : QStringLiteral("&Beep off"));
+    m_state.beepOn = !switchOff;
+    beepn(2);
+}
+
+void MainWindow::toggleStatusBar() {
+    const bool show = !m_menus->viewStatus->isChecked();
+    m_menus->viewStatus->setChecked(show);
+    m_status->parentWidget()->setVisible(show);
+    m_status->setVisible(show);
+}
+
+void MainWindow::reset() {
+    const bool wasTicking = m_elapsedTimer->isActive();
+    m_elapsedTimer->stop();
+    if (!m_platform.prompter.askYesNo(QStringLiteral("Are you sure you want to reset Tonalyst?"))) {
+        if (wasTicking)
+            m_elapsedTimer->start();
+        return;
+    }
+    setAnswerWasVisible(false);
+    m_answerMessage->clear();
+    m_state.selectedType = m_state.currentType;
+    endrun();
+    showMainWindow();
+}
+
+void MainWindow::quit() {
+    const bool wasTicking = m_elapsedTimer->isActive();
+    m_elapsedTimer->stop();
+    if (m_platform.prompter.askYesNo(QStringLiteral("Are you sure you want to shut down Tonalyst ?"))) {
+        endrun();
+        terminate();
+        return;
+    }
+    if (wasTicking)
+        m_elapsedTimer->start();
+}
+
+void MainWindow::openHelp(int item) {
+    m_shell->openHelp(item);
+}
+
+void MainWindow::endrun() {
+    m_state.questionNumber = 0;
+    enablecontrols(false);
+
+    setMenuEnabled(m_menus->options, true);
+    m_question1->clear();
+    m_question2->clear();
+    m_start->show();
+    m_start->setEnabled(true);
+    m_menus->quitTest->setEnabled(false);
+    for (QLabel* label : {m_questionNumber, m_answerMessage, m_chordType, m_chordName, m_inversionLabel})
+        label->clear();
+    setAnswerWasVisible(false);
+    m_inversion->hide();
+
+    setActivityMenusEnabled(true);
+    m_menus->data->setEnabled(true);
+    if (m_earTraining->isVisible())
+        showMainWindow();
+}
+
+void MainWindow::enablecontrols(bool flag) {
+    for (QWidget* control : std::as_const(m_controls))
+        control->setEnabled(flag);
+    if (flag)
+        m_elapsedTimer->start();
+    else
+        m_elapsedTimer->stop();
+    m_idleTimer->start();
+}
+
+void MainWindow::beepn(int count) {
+    if (!m_state.beepOn)
+        return;
+    // Spaced out on the event loop, so the beeps are heard apart and the window stays live.
+    for (int i = 0; i < count; ++i)
+        QTimer::singleShot(i * kBeepGapMs, this, [this] { m_platform.beeper.beep(); });
+}
+
+void MainWindow::repeatbutton(bool setup) {
+    m_clear->setText(setup ? QStringLiteral("Repeat Tones") : QStringLiteral("Clear"));
+}
+
+void MainWindow::intervaleartrainsetup(bool show) {
+    for (QAction* item : m_menus->intervalAnswers->findChildren<QAction*>(QStringLiteral("advancedInterval")))
+        item->setVisible(show);
+}
+
+void MainWindow::disablekeysigdisplay() {
+    m_menus->viewKeySig->setEnabled(false);
+    m_menus->viewKeySig->setChecked(false);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_terminated) {
+        endrun();
+        terminate();
+    }
+    event->accept();
+}
+
+void MainWindow::switchTonesOnIfOff() {
+    if (m_menus->tones->text() == QStringLiteral("&Tones on"))
+        toggleTones();
+}
+
+void MainWindow::showEarTrainingWindow() {
+    hide();
+    m_earTraining->show();
+    m_earTraining->raise();
+}
+
+void MainWindow::showMainWindow() {
+    m_earTraining->hide();
+    show();
+}
+
+void MainWindow::setAnswerWasVisible(bool visible) {
+    m_answerWas->setVisible(visible);
+    m_earTraining->answerWasLabel()->setVisible(visible);
+}
+
+void MainWindow::setActivityMenusEnabled(bool enabled) {
+    for (QAction* item : std::as_const(m_menus->activities))
+        item->setEnabled(enabled);
+    setMenuEnabled(m_menus->method, enabled);
+}
+
+void MainWindow::setStatus(int value, const QString& text) {
+    const auto which = static_cast<StatusPanel::Value>(value);
+    m_status->setValue(which, text);
+    m_earTraining->status()->setValue(which, text);
+}
+
+void MainWindow::terminate() {
+    m_terminated = true;
+    m_idleTimer->stop();
+    m_elapsedTimer->stop();
+    emit terminated();
+}
+
+} // namespace tonalyst

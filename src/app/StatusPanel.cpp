@@ -1,0 +1,61 @@
+#include "app/StatusPanel.h"
+
+#include "platform/ControlNames.h"
+
+#include <QFormLayout>
+#include <QLabel>
+
+namespace tonalyst {
+
+namespace {
+
+struct Row {
+    int headingIndex;
+    const char* heading;
+    StatusPanel::Value value;
+};
+
+// Top to bottom, as the panel has always read.
+constexpr Row kRows[] = {
+    {0, "Activity", StatusPanel::ActivityValue},      {1, "Method", StatusPanel::MethodValue},
+    {5, "Elapsed Time", StatusPanel::ElapsedValue},   {8, "Time per Ques", StatusPanel::TimePerQuestion},
+    {6, "Successes", StatusPanel::Successes},         {7, "Success Rate", StatusPanel::SuccessRate},
+    {9, "SCORE", StatusPanel::Score},
+};
+
+} // namespace
+
+StatusPanel::StatusPanel(const char* frameName, const QString& title, QWidget* parent) : QGroupBox(title, parent) {
+    nameControl(this, frameName);
+    auto* layout = new QFormLayout(this);
+    layout->setLabelAlignment(Qt::AlignRight);
+    layout->setHorizontalSpacing(12);
+    layout->setVerticalSpacing(6);
+    for (const Row& row : kRows) {
+        auto* heading = new QLabel(QString::fromLatin1(row.heading), this);
+        nameControl(heading, "lblStatus", row.headingIndex);
+        auto* value = new QLabel(this);
+        nameControl(value, "lblstatmsg", row.value);
+        value->setMinimumWidth(110);
+        QFont bold = value->font();
+        bold.setBold(true);
+        value->setFont(bold);
+        if (row.value == Score) {
+            bold.setPointSizeF(bold.pointSizeF() * 1.4);
+            value->setFont(bold);
+            heading->setFont(bold);
+        }
+        m_values[static_cast<std::size_t>(row.value)] = value;
+        layout->addRow(heading, value);
+    }
+}
+
+void StatusPanel::setValue(Value value, const QString& text) {
+    m_values[static_cast<std::size_t>(value)]->setText(text);
+}
+
+QString StatusPanel::value(Value value) const {
+    return m_values[static_cast<std::size_t>(value)]->text();
+}
+
+} // namespace tonalyst

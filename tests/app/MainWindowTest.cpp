@@ -1,0 +1,224 @@
+#include "MainWindowFixture.h"
+
+#include "app/EarTrainingWindow.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace tonalyst::test {
+namespace {
+
+QString statusValue(const MainWindow& window, int index) {
+    return findControl<QLabel>(&window, "lblstatmsg", index)->text();
+}
+
+TEST_F(MainWindowTest, MenuBarReadsAsItAlwaysHas) {
+    QStringList titles;
+    for (QAction* item : window->menuBar()->actions())
+        if (item->isVisible() && item->menu())
+            titles << item->text();
+    EXPECT_EQ(titles, (QStringList{"&Utility    ", "&Activity    ", "&Method    ", "&Options    ",
+                                   "&Environment   ", "&Help"}));
+    for (const char* hidden : {"mnuchord", "mnuinterval", "mnuchordeartrain", "mnukeysig"})
+        EXPECT_FALSE(control<QMenu>(hidden)->menuAction()->isVisible()) << hidden;
+
+    EXPECT_EQ(action("mnuhelpon", 1)->text(), QStringLiteral("Contents                  F1"));
+    EXPECT_FALSE(action("mnuhelpon", 0)->isVisible());
+    EXPECT_EQ(action("mnuidle")->text(), QStringLiteral("&Auto Shutdown ...."));
+    EXPECT_TRUE(action("mnuspell")->isChecked());
+    EXPECT_TRUE(action("mnuprac")->isChecked());
+    EXPECT_FALSE(action("mnuquittest")->isEnabled());
+    EXPECT_FALSE(action("mnuViewKeysig")->isEnabled());
+}
+
+TEST_F(MainWindowTest, StartsIdleInChordSpellingPractice) {
+    EXPECT_EQ(statusValue(*window, 0), QStringLiteral("chord spell"));
+    EXPECT_EQ(statusValue(*window, 1), QStringLiteral("practice"));
+    EXPECT_TRUE(control<QPushButton>("cmdStart")->isEnabled());
+    EXPECT_FALSE(control<QPushButton>("cmdOK")->isEnabled());
+    EXPECT_FALSE(control<QTimer>("Timer1")->isActive());
+    EXPECT_TRUE(control<QTimer>("Timer2")->isActive());
+    EXPECT_EQ(window->state().questionNumber, 0);
+}
+
+TEST_F(MainWindowTest, OptionDefaultsAreConfirmedAtLoad) {
+    const QuestionSettings& settings = window->settings();
+    EXPECT_EQ(settings.keys.majorKeys().keys.size(), 7u);
+    EXPECT_EQ(settings.keys.minorKeys().keys.size(), 7u);
+    EXPECT_EQ(settings.chords.total(), 7);
+    EXPECT_EQ(settings.testLength, 10);
+    EXPECT_EQ(settings.keySigDisplay, (KeySigDisplay{true, false, false}));
+}
+
+TEST_F(MainWindowTest, ChoosingAnActivityWhileIdleAppliesItAtOnce) {
+    action("mnuIdentify")->trigger();
+    EXPECT_TRUE(prompter.shown().empty());
+    EXPECT_TRUE(action("mnuIdentify")->isChecked());
+    EXPECT_FALSE(action("mnuspell")->isChecked());
+    EXPECT_EQ(statusValue(*window, 0), QStringLiteral("chord ID"));
+    EXPECT_EQ(window->state().currentType, QuestionType::Identify);
+    EXPECT_FALSE(control<QPushButton>("Command5")->isHidden());
+    // Chord identification alone may choose how the key is shown.
+    EXPECT_TRUE(action("mnuViewKeysig")->isEnabled());
+
+    action("mnukeysigid")->trigger();
+    EXPECT_EQ(window->state().currentMode, ActivityMode::KeySigId);
+    EXPECT_EQ(window->settings().keySigDisplay, (KeySigDisplay{false, true, false}));
+    EXPECT_FALSE(action("mnuViewKeysig")->isEnabled());
+    EXPECT_EQ(statusValue(*window, 0), QStringLiteral("key signature ID"));
+
+    action("mnuspell")->trigger();
+    EXPECT_TRUE(control<QPushButton>("Command5")->isHidden());
+    EXPECT_EQ(window->settings().keySigDisplay, (KeySigDisplay{true, false, false}));
+}
+
+TEST_F(MainWindowTest, ChoosingTheCheckedActivityAgainChangesNothing) {
+    action("mnuspell")->trigger();
+    EXPECT_TRUE(action("mnuspell")->isChecked());
+    EXPECT_TRUE(prompter.shown().empty());
+    EXPECT_EQ(window->state().selectedType, QuestionType::Spell);
+}
+
+TEST_F(MainWindowTest, StartEntersTheRunningStateAndTheClockTicks) {
+    control<QPushButton>("cmdStart")->click();
+    EXPECT_TRUE(control<QPushButton>("cmdStart")->isHidden());
+    EXPECT_TRUE(control<QPushButton>("cmdOK")->isEnabled());
+    EXPECT_TRUE(action("mnuquittest")->isEnabled());
+    EXPECT_FALSE(action("mnudata")->isEnabled());
+    EXPECT_TRUE(control<QTimer>("Timer1")->isActive());
+    // Practice leaves the menus open.
+    EXPECT_TRUE(action("mnuIdentify")->isEnabled());
+    EXPECT_TRUE(control<QMenu>("mnucustom")->menuAction()->isEnabled());
+
+    clock.advanceSeconds(3605);
+    window->tickElapsed();
+    EXPECT_EQ(statusValue(*window, 3), QStringLiteral(" 1: 0: 5"));
+}
+
+TEST_F(MainWindowTest, ATestLocksActivityMethodOptionsAndReports) {
+    action("mnutest")->trigger();
+    EXPECT_EQ(statusValue(*window, 1), QStringLiteral("test"));
+    control<QPushButton>("cmdStart")->click();
+    EXPECT_EQ(statusValue(*window, 7), QStringLiteral("0"));
+    for (const Activity& activity : kActivities)
+        EXPECT_FALSE(action(activity.menuName.data())->isEnabled()) << activity.menuName;
+    EXPECT_FALSE(control<QMenu>("mnumethod")->menuAction()->isEnabled());
+    EXPECT_FALSE(control<QMenu>("mnucustom")->menuAction()->isEnabled());
+    EXPECT_FALSE(action("mnudata")->isEnabled());
+    EXPECT_FALSE(window->earTrainingWindow()->showDisplayButton()->isEnabled());
+}
+
+TEST_F(MainWindowTest, ChoosingTestEndsARunningPracticeButPracticeDoesNot) {
+    control<QPushButton>("cmdStart")->click();
+    action("mnuprac")->trigger();
+    EXPECT_TRUE(control<QPushButton>("cmdStart")->isHidden());
+    action("mnutest")->trigger();
+    EXPECT_FALSE(control<QPushButton>("cmdStart")->isHidden());
+    EXPECT_FALSE(action("mnuquittest")->isEnabled());
+    EXPECT_FALSE(control<QTimer>("Timer1")->isActive());
+}
+
+TEST_F(MainWindowTest, ResetAnsweredNoKeepsTheRunAndItsClock) {
+    control<QPushButton>("cmdStart")->click();
+    prompter.answerNo();
+    action("mnuquittest")->trigger();
+    EXPECT_EQ(prompter.lastText(), QStringLiteral("Are you sure you want to reset Tonalyst?"));
+    EXPECT_TRUE(control<QTimer>("Timer1")->isActive());
+    EXPECT_TRUE(control<QPushButton>("cmdStart")->isHidden());
+
+    clock.advanceSeconds(65);
+    window->tickElapsed();
+    EXPECT_EQ(statusValue(*window, 3), QStringLiteral(" 0: 1: 5"));
+}
+
+TEST_F(MainWindowTest, ResetAnsweredYesEndsTheRunAndStopsTheClock) {
+    control<QPushButton>("cmdStart")->click();
+    prompter.answerYes();
+    action("mnuquittest")->trigger();
+    EXPECT_FALSE(control<QTimer>("Timer1")->isActive());
+    EXPECT_FALSE(control<QPushButton>("cmdStart")->isHidden());
+    EXPECT_FALSE(action("mnuquittest")->isEnabled());
+    EXPECT_EQ(terminated.count(), 0);
+}
+
+TEST_F(MainWindowTest, QuitAsksFirstAndEndsTheProgramOnYes) {
+    prompter.answerNo();
+    action("mnuquit")->trigger();
+    EXPECT_EQ(prompter.lastText(), QStringLiteral("Are you sure you want to shut down Tonalyst ?"));
+    EXPECT_EQ(terminated.count(), 0);
+    prompter.answerYes();
+    action("mnuquit")->trigger();
+    EXPECT_EQ(terminated.count(), 1);
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowEndsTheProgramWithoutAsking) {
+    window->show();
+    window->close();
+    EXPECT_EQ(terminated.count(), 1);
+    EXPECT_TRUE(prompter.shown().empty());
+}
+
+TEST_F(MainWindowTest, TonesSwitchNamesTheNextAction) {
+    EXPECT_TRUE(window->state().tonesOn);
+    action("mnutones")->trigger();
+    EXPECT_EQ(action("mnutones")->text(), QStringLiteral("&Tones on"));
+    EXPECT_FALSE(window->state().tonesOn);
+    action("mnutones")->trigger();
+    EXPECT_EQ(action("mnutones")->text(), QStringLiteral("&Tones off"));
+    EXPECT_TRUE(window->state().tonesOn);
+}
+
+TEST_F(MainWindowTest, BeepsSoundTwiceWhenSwitchedOnAndNotWhenSwitchedOff) {
+    action("mnubeep")->trigger();
+    EXPECT_EQ(action("mnubeep")->text(), QStringLiteral("&Beep on"));
+    QTest::qWait(400);
+    EXPECT_EQ(beeper.count(), 0);
+    action("mnubeep")->trigger();
+    QTRY_COMPARE(beeper.count(), 2);
+    QTest::qWait(300);
+    EXPECT_EQ(beeper.count(), 2);
+}
+
+TEST_F(MainWindowTest, StatusBarItemHidesAndShowsThePanel) {
+    window->show();
+    action("mnuviewstatus")->trigger();
+    EXPECT_FALSE(action("mnuviewstatus")->isChecked());
+    EXPECT_FALSE(control<QWidget>("fraStatus")->isVisible());
+    action("mnuviewstatus")->trigger();
+    EXPECT_TRUE(action("mnuviewstatus")->isChecked());
+    EXPECT_TRUE(control<QWidget>("fraStatus")->isVisible());
+}
+
+TEST_F(MainWindowTest, EarTrainingRunsInItsOwnWindow) {
+    window->show();
+    action("mnutones")->trigger(); // tones off: ear training must switch them back on
+    action("mnuintet")->trigger();
+    EXPECT_EQ(window->earTrainingWindow()->windowTitle(), QStringLiteral("Ear Training : Intervals"));
+    EXPECT_EQ(control<QPushButton>("cmdClear")->text(), QStringLiteral("Repeat Tones"));
+    EXPECT_TRUE(window->state().tonesOn);
+    EXPECT_EQ(window->settings().intervalType, IntervalType::Common);
+    // Until Start, the student stays with the main window.
+    EXPECT_TRUE(window->isVisible());
+
+    control<QPushButton>("cmdStart")->click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(window->earTrainingWindow()->isVisible());
+
+    findControl<QPushButton>(window->earTrainingWindow(), "cmdhidedsplay")->click();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->earTrainingWindow()->isVisible());
+
+    prompter.answerYes();
+    findControl<QPushButton>(window->earTrainingWindow(), "cmdreset")->click();
+    EXPECT_FALSE(control<QPushButton>("cmdStart")->isHidden());
+
+    action("mnuspell")->trigger();
+    EXPECT_EQ(control<QPushButton>("cmdClear")->text(), QStringLiteral("Clear"));
+}
+
+} // namespace
+} // namespace tonalyst::test
