@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <initializer_list>
+
+class QBoxLayout;
+class QPushButton;
+class QWidget;
+
+namespace tonalyst {
+
+// The narrowest frame a small option dialog gets, so that its window title fits.
+inline constexpr int kMinimumFrameWidth = 300;
+
+// A push button carrying its design name (and index, for button arrays).
+QPushButton* makeButton(const QString& caption, const char* name, int index = -1);
+
+// A helper button inside a frame (All, Clear, ...): Enter never presses it.
+QPushButton* makeFrameButton(const QString& caption, const char* name, int index = -1);
+
+// A row of buttons, pushed to the right: the closing row of a dialog.
+QBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons);
+
+// Gives the focus to target each time window becomes the active window.
+void focusOnActivation(QWidget* window, QWidget* target);
+
+} // namespace tonalyst
