@@ -1,0 +1,75 @@
+#include "theory/ChordGenerators.h"
+#include "theory/ChordNames.h"
+#include "theory/Scale.h"
+
+#include <array>
+
+namespace tonalyst {
+
+namespace {
+
+// Three octaves of the major scale on the key's current tonic.
+std::array<SpelledNote, 21> temporaryMajorScale(const CurrentKey& key) {
+    const ScaleDegrees degrees = buildscale(key.tonicletter, key.tonicaccidental, majorsteps);
+    std::array<SpelledNote, 21> local{};
+    for (std::size_t k = 0; k < 3; ++k)
+        for (std::size_t d = 0; d < degrees.size(); ++d)
+            local[7 * k + d] = {degrees[d].step + 7 * static_cast<int>(k), degrees[d].accidental};
+    return local;
+}
+
+// Draws a target that exists in the key's mode; the chord settings never leave a major
+// key with only the minor-only target.
+template <std::size_t N>
+std::string drawTarget(int& target, const std::vector<int>& enabled,
+                       const std::array<std::string_view, N>& major,
+                       const std::array<std::string_view, N>& minor, bool minorKey, RandomSource& random) {
+    for (;;) {
+        target = drawFrom(enabled, random);
+        const std::string_view name = (minorKey ? minor : major)[static_cast<std::size_t>(target)];
+        if (name != kDud)
+            return std::string(name);
+    }
+}
+
+} // namespace
+
+void makeVof(Question& question, CurrentKey& key, const QuestionContext& context) {
+    const bool minorKey = key.keymode == KeyMode::Minor;
+    int t = 0;
+    question.name = drawTarget(t, context.settings.chords.enabledVof(), kMajorVofNames, kMinorVofNames,
+                               minorKey, context.random);
+    question.prompt = context.activity.currenttype == QuestionType::Identify
+                          ? "identify the given applied chord"
+                          : "V7 of " + question.name;
+
+    // Target 0 is the Neapolitan: the second degree lowered.
+    const SpelledNote tonic =
+        t == 0 ? SpelledNote{key.scaleletter[1], key.scaleacc[1] - 1} : scaleNote(key, t);
+    key.tonicletter = tonic.step;
+    key.tonicaccidental = tonic.accidental;
+    const auto local = temporaryMajorScale(key);
+    question.notes = {local[4], local[6], local[8], local[10]};
+    finishChord(question, context);
+}
+
+void makeviiof(Question& question, CurrentKey& key, const QuestionContext& context) {
+    const bool minorKey = key.keymode == KeyMode::Minor;
+    int t = 0;
+    question.name = drawTarget(t, context.settings.chords.enabledViiof(), kMajorViiofNames, kMinorViiofNames,
+                               minorKey, context.random);
+    question.prompt = context.activity.currenttype == QuestionType::Identify
+                          ? "identify the given applied chord"
+                          : "vii-dim7 of " + question.name;
+
+    const SpelledNote tonic = scaleNote(key, t + 1);
+    key.tonicletter = tonic.step;
+    key.tonicaccidental = tonic.accidental;
+    const auto local = temporaryMajorScale(key);
+    question.notes = {local[6], local[8], local[10], local[12]};
+    // The borrowed minor sixth makes the seventh diminished.
+    question.notes[3].accidental -= 1;
+    finishChord(question, context);
+}
+
+} // namespace tonalyst

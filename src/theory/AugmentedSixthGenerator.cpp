@@ -1,0 +1,44 @@
+#include "theory/ChordGenerators.h"
+#include "theory/ChordNames.h"
+
+namespace tonalyst {
+
+namespace {
+enum Aug6 { Italian = 0, French = 1, German = 2 };
+}
+
+void makeaug6(Question& question, const CurrentKey& key, const QuestionContext& context) {
+    const bool minorKey = key.keymode == KeyMode::Minor;
+    const int t = drawFrom(context.settings.chords.enabledAug6(), context.random);
+    question.name = std::string(kAug6Names[static_cast<std::size_t>(t)]);
+    question.prompt = context.activity.currenttype == QuestionType::Identify
+                          ? "identify the given chord"
+                          : "the " + question.name + " augmented 6 chord ";
+
+    // The lowered sixth below, the tonic, and the raised fourth above it.
+    SpelledNote sixth = scaleNote(key, 5);
+    if (!minorKey)
+        sixth.accidental -= 1;
+    const SpelledNote tonic = scaleNote(key, 7);
+    SpelledNote raisedFourth = scaleNote(key, 10);
+    raisedFourth.accidental += 1;
+
+    if (t == Italian) {
+        question.notes = {sixth, tonic, raisedFourth};
+    } else {
+        SpelledNote added = scaleNote(key, 8);
+        if (t == German) {
+            added = scaleNote(key, 9);
+            added.accidental = minorKey ? key.scaleacc[2] : key.scaleacc[9] - 1;
+        }
+        question.notes = {sixth, tonic, added, raisedFourth};
+    }
+
+    // Never inverted, but still named in figured bass.
+    const ActivityMode mode = context.activity.currentmode;
+    if (mode != ActivityMode::EarTraining && mode != ActivityMode::KeySigId &&
+        context.settings.inversions == InversionOption::FiguredBass)
+        makechordlabel(question, 0, context.activity);
+}
+
+} // namespace tonalyst

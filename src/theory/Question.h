@@ -1,0 +1,29 @@
+#pragma once
+
+#include "theory/Key.h"
+#include "theory/Note.h"
+
+#include <string>
+#include <vector>
+
+namespace tonalyst {
+
+// One question as generated: what the staff draws, what the judge compares against and
+// what the records keep.
+struct Question {
+    std::string category;           // answer-menu caption of the chord type, or "major :" / "minor :"
+    std::string name;               // chord name, key name for key signatures, "" for Flat-II
+    std::string prompt;             // the line shown above the staff
+    std::string keyText;            // "  In the key of ...", empty where no key line is written
+    std::string invLabel;           // plain or figured inversion label, "" when no inversion was drawn
+    std::string figLabel;           // full figured-bass name, only with figured-bass notation
+    std::string hint;               // shown when a wrong practice answer is retried
+    std::vector<SpelledNote> notes; // lowest first
+    int sigCount = 0;
+    SignatureKind sigKind = SignatureKind::Sharp;
+    int inversion = 0; // the inversion drawn, 0 for root position or none
+
+    int noteCount() const { return static_cast<int>(notes.size()); }
+};
+
+} // namespace tonalyst

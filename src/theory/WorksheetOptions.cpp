@@ -1,0 +1,309 @@
+#include "theory/WorksheetOptions.h"
+
+#include "theory/Key.h"
+#include "theory/KeyTables.h"
+
+#include <charconv>
+#include <limits>
+
+namespace tonalyst {
+
+namespace {
+
+std::vector<std::string> splitList(const std::string& text) {
+    std::vector<std::string> items;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = text.find(',', start);
+        items.push_back(text.substr(start, comma - start));
+        if (comma == std::string::npos)
+            return items;
+        start = comma + 1;
+    }
+}
+
+template <typename T> std::optional<T> parseNumber(const std::string& text) {
+    T value{};
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    if (text.empty() || result.ec != std::errc{} || result.ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+// Ticks the key box whose pair ("E-flat/c") or one of whose keys is named.
+bool tickKeyBox(KeyBoxes& boxes, const std::string& token) {
+    const auto matches = [&](const Tonic& major, const Tonic& minor) {
+        const std::string majorName = keyName(major.letter, major.accidental, KeyMode::Major);
+        const std::string minorName = keyName(minor.letter, minor.accidental, KeyMode::Minor);
+        return token == majorName + "/" + minorName || token == majorName || token == minorName;
+    };
+    for (std::size_t i = 0; i < boxes.sharp.size(); ++i)
+        if (matches(kMajorSharpKeys[i], kMinorSharpKeys[i]))
+            return boxes.sharp[i] = true;
+    for (std::size_t i = 0; i < boxes.flat.size(); ++i)
+        if (matches(kMajorFlatKeys[i], kMinorFlatKeys[i]))
+            return boxes.flat[i] = true;
+    return false;
+}
+
+template <std::size_t N> bool tickGroup(std::array<bool, N>& group, const std::string& index) {
+    if (index.empty()) {
+        group.fill(true);
+        return true;
+    }
+    const std::optional<int> i = parseNumber<int>(index);
+    if (!i || *i < 0 || *i >= static_cast<int>(N))
+        return false;
+    group[static_cast<std::size_t>(*i)] = true;
+    return true;
+}
+
+// "triad:4" ticks one box of a group, "triad" the whole group.
+bool tickChordBox(ChordBoxes& boxes, const std::string& token) {
+    const std::size_t colon = token.find(':');
+    const std::string group = token.substr(0, colon);
+    const std::string index = colon == std::string::npos ? std::string{} : token.substr(colon + 1);
+    if (colon != std::string::npos && index.empty())
+        return false;
+    if (group == "triad")
+        return tickGroup(boxes.triads, index);
+    if (group == "seventh")
+        return tickGroup(boxes.sevenths, index);
+    if (group == "vof")
+        return tickGroup(boxes.appliedDominants, index);
+    if (group == "viiof")
+        return tickGroup(boxes.appliedLeadingTones, index);
+    if (group == "aug6")
+        return tickGroup(boxes.augmentedSixths, index);
+    if (group == "flat2" && index.empty())
+        return boxes.neapolitan = true;
+    return false;
+}
+
+std::string chordRefusalText(ChordRefusal refusal) {
+    switch (refusal) {
+    case ChordRefusal::NothingTicked:
+        return "You must select at least one chord";
+    case ChordRefusal::AppliedDominantVIIOnly:
+        return "Can apply to VII only in minor.You must make at least one more selection from the applied "
+               "dominant list.";
+    case ChordRefusal::AppliedLeadingToneVIIOnly:
+        return "Can apply to VII only in minor.You must make at least one more selection from the applied "
+               "leading tone  list.";
+    case ChordRefusal::None:
+        break;
+    }
+    return {};
+}
+
+struct RawOptions {
+    std::optional<std::string> keys, mode, chords, mixture;
+};
+
+bool applyKeys(const RawOptions& raw, WorksheetOptions& options, std::string& error) {
+    KeyBoxes boxes;
+    if (raw.keys) {
+        const bool all = *raw.keys == "all";
+        boxes.sharp.fill(all);
+        boxes.flat.fill(all);
+        for (const std::string& token : all ? std::vector<std::string>{} : splitList(*raw.keys)) {
+            if (!tickKeyBox(boxes, token)) {
+                error = "unknown key box '" + token + "' in --keys";
+                return false;
+            }
+        }
+    }
+    if (raw.mode) {
+        if (*raw.mode == "major")
+            boxes.mode = KeyMode::Major;
+        else if (*raw.mode == "minor")
+            boxes.mode = KeyMode::Minor;
+        else if (*raw.mode == "both")
+            boxes.mode = KeyMode::MajorMinor;
+        else {
+            error = "--mode must be major, minor or both";
+            return false;
+        }
+    }
+    if (!options.settings.keys.accept(boxes)) {
+        error = "You must select at least one key";
+        return false;
+    }
+    return true;
+}
+
+bool applyChords(const RawOptions& raw, WorksheetOptions& options, std::string& error) {
+    ChordBoxes boxes;
+    if (raw.chords) {
+        const bool all = *raw.chords == "all";
+        boxes.triads.fill(all);
+        boxes.sevenths.fill(all);
+        boxes.appliedDominants.fill(all);
+        boxes.appliedLeadingTones.fill(all);
+        boxes.augmentedSixths.fill(all);
+        boxes.neapolitan = all;
+        for (const std::string& token : all ? std::vector<std::string>{} : splitList(*raw.chords)) {
+            if (!tickChordBox(boxes, token)) {
+                error = "unknown chord box '" + token + "' in --chords";
+                return false;
+            }
+        }
+    }
+    if (raw.mixture) {
+        for (const std::string& token : splitList(*raw.mixture)) {
+            if (token == "triads")
+                boxes.triadMixture = true;
+            else if (token == "sevenths")
+                boxes.seventhMixture = true;
+            else {
+                error = "--mixture takes triads, sevenths or both, comma-separated";
+                return false;
+            }
+        }
+    }
+    const ChordRefusal refusal = options.settings.chords.accept(boxes);
+    if (refusal != ChordRefusal::None) {
+        error = chordRefusalText(refusal);
+        return false;
+    }
+    return true;
+}
+
+bool applyValue(const std::string& name, const std::string& value, WorksheetOptions& options, RawOptions& raw,
+                std::string& error) {
+    if (name == "--activity") {
+        if (value == "keysig")
+            options.activity = WorksheetActivity::KeySignature;
+        else if (value == "chord-spell")
+            options.activity = WorksheetActivity::ChordSpelling;
+        else if (value == "chord-id")
+            options.activity = WorksheetActivity::ChordIdentification;
+        else
+            error = "--activity must be keysig, chord-spell or chord-id";
+    } else if (name == "--count") {
+        const std::optional<int> count = parseNumber<int>(value);
+        if (count && *count >= 1 && *count <= 100000)
+            options.count = *count;
+        else
+            error = "--count must be a whole number from 1 to 100000";
+    } else if (name == "--seed") {
+        const std::optional<std::uint32_t> seed = parseNumber<std::uint32_t>(value);
+        if (seed)
+            options.seed = *seed;
+        else
+            error = "--seed must be a whole number from 0 to 4294967295";
+    } else if (name == "--inversions") {
+        if (value == "off")
+            options.settings.inversions = InversionOption::Off;
+        else if (value == "basic")
+            options.settings.inversions = InversionOption::Basic;
+        else if (value == "figured")
+            options.settings.inversions = InversionOption::FiguredBass;
+        else
+            error = "--inversions must be off, basic or figured";
+    } else if (name == "--keys") {
+        raw.keys = value;
+    } else if (name == "--mode") {
+        raw.mode = value;
+    } else if (name == "--chords") {
+        raw.chords = value;
+    } else if (name == "--mixture") {
+        raw.mixture = value;
+    } else {
+        error = "unknown option " + name;
+    }
+    return error.empty();
+}
+
+} // namespace
+
+std::string_view worksheetActivityCode(WorksheetActivity activity) {
+    switch (activity) {
+    case WorksheetActivity::KeySignature:
+        return "keysig";
+    case WorksheetActivity::ChordSpelling:
+        return "chord-spell";
+    case WorksheetActivity::ChordIdentification:
+        return "chord-id";
+    }
+    return {};
+}
+
+ActivityState worksheetActivityState(WorksheetActivity activity) {
+    switch (activity) {
+    case WorksheetActivity::KeySignature:
+        return ActivityState::settled(QuestionType::Identify, ActivityMode::KeySigId);
+    case WorksheetActivity::ChordIdentification:
+        return ActivityState::settled(QuestionType::Identify, ActivityMode::None);
+    case WorksheetActivity::ChordSpelling:
+        break;
+    }
+    return ActivityState::settled(QuestionType::Spell, ActivityMode::None);
+}
+
+std::optional<WorksheetOptions> parseWorksheetOptions(const std::vector<std::string>& args,
+                                                      std::string& error) {
+    WorksheetOptions options;
+    RawOptions raw;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        if (name == "--help" || name == "-h") {
+            options.help = true;
+            continue;
+        }
+        if (name == "--json") {
+            options.json = true;
+            continue;
+        }
+        std::string value;
+        const std::size_t equals = name.find('=');
+        if (name.rfind("--", 0) == 0 && equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        } else {
+            error = name.rfind("--", 0) == 0 ? name + " needs a value" : "unexpected argument " + name;
+            return std::nullopt;
+        }
+        if (!applyValue(name, value, options, raw, error))
+            return std::nullopt;
+    }
+    if (!applyKeys(raw, options, error) || !applyChords(raw, options, error))
+        return std::nullopt;
+    return options;
+}
+
+std::string worksheetUsage() {
+    return R"(Usage: tonalyst worksheet [options]
+
+Prints a worksheet of drill questions with an answer key at the end.
+
+  --activity keysig|chord-spell|chord-id   what to ask (default chord-spell)
+  --count N          number of questions, 1 to 100000 (default 10)
+  --seed S           the same seed gives the same questions (default: a fresh seed)
+  --keys LIST        key boxes to draw from, comma-separated: a pair such as C/a,
+                     E-flat/c, F-sharp/d-sharp, or either key of a pair (B-flat, g);
+                     or all. Default: the key settings' defaults.
+  --mode major|minor|both   which keys of the boxes are asked (default both)
+  --chords LIST      chord boxes, comma-separated, each group:index or a whole group:
+                       triad:0..6     I, ii, iii, IV, V, vi, vii-dim
+                       seventh:0..5   ii7, iii7, IV-maj7, V7, vi7, vii-half-dim7
+                       vof:0..6       V7 of Flat-II, ii, iii, IV, V, vi, VII (minor only)
+                       viiof:0..5     vii-dim7 of ii, iii, IV, V, vi, VII (minor only)
+                       aug6:0..2      Italian, French, German
+                       flat2          the Neapolitan
+                     e.g. triad:0,triad:4,seventh:3,vof:4,aug6:2,flat2; or all.
+                     Default: the seven triads.
+  --mixture LIST     triads, sevenths or triads,sevenths: borrowed chords on
+  --inversions off|basic|figured   random inversions and their labels (default off)
+  --json             one JSON object per question and line instead of the worksheet
+  --help             this text
+
+Key and chord boxes are checked as the settings dialogs check them; a refused
+selection, like any bad option, ends with exit status 2.
+)";
+}
+
+} // namespace tonalyst

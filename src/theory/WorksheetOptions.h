@@ -1,0 +1,39 @@
+#pragma once
+
+#include "theory/QuestionContext.h"
+#include "theory/QuestionSettings.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tonalyst {
+
+enum class WorksheetActivity { KeySignature, ChordSpelling, ChordIdentification };
+
+// "keysig", "chord-spell", "chord-id".
+std::string_view worksheetActivityCode(WorksheetActivity activity);
+
+ActivityState worksheetActivityState(WorksheetActivity activity);
+
+// What `tonalyst worksheet` was asked for.
+struct WorksheetOptions {
+    WorksheetActivity activity = WorksheetActivity::ChordSpelling;
+    int count = 10;
+    std::optional<std::uint32_t> seed; // a fresh one when not given
+    QuestionSettings settings;         // key and chord boxes, inversions
+    bool json = false;
+    bool help = false;
+};
+
+// The options, or nothing with the reason in error. Key and chord boxes pass the same
+// checks as the settings dialogs' OK.
+std::optional<WorksheetOptions> parseWorksheetOptions(const std::vector<std::string>& args,
+                                                      std::string& error);
+
+// The text of `tonalyst worksheet --help`.
+std::string worksheetUsage();
+
+} // namespace tonalyst

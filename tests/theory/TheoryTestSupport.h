@@ -1,0 +1,50 @@
+#pragma once
+
+#include "theory/KeyPicker.h"
+#include "theory/KeyTables.h"
+#include "theory/Note.h"
+
+#include <string>
+#include <vector>
+
+namespace tonalyst::test {
+
+// The key with this tonic and mode, spelled as pickkey spells it.
+inline CurrentKey keyFor(int letter, int accidental, KeyMode mode) {
+    CurrentKey key;
+    key.keymode = mode;
+    key.tonicletter = letter;
+    key.tonicaccidental = accidental;
+    fillScaleTables(key, mode == KeyMode::Minor ? minorsteps : majorsteps);
+    return key;
+}
+
+// Every one of the thirty keys.
+inline std::vector<CurrentKey> allKeys() {
+    std::vector<CurrentKey> keys;
+    for (const Tonic& t : kMajorSharpKeys)
+        keys.push_back(keyFor(t.letter, t.accidental, KeyMode::Major));
+    for (const Tonic& t : kMajorFlatKeys)
+        keys.push_back(keyFor(t.letter, t.accidental, KeyMode::Major));
+    for (const Tonic& t : kMinorSharpKeys)
+        keys.push_back(keyFor(t.letter, t.accidental, KeyMode::Minor));
+    for (const Tonic& t : kMinorFlatKeys)
+        keys.push_back(keyFor(t.letter, t.accidental, KeyMode::Minor));
+    return keys;
+}
+
+// Sounding pitch in semitones above the lowest C, worked out from letter and accidental only.
+inline int semitones(const SpelledNote& note) {
+    static constexpr int kNatural[7]{0, 2, 4, 5, 7, 9, 11};
+    const int octave = note.step >= 0 ? note.step / 7 : (note.step - 6) / 7;
+    return 12 * octave + kNatural[letterIndex(note.step)] + note.accidental;
+}
+
+inline std::string spelled(const std::vector<SpelledNote>& notes) {
+    std::string text;
+    for (const SpelledNote& note : notes)
+        text.append(text.empty() ? "" : " ").append(noteName(note));
+    return text;
+}
+
+} // namespace tonalyst::test

@@ -1,0 +1,179 @@
+#include "theory/WorksheetCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+
+namespace tonalyst {
+namespace {
+
+struct CommandRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CommandRun worksheet(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = runWorksheetCommand(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        result.push_back(line);
+    return result;
+}
+
+// The raw (still escaped) text of the first string field of that name in a JSON line;
+// "name" is the chord's name, the one after the category.
+std::string field(const std::string& json, const std::string& name) {
+    std::smatch match;
+    const std::string after = name == "name" ? "\"category\":\"(?:[^\"\\\\]|\\\\.)*\"," : "";
+    const std::regex pattern(after + "\"" + name + "\":\"((?:[^\"\\\\]|\\\\.)*)\"");
+    return std::regex_search(json, match, pattern) ? match[1].str() : "<missing>";
+}
+
+TEST(WorksheetCommand, JsonLinesCarryTheQuestionAndItsAnswer) {
+    const CommandRun run =
+        worksheet({"--activity", "chord-spell", "--count", "12", "--seed", "5", "--keys", "C/a", "--mode",
+                   "major", "--chords", "triad:3", "--inversions", "basic", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = lines(run.out);
+    ASSERT_EQ(json.size(), 12u);
+    for (const std::string& line : json) {
+        EXPECT_EQ(field(line, "activity"), "chord-spell");
+        EXPECT_NE(
+            line.find("\"key\":{\"name\":\"C\",\"mode\":\"major\",\"sigkind\":\"sharp\",\"sigcount\":0}"),
+            std::string::npos)
+            << line;
+        EXPECT_EQ(field(line, "category"), "Triad :");
+        EXPECT_EQ(field(line, "name"), "IV");
+        EXPECT_EQ(field(line, "figured"), "");
+        EXPECT_EQ(field(line, "hint"), "");
+        const std::string inversion = field(line, "inversion");
+        EXPECT_EQ(field(line, "prompt"), "the IV chord   " + inversion);
+        // Lowest note first, and the answer spells the same notes in the same order.
+        if (inversion == "(root position)") {
+            EXPECT_NE(line.find("\"notes\":[{\"name\":\"F\",\"step\":3,\"accidental\":0"), std::string::npos);
+            EXPECT_EQ(field(line, "answer"), "  F   A   C ");
+        } else if (inversion == "(1st inversion)") {
+            EXPECT_EQ(field(line, "answer"), "  A   C   F ");
+        } else {
+            EXPECT_EQ(inversion, "(2nd inversion)");
+            EXPECT_EQ(field(line, "answer"), "  C   F   A ");
+        }
+    }
+}
+
+TEST(WorksheetCommand, SpellingAnswersAskForTheNaturalAgainstTheSignature) {
+    const CommandRun run = worksheet({"--count", "40", "--seed", "9", "--keys", "E-flat/c", "--mode", "minor",
+                                      "--chords", "triad:4", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    int raised = 0;
+    for (const std::string& line : lines(run.out)) {
+        if (field(line, "name") == "V") {
+            ++raised;
+            EXPECT_EQ(field(line, "answer"), "  G   B-natural   D ");
+            EXPECT_EQ(field(line, "hint"), "You may be missing a natural sign.");
+        } else {
+            EXPECT_EQ(field(line, "answer"), "  G   B-flat  D ");
+        }
+    }
+    EXPECT_GT(raised, 0);
+}
+
+TEST(WorksheetCommand, IdentificationAndKeySignatureAnswersReadAsTheProgramShowsThem) {
+    CommandRun run = worksheet({"--activity", "chord-id", "--count", "3", "--seed", "2", "--keys", "D/b",
+                                "--mode", "major", "--chords", "seventh:3", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(field(lines(run.out).front(), "answer"), "Seventh : V7\\r\\n(  In the key of D major )");
+    EXPECT_EQ(field(lines(run.out).front(), "prompt"), "identify the given seventh chord");
+
+    run = worksheet({"--activity", "chord-id", "--count", "3", "--seed", "2", "--keys", "D/b", "--mode",
+                     "major", "--chords", "seventh:3", "--inversions", "figured", "--json"});
+    const std::string figured = lines(run.out).front();
+    EXPECT_EQ(field(figured, "answer"), field(figured, "figured"));
+    EXPECT_EQ(field(figured, "answer").rfind("Seventh :V ", 0), 0u);
+
+    run = worksheet({"--activity", "keysig", "--count", "4", "--seed", "2", "--keys", "E-flat/c", "--mode",
+                     "major", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const std::string& line : lines(run.out)) {
+        EXPECT_EQ(field(line, "answer"), "major : E-flat");
+        EXPECT_EQ(field(line, "prompt"), "identify the given MAJOR key");
+        EXPECT_NE(line.find("\"sigkind\":\"flat\",\"sigcount\":3"), std::string::npos);
+    }
+}
+
+TEST(WorksheetCommand, SameSeedGivesTheSameWorksheet) {
+    const std::vector<std::string> args{"--activity",   "chord-id", "--count",   "30",
+                                        "--chords",     "all",      "--keys",    "all",
+                                        "--inversions", "figured",  "--mixture", "triads,sevenths"};
+    auto seeded = [&](const std::string& seed) {
+        auto withSeed = args;
+        withSeed.insert(withSeed.end(), {"--seed", seed});
+        return worksheet(withSeed).out;
+    };
+    EXPECT_EQ(seeded("77"), seeded("77"));
+    EXPECT_NE(seeded("77"), seeded("78"));
+}
+
+TEST(WorksheetCommand, ReadableWorksheetEndsWithItsAnswerKey) {
+    const CommandRun run = worksheet({"--activity", "chord-spell", "--count", "3", "--seed=4", "--keys",
+                                      "G/e", "--mode", "major", "--chords", "triad:0"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("1.  In the key of G major\n    the I chord\n"), std::string::npos) << run.out;
+    const std::size_t key = run.out.find("Answer key");
+    ASSERT_NE(key, std::string::npos);
+    EXPECT_NE(run.out.find("3.  G   B   D", key), std::string::npos) << run.out;
+}
+
+TEST(WorksheetCommand, BadOptionsAreRefusedWithStatusTwo) {
+    const std::vector<std::vector<std::string>> bad{{"--activity", "intervals"},
+                                                    {"--count", "0"},
+                                                    {"--count", "ten"},
+                                                    {"--seed", "-1"},
+                                                    {"--keys", "H/h"},
+                                                    {"--keys="},
+                                                    {"--mode", "dorian"},
+                                                    {"--chords", "seventh:6"},
+                                                    {"--chords", "triad:"},
+                                                    {"--mixture", "all"},
+                                                    {"--inversions", "yes"},
+                                                    {"--frobnicate", "1"},
+                                                    {"--count"},
+                                                    {"stray"}};
+    for (const auto& args : bad) {
+        const CommandRun run = worksheet(args);
+        EXPECT_EQ(run.status, 2) << args.front();
+        EXPECT_FALSE(run.err.empty()) << args.front();
+        EXPECT_TRUE(run.out.empty()) << args.front();
+    }
+}
+
+TEST(WorksheetCommand, SelectionsTheSettingsDialogsRefuseAreRefusedToo) {
+    CommandRun run = worksheet({"--chords", "vof:6"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("Can apply to VII only in minor."), std::string::npos) << run.err;
+    run = worksheet({"--chords", "viiof:5"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("applied leading tone  list."), std::string::npos) << run.err;
+    // The minor-only target is fine beside another one.
+    EXPECT_EQ(
+        worksheet({"--chords", "vof:6,vof:4", "--count", "50", "--seed", "1", "--mode", "major"}).status, 0);
+}
+
+TEST(WorksheetCommand, HelpDescribesTheChordBoxes) {
+    const CommandRun run = worksheet({"--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("--chords"), std::string::npos);
+    EXPECT_NE(run.out.find("viiof:0..5"), std::string::npos);
+}
+
+} // namespace
+} // namespace tonalyst
