@@ -1,0 +1,38 @@
+#pragma once
+
+#include "intervals/ToneQueue.h"
+#include "platform/TonePlayer.h"
+
+#include <QString>
+
+#include <thread>
+
+namespace tonalyst {
+
+// Sounds the one-note MIDI files through FluidSynth, one after the other, each for its
+// own length, on a thread of its own: play() only queues the files and returns.
+// A name without a folder is looked up in the tone folder; a full path is used as given.
+// Files that are missing or unreadable are skipped, as is everything when no soundfont
+// or no audio device is available.
+class FluidSynthTonePlayer final : public TonePlayer {
+public:
+    // Through the desktop's audio device, with the first installed soundfont of
+    // soundFontCandidates(). Loading the soundfont takes a moment, so it happens on the
+    // player's thread; notes asked for meanwhile wait their turn.
+    explicit FluidSynthTonePlayer(QString toneDir);
+    // Through the given sink, which must outlive the player (tests, benchmarks).
+    FluidSynthTonePlayer(QString toneDir, ToneSink& sink);
+
+    // Stops the note that sounds, drops those that wait and releases the synthesiser.
+    ~FluidSynthTonePlayer() override;
+
+    void play(const QStringList& midiFiles) override;
+
+private:
+    QString m_toneDir;
+    ToneQueue m_queue;
+    // Declared last: the thread ends before the queue it reads goes away.
+    std::jthread m_worker;
+};
+
+} // namespace tonalyst
