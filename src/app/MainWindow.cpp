@@ -38,7 +38,8 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 } // namespace
 
-MainWindow::MainWindow(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform) {
+MainWindow::MainWindow(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), m_platform(platform), m_records(platform.files, platform.clock) {
     nameControl(this, "frmFrontend");
     setWindowTitle(QStringLiteral("Tonalyst"));
 
@@ -78,6 +79,12 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent) : QMainWindow(parent
     m_inversion->hide();
     m_showChoices->hide();
     m_hideDisplay->hide();
+
+    // Both files must exist before the first run ends; a run interrupted last time is
+    // finished here.
+    const WriteOutcome seal = m_records.ensureseal();
+    if (!seal.message.isEmpty())
+        m_platform.prompter.message(seal.message, seal.icon);
 }
 
 MainWindow::~MainWindow() {
@@ -173,7 +180,7 @@ void MainWindow::buildCentralArea() {
 
     m_controls = {m_showChoices, m_clear,          m_submit,    m_hideDisplay,   m_inversion,
                   m_question1,   m_question2,      m_questionNumber, m_chordType, m_chordName,
-                  m_inversionLabel, m_answerMessage, m_answerWas, m_staffArea,   m_status};
+                  m_inversionLabel, m_answerMessage, m_answerWas, m_staffArea};
 }
 
 void MainWindow::connectMenus() {

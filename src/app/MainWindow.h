@@ -2,6 +2,7 @@
 
 #include "app/Platform.h"
 #include "cycle/RunState.h"
+#include "records/PerformanceDataFile.h"
 #include "theory/QuestionSettings.h"
 
 #include <QMainWindow>
@@ -86,6 +87,7 @@ private:
     QuestionSettings m_settings;
     QString m_userId;
     bool m_terminated = false;
+    PerformanceDataFile m_records;
 
     MainMenus* m_menus;
     std::unique_ptr<OptionDialogs> m_options;

@@ -6,6 +6,7 @@
 #include "app/SplashWindow.h"
 #include "app/SystemBeeper.h"
 #include "app/UserIdDialog.h"
+#include "intervals/FluidSynthTonePlayer.h"
 #include "platform/FileLocations.h"
 
 #include <QApplication>
@@ -18,8 +19,8 @@ int runDesktop(const DesktopOptions& options) {
     SeededRandomSource random;
     DesktopPrompter prompter;
     SystemBeeper beeper;
-    SilentTonePlayer tones;
     const UserFileLocations files(options.dataDir);
+    FluidSynthTonePlayer tones(files.toneDir());
 
     // The data file is opened by bare name, so its folder must exist, be writable and be
     // the current folder before anything else happens.

@@ -2,12 +2,20 @@
 #include "app/CommandLine.h"
 #include "app/HelpWindow.h"
 #include "app/Startup.h"
+#include "theory/WorksheetCommand.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
 
 int main(int argc, char** argv) {
+    // Worksheets are printed without opening a window.
+    if (argc > 1 && std::string(argv[1]) == "worksheet")
+        return tonalyst::runWorksheetCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
+
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

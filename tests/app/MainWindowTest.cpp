@@ -6,6 +6,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QTest>
 #include <QTimer>
 
@@ -218,6 +223,65 @@ TEST_F(MainWindowTest, EarTrainingRunsInItsOwnWindow) {
 
     action("mnuspell")->trigger();
     EXPECT_EQ(control<QPushButton>("cmdClear")->text(), QStringLiteral("Clear"));
+}
+
+} // namespace
+} // namespace tonalyst::test
+
+namespace tonalyst::test {
+namespace {
+
+TEST_F(MainWindowTest, IdleLimitShutsDownOnceTheMinuteBoundariesExceedIt) {
+    auto* dialog = window->findChild<QDialog*>(QStringLiteral("frmautoquit"));
+    ASSERT_NE(dialog, nullptr);
+    clock.set(QDateTime(QDate(2026, 3, 1), QTime(10, 0, 50)));
+    control<QRadioButton>("opttime", 0)->setChecked(true);
+    control<QPushButton>("cmdidle")->click();
+    control<QPushButton>("cmdStart")->click();
+
+    // 10:00:50 plus five minutes and ten seconds crosses only five minute boundaries.
+    clock.set(QDateTime(QDate(2026, 3, 1), QTime(10, 5, 59)));
+    window->checkIdle();
+    EXPECT_EQ(terminated.count(), 0);
+    clock.set(QDateTime(QDate(2026, 3, 1), QTime(10, 6, 0)));
+    window->checkIdle();
+    EXPECT_EQ(terminated.count(), 1);
+    // The run was ended on the way out.
+    EXPECT_FALSE(control<QPushButton>("cmdStart")->isHidden());
+}
+
+TEST_F(MainWindowTest, NeverLimitKeepsTheProgramRunning) {
+    clock.advanceSeconds(24 * 3600);
+    window->checkIdle();
+    EXPECT_EQ(terminated.count(), 0);
+}
+
+TEST_F(MainWindowTest, ChordEarTrainingAsksWhichChordsToTrain) {
+    // The selection dialog is modal: answer it the way a student would.
+    QTimer::singleShot(0, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        EXPECT_EQ(modal->objectName(), QStringLiteral("frmetchordselect"));
+        findControl<QRadioButton>(modal, "Optchordet", 2)->setChecked(true);
+        findControl<QPushButton>(modal, "cmdok")->click();
+    });
+    action("mnuchordet")->trigger();
+    EXPECT_EQ(window->settings().earTrainingChords, EarTrainingChords::Both);
+    EXPECT_EQ(window->earTrainingWindow()->windowTitle(), QStringLiteral("Ear Training : Chords"));
+    EXPECT_TRUE(action("mnuchordet")->isChecked());
+    EXPECT_EQ(statusValue(*window, 0), QStringLiteral("chord ear train"));
+}
+
+} // namespace
+} // namespace tonalyst::test
+
+namespace tonalyst::test {
+namespace {
+
+TEST_F(MainWindowTest, LoadingMakesTheDataFileAndItsSealQuietly) {
+    EXPECT_TRUE(QFile::exists(files.dataDir() + QStringLiteral("/varen.dat")));
+    EXPECT_FALSE(QDir(files.stateDir()).entryList({QStringLiteral("*.chk")}, QDir::Hidden | QDir::Files).isEmpty());
+    EXPECT_TRUE(prompter.shown().empty());
 }
 
 } // namespace
