@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// Registers the program's icon images, which live in a static library and are not
+// linked in unless something asks for them. Safe to call more than once.
+void initIconResources();
+
+namespace tonalyst {
+
+// The program's icon, for window frames and task bars.
+QIcon appIcon();
+
+// The icon drawn at `size` pixels square, for the splash window and the About box.
+QPixmap appPixmap(int size);
+
+} // namespace tonalyst

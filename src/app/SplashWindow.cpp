@@ -1,0 +1,86 @@
+#include "app/SplashWindow.h"
+
+#include "app/AppIcon.h"
+#include "platform/ControlNames.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace tonalyst {
+
+namespace {
+
+QFont titleFont(const QFont& base) {
+    QFont font = base;
+    // Times New Roman where it is installed, otherwise the nearest serif of the system.
+    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Nimbus Roman"),
+                      QStringLiteral("Liberation Serif"), QStringLiteral("Noto Serif"),
+                      QStringLiteral("DejaVu Serif")});
+    font.setStyleHint(QFont::Serif);
+    font.setPointSize(40);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    nameControl(this, "frmstartup");
+    setWindowTitle(QStringLiteral("Tonalyst v2"));
+    setWindowIcon(appIcon());
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral("#frmstartup { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                                 "stop:0 #ffffff, stop:1 #e4ecf6); }"
+                                 "#Label2 { color: #1d3a66; }"
+                                 "#Label3 { color: #5b6b80; }"));
+
+    auto* image = new QLabel(this);
+    nameControl(image, "Image1");
+    image->setPixmap(appPixmap(128));
+    image->setAlignment(Qt::AlignCenter);
+
+    auto* title = new QLabel(QStringLiteral("Tonalyst"), this);
+    nameControl(title, "Label1");
+    title->setFont(titleFont(font()));
+    title->setAlignment(Qt::AlignCenter);
+
+    auto* motto = new QLabel(QStringLiteral("your complete music theory fitness program"), this);
+    nameControl(motto, "Label2");
+    QFont mottoFont = motto->font();
+    mottoFont.setPointSizeF(mottoFont.pointSizeF() * 1.25);
+    mottoFont.setItalic(true);
+    motto->setFont(mottoFont);
+    motto->setAlignment(Qt::AlignCenter);
+
+    m_warmingUp = new QLabel(QStringLiteral("Tonalyst  is just warming up, one moment please ..."), this);
+    nameControl(m_warmingUp, "Label3");
+    m_warmingUp->setAlignment(Qt::AlignCenter);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(48, 36, 48, 28);
+    layout->setSpacing(10);
+    layout->addWidget(image);
+    layout->addWidget(title);
+    layout->addWidget(motto);
+    layout->addSpacing(24);
+    layout->addWidget(m_warmingUp);
+    setFixedSize(sizeHint().expandedTo(QSize(520, 0)));
+}
+
+void SplashWindow::showNow() {
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    show();
+    raise();
+    repaint();
+    // Let the window system map and draw the window before loading blocks the loop.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void SplashWindow::clearWarmingUp() {
+    m_warmingUp->clear();
+}
+
+} // namespace tonalyst
