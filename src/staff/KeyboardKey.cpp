@@ -1,0 +1,114 @@
+#include "staff/KeyboardKey.h"
+
+#include "staff/GlyphLabel.h"
+#include "staff/KeyColors.h"
+#include "staff/StaffTypes.h"
+
+#include <QPainter>
+
+namespace tonalyst {
+
+namespace {
+std::optional<MusicGlyph> signOf(KeyKind kind) {
+    switch (kind) {
+    case KeyKind::Note:
+        return std::nullopt;
+    case KeyKind::Natural:
+        return MusicGlyph::Natural;
+    case KeyKind::Sharp:
+        return MusicGlyph::Sharp;
+    case KeyKind::Flat:
+        return MusicGlyph::Flat;
+    case KeyKind::DoubleSharp:
+        return MusicGlyph::DoubleSharp;
+    case KeyKind::DoubleFlat:
+        return MusicGlyph::DoubleFlat;
+    }
+    return std::nullopt;
+}
+} // namespace
+
+KeyboardKey::KeyboardKey(KeyKind kind, int index, Look look, QWidget* parent)
+    : QAbstractButton(parent), m_kind(kind), m_index(index), m_look(look), m_sign(new GlyphLabel(this)) {
+    m_sign->setGlyph(signOf(kind));
+    if (look == Look::BlackKey)
+        m_sign->setColors(keycolors::kWhite, keycolors::kWhite);
+    else
+        m_sign->setColors(keycolors::kText, keycolors::kWhite);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void KeyboardKey::setMarked(bool marked) {
+    if (marked == m_marked)
+        return;
+    m_marked = marked;
+    m_sign->setMarked(marked);
+    update();
+}
+
+QColor KeyboardKey::backgroundColor() const {
+    switch (m_look) {
+    case Look::WhiteKey:
+        return m_marked ? keycolors::kMarked : keycolors::kWhite;
+    case Look::BlackKey:
+        return m_marked ? keycolors::kMarked : keycolors::kBlack;
+    case Look::Spelling:
+        break;
+    }
+    return Qt::transparent;
+}
+
+void KeyboardKey::setStaffSpace(qreal pixels) {
+    m_sign->setStaffSpace(pixels);
+}
+
+// Spelling keys show letter and sign side by side, black keys one above the other, and a
+// white key its letter at the bottom.
+QRect KeyboardKey::letterRect() const {
+    switch (m_look) {
+    case Look::WhiteKey:
+        return QRect(0, height() * 7 / 8, width(), height() / 8);
+    case Look::BlackKey:
+        return QRect(0, 0, width(), height() * 2 / 5);
+    case Look::Spelling:
+        break;
+    }
+    return QRect(0, 0, width() / 2, height());
+}
+
+void KeyboardKey::resizeEvent(QResizeEvent* event) {
+    QAbstractButton::resizeEvent(event);
+    if (m_look == Look::BlackKey)
+        m_sign->setGeometry(0, height() * 2 / 5, width(), height() * 3 / 5);
+    else
+        m_sign->setGeometry(width() / 2 - 1, 0, width() - width() / 2, height());
+}
+
+void KeyboardKey::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor background = backgroundColor();
+    if (m_look == Look::WhiteKey) {
+        painter.setPen(keycolors::kEdge);
+        painter.setBrush(background);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, -4, -0.5, -0.5), 3, 3);
+    } else if (m_look == Look::BlackKey) {
+        painter.fillRect(rect(), background);
+    }
+    QColor text = keycolors::kText;
+    if (m_look == Look::BlackKey || (m_marked && m_look == Look::Spelling))
+        text = keycolors::kWhite;
+    if (!isEnabled())
+        text.setAlphaF(0.35f);
+    QFont font = painter.font();
+    font.setPixelSize(qMax(7, qMin(letterRect().height() * 2 / 3, width() * 3 / 5)));
+    font.setBold(m_look == Look::WhiteKey);
+    painter.setFont(font);
+    painter.setPen(text);
+    const Qt::Alignment align =
+        m_look == Look::Spelling ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter;
+    painter.drawText(letterRect(), align, QString(QChar::fromLatin1(letterOfPosition(m_index))));
+}
+
+} // namespace tonalyst

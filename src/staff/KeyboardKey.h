@@ -1,0 +1,47 @@
+#pragma once
+
+#include "staff/KeyboardMarks.h"
+
+#include <QAbstractButton>
+#include <QColor>
+
+namespace tonalyst {
+
+class GlyphLabel;
+
+// One clickable spelling on the on-screen keyboard: a white key (`note`), half of a black
+// key (`Sharp`, `Flat`) or a small spelling key on a white key (`nat`, E-sharp, F-flat and
+// the double signs). It shows its letter and carries its sign as a child picture.
+class KeyboardKey : public QAbstractButton {
+    Q_OBJECT
+    Q_PROPERTY(bool marked READ isMarked WRITE setMarked)
+
+public:
+    enum class Look { WhiteKey, BlackKey, Spelling };
+
+    KeyboardKey(KeyKind kind, int index, Look look, QWidget* parent = nullptr);
+
+    KeyKind kind() const { return m_kind; }
+    int index() const { return m_index; }
+    // White and black keys show their mark as their own colour.
+    void setMarked(bool marked);
+    bool isMarked() const { return m_marked; }
+    QColor backgroundColor() const;
+    GlyphLabel* sign() const { return m_sign; }
+    void setStaffSpace(qreal pixels);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QRect letterRect() const;
+
+    KeyKind m_kind;
+    int m_index;
+    Look m_look;
+    bool m_marked = false;
+    GlyphLabel* m_sign;
+};
+
+} // namespace tonalyst

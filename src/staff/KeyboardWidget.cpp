@@ -1,0 +1,196 @@
+#include "staff/KeyboardWidget.h"
+
+#include "platform/ControlNames.h"
+#include "staff/GlyphLabel.h"
+#include "staff/KeyMarker.h"
+#include "staff/KeyboardKey.h"
+#include "staff/StaffGeometry.h"
+#include "staff/TwipScale.h"
+
+#include <QEvent>
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+
+namespace tonalyst {
+
+namespace {
+
+// The keyboard's own layout, in twips from its top left.
+constexpr int kWhiteWidth = 420;
+constexpr int kWhiteHeight = 2520;
+constexpr int kWhiteKeys = 14;
+constexpr int kBlackWidth = 270;
+constexpr int kBlackHeight = 1260;
+constexpr int kSpellingInset = 30;
+constexpr int kSpellingHeight = 270;
+constexpr int kSpellingPitch = 300;
+constexpr int kSpellingTop = kBlackHeight + 75;
+
+int whiteLeft(int position) {
+    return (position - 1) * kWhiteWidth;
+}
+
+// The three small keys on a white key, top to bottom: the spelling from the letter below,
+// the one from the letter above, the natural.
+QRect spellingRect(int position, int row) {
+    return QRect(whiteLeft(position) + kSpellingInset, kSpellingTop + row * kSpellingPitch,
+                 kWhiteWidth - 2 * kSpellingInset, kSpellingHeight);
+}
+
+bool hasBlackKeyAbove(int position) {
+    const char letter = letterOfPosition(position);
+    return letter != 'E' && letter != 'B';
+}
+
+int orderIn(const std::array<int, 4>& indices, int index) {
+    return static_cast<int>(std::distance(indices.begin(), std::find(indices.begin(), indices.end(), index)));
+}
+
+using Look = KeyboardKey::Look;
+
+constexpr std::array<int, 4> kWhiteSharps{0, 3, 7, 10};
+constexpr std::array<int, 4> kWhiteFlats{4, 8, 11, 15};
+
+} // namespace
+
+KeyboardWidget::KeyboardWidget(QWidget* parent) : QWidget(parent) {
+    nameControl(this, "keyboard");
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    for (int p = 1; p <= kWhiteKeys; ++p)
+        addKey(KeyKind::Note, p, Look::WhiteKey, QRect(whiteLeft(p), 0, kWhiteWidth, kWhiteHeight));
+    for (int p = 1; p <= kWhiteKeys; ++p)
+        addSpellingsOnWhiteKey(p);
+    for (int p = 1; p < kWhiteKeys; ++p) {
+        if (!hasBlackKeyAbove(p))
+            continue;
+        const int left = whiteLeft(p + 1) - kBlackWidth / 2;
+        addKey(KeyKind::Sharp, p, Look::BlackKey, QRect(left, 0, kBlackWidth, kBlackHeight / 2));
+        KeyboardKey* flat = addKey(KeyKind::Flat, p + 1, Look::BlackKey,
+                                   QRect(left, kBlackHeight / 2, kBlackWidth, kBlackHeight / 2));
+        nameSign(flat, "imgFlatkey", p + 1);
+    }
+    keepOutOfRangeDisabled();
+    placeChildren();
+}
+
+// White key p also sounds the sharp-side spelling of the letter below (E-sharp, B-sharp or
+// a double sharp) and the flat-side spelling of the letter above (F-flat, C-flat or a double
+// flat), and carries its own natural.
+void KeyboardWidget::addSpellingsOnWhiteKey(int p) {
+    const int below = p - 1;
+    const bool sharp = isWhiteKeySharp(below);
+    const QRect sharpSide = spellingRect(p, 0);
+    addMarker("Shape3", Marker::SharpSide, below, sharpSide);
+    nameSign(addKey(sharp ? KeyKind::Sharp : KeyKind::DoubleSharp, below, Look::Spelling, sharpSide),
+             sharp ? "imgshrpkeyw" : "imgdblshrpkey", sharp ? orderIn(kWhiteSharps, below) : below);
+
+    const int above = p + 1;
+    const bool flat = isWhiteKeyFlat(above);
+    const QRect flatSide = spellingRect(p, 1);
+    addMarker("Shape4", Marker::FlatSide, above, flatSide);
+    nameSign(addKey(flat ? KeyKind::Flat : KeyKind::DoubleFlat, above, Look::Spelling, flatSide),
+             flat ? "imgflatkeyw" : "imgdblflatkey", flat ? orderIn(kWhiteFlats, above) : above);
+
+    const QRect natural = spellingRect(p, 2);
+    addMarker("Shape11", Marker::NaturalSign, p, natural);
+    nameSign(addKey(KeyKind::Natural, p, Look::Spelling, natural), "imgnatkey", p);
+}
+
+KeyboardKey* KeyboardWidget::addKey(KeyKind kind, int index, Look look, const QRect& twips) {
+    static constexpr std::array<const char*, 6> kNames{"note", "nat", "Sharp", "Flat", "dblShrp", "dblFlat"};
+    auto* key = new KeyboardKey(kind, index, look, this);
+    nameControl(key, kNames.at(static_cast<std::size_t>(kind)), index);
+    connect(key, &QAbstractButton::clicked, this,
+            [this, key] { emit keyClicked(key->kind(), key->index()); });
+    m_keys.push_back(key);
+    m_placed.push_back({key, twips});
+    return key;
+}
+
+void KeyboardWidget::addMarker(const char* name, Marker kind, int index, const QRect& twips) {
+    auto* marker = new KeyMarker(this);
+    nameControl(marker, name, index);
+    m_markers.push_back({marker, kind});
+    m_placed.push_back({marker, twips});
+}
+
+void KeyboardWidget::nameSign(KeyboardKey* key, const char* name, int index) {
+    nameControl(key->sign(), name, index);
+}
+
+void KeyboardWidget::keepOutOfRangeDisabled() {
+    findControl<KeyboardKey>(this, "Sharp", 0)->setEnabled(false);
+    findControl<KeyboardKey>(this, "Flat", 15)->setEnabled(false);
+    findControl<GlyphLabel>(this, "imgshrpkeyw", 0)->setEnabled(false);
+    findControl<GlyphLabel>(this, "imgflatkeyw", 3)->setEnabled(false);
+}
+
+void KeyboardWidget::setKeysEnabled(bool enabled) {
+    for (KeyboardKey* key : m_keys) {
+        key->setEnabled(enabled);
+        key->sign()->setEnabled(enabled);
+    }
+    keepOutOfRangeDisabled();
+}
+
+void KeyboardWidget::showMarks(const KeyboardMarks& marks) {
+    for (KeyboardKey* key : m_keys) {
+        const int p = key->index();
+        switch (key->kind()) {
+        case KeyKind::Note:
+            key->setMarked(marks.isMarked(Marker::NoteKey, p));
+            break;
+        case KeyKind::Natural:
+            key->setMarked(marks.isMarked(Marker::NaturalSign, p));
+            break;
+        case KeyKind::Sharp:
+            key->setMarked(marks.isMarked(isWhiteKeySharp(p) ? Marker::SharpSide : Marker::SharpKey, p));
+            break;
+        case KeyKind::Flat:
+            key->setMarked(marks.isMarked(isWhiteKeyFlat(p) ? Marker::FlatSide : Marker::FlatKey, p));
+            break;
+        case KeyKind::DoubleSharp:
+            key->setMarked(marks.isMarked(Marker::SharpSide, p));
+            break;
+        case KeyKind::DoubleFlat:
+            key->setMarked(marks.isMarked(Marker::FlatSide, p));
+            break;
+        }
+    }
+    for (const auto& [marker, kind] : m_markers)
+        marker->setMarked(marks.isMarked(kind, controlIndex(marker)));
+}
+
+void KeyboardWidget::placeChildren() {
+    const TwipScale scale = TwipScale::of(*this);
+    for (const Placed& placed : m_placed)
+        placed.widget->setGeometry(scale.toPixels(placed.twips));
+    const qreal space = staffgeometry::kLineSpacing * scale.y;
+    for (KeyboardKey* key : m_keys)
+        key->setStaffSpace(space * 0.75);
+}
+
+QSize KeyboardWidget::sizeHint() const {
+    return TwipScale::of(*this).toPixels(QSize(kWhiteKeys * kWhiteWidth + 1, kWhiteHeight + 1));
+}
+
+QSize KeyboardWidget::minimumSizeHint() const {
+    return sizeHint();
+}
+
+void KeyboardWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeChildren();
+}
+
+bool KeyboardWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        updateGeometry();
+        placeChildren();
+    }
+    return QWidget::event(event);
+}
+
+} // namespace tonalyst

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "staff/KeyboardKey.h"
+#include "staff/KeyboardMarks.h"
+
+#include <QWidget>
+
+#include <utility>
+#include <vector>
+
+namespace tonalyst {
+
+class KeyMarker;
+class GlyphLabel;
+
+// The on-screen keyboard beside the staff: two octaves of piano keys, C to B, on which
+// every spelling of a staff position has its own key. Black keys carry the sharp above and
+// the flat below; each white key carries its natural and the two spellings from the
+// neighbouring letters that sound on it (E-sharp, F-flat, the double signs).
+class KeyboardWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit KeyboardWidget(QWidget* parent = nullptr);
+
+    void showMarks(const KeyboardMarks& marks);
+    // Keys outside the staff's range (the B-sharp below it, the C-flat above it) stay
+    // disabled whatever this says.
+    void setKeysEnabled(bool enabled);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    void keyClicked(KeyKind kind, int index);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    struct Placed {
+        QWidget* widget;
+        QRect twips;
+    };
+    KeyboardKey* addKey(KeyKind kind, int index, KeyboardKey::Look look, const QRect& twips);
+    void addSpellingsOnWhiteKey(int position);
+    void addMarker(const char* name, Marker kind, int index, const QRect& twips);
+    void nameSign(KeyboardKey* key, const char* name, int index);
+    void placeChildren();
+    void keepOutOfRangeDisabled();
+
+    std::vector<Placed> m_placed;
+    std::vector<KeyboardKey*> m_keys;
+    std::vector<std::pair<KeyMarker*, Marker>> m_markers;
+};
+
+} // namespace tonalyst

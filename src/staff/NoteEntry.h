@@ -1,0 +1,62 @@
+#pragma once
+
+#include "staff/KeyboardMarks.h"
+#include "staff/StaffTypes.h"
+#include "theory/Activity.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace tonalyst {
+
+// The notes entered on the staff, by the question or by the student, and the rules that
+// let a note on: at most four slots, kept sorted by position with empty slots last. The
+// keyboard marks follow every accepted change.
+class NoteEntry {
+public:
+    NoteEntry();
+
+    // Adds a note ("ONN"). False when the entry is refused; nothing changes then.
+    bool add(int position, int code);
+    // Removes the note at a position ("OFF") and unmarks the keys by the code it was
+    // entered with, so the keyboard stays in step with the staff. False when no note
+    // stands there.
+    bool remove(int position);
+    // Removes every note, from the last filled slot down, so the marks follow.
+    void clear();
+
+    const std::array<StaffNote, kMaxNotes>& enteredNotes() const { return m_slots; }
+    int noteCount() const { return m_noteCount; }
+    const KeyboardMarks& marks() const { return m_marks; }
+
+    // The notes as drawn: the filled slots, lowest first. With a key's accidentals given,
+    // a sharp or flat that the key signature already gives is drawn without its sign.
+    std::vector<StaffNote> drawnNotes() const;
+
+    // How many notes the current question takes (0 to 4).
+    void setNoteLimit(int limit);
+    void setQuestionType(QuestionType type) { m_questionType = type; }
+    QuestionType questionType() const { return m_questionType; }
+    // Per letter (C = 0 ... B = 6): +1 sharpened, -1 flattened by the key, 0 neither; or
+    // nothing when the notes are drawn with all their signs.
+    void setKeyAccidentals(std::optional<std::array<int, 7>> perLetter) { m_keyAccidentals = perLetter; }
+
+private:
+    bool isIntervalActivity() const;
+    bool hasNoteAt(int position) const;
+    void sortSlots();
+
+    std::array<StaffNote, kMaxNotes> m_slots;
+    int m_noteCount = 0;
+    int m_noteLimit = kMaxNotes;
+    QuestionType m_questionType = QuestionType::Spell;
+    std::optional<std::array<int, 7>> m_keyAccidentals;
+    KeyboardMarks m_marks;
+};
+
+// Accidentals that cannot stand at a position: a double sharp on E or B, a double flat on
+// C or F, a sharp on the top B, a flat on the bottom C.
+bool isAllowedAtPosition(int position, int code);
+
+} // namespace tonalyst

@@ -1,0 +1,110 @@
+#include "staff/StaffPainter.h"
+
+#include "staff/LedgerLines.h"
+#include "staff/StaffGeometry.h"
+
+#include <cmath>
+
+namespace tonalyst {
+
+namespace sg = staffgeometry;
+
+namespace {
+
+constexpr qreal kStaffLineThickness = 0.11; // in staff spaces
+constexpr qreal kLedgerLineThickness = 0.16;
+constexpr int kLedgerOverhang = 45; // twips beyond each side of the head
+constexpr int kClefInset = 100;     // twips from the staff's left end
+
+// Which part of a glyph's ink sits on its staff position, from the top of the ink: the
+// middle for heads and symmetric signs, the bowl for flats.
+qreal verticalAnchor(MusicGlyph glyph) {
+    return glyph == MusicGlyph::Flat || glyph == MusicGlyph::DoubleFlat ? 0.72 : 0.5;
+}
+
+} // namespace
+
+StaffPainter::StaffPainter(QPainter& painter, TwipScale scale, QPointF originTwips)
+    : m_painter(painter), m_scale(scale), m_origin(originTwips) {
+    m_painter.setRenderHint(QPainter::Antialiasing);
+    m_painter.setRenderHint(QPainter::TextAntialiasing);
+}
+
+qreal StaffPainter::pixelX(qreal twips) const {
+    return (twips - m_origin.x()) * m_scale.x;
+}
+qreal StaffPainter::pixelY(qreal twips) const {
+    return (twips - m_origin.y()) * m_scale.y;
+}
+
+int StaffPainter::glyphWidth(MusicGlyph glyph) {
+    return qRound(MusicFont::inkBox(glyph).width() * MusicFont::glyphScale(glyph).width() * sg::kLineSpacing);
+}
+
+// Lines are snapped to whole pixels so that they stay sharp at any resolution.
+void StaffPainter::drawHorizontalLine(qreal left, qreal right, qreal y, qreal thicknessSpaces,
+                                      const QColor& color) {
+    const qreal thickness = qMax<qreal>(1.0, std::round(thicknessSpaces * sg::kLineSpacing * m_scale.y));
+    const qreal top = std::round(pixelY(y) - thickness / 2.0);
+    m_painter.fillRect(QRectF(std::round(pixelX(left)), top,
+                              std::round(pixelX(right)) - std::round(pixelX(left)), thickness),
+                       color);
+}
+
+void StaffPainter::drawStaffLines(const QColor& color) {
+    for (int y : sg::kLineY)
+        drawHorizontalLine(sg::kStaffLeft, sg::kStaffRight, y, kStaffLineThickness, color);
+}
+
+void StaffPainter::drawLedgerLine(int left, int right, int y, const QColor& color) {
+    drawHorizontalLine(left, right, y, kLedgerLineThickness, color);
+}
+
+// Both clefs of the font stand on the bottom staff line as their baseline.
+void StaffPainter::drawClef(Clef clef, const QColor& color) {
+    const qreal space = sg::kLineSpacing * m_scale.y;
+    m_painter.setFont(MusicFont::font(space));
+    m_painter.setPen(color);
+    const MusicGlyph glyph = clef == Clef::Treble ? MusicGlyph::TrebleClef : MusicGlyph::BassClef;
+    const QRectF ink = MusicFont::inkBox(glyph);
+    m_painter.drawText(
+        QPointF(pixelX(sg::kStaffLeft + kClefInset) - ink.left() * space, pixelY(sg::kLineY[4])),
+        MusicFont::text(glyph));
+}
+
+void StaffPainter::drawSignature(SignatureKind kind, int count, Clef clef, const QColor& color) {
+    const MusicGlyph glyph = kind == SignatureKind::Flat ? MusicGlyph::Flat : MusicGlyph::Sharp;
+    for (int k = 0; k < qBound(0, count, 7); ++k) {
+        const int position = sg::signatureGlyphPosition(kind, k);
+        drawGlyph(glyph, QPointF(sg::signatureGlyphLeft(k), sg::positionY(position, clef)), Edge::Left,
+                  color);
+    }
+}
+
+void StaffPainter::drawNote(const PlacedNote& note, Clef clef, const QColor& color) {
+    const int left = sg::headLeft(note.slot);
+    const int right = left + kHeadWidth;
+    for (int line : ledgerLines(clef, note.note.position))
+        drawLedgerLine(left - kLedgerOverhang, right + kLedgerOverhang, sg::positionY(line, clef), color);
+    const int y = sg::positionY(note.note.position, clef);
+    drawGlyph(MusicGlyph::NoteHead, QPointF(left, y), Edge::Left, color);
+    if (note.note.code > kNoAccidental && note.note.code < kAccidentalCodes)
+        drawGlyph(accidentalGlyph(note.note.code), QPointF(note.accidentalRight, y), Edge::Right, color);
+}
+
+void StaffPainter::drawGlyph(MusicGlyph glyph, QPointF twips, Edge edge, const QColor& color) {
+    const qreal space = sg::kLineSpacing * m_scale.y;
+    const QRectF ink = MusicFont::inkBox(glyph);
+    const qreal inkX = edge == Edge::Left ? ink.left() : ink.right();
+    const qreal anchorY = ink.top() + ink.height() * verticalAnchor(glyph);
+    const QSizeF stretch = MusicFont::glyphScale(glyph);
+    m_painter.save();
+    m_painter.translate(pixelX(twips.x()), pixelY(twips.y()));
+    m_painter.scale(stretch.width(), stretch.height());
+    m_painter.setFont(MusicFont::font(space));
+    m_painter.setPen(color);
+    m_painter.drawText(QPointF(-inkX * space, -anchorY * space), MusicFont::text(glyph));
+    m_painter.restore();
+}
+
+} // namespace tonalyst

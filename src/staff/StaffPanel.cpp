@@ -1,0 +1,176 @@
+#include "staff/StaffPanel.h"
+
+#include "platform/Beeper.h"
+#include "staff/KeyboardWidget.h"
+#include "staff/NoteLayout.h"
+#include "staff/NotePalette.h"
+#include "staff/StaffGeometry.h"
+#include "staff/StaffWidget.h"
+
+#include <QGridLayout>
+
+#include <algorithm>
+
+namespace tonalyst {
+
+namespace sg = staffgeometry;
+
+StaffPanel::StaffPanel(Beeper& beeper, QWidget* parent)
+    : QWidget(parent), m_beeper(beeper), m_staff(new StaffWidget(this)), m_palette(new NotePalette(this)),
+      m_keyboard(new KeyboardWidget(this)) {
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_staff, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(m_palette, 1, 0, Qt::AlignHCenter | Qt::AlignTop);
+    layout->addWidget(m_keyboard, 0, 1, 2, 1, Qt::AlignLeft | Qt::AlignTop);
+    layout->setRowStretch(2, 1);
+    layout->setColumnStretch(2, 1);
+
+    connect(m_keyboard, &KeyboardWidget::keyClicked, this, &StaffPanel::onKeyClicked);
+    connect(m_staff, &StaffWidget::dragMoved, this, &StaffPanel::onDragMoved);
+    connect(m_staff, &StaffWidget::dragLeft, this, [this] { m_staff->setPreview(std::nullopt); });
+    connect(m_staff, &StaffWidget::dropped, this, &StaffPanel::onDropped);
+    setEntryEnabled(false);
+    refresh();
+}
+
+Clef StaffPanel::changeClef(ClefChoice choice, RandomSource& random, int questionNumber) {
+    const Clef clef = m_clefHistory.choose(choice, random, questionNumber);
+    setClef(clef);
+    return clef;
+}
+
+void StaffPanel::showReviewClef(int questionNumber) {
+    if (const auto clef = m_clefHistory.recorded(questionNumber))
+        setClef(*clef);
+}
+
+void StaffPanel::setClef(Clef clef) {
+    m_staff->setClef(clef);
+    refresh();
+}
+
+Clef StaffPanel::clef() const {
+    return m_staff->clef();
+}
+
+void StaffPanel::setKeySignature(SignatureKind kind, int count) {
+    m_staff->setSignature(kind, count);
+}
+
+void StaffPanel::showKeySignature(bool show) {
+    m_staff->setSignatureVisible(show);
+}
+
+bool StaffPanel::isKeySignatureShown() const {
+    return m_staff->isSignatureVisible();
+}
+
+void StaffPanel::setKeyAccidentals(std::optional<std::array<int, 7>> perLetter) {
+    m_entry.setKeyAccidentals(perLetter);
+    refresh();
+}
+
+void StaffPanel::setQuestionType(QuestionType type) {
+    m_entry.setQuestionType(type);
+}
+
+void StaffPanel::setNoteLimit(int notes) {
+    m_entry.setNoteLimit(notes);
+}
+
+bool StaffPanel::enterNote(int position, int code) {
+    if (!m_entry.add(position, code)) {
+        m_beeper.beep();
+        return false;
+    }
+    m_staff->setHint(QString());
+    refresh();
+    const auto& entered = m_entry.enteredNotes();
+    const auto added = std::find_if(entered.begin(), entered.end(),
+                                    [position](const StaffNote& note) { return note.position == position; });
+    emit noteSounded(added->code, position);
+    return true;
+}
+
+bool StaffPanel::removeNote(int position) {
+    if (!m_entry.remove(position)) {
+        m_beeper.beep();
+        return false;
+    }
+    refresh();
+    return true;
+}
+
+void StaffPanel::clearStaff() {
+    m_entry.clear();
+    refresh();
+}
+
+const std::array<StaffNote, kMaxNotes>& StaffPanel::enteredNotes() const {
+    return m_entry.enteredNotes();
+}
+
+int StaffPanel::noteCount() const {
+    return m_entry.noteCount();
+}
+
+std::vector<StaffNote> StaffPanel::drawnNotes() const {
+    return m_entry.drawnNotes();
+}
+
+const KeyboardMarks& StaffPanel::keyboardMarks() const {
+    return m_entry.marks();
+}
+
+void StaffPanel::setEntryEnabled(bool enabled) {
+    m_palette->setEnabled(enabled);
+    m_keyboard->setKeysEnabled(enabled);
+    m_staff->setEnabled(enabled);
+}
+
+void StaffPanel::setPaletteVisible(bool visible) {
+    m_palette->setVisible(visible);
+}
+
+void StaffPanel::refresh() {
+    m_staff->setNotes(layoutNotes(m_entry.drawnNotes(), m_staff->clef()));
+    m_staff->setNames(m_entry.enteredNotes());
+    m_keyboard->showMarks(m_entry.marks());
+}
+
+// The keyboard takes no input while the question asks for names rather than notes.
+void StaffPanel::onKeyClicked(KeyKind kind, int index) {
+    const QuestionType type = m_entry.questionType();
+    if (type == QuestionType::Identify || type == QuestionType::IntId) {
+        m_beeper.beep();
+        return;
+    }
+    const KeyRequest request = m_entry.marks().requestFor(kind, index);
+    if (request.remove)
+        removeNote(index);
+    else
+        enterNote(index, request.code);
+}
+
+void StaffPanel::onDragMoved(int code, QPoint twips) {
+    if (sg::isBeyondDropLimit(twips.x(), code)) {
+        m_staff->setHint(QStringLiteral("<<<"));
+        m_staff->setPreview(std::nullopt);
+        return;
+    }
+    const int position = sg::dropPosition(twips.y(), code);
+    m_staff->setHint(QString(QChar::fromLatin1(letterOfPosition(position))));
+    m_staff->setPreview(StaffNote{position, code});
+}
+
+void StaffPanel::onDropped(int code, QPoint twips) {
+    m_staff->setPreview(std::nullopt);
+    if (sg::isBeyondDropLimit(twips.x(), code)) {
+        m_beeper.beep();
+        return;
+    }
+    enterNote(sg::dropPosition(twips.y(), code), code);
+}
+
+} // namespace tonalyst

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "staff/ClefHistory.h"
+#include "staff/KeyboardMarks.h"
+#include "staff/NoteEntry.h"
+#include "staff/StaffTypes.h"
+#include "theory/Activity.h"
+#include "theory/QuestionSettings.h"
+#include "theory/RandomSource.h"
+
+#include <QPoint>
+#include <QWidget>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace tonalyst {
+
+class Beeper;
+class KeyboardWidget;
+class NotePalette;
+class StaffWidget;
+
+// The staff, its note palette and the on-screen keyboard, as the main window embeds them.
+// Every note, whether the question places it, the student drops it or clicks it on the
+// keyboard, goes through enterNote, which refuses invalid entries with a plain beep.
+class StaffPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit StaffPanel(Beeper& beeper, QWidget* parent = nullptr);
+
+    // The clef of question q from the clef setting, recorded for the review; shown at once.
+    Clef changeClef(ClefChoice choice, RandomSource& random, int questionNumber);
+    // In the review: the clef question q was asked in (unchanged when none was recorded).
+    void showReviewClef(int questionNumber);
+    void setClef(Clef clef);
+    Clef clef() const;
+
+    // The signature of the question's key, and whether it is shown.
+    void setKeySignature(SignatureKind kind, int count);
+    void showKeySignature(bool show);
+    bool isKeySignatureShown() const;
+    // For questions shown in a key, outside the review: per letter (C = 0 ... B = 6) +1 when
+    // the key sharpens it, -1 when it flattens it. A sharp or flat the key gives is then
+    // drawn without its sign. Nothing: every sign is drawn.
+    void setKeyAccidentals(std::optional<std::array<int, 7>> perLetter);
+
+    void setQuestionType(QuestionType type);
+    // How many notes the question takes (`qnotes`): the staff refuses more.
+    void setNoteLimit(int notes);
+
+    // Adds a note ("ONN"); true when it was accepted, false after a refusal beep.
+    bool enterNote(int position, int code);
+    // Removes the note at a position ("OFF"); false (and a beep) when none stands there.
+    bool removeNote(int position);
+    // Removes every note, the last one first, so the keyboard marks follow.
+    void clearStaff();
+
+    // The entry slots, sorted by position with empty slots (99) last, and their count.
+    const std::array<StaffNote, kMaxNotes>& enteredNotes() const;
+    int noteCount() const;
+    // The notes as drawn, lowest first, after the key's own accidentals are left out.
+    std::vector<StaffNote> drawnNotes() const;
+    const KeyboardMarks& keyboardMarks() const;
+
+    // Idle (false) or a run under way (true): the palette, the drop zone and the keys.
+    void setEntryEnabled(bool enabled);
+    // The palette is shown in the spelling activities only.
+    void setPaletteVisible(bool visible);
+
+    StaffWidget* staff() const { return m_staff; }
+    NotePalette* palette() const { return m_palette; }
+    KeyboardWidget* keyboard() const { return m_keyboard; }
+
+signals:
+    // An entered note is to be heard.
+    void noteSounded(int code, int position);
+
+private:
+    void onKeyClicked(KeyKind kind, int index);
+    void onDragMoved(int code, QPoint twips);
+    void onDropped(int code, QPoint twips);
+    void refresh();
+
+    Beeper& m_beeper;
+    NoteEntry m_entry;
+    ClefHistory m_clefHistory;
+    StaffWidget* m_staff;
+    NotePalette* m_palette;
+    KeyboardWidget* m_keyboard;
+};
+
+} // namespace tonalyst

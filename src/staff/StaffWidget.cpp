@@ -1,0 +1,161 @@
+#include "staff/StaffWidget.h"
+
+#include "platform/ControlNames.h"
+#include "staff/GlyphLabel.h"
+#include "staff/StaffDropZone.h"
+#include "staff/StaffGeometry.h"
+#include "staff/StaffPainter.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+
+namespace tonalyst {
+
+namespace sg = staffgeometry;
+
+namespace {
+const QColor kInk(0x1a, 0x1a, 0x1a);
+const QColor kPaper(0xff, 0xff, 0xff);
+const QColor kPaperEdge(0xc4, 0xc7, 0xcc);
+const QColor kPreviewInk(0x2f, 0x6f, 0xd0, 0x90);
+const QPoint kViewOrigin(sg::kViewLeft, sg::kViewTop);
+} // namespace
+
+StaffWidget::StaffWidget(QWidget* parent)
+    : QWidget(parent), m_dropZone(new StaffDropZone(this)), m_hint(new QLabel(this)) {
+    nameControl(this, "staff");
+    nameControl(m_dropZone, "Label10");
+    nameControl(m_hint, "Label15");
+    m_hint->setAlignment(Qt::AlignCenter);
+    QFont hintFont = m_hint->font();
+    hintFont.setBold(true);
+    m_hint->setFont(hintFont);
+    for (int k = 0; k < kMaxNotes; ++k) {
+        auto* name = new QLabel(this);
+        nameControl(name, "notenames", k);
+        name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        name->setFont(hintFont);
+        m_names[static_cast<std::size_t>(k)] = name;
+        auto* sign = new GlyphLabel(this);
+        nameControl(sign, "imgaccname", k);
+        m_nameSigns[static_cast<std::size_t>(k)] = sign;
+    }
+    m_dropZone->raise();
+    connect(m_dropZone, &StaffDropZone::dragMoved, this, &StaffWidget::dragMoved);
+    connect(m_dropZone, &StaffDropZone::dragLeft, this, &StaffWidget::dragLeft);
+    connect(m_dropZone, &StaffDropZone::dropped, this, &StaffWidget::dropped);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    placeChildren();
+}
+
+void StaffWidget::setClef(Clef clef) {
+    m_clef = clef;
+    placeChildren();
+    update();
+}
+
+void StaffWidget::setSignature(SignatureKind kind, int count) {
+    m_signatureKind = kind;
+    m_signatureCount = qBound(0, count, 7);
+    update();
+}
+
+void StaffWidget::setSignatureVisible(bool visible) {
+    m_signatureVisible = visible;
+    update();
+}
+
+void StaffWidget::setNotes(std::vector<PlacedNote> notes) {
+    m_notes = std::move(notes);
+    update();
+}
+
+void StaffWidget::setPreview(std::optional<StaffNote> note) {
+    if (note == m_preview)
+        return;
+    m_preview = note;
+    update();
+}
+
+void StaffWidget::setHint(const QString& text) {
+    m_hint->setText(text);
+}
+
+void StaffWidget::setNames(const std::array<StaffNote, kMaxNotes>& entered) {
+    for (std::size_t k = 0; k < entered.size(); ++k) {
+        const StaffNote& note = entered[k];
+        const bool filled = note.position != kEmptySlot;
+        m_names[k]->setText(filled ? QString(QChar::fromLatin1(letterOfPosition(note.position))) : QString());
+        const bool hasSign = filled && note.code > kNoAccidental && note.code < kAccidentalCodes;
+        m_nameSigns[k]->setGlyph(hasSign ? std::optional(accidentalGlyph(note.code)) : std::nullopt);
+    }
+}
+
+QPointF StaffWidget::toPixels(QPointF twips) const {
+    return TwipScale::of(*this).toPixels(twips - QPointF(kViewOrigin));
+}
+
+QRect StaffWidget::childRect(const QRect& twips) const {
+    return TwipScale::of(*this).toPixels(twips.translated(-kViewOrigin));
+}
+
+QSize StaffWidget::sizeHint() const {
+    return TwipScale::of(*this).toPixels(QSize(sg::kViewWidth, sg::kViewHeight));
+}
+
+QSize StaffWidget::minimumSizeHint() const {
+    return sizeHint();
+}
+
+void StaffWidget::placeChildren() {
+    m_dropZone->setGeometry(childRect(
+        QRect(sg::kDropZoneLeft, sg::dropZoneTop(m_clef), sg::kDropZoneWidth, sg::kDropZoneHeight)));
+    m_hint->setGeometry(childRect(QRect(sg::kHintLeft, sg::kHintTop, sg::kHintWidth, sg::kHintHeight)));
+    const qreal space = sg::kLineSpacing * TwipScale::of(*this).y;
+    for (int k = 0; k < kMaxNotes; ++k) {
+        const int left = sg::kNameLeft + 2 * sg::kNameWidth * k;
+        m_names[static_cast<std::size_t>(k)]->setGeometry(
+            childRect(QRect(left, sg::kNameTop, sg::kNameWidth, sg::kNameHeight)));
+        GlyphLabel* sign = m_nameSigns[static_cast<std::size_t>(k)];
+        sign->setGeometry(
+            childRect(QRect(left + sg::kNameWidth, sg::kNameTop, sg::kNameWidth, sg::kNameHeight)));
+        sign->setStaffSpace(space * 0.8);
+    }
+}
+
+void StaffWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeChildren();
+}
+
+// The scale follows the screen's resolution, so a move to another screen lays out again.
+bool StaffWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        updateGeometry();
+        placeChildren();
+        update();
+    }
+    return QWidget::event(event);
+}
+
+void StaffWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(kPaperEdge);
+    painter.setBrush(kPaper);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+
+    StaffPainter staff(painter, TwipScale::of(*this), kViewOrigin);
+    staff.drawStaffLines(kInk);
+    staff.drawClef(m_clef, kInk);
+    if (m_signatureVisible)
+        staff.drawSignature(m_signatureKind, m_signatureCount, m_clef, kInk);
+    for (const PlacedNote& note : m_notes)
+        staff.drawNote(note, m_clef, kInk);
+    if (m_preview)
+        staff.drawNote(PlacedNote{*m_preview, sg::Slot::A, false, sg::accidentalRight(sg::Slot::A)}, m_clef,
+                       kPreviewInk);
+}
+
+} // namespace tonalyst
