@@ -5,7 +5,10 @@
 #include "app/OptionDialogs.h"
 #include "app/ShellDialogs.h"
 #include "app/StatusPanel.h"
+#include "intervals/ToneFileName.h"
 #include "platform/ControlNames.h"
+#include "staff/MusicFont.h"
+#include "staff/StaffPanel.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -66,6 +69,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     connect(m_options.get(), &OptionDialogs::inversionsChanged, this,
             [this](bool on) { m_menus->inversion->setChecked(on); });
     connect(m_options.get(), &OptionDialogs::helpRequested, this, [this] { openHelp(3); });
+    connect(m_options.get(), &OptionDialogs::clefChosen, this, &MainWindow::applyChosenClef);
 
     connectMenus();
     connectEarTrainingWindow();
@@ -105,11 +109,9 @@ void MainWindow::buildCentralArea() {
     prompt.setBold(true);
     m_questionNumber->setFont(prompt);
 
-    m_staffArea = new QFrame(central);
-    m_staffArea->setObjectName(QStringLiteral("staffArea"));
-    m_staffArea->setFrameShape(QFrame::StyledPanel);
-    m_staffArea->setMinimumSize(560, 260);
-    new QVBoxLayout(m_staffArea);
+    initStaffResources();
+    m_staffPanel = new StaffPanel(m_platform.beeper, central);
+    connect(m_staffPanel, &StaffPanel::noteSounded, this, &MainWindow::soundNote);
 
     m_chordType = makeLabel(central, "lblchordtype");
     m_chordName = makeLabel(central, "lblchordname");
@@ -168,7 +170,8 @@ void MainWindow::buildCentralArea() {
 
     auto* left = new QVBoxLayout;
     left->addLayout(prompts);
-    left->addWidget(m_staffArea, 1);
+    left->addWidget(m_staffPanel);
+    left->addStretch(1);
     left->addLayout(answers);
     left->addLayout(buttons);
 
@@ -180,7 +183,7 @@ void MainWindow::buildCentralArea() {
 
     m_controls = {m_showChoices, m_clear,          m_submit,    m_hideDisplay,   m_inversion,
                   m_question1,   m_question2,      m_questionNumber, m_chordType, m_chordName,
-                  m_inversionLabel, m_answerMessage, m_answerWas, m_staffArea};
+                  m_inversionLabel, m_answerMessage, m_answerWas};
 }
 
 void MainWindow::connectMenus() {

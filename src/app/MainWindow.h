@@ -8,7 +8,6 @@
 #include <QMainWindow>
 
 class QComboBox;
-class QFrame;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -18,6 +17,7 @@ namespace tonalyst {
 class EarTrainingWindow;
 class OptionDialogs;
 class ShellDialogs;
+class StaffPanel;
 class StatusPanel;
 struct MainMenus;
 
@@ -35,6 +35,7 @@ public:
     void setUserId(const QString& userId) { m_userId = userId; }
     QString userId() const { return m_userId; }
     EarTrainingWindow* earTrainingWindow() const { return m_earTraining; }
+    StaffPanel* staffPanel() const { return m_staffPanel; }
 
     // The handlers of the menus, buttons and timers.
     void chooseActivity(int index);
@@ -80,6 +81,8 @@ private:
     void setAnswerWasVisible(bool visible);
     void setActivityMenusEnabled(bool enabled);
     void setStatus(int value, const QString& text);
+    void soundNote(int code, int position);
+    void applyChosenClef(ClefChoice clef);
     void terminate();
 
     Platform& m_platform;
@@ -94,7 +97,7 @@ private:
     std::unique_ptr<ShellDialogs> m_shell;
     EarTrainingWindow* m_earTraining;
     StatusPanel* m_status;
-    QFrame* m_staffArea;
+    StaffPanel* m_staffPanel;
     QList<QWidget*> m_controls; // every control enablecontrols governs
 
     QPushButton* m_start;

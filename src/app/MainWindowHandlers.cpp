@@ -7,6 +7,8 @@
 #include "app/ShellDialogs.h"
 #include "app/StatusPanel.h"
 #include "cycle/StatusText.h"
+#include "intervals/ToneFileName.h"
+#include "staff/StaffPanel.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -74,6 +76,8 @@ void MainWindow::applyactivity() {
     const bool earTraining = mode == ActivityMode::EarTraining;
 
     repeatbutton(earTraining);
+    m_staffPanel->setPaletteVisible(spelling);
+    m_staffPanel->setQuestionType(type);
     m_showChoices->setVisible(!spelling);
     m_hideDisplay->setVisible(earTraining);
     if (!spelling) {
@@ -139,6 +143,7 @@ void MainWindow::start() {
     m_start->hide();
     enablecontrols(true);
     m_state.currentType = m_state.selectedType;
+    m_staffPanel->setQuestionType(m_state.currentType);
     m_earTraining->showDisplayButton()->setEnabled(!m_state.isTest());
     if (m_state.isTest()) {
         setMenuEnabled(m_menus->options, false);
@@ -179,6 +184,7 @@ void MainWindow::clear() {
             m_showChoices->click();
         break;
     case QuestionType::Spell:
+        m_staffPanel->clearStaff();
         break;
     }
 }
@@ -273,6 +279,7 @@ void MainWindow::openHelp(int item) {
 }
 
 void MainWindow::endrun() {
+    m_staffPanel->clearStaff();
     m_state.questionNumber = 0;
     enablecontrols(false);
 
@@ -296,6 +303,7 @@ void MainWindow::endrun() {
 void MainWindow::enablecontrols(bool flag) {
     for (QWidget* control : std::as_const(m_controls))
         control->setEnabled(flag);
+    m_staffPanel->setEntryEnabled(flag);
     if (flag)
         m_elapsedTimer->start();
     else
@@ -364,6 +372,21 @@ void MainWindow::setStatus(int value, const QString& text) {
     const auto which = static_cast<StatusPanel::Value>(value);
     m_status->setValue(which, text);
     m_earTraining->status()->setValue(which, text);
+}
+
+void MainWindow::soundNote(int code, int position) {
+    if (!m_state.tonesOn)
+        return;
+    const ToneClef clef = m_staffPanel->clef() == Clef::Bass ? ToneClef::Bass : ToneClef::Treble;
+    if (const auto file = playnotesFileName(code, position, clef))
+        m_platform.tones.play({QString::fromStdString(*file)});
+}
+
+void MainWindow::applyChosenClef(ClefChoice clef) {
+    // A question under way keeps its clef; the next one draws from the new setting.
+    if (m_start->isHidden() || clef == ClefChoice::Random)
+        return;
+    m_staffPanel->setClef(clef == ClefChoice::Bass ? Clef::Bass : Clef::Treble);
 }
 
 void MainWindow::terminate() {

@@ -1,0 +1,85 @@
+#include "MainWindowFixture.h"
+
+#include "staff/StaffPanel.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tonalyst::test {
+namespace {
+
+class MainWindowStaffTest : public MainWindowTest {
+protected:
+    void start() { control<QPushButton>("cmdStart")->click(); }
+    QAbstractButton* key(const char* name, int index) { return control<QAbstractButton>(name, index); }
+};
+
+TEST_F(MainWindowStaffTest, AKeyboardClickEntersTheNoteAndSoundsIt) {
+    start();
+    key("note", 1)->click();
+    ASSERT_EQ(window->staffPanel()->noteCount(), 1);
+    EXPECT_EQ(window->staffPanel()->enteredNotes()[0].position, 1);
+    EXPECT_EQ(tones.played(), QStringList{QStringLiteral("C3.MID")});
+
+    key("Flat", 2)->click(); // D-flat sounds from the C-sharp file
+    EXPECT_EQ(tones.played().last(), QStringLiteral("C3#.MID"));
+}
+
+TEST_F(MainWindowStaffTest, WithTonesOffNotesAreEnteredInSilence) {
+    action("mnutones")->trigger();
+    start();
+    key("note", 3)->click();
+    EXPECT_EQ(window->staffPanel()->noteCount(), 1);
+    EXPECT_TRUE(tones.played().isEmpty());
+}
+
+TEST_F(MainWindowStaffTest, TheKeyboardTakesNoInputWhileIdle) {
+    EXPECT_FALSE(key("note", 1)->isEnabled());
+    start();
+    EXPECT_TRUE(key("note", 1)->isEnabled());
+    // The two keys outside the staff's range never take a click.
+    EXPECT_FALSE(key("Sharp", 0)->isEnabled());
+    EXPECT_FALSE(key("Flat", 15)->isEnabled());
+}
+
+TEST_F(MainWindowStaffTest, ClearAndTheEndOfARunEmptyTheStaff) {
+    start();
+    key("note", 1)->click();
+    key("note", 3)->click();
+    control<QPushButton>("cmdClear")->click();
+    EXPECT_EQ(window->staffPanel()->noteCount(), 0);
+    EXPECT_FALSE(window->staffPanel()->keyboardMarks().isMarked(Marker::NoteKey, 1));
+
+    key("note", 5)->click();
+    prompter.answerYes();
+    action("mnuquittest")->trigger();
+    EXPECT_EQ(window->staffPanel()->noteCount(), 0);
+}
+
+TEST_F(MainWindowStaffTest, IdentificationKeepsTheKeyboardSilentButForABeep) {
+    action("mnuIdentify")->trigger();
+    start();
+    key("note", 1)->click();
+    EXPECT_EQ(window->staffPanel()->noteCount(), 0);
+    EXPECT_EQ(beeper.count(), 1);
+    EXPECT_TRUE(control<QWidget>("palette")->isHidden());
+}
+
+TEST_F(MainWindowStaffTest, AChosenClefShowsAtOnceOnlyWhileNoRunIsUnderWay) {
+    auto* dialog = window->findChild<QDialog*>(QStringLiteral("frmclefselect"));
+    ASSERT_NE(dialog, nullptr);
+    findControl<QRadioButton>(dialog, "Option1", 1)->setChecked(true);
+    findControl<QPushButton>(dialog, "command1")->click();
+    EXPECT_EQ(window->staffPanel()->clef(), Clef::Bass);
+
+    start();
+    findControl<QRadioButton>(dialog, "Option1", 0)->setChecked(true);
+    findControl<QPushButton>(dialog, "command1")->click();
+    EXPECT_EQ(window->staffPanel()->clef(), Clef::Bass);
+    EXPECT_EQ(window->settings().clef, ClefChoice::Treble);
+}
+
+} // namespace
+} // namespace tonalyst::test
