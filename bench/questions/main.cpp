@@ -1,7 +1,8 @@
 // Prints how many questions per second the theory engine draws, key pick included,
-// for each chord and key-signature activity with every chord and key enabled.
+// for each activity with every chord and key enabled (advanced intervals where allowed).
+#include "theory/EarTrainingQuality.h"
+#include "theory/IntervalGenerator.h"
 #include "theory/KeyPicker.h"
-#include "theory/QuestionMaker.h"
 
 #include <chrono>
 #include <cstdio>
@@ -15,7 +16,8 @@ struct Run {
     ActivityState activity;
 };
 
-double questionsPerSecond(const QuestionContext& context, long long& checksum) {
+double questionsPerSecond(const QuestionContext& context, IntervalQuestionMaker& intervals,
+                          long long& checksum) {
     using Clock = std::chrono::steady_clock;
     const auto start = Clock::now();
     long long questions = 0;
@@ -23,7 +25,7 @@ double questionsPerSecond(const QuestionContext& context, long long& checksum) {
     while (elapsed < 1.0) {
         for (int i = 0; i < 1000; ++i) {
             CurrentKey key = pickkey(context);
-            const std::optional<Question> question = makequestion(key, context);
+            const std::optional<Question> question = makeEarTrainingQuestion(key, context, &intervals);
             checksum += question ? question->notes.front().step : 0;
         }
         questions += 1000;
@@ -50,18 +52,26 @@ int main() {
     chords.seventhMixture = true;
     settings.chords.accept(chords);
     settings.inversions = InversionOption::FiguredBass;
+    settings.intervalType = IntervalType::Advanced;
+    settings.earTrainingChords = EarTrainingChords::Both;
 
     const Run runs[]{
         {"chord spelling", ActivityState::settled(QuestionType::Spell, ActivityMode::None)},
         {"chord identification", ActivityState::settled(QuestionType::Identify, ActivityMode::None)},
         {"key signature identification",
          ActivityState::settled(QuestionType::Identify, ActivityMode::KeySigId)},
+        {"interval spelling", ActivityState::settled(QuestionType::IntSpell, ActivityMode::None)},
+        {"interval identification", ActivityState::settled(QuestionType::IntId, ActivityMode::None)},
+        {"chord ear training", ActivityState::settled(QuestionType::Identify, ActivityMode::EarTraining)},
+        {"interval ear training", ActivityState::settled(QuestionType::IntId, ActivityMode::EarTraining)},
     };
+    IntervalGenerator intervals;
     SeededRandomSource random(2026);
     long long checksum = 0;
     for (const Run& run : runs) {
         const QuestionContext context{settings, run.activity, random};
-        std::printf("%-30s %12.0f questions/s\n", run.title, questionsPerSecond(context, checksum));
+        std::printf("%-30s %12.0f questions/s\n", run.title,
+                    questionsPerSecond(context, intervals, checksum));
     }
     std::printf("(checksum %lld)\n", checksum);
     return 0;

@@ -2,6 +2,8 @@
 
 #include "theory/ChordNames.h"
 
+#include <algorithm>
+
 namespace tonalyst {
 
 std::vector<std::string> inversionMenuLabels(int noteCount, InversionOption option) {
@@ -16,6 +18,32 @@ std::vector<std::string> inversionMenuLabels(int noteCount, InversionOption opti
     }
     labels.emplace_back(kNoInversionChosen);
     return labels;
+}
+
+IntervalQualityMenu intervalQualityMenu(int type) {
+    switch (type) {
+    case 0:
+        return {"mnuunison", mnuunison};
+    case 1:
+        return {"mnusecond", mnusecond};
+    case 2:
+        return {"mnuthird", mnuthird};
+    case 3:
+        return {"mnufourth", mnufourth};
+    case 4:
+        return {"mnufifth", mnufifth};
+    case 5:
+        return {"mnusixth", mnusixth};
+    case 6:
+        return {"mnuseventh", mnuseventh};
+    default:
+        return {"mnuoctave", mnuoctave};
+    }
+}
+
+bool isAdvancedIntervalItem(std::string_view menu, int index) {
+    return std::find(kAdvancedIntervalItems.begin(), kAdvancedIntervalItems.end(),
+                     MenuItemRef{menu, index}) != kAdvancedIntervalItems.end();
 }
 
 std::optional<std::string> makefigbassIDanswer(std::string_view answer1, std::string_view answer2,

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "theory/IntervalDirection.h"
 #include "theory/Key.h"
 #include "theory/Note.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,8 +13,10 @@ namespace tonalyst {
 // One question as generated: what the staff draws, what the judge compares against and
 // what the records keep.
 struct Question {
-    std::string category;           // answer-menu caption of the chord type, or "major :" / "minor :"
-    std::string name;               // chord name, key name for key signatures, "" for Flat-II
+    std::string category;           // answer-menu caption of the chord type, "major :" / "minor :",
+                                    // or the interval's name ("Third :")
+    std::string name;               // chord name, key name for key signatures, "" for Flat-II, the
+                                    // quality of an interval or of an ear-training chord
     std::string prompt;             // the line shown above the staff
     std::string keyText;            // "  In the key of ...", empty where no key line is written
     std::string invLabel;           // plain or figured inversion label, "" when no inversion was drawn
@@ -22,6 +26,10 @@ struct Question {
     int sigCount = 0;
     SignatureKind sigKind = SignatureKind::Sharp;
     int inversion = 0; // the inversion drawn, 0 for root position or none
+    // Interval questions: the catalogue number drawn (kIntervals); nothing for chords and keys.
+    // category and name then hold the interval's name and quality captions.
+    std::optional<int> interval;
+    IntervalDirection direction = IntervalDirection::Above;
 
     int noteCount() const { return static_cast<int>(notes.size()); }
 };

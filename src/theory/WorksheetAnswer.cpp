@@ -6,14 +6,16 @@ namespace tonalyst {
 
 namespace {
 
-// The accidental value with 99 for a natural that the key signature already leaves natural.
-int preparedAccidental(const SpelledNote& note, const CurrentKey& key, std::string& hint) {
+// The accidental value with 99 for a natural that needs no sign: in the interval
+// activities and ear training never, elsewhere where the key signature leaves it natural.
+int preparedAccidental(const SpelledNote& note, const CurrentKey& key, bool naturalsUnsigned,
+                       std::string& hint) {
     if (note.accidental != 0)
         return note.accidental;
     for (std::size_t j = 0; j < key.scaleletter.size(); ++j) {
         if (key.scaleletter[j] != note.step)
             continue;
-        if (key.keysigacc[j] == 0)
+        if (naturalsUnsigned || key.keysigacc[j] == 0)
             return kNoSignNeeded;
         hint = "You may be missing a natural sign.";
     }
@@ -26,11 +28,13 @@ WorksheetAnswer worksheetAnswer(const Question& question, const CurrentKey& key,
                                 const ActivityState& activity, InversionOption inversions) {
     WorksheetAnswer answer;
     answer.hint = question.hint;
+    const bool naturalsUnsigned =
+        isIntervalType(activity.currenttype) || activity.currentmode == ActivityMode::EarTraining;
     for (const SpelledNote& note : question.notes)
         answer.accidentalCodes.push_back(
-            accidentalCode(preparedAccidental(note, key, answer.hint)).value_or(NoSign));
+            accidentalCode(preparedAccidental(note, key, naturalsUnsigned, answer.hint)).value_or(NoSign));
 
-    if (activity.currenttype == QuestionType::Spell) {
+    if (activity.currenttype == QuestionType::Spell || activity.currenttype == QuestionType::IntSpell) {
         for (std::size_t i = 0; i < question.notes.size(); ++i) {
             const int letter = letterIndex(question.notes[i].step);
             answer.text += "  " + std::string(lettername[static_cast<std::size_t>(letter + 1)]) +
@@ -48,7 +52,7 @@ WorksheetAnswer worksheetAnswer(const Question& question, const CurrentKey& key,
         return answer;
     }
     answer.text = question.category + " " + question.name;
-    if (activity.currentmode != ActivityMode::KeySigId)
+    if (activity.currentmode != ActivityMode::KeySigId && activity.currenttype != QuestionType::IntId)
         answer.text += "\r\n(" + question.keyText + " )";
     if (inversionShown)
         answer.text += " " + question.invLabel;

@@ -1,11 +1,13 @@
 #include "theory/WorksheetCommand.h"
 
+#include "theory/EarTrainingQuality.h"
+#include "theory/IntervalGenerator.h"
 #include "theory/JsonText.h"
 #include "theory/KeyPicker.h"
-#include "theory/QuestionMaker.h"
 #include "theory/WorksheetAnswer.h"
 #include "theory/WorksheetOptions.h"
 
+#include <algorithm>
 #include <random>
 
 namespace tonalyst {
@@ -25,10 +27,25 @@ std::string_view activityTitle(WorksheetActivity activity) {
         return "Key Signature Identification";
     case WorksheetActivity::ChordIdentification:
         return "Chord Identification";
+    case WorksheetActivity::IntervalSpelling:
+        return "Interval Spelling";
+    case WorksheetActivity::IntervalIdentification:
+        return "Interval Identification";
+    case WorksheetActivity::ChordEarTraining:
+        return "Chord Ear Training";
+    case WorksheetActivity::IntervalEarTraining:
+        return "Interval Ear Training";
     case WorksheetActivity::ChordSpelling:
         break;
     }
     return "Chord Spelling";
+}
+
+bool isIntervalOrEarTraining(WorksheetActivity activity) {
+    return activity == WorksheetActivity::IntervalSpelling ||
+           activity == WorksheetActivity::IntervalIdentification ||
+           activity == WorksheetActivity::ChordEarTraining ||
+           activity == WorksheetActivity::IntervalEarTraining;
 }
 
 std::string noteList(const std::vector<SpelledNote>& notes) {
@@ -36,6 +53,14 @@ std::string noteList(const std::vector<SpelledNote>& notes) {
     for (const SpelledNote& note : notes)
         text.append(text.empty() ? "" : "  ").append(noteName(note));
     return text;
+}
+
+// The notes in the order they sound.
+std::string soundedNotes(const Question& question) {
+    std::vector<SpelledNote> notes = question.notes;
+    if (question.direction == IntervalDirection::Below)
+        std::reverse(notes.begin(), notes.end());
+    return noteList(notes);
 }
 
 std::string oneLine(const std::string& text) {
@@ -72,8 +97,16 @@ void writeJson(std::ostream& out, const WorksheetOptions& options, const Workshe
             << ",\"step\":" << q.notes[i].step << ",\"accidental\":" << q.notes[i].accidental
             << ",\"code\":" << item.answer.accidentalCodes[i] << "}";
     }
-    out << "],\"hint\":" << jsonString(item.answer.hint) << ",\"answer\":" << jsonString(item.answer.text)
-        << "}\n";
+    out << "],\"hint\":" << jsonString(item.answer.hint) << ",\"answer\":" << jsonString(item.answer.text);
+    if (isIntervalOrEarTraining(options.activity)) {
+        out << ",\"interval\":";
+        if (q.interval)
+            out << "{\"name\":" << jsonString(q.category) << ",\"quality\":" << jsonString(q.name) << "}";
+        else
+            out << "null";
+        out << ",\"direction\":" << jsonString(directionCode(q.direction));
+    }
+    out << "}\n";
 }
 
 void writeQuestion(std::ostream& out, WorksheetActivity activity, int number, const WorksheetItem& item) {
@@ -92,6 +125,16 @@ void writeQuestion(std::ostream& out, WorksheetActivity activity, int number, co
         break;
     case WorksheetActivity::ChordSpelling:
         out << trimmed(q.keyText) << "\n";
+        break;
+    case WorksheetActivity::IntervalIdentification:
+        out << "Notes, lowest first: " << noteList(q.notes) << "\n";
+        break;
+    case WorksheetActivity::IntervalSpelling:
+        out << "Enter the " << (q.direction == IntervalDirection::Below ? "lower" : "upper") << " note\n";
+        break;
+    case WorksheetActivity::ChordEarTraining:
+    case WorksheetActivity::IntervalEarTraining:
+        out << "Sounded: " << soundedNotes(q) << "\n";
         break;
     }
     out << "    " << trimmed(q.prompt) << "\n\n";
@@ -115,20 +158,24 @@ int runWorksheetCommand(const std::vector<std::string>& args, std::ostream& out,
     SeededRandomSource random(seed);
     const QuestionContext context{options->settings, worksheetActivityState(options->activity), random};
 
+    // Intervals and ear training are set in the major scale of the tonic drawn, whatever
+    // mode the key settings keep.
+    const bool majorScale = isIntervalOrEarTraining(options->activity);
+    IntervalGenerator intervals;
     std::vector<WorksheetItem> items;
     for (int i = 0; i < options->count; ++i) {
         const CurrentKey picked = pickkey(context);
+        const KeyMode mode = majorScale ? KeyMode::Major : picked.keymode;
+        const std::string name = keyName(picked.tonicletter, picked.tonicaccidental, mode);
         CurrentKey key = picked;
-        std::optional<Question> question = makequestion(key, context);
+        std::optional<Question> question = makeEarTrainingQuestion(key, context, &intervals);
         if (!question) {
-            err << "tonalyst worksheet: no writable question found in the key of "
-                << keyName(picked.tonicletter, picked.tonicaccidental, picked.keymode) << "\n";
+            err << "tonalyst worksheet: no writable question found in the key of " << name << "\n";
             return 1;
         }
         WorksheetAnswer answer =
             worksheetAnswer(*question, picked, context.activity, options->settings.inversions);
-        items.push_back({keyName(picked.tonicletter, picked.tonicaccidental, picked.keymode), picked.keymode,
-                         std::move(*question), std::move(answer)});
+        items.push_back({name, mode, std::move(*question), std::move(answer)});
     }
 
     if (options->json) {

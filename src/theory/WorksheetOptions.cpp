@@ -98,8 +98,51 @@ std::string chordRefusalText(ChordRefusal refusal) {
 }
 
 struct RawOptions {
-    std::optional<std::string> keys, mode, chords, mixture;
+    std::optional<std::string> keys, mode, chords, mixture, intervals, intervalNotes, earChords;
 };
+
+bool isEarTraining(WorksheetActivity activity) {
+    return activity == WorksheetActivity::ChordEarTraining ||
+           activity == WorksheetActivity::IntervalEarTraining;
+}
+
+bool applyIntervalChoices(const RawOptions& raw, WorksheetOptions& options, std::string& error) {
+    QuestionSettings& settings = options.settings;
+    if (raw.intervals) {
+        if (*raw.intervals == "common")
+            settings.intervalType = IntervalType::Common;
+        else if (*raw.intervals == "advanced")
+            settings.intervalType = IntervalType::Advanced;
+        else
+            error = "--intervals must be common or advanced";
+    }
+    if (raw.intervalNotes) {
+        if (*raw.intervalNotes == "keys")
+            settings.intervalNotes = IntervalNotes::ChosenKeys;
+        else if (*raw.intervalNotes == "all")
+            settings.intervalNotes = IntervalNotes::AllNotes;
+        else
+            error = "--interval-notes must be keys or all";
+    }
+    if (raw.earChords) {
+        if (*raw.earChords == "triads")
+            settings.earTrainingChords = EarTrainingChords::Triads;
+        else if (*raw.earChords == "sevenths")
+            settings.earTrainingChords = EarTrainingChords::Sevenths;
+        else if (*raw.earChords == "both")
+            settings.earTrainingChords = EarTrainingChords::Both;
+        else
+            error = "--ear-chords must be triads, sevenths or both";
+    }
+    if (!error.empty())
+        return false;
+    if (settings.intervalType == IntervalType::Advanced && isEarTraining(options.activity))
+        error = "Option not allowed for ear training";
+    else if (settings.intervalType == IntervalType::Advanced &&
+             settings.intervalNotes == IntervalNotes::AllNotes)
+        error = "--intervals advanced precludes --interval-notes all";
+    return error.empty();
+}
 
 bool applyKeys(const RawOptions& raw, WorksheetOptions& options, std::string& error) {
     KeyBoxes boxes;
@@ -179,8 +222,18 @@ bool applyValue(const std::string& name, const std::string& value, WorksheetOpti
             options.activity = WorksheetActivity::ChordSpelling;
         else if (value == "chord-id")
             options.activity = WorksheetActivity::ChordIdentification;
+        else if (value == "interval-spell")
+            options.activity = WorksheetActivity::IntervalSpelling;
+        else if (value == "interval-id")
+            options.activity = WorksheetActivity::IntervalIdentification;
+        else if (value == "chord-ear")
+            options.activity = WorksheetActivity::ChordEarTraining;
+        else if (value == "interval-ear")
+            options.activity = WorksheetActivity::IntervalEarTraining;
         else
-            error = "--activity must be keysig, chord-spell or chord-id";
+            error =
+                "--activity must be keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear or "
+                "interval-ear";
     } else if (name == "--count") {
         const std::optional<int> count = parseNumber<int>(value);
         if (count && *count >= 1 && *count <= 100000)
@@ -210,6 +263,12 @@ bool applyValue(const std::string& name, const std::string& value, WorksheetOpti
         raw.chords = value;
     } else if (name == "--mixture") {
         raw.mixture = value;
+    } else if (name == "--intervals") {
+        raw.intervals = value;
+    } else if (name == "--interval-notes") {
+        raw.intervalNotes = value;
+    } else if (name == "--ear-chords") {
+        raw.earChords = value;
     } else {
         error = "unknown option " + name;
     }
@@ -226,6 +285,14 @@ std::string_view worksheetActivityCode(WorksheetActivity activity) {
         return "chord-spell";
     case WorksheetActivity::ChordIdentification:
         return "chord-id";
+    case WorksheetActivity::IntervalSpelling:
+        return "interval-spell";
+    case WorksheetActivity::IntervalIdentification:
+        return "interval-id";
+    case WorksheetActivity::ChordEarTraining:
+        return "chord-ear";
+    case WorksheetActivity::IntervalEarTraining:
+        return "interval-ear";
     }
     return {};
 }
@@ -236,6 +303,14 @@ ActivityState worksheetActivityState(WorksheetActivity activity) {
         return ActivityState::settled(QuestionType::Identify, ActivityMode::KeySigId);
     case WorksheetActivity::ChordIdentification:
         return ActivityState::settled(QuestionType::Identify, ActivityMode::None);
+    case WorksheetActivity::IntervalSpelling:
+        return ActivityState::settled(QuestionType::IntSpell, ActivityMode::None);
+    case WorksheetActivity::IntervalIdentification:
+        return ActivityState::settled(QuestionType::IntId, ActivityMode::None);
+    case WorksheetActivity::ChordEarTraining:
+        return ActivityState::settled(QuestionType::Identify, ActivityMode::EarTraining);
+    case WorksheetActivity::IntervalEarTraining:
+        return ActivityState::settled(QuestionType::IntId, ActivityMode::EarTraining);
     case WorksheetActivity::ChordSpelling:
         break;
     }
@@ -270,7 +345,8 @@ std::optional<WorksheetOptions> parseWorksheetOptions(const std::vector<std::str
         if (!applyValue(name, value, options, raw, error))
             return std::nullopt;
     }
-    if (!applyKeys(raw, options, error) || !applyChords(raw, options, error))
+    if (!applyKeys(raw, options, error) || !applyChords(raw, options, error) ||
+        !applyIntervalChoices(raw, options, error))
         return std::nullopt;
     return options;
 }
@@ -280,7 +356,8 @@ std::string worksheetUsage() {
 
 Prints a worksheet of drill questions with an answer key at the end.
 
-  --activity keysig|chord-spell|chord-id   what to ask (default chord-spell)
+  --activity A       what to ask (default chord-spell): keysig, chord-spell,
+                     chord-id, interval-spell, interval-id, chord-ear, interval-ear
   --count N          number of questions, 1 to 100000 (default 10)
   --seed S           the same seed gives the same questions (default: a fresh seed)
   --keys LIST        key boxes to draw from, comma-separated: a pair such as C/a,
@@ -298,11 +375,21 @@ Prints a worksheet of drill questions with an answer key at the end.
                      Default: the seven triads.
   --mixture LIST     triads, sevenths or triads,sevenths: borrowed chords on
   --inversions off|basic|figured   random inversions and their labels (default off)
+  --intervals common|advanced   which intervals are asked (default common); ear
+                     training asks common intervals only
+  --interval-notes keys|all   lower notes from the chosen major keys, or any C to A
+                     with a flat, natural or sharp (default keys); all precludes
+                     advanced intervals
+  --ear-chords triads|sevenths|both   chords of chord ear training (default triads)
   --json             one JSON object per question and line instead of the worksheet
   --help             this text
 
-Key and chord boxes are checked as the settings dialogs check them; a refused
-selection, like any bad option, ends with exit status 2.
+Key and chord boxes and interval choices are checked as the settings dialogs
+check them; a refused selection, like any bad option, ends with exit status 2.
+
+Interval and ear-training lines of --json also carry "interval" (its "name" and
+"quality" captions, or null for chords) and "direction" ("above": note 1 is given
+and the notes sound upwards; "below": note 2 is given and they sound downwards).
 )";
 }
 

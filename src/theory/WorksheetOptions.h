@@ -11,9 +11,17 @@
 
 namespace tonalyst {
 
-enum class WorksheetActivity { KeySignature, ChordSpelling, ChordIdentification };
+enum class WorksheetActivity {
+    KeySignature,
+    ChordSpelling,
+    ChordIdentification,
+    IntervalSpelling,
+    IntervalIdentification,
+    ChordEarTraining,
+    IntervalEarTraining
+};
 
-// "keysig", "chord-spell", "chord-id".
+// "keysig", "chord-spell", "chord-id", "interval-spell", "interval-id", "chord-ear", "interval-ear".
 std::string_view worksheetActivityCode(WorksheetActivity activity);
 
 ActivityState worksheetActivityState(WorksheetActivity activity);
@@ -23,13 +31,15 @@ struct WorksheetOptions {
     WorksheetActivity activity = WorksheetActivity::ChordSpelling;
     int count = 10;
     std::optional<std::uint32_t> seed; // a fresh one when not given
-    QuestionSettings settings;         // key and chord boxes, inversions
+    QuestionSettings settings;         // key and chord boxes, inversions, interval and ear-training choices
     bool json = false;
     bool help = false;
 };
 
 // The options, or nothing with the reason in error. Key and chord boxes pass the same
-// checks as the settings dialogs' OK.
+// checks as the settings dialogs' OK; the interval choices are refused where the
+// interval dialog refuses them (advanced intervals with all possible notes, or in ear
+// training).
 std::optional<WorksheetOptions> parseWorksheetOptions(const std::vector<std::string>& args,
                                                       std::string& error);
 

@@ -1,8 +1,11 @@
 #include "theory/WorksheetCommand.h"
+#include "theory/AnswerMenus.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
+#include <set>
 #include <sstream>
 
 namespace tonalyst {
@@ -166,6 +169,100 @@ TEST(WorksheetCommand, SelectionsTheSettingsDialogsRefuseAreRefusedToo) {
     // The minor-only target is fine beside another one.
     EXPECT_EQ(
         worksheet({"--chords", "vof:6,vof:4", "--count", "50", "--seed", "1", "--mode", "major"}).status, 0);
+}
+
+TEST(WorksheetCommand, IntervalLinesCarryTheIntervalTheDirectionAndTheAnswer) {
+    const CommandRun run = worksheet({"--activity", "interval-spell", "--count", "60", "--seed", "3",
+                                      "--keys", "all", "--intervals", "advanced", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    int below = 0;
+    for (const std::string& line : lines(run.out)) {
+        const std::string category = field(line, "category");
+        const std::string quality = field(line, "name");
+        EXPECT_NE(line.find("\"interval\":{\"name\":\"" + category + "\",\"quality\":\"" + quality + "\"}"),
+                  std::string::npos)
+            << line;
+        EXPECT_EQ(field(line, "keytext"), "");
+        const std::string direction = field(line, "direction");
+        ASSERT_TRUE(direction == "above" || direction == "below") << line;
+        below += direction == "below" ? 1 : 0;
+        EXPECT_EQ(field(line, "prompt").rfind(quality + " " + category + " " + direction + " ", 0), 0u)
+            << line;
+        EXPECT_EQ(field(line, "answer").rfind("  ", 0), 0u) << "both notes spelled: " << line;
+    }
+    EXPECT_GT(below, 10);
+    EXPECT_LT(below, 50);
+}
+
+TEST(WorksheetCommand, IntervalAnswersReadAsTheProgramShowsThem) {
+    CommandRun run = worksheet({"--activity", "interval-id", "--count", "20", "--seed", "8", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const std::string& line : lines(run.out)) {
+        EXPECT_EQ(field(line, "answer"), field(line, "category") + " " + field(line, "name"))
+            << "no key line";
+        EXPECT_EQ(field(line, "prompt"), "identify the given interval");
+    }
+
+    // Naturals need no sign in interval answers, even against the key signature.
+    run = worksheet({"--activity", "interval-spell", "--count", "40", "--seed", "8", "--keys", "E-flat/c",
+                     "--mode", "major", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const std::string& line : lines(run.out)) {
+        EXPECT_EQ(line.find("-natural"), std::string::npos) << line;
+        EXPECT_EQ(field(line, "answer").rfind("  E-flat", 0), 0u) << line;
+    }
+
+    run = worksheet({"--activity", "interval-spell", "--count", "2", "--seed", "5"});
+    EXPECT_NE(run.out.find("Interval Spelling"), std::string::npos);
+    EXPECT_NE(run.out.find("1.  Enter the "), std::string::npos) << run.out;
+}
+
+TEST(WorksheetCommand, EarTrainingLinesNameTheQualityHeard) {
+    CommandRun run = worksheet({"--activity", "chord-ear", "--count", "40", "--seed", "4", "--ear-chords",
+                                "both", "--keys", "D/b", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::set<std::string> categories;
+    for (const std::string& line : lines(run.out)) {
+        const std::string category = field(line, "category");
+        categories.insert(category);
+        const auto& menu = category == "Triad :" ? std::vector<std::string>(mnutriet.begin(), mnutriet.end())
+                                                 : std::vector<std::string>(mnusevet.begin(), mnusevet.end());
+        EXPECT_NE(std::find(menu.begin(), menu.end(), field(line, "name")), menu.end()) << line;
+        EXPECT_EQ(field(line, "answer"),
+                  category + " " + field(line, "name") + "\\r\\n(  In the key of D major )");
+        EXPECT_NE(line.find("\"interval\":null,\"direction\":\"above\"}"), std::string::npos) << line;
+    }
+    EXPECT_EQ(categories, (std::set<std::string>{"Triad :", "Seventh :"}));
+
+    run = worksheet({"--activity", "interval-ear", "--count", "200", "--seed", "4", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const std::string& line : lines(run.out)) {
+        EXPECT_NE(line.find("\"interval\":{"), std::string::npos);
+        for (const char* advanced :
+             {"augmented", "\"diminished\",\"quality\":\"Third", "Third :\",\"quality\":\"diminished",
+              "Fourth :\",\"quality\":\"diminished", "Seventh :\",\"quality\":\"diminished"})
+            EXPECT_EQ(line.find(advanced), std::string::npos) << line;
+    }
+}
+
+TEST(WorksheetCommand, IntervalChoicesTheDialogRefusesAreRefusedToo) {
+    for (const char* earActivity : {"chord-ear", "interval-ear"}) {
+        const CommandRun run = worksheet({"--activity", earActivity, "--intervals", "advanced"});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find("Option not allowed for ear training"), std::string::npos) << run.err;
+    }
+    CommandRun run =
+        worksheet({"--activity", "interval-id", "--intervals", "advanced", "--interval-notes", "all"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("precludes"), std::string::npos) << run.err;
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--intervals", "rare"}, {"--interval-notes", "some"}, {"--ear-chords", "ninths"}}) {
+        run = worksheet(args);
+        EXPECT_EQ(run.status, 2) << args.front();
+        EXPECT_TRUE(run.out.empty());
+    }
+    EXPECT_EQ(worksheet({"--activity", "interval-ear", "--interval-notes", "all", "--count", "30"}).status,
+              0);
 }
 
 TEST(WorksheetCommand, HelpDescribesTheChordBoxes) {
