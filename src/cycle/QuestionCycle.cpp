@@ -1,0 +1,312 @@
+#include "cycle/QuestionCycle.h"
+
+#include "cycle/StatusText.h"
+#include "records/PerformanceDataFile.h"
+#include "theory/AnswerPreparation.h"
+#include "theory/EarTrainingQuality.h"
+#include "theory/KeyPicker.h"
+
+#include <algorithm>
+
+namespace tonalyst {
+
+namespace {
+
+const QString kTryAgain = QStringLiteral("That is not correct. ") + QStringLiteral("\r\n\r\n") +
+                          QStringLiteral("Do you want to try again? ") + QStringLiteral("\r\n") +
+                          QStringLiteral("(Choose No to see answer)");
+constexpr std::string_view kRightAnswerHeading = "The right answer is :";
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+QuestionCycle::QuestionCycle(RunState& state, const QuestionSettings& settings, CycleView& view,
+                             CycleServices services, PerformanceDataFile& records,
+                             IntervalQuestionMaker* intervals)
+    : m_state(state), m_settings(settings), m_view(view), m_services(services), m_records(records),
+      m_intervals(intervals) {}
+
+void QuestionCycle::start() {
+    m_counters.reset();
+    m_pending.clear();
+    m_state.questionNumber = 0;
+    m_running = true;
+    questionstep();
+}
+
+void QuestionCycle::questionstep() {
+    if (!m_running)
+        return;
+    if (m_state.selectedType == QuestionType::Review)
+        reviewstep();
+    else if (m_state.isTest())
+        testStep();
+    else
+        practiceStep();
+}
+
+void QuestionCycle::clearIdentificationAnswer() {
+    m_answer.answer1.clear();
+    m_answer.answer2.clear();
+    m_view.clearIdentificationLabels();
+}
+
+void QuestionCycle::endrun() {
+    m_running = false;
+    m_state.questionNumber = 0;
+    m_view.endrun();
+    const WriteOutcome outcome = m_records.writePending(m_view.userId(), m_pending);
+    // The data file keeps whatever it could not append in its recovery file.
+    m_pending.clear();
+    if (!outcome.message.isEmpty())
+        m_services.prompter.message(outcome.message, outcome.icon);
+}
+
+void QuestionCycle::playanswer() {
+    if (const QuestionSlot* slot = currentSlot())
+        m_view.playanswer(questionNotes(*slot));
+}
+
+const QuestionSlot* QuestionCycle::currentSlot() const {
+    const int number = m_state.questionNumber;
+    if (number < 1 || number > kMaxTestLength)
+        return nullptr;
+    return &m_slots[static_cast<std::size_t>(number)];
+}
+
+ActivityState QuestionCycle::activityState() const {
+    return {m_state.selectedType, m_state.selectedMode, m_state.currentType, m_state.currentMode};
+}
+
+int QuestionCycle::testLength() const {
+    return std::clamp(m_settings.testLength, 1, kMaxTestLength);
+}
+
+bool QuestionCycle::identification() const {
+    return m_state.currentType == QuestionType::Identify || m_state.currentType == QuestionType::IntId;
+}
+
+bool QuestionCycle::spelling() const {
+    return m_state.currentType == QuestionType::Spell || m_state.currentType == QuestionType::IntSpell;
+}
+
+bool QuestionCycle::inversionList(const QuestionSlot& slot) const {
+    return inversionListInUse(slot.question, activityState(), slot.inversions);
+}
+
+std::vector<WrittenNote> QuestionCycle::questionNotes(const QuestionSlot& slot) const {
+    std::vector<WrittenNote> notes;
+    for (std::size_t i = 0; i < slot.prepared.notes.size(); ++i)
+        notes.push_back({slot.prepared.notes[i].step + 1, slot.prepared.acccode[i]});
+    if (slot.question.direction == IntervalDirection::Below)
+        std::reverse(notes.begin(), notes.end());
+    return notes;
+}
+
+RightAnswer QuestionCycle::rightAnswer(const QuestionSlot& slot) const {
+    return rightanswer(slot.question, slot.prepared, activityState(), slot.inversions, inversionList(slot));
+}
+
+void QuestionCycle::testStep() {
+    const int number = m_state.questionNumber;
+    if (number == 0) {
+        m_counters.resetSuccesses();
+        nextQuestion(1, 1);
+        return;
+    }
+    QuestionSlot& slot = m_slots[static_cast<std::size_t>(number)];
+    const int verdict = judge(slot);
+    if (verdict == kRight) {
+        m_counters.countSuccess();
+        m_view.playanswer(questionNotes(slot));
+    }
+    recordanswer(slot, verdict);
+    if (verdict == kWrong) {
+        m_view.beepn(1);
+        m_services.prompter.message(QStringLiteral("Wrong: hit ok for next question"), Prompter::Icon::None);
+    } else {
+        m_view.beepn(3);
+        slot.firstPromptLine = kRightMark;
+        m_services.prompter.message(QStringLiteral("Good work: hit OK for next question"),
+                                    Prompter::Icon::None);
+    }
+    if (!m_running)
+        return;
+    m_view.showkeysig(slot.question, false);
+    if (number >= testLength())
+        finishTest();
+    else
+        nextQuestion(number + 1, number + 1);
+}
+
+void QuestionCycle::finishTest() {
+    m_view.stopElapsedTime();
+    m_view.clearstaff();
+    m_state.questionNumber = 0;
+    if (m_state.currentMode == ActivityMode::KeySigId) {
+        m_services.prompter.message(QStringLiteral("Test Complete.  Hit OK to continue"),
+                                    Prompter::Icon::None);
+        endrun();
+        return;
+    }
+    const bool review =
+        m_services.prompter.askYesNo(QStringLiteral("Test complete: Do you wish to review any errors ?"));
+    if (!m_running)
+        return;
+    if (!review) {
+        endrun();
+        return;
+    }
+    m_state.selectedType = QuestionType::Review;
+    m_view.showReviewControls();
+    reviewstep();
+}
+
+void QuestionCycle::practiceStep() {
+    if (m_state.questionNumber != 0) {
+        QuestionSlot& slot = m_slots[1];
+        const int verdict = judge(slot);
+        if (verdict == kWrong) {
+            m_view.beepn(1);
+            const bool again = m_services.prompter.askYesNo(kTryAgain);
+            if (!m_running)
+                return;
+            if (again) {
+                retry(slot);
+                return;
+            }
+            m_view.playanswer(questionNotes(slot));
+            m_services.prompter.message(fromStd(rightAnswerMessage(kRightAnswerHeading, rightAnswer(slot))),
+                                        Prompter::Icon::Exclamation);
+        } else {
+            m_counters.countSuccess();
+            m_view.playanswer(questionNotes(slot));
+            m_services.prompter.message(QStringLiteral("Good work: hit OK for next question"),
+                                        Prompter::Icon::None);
+        }
+        if (!m_running)
+            return;
+        recordanswer(slot, verdict);
+    }
+    nextQuestion(1, m_counters.pendingcount() + 1);
+}
+
+void QuestionCycle::retry(const QuestionSlot& slot) {
+    if (identification()) {
+        clearIdentificationAnswer();
+        return;
+    }
+    m_view.showAnswerMessage(fromStd(slot.prepared.hinttext));
+    m_view.prepareAnswerEntry();
+}
+
+int QuestionCycle::judge(QuestionSlot& slot) {
+    Submission submission{m_answer, spelling() ? m_view.staffNotes() : std::vector<WrittenNote>{}};
+    const ActivityState activity = activityState();
+    if (spelling() && activity.selectedtype != QuestionType::Review)
+        slot.writtenNotes = submission.staffNotes;
+    return judgeanswer(slot.question, slot.prepared, activity, inversionList(slot), submission,
+                       slot.recorded);
+}
+
+void QuestionCycle::recordanswer(QuestionSlot& slot, int verdict) {
+    slot.prepared.hinttext.clear();
+    // Both moments read to the second; a clock set back never makes a negative time.
+    const qint64 seconds =
+        std::max<qint64>(0, m_services.clock.now().toSecsSinceEpoch() - m_questionStart.toSecsSinceEpoch());
+    m_counters.addAnswer(seconds);
+
+    PendingRecord record;
+    record.recseconds = static_cast<int>(seconds);
+    record.recsuccess = verdict;
+    const bool intervalEarTraining =
+        m_state.currentMode == ActivityMode::EarTraining && m_state.currentType == QuestionType::IntId;
+    record.reccategory = intervalEarTraining ? QStringLiteral("interval") : fromStd(slot.question.category);
+    record.recsigcount = slot.question.sigCount;
+    record.recmethod = QString::fromLatin1(methodCode(m_state.method));
+    switch (m_state.currentMode) {
+    case ActivityMode::None:
+        record.recactivity = QString::fromLatin1(questionTypeCode(m_state.currentType));
+        break;
+    case ActivityMode::KeySigId:
+        record.recactivity = QStringLiteral("keysigid");
+        break;
+    case ActivityMode::EarTraining:
+        record.recactivity = QStringLiteral("eartraining");
+        break;
+    }
+    record.recinversions =
+        slot.inversions == InversionOption::Off ? QStringLiteral("-1") : QStringLiteral("0");
+    m_pending.push_back(record);
+
+    m_view.showStatus(m_counters.statusValues());
+    if (m_state.switchPending)
+        m_view.applyactivity();
+}
+
+void QuestionCycle::nextQuestion(int number, int shownNumber) {
+    m_view.clearAnswerLabels();
+    m_view.clearstaff();
+    m_state.questionNumber = number;
+    m_view.showQuestionNumber(QStringLiteral("Question # ") + QLatin1Char(' ') + numberText(shownNumber));
+    m_view.hideInversionList();
+    m_answer.answer3.clear();
+
+    QuestionSlot& slot = m_slots[static_cast<std::size_t>(number)];
+    slot = QuestionSlot();
+    slot.inversions = m_settings.inversions;
+    m_view.changeclef();
+    const ActivityState activity = activityState();
+    const QuestionContext context{m_settings, activity, m_services.random};
+    CurrentKey key = pickkey(context);
+    std::optional<Question> question = makeEarTrainingQuestion(key, context, m_intervals);
+    if (!question) {
+        // Settings under which no question can be written leave nothing to ask.
+        m_services.prompter.message(QStringLiteral("No question can be made with the chosen settings."),
+                                    Prompter::Icon::Exclamation);
+        endrun();
+        return;
+    }
+    slot.question = std::move(*question);
+    slot.key = key;
+    m_state.directionAbove = slot.question.direction == IntervalDirection::Above;
+    slot.prepared = prepareanswer(slot.question, key, activity);
+    slot.firstPromptLine = slot.question.prompt;
+    if (inversionList(slot))
+        m_view.displayinvmnu(slot.question, slot.inversions, std::nullopt);
+    presentQuestion(slot);
+}
+
+void QuestionCycle::showPrompt(const QuestionSlot& slot) {
+    const QString keyLine = fromStd(slot.question.keyText);
+    const QString line1 = m_state.earTraining() ? QString() : fromStd(slot.firstPromptLine);
+    m_view.showPrompt(line1, identification() ? keyLine : QStringLiteral("enter  ") + keyLine);
+}
+
+void QuestionCycle::presentQuestion(const QuestionSlot& slot) {
+    if (identification())
+        m_view.showAnswerWas(QStringLiteral("Your answer is ..."), CycleView::AnswerWasStyle::Plain);
+    else
+        m_view.showAnswerWas(QString(), CycleView::AnswerWasStyle::Plain);
+    showPrompt(slot);
+    m_questionStart = m_services.clock.now();
+    m_view.setNoteLimit(slot.question.noteCount());
+
+    const std::vector<WrittenNote> notes = questionNotes(slot);
+    if (m_state.currentType == QuestionType::IntSpell && !notes.empty())
+        m_view.enterNotes({notes.front()});
+    if (identification())
+        m_view.showKeyIndication(slot.question, slot.key);
+    if (m_state.currentMode != ActivityMode::KeySigId && !spelling())
+        m_view.enterNotes(notes);
+    m_view.showAnswerLabels();
+    if (identification())
+        clearIdentificationAnswer();
+    else
+        m_view.prepareAnswerEntry();
+}
+
+} // namespace tonalyst

@@ -1,0 +1,94 @@
+#include "cycle/QuestionCycle.h"
+
+#include "cycle/StatusText.h"
+
+namespace tonalyst {
+
+namespace {
+
+constexpr std::string_view kStillWrongHeading = "Still wrong: the right answer is :";
+
+} // namespace
+
+// The review judges corrected answers without counting or recording them: the test's
+// result stands as it was.
+void QuestionCycle::reviewstep() {
+    if (m_state.questionNumber == 0) {
+        if (testLength() - m_counters.successcount() == 0) {
+            m_services.prompter.message(QStringLiteral("No errors to check"), Prompter::Icon::None);
+            if (m_running)
+                finishReview(false);
+            return;
+        }
+        m_view.showAnswerMessage(QStringLiteral("Make corrections and press OK"));
+    } else {
+        QuestionSlot& slot = m_slots[static_cast<std::size_t>(m_state.questionNumber)];
+        if (judge(slot) == kWrong) {
+            m_view.beepn(1);
+            m_services.prompter.message(
+                QString::fromStdString(rightAnswerMessage(kStillWrongHeading, rightAnswer(slot))),
+                Prompter::Icon::Exclamation);
+        } else {
+            m_view.playanswer(questionNotes(slot));
+            m_view.beepn(3);
+            m_services.prompter.message(
+                QStringLiteral("You got it this time: hit ok to review next question"), Prompter::Icon::None);
+        }
+        if (!m_running)
+            return;
+    }
+
+    if (spelling())
+        m_view.showAnswerWas(QString(), CycleView::AnswerWasStyle::Plain);
+    else
+        m_view.showAnswerWas(QStringLiteral("Your answer was ..."), CycleView::AnswerWasStyle::Wrong);
+
+    for (;;) {
+        m_view.clearstaff();
+        ++m_state.questionNumber;
+        m_view.changeclef();
+        if (m_state.questionNumber > testLength()) {
+            finishReview(true);
+            return;
+        }
+        if (m_slots[static_cast<std::size_t>(m_state.questionNumber)].firstPromptLine != kRightMark)
+            break;
+    }
+    showReviewedQuestion(m_slots[static_cast<std::size_t>(m_state.questionNumber)]);
+}
+
+void QuestionCycle::showReviewedQuestion(const QuestionSlot& slot) {
+    m_view.showQuestionNumber(QStringLiteral("Question # ") + QLatin1Char(' ') +
+                              numberText(m_state.questionNumber) + QStringLiteral(" was..."));
+    showPrompt(slot);
+    m_answer = slot.recorded.parts;
+    m_view.setNoteLimit(slot.question.noteCount());
+    if (spelling()) {
+        m_view.enterNotes(slot.writtenNotes);
+        m_view.prepareAnswerEntry();
+        return;
+    }
+    const bool inversions = inversionList(slot);
+    m_view.showRecordedAnswer(m_answer, slot.question, slot.inversions, inversions);
+    if (inversions)
+        m_view.displayinvmnu(slot.question, slot.inversions, m_answer.answer3);
+    m_view.showKeyIndication(slot.question, slot.key);
+    m_view.enterNotes(questionNotes(slot));
+    m_view.showChoices();
+}
+
+void QuestionCycle::finishReview(bool withMessage) {
+    if (withMessage) {
+        m_services.prompter.message(QStringLiteral("No More errors to check"), Prompter::Icon::None);
+        if (!m_running)
+            return;
+    }
+    m_state.questionNumber = 0;
+    m_view.clearAnswerLabels();
+    m_view.showAnswerMessage(QString());
+    m_state.selectedType = m_state.currentType;
+    m_view.enableReset();
+    endrun();
+}
+
+} // namespace tonalyst

@@ -1,0 +1,45 @@
+#include "cycle/RunCounters.h"
+
+#include "cycle/StatusText.h"
+
+#include <cmath>
+
+namespace tonalyst {
+
+void RunCounters::addAnswer(qint64 seconds) {
+    ++m_pendingcount;
+    m_totalanswertime += seconds;
+}
+
+qint64 RunCounters::avganswertime() const {
+    if (m_pendingcount == 0)
+        return 0;
+    return static_cast<qint64>(std::floor(static_cast<double>(m_totalanswertime) / m_pendingcount));
+}
+
+int RunCounters::successrate() const {
+    if (m_pendingcount == 0)
+        return 0;
+    const float rate = static_cast<float>(m_successcount) / static_cast<float>(m_pendingcount) * 100.0f;
+    return static_cast<int>(rate);
+}
+
+std::optional<qint16> RunCounters::score() const {
+    const qint64 average = avganswertime();
+    if (average == 0)
+        return std::nullopt;
+    // nearbyint rounds halves to the even neighbour in the default rounding mode.
+    return static_cast<qint16>(std::nearbyint(100.0 * successrate() / static_cast<double>(average)));
+}
+
+StatusValues RunCounters::statusValues() const {
+    StatusValues values;
+    values.timePerQuestion = numberText(avganswertime()) + QStringLiteral(" sec");
+    values.successes = numberText(m_successcount);
+    values.successRate = numberText(successrate()) + QStringLiteral(" %");
+    if (const auto current = score())
+        values.score = numberText(*current);
+    return values;
+}
+
+} // namespace tonalyst

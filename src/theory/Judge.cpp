@@ -1,0 +1,105 @@
+#include "theory/Judge.h"
+
+#include "theory/ChordNames.h"
+
+#include <algorithm>
+
+namespace tonalyst {
+
+namespace {
+
+int judgeSpelling(const PreparedAnswer& prepared, const std::vector<WrittenNote>& staffNotes,
+                  std::vector<WrittenNote>& normalised) {
+    const std::size_t taken = std::min(prepared.notes.size(), staffNotes.size());
+    normalised.assign(staffNotes.begin(), staffNotes.begin() + static_cast<std::ptrdiff_t>(taken));
+    // One octave down at most: the staff only has two.
+    if (!normalised.empty() && normalised.front().position > 7)
+        for (WrittenNote& note : normalised)
+            note.position -= 7;
+    // Judged where the question's C-flat was put.
+    if (!normalised.empty() && normalised.front().position == 1 && normalised.front().code == Flat)
+        for (WrittenNote& note : normalised)
+            note.position += 7;
+
+    if (normalised.size() < prepared.notes.size())
+        return kWrong;
+    for (std::size_t i = 0; i < prepared.notes.size(); ++i) {
+        if (normalised[i].position != prepared.notes[i].step + 1 || normalised[i].code != prepared.acccode[i])
+            return kWrong;
+    }
+    return kRight;
+}
+
+int judgeIdentification(const Question& question, bool inversionList, const AnswerParts& answer) {
+    const bool applied = question.category == kVofCategory || question.category == kViiofCategory;
+    if (answer.answer1 != question.category)
+        return kWrong;
+    if (applied) {
+        // "IV (or iv)" answers the major key's "IV ": only the first three characters count.
+        if (answer.answer2.substr(0, 3) != question.name.substr(0, 3))
+            return kWrong;
+        if (inversionList && answer.answer3 != question.invLabel)
+            return kWrong;
+        return kRight;
+    }
+    if (answer.answer2 != question.name)
+        return kWrong;
+    if (inversionList && question.category != kAug6Category && answer.answer3 != question.invLabel)
+        return kWrong;
+    return kRight;
+}
+
+} // namespace
+
+bool inversionListInUse(const Question& question, const ActivityState& activity, InversionOption inversions) {
+    return inversions != InversionOption::Off && activity.currenttype == QuestionType::Identify &&
+           activity.currentmode == ActivityMode::None && question.category != kAug6Category;
+}
+
+int judgeanswer(const Question& question, const PreparedAnswer& prepared, const ActivityState& activity,
+                bool inversionList, const Submission& submission, RecordedAnswer& recorded) {
+    switch (activity.currenttype) {
+    case QuestionType::Spell:
+    case QuestionType::IntSpell:
+        return judgeSpelling(prepared, submission.staffNotes, recorded.notes);
+    case QuestionType::Identify:
+    case QuestionType::IntId:
+        // A corrected answer in the review must not replace the one the test was given.
+        if (activity.selectedtype != QuestionType::Review)
+            recorded.parts = submission.answer;
+        return judgeIdentification(question, inversionList, submission.answer);
+    case QuestionType::Review:
+        break;
+    }
+    return kRight;
+}
+
+RightAnswer rightanswer(const Question& question, const PreparedAnswer& prepared,
+                        const ActivityState& activity, InversionOption notation, bool inversionList) {
+    RightAnswer answer;
+    if (activity.currenttype == QuestionType::Spell || activity.currenttype == QuestionType::IntSpell) {
+        for (std::size_t i = 0; i < prepared.notes.size(); ++i) {
+            const auto letter = static_cast<std::size_t>(letterIndex(prepared.notes[i].step) + 1);
+            answer.text += "  " + std::string(lettername[letter]) +
+                           std::string(accname[static_cast<std::size_t>(prepared.acccode[i])]);
+        }
+        return answer;
+    }
+    if (inversionList && notation == InversionOption::FiguredBass) {
+        answer.text = question.figLabel;
+        answer.figured = true;
+        return answer;
+    }
+    answer.text = question.category + " " + question.name;
+    if (activity.currenttype != QuestionType::IntId && activity.currentmode != ActivityMode::KeySigId)
+        answer.text += "\r\n(" + question.keyText + " )";
+    if (inversionList)
+        answer.text += " " + question.invLabel;
+    return answer;
+}
+
+std::string rightAnswerMessage(std::string_view heading, const RightAnswer& answer) {
+    return std::string(heading) + (answer.figured ? "  " : "\r\n\r\n") + answer.text;
+}
+
+} // namespace tonalyst
