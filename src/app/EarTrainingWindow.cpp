@@ -47,7 +47,7 @@ EarTrainingWindow::EarTrainingWindow(QWidget* parent) : QWidget(parent, Qt::Wind
 
     auto* reset = makeButton(this, "cmdreset", QStringLiteral("Reset"));
     auto* options = makeButton(this, "cmdshowoptions", QStringLiteral("Options"));
-    auto* showChoices = makeButton(this, "cmdshowchoices", QStringLiteral("Show Choices"));
+    m_showChoices = makeButton(this, "cmdshowchoices", QStringLiteral("Show Choices"));
     m_showDisplay = makeButton(this, "cmdhidedsplay", QStringLiteral("Show Display"));
     m_submit = makeButton(this, "cmdok", QStringLiteral("Submit Answer"));
     m_submit->setDefault(true);
@@ -63,7 +63,7 @@ EarTrainingWindow::EarTrainingWindow(QWidget* parent) : QWidget(parent, Qt::Wind
 
     auto* buttons = new QGridLayout;
     buttons->addWidget(repeat, 0, 0);
-    buttons->addWidget(showChoices, 0, 1);
+    buttons->addWidget(m_showChoices, 0, 1);
     buttons->addWidget(m_submit, 0, 2);
     buttons->addWidget(m_showDisplay, 1, 0);
     buttons->addWidget(options, 1, 1);
@@ -81,7 +81,7 @@ EarTrainingWindow::EarTrainingWindow(QWidget* parent) : QWidget(parent, Qt::Wind
 
     connect(reset, &QPushButton::clicked, this, &EarTrainingWindow::resetRequested);
     connect(options, &QPushButton::clicked, this, &EarTrainingWindow::optionsRequested);
-    connect(showChoices, &QPushButton::clicked, this, &EarTrainingWindow::showChoicesRequested);
+    connect(m_showChoices, &QPushButton::clicked, this, &EarTrainingWindow::showChoicesRequested);
     connect(m_showDisplay, &QPushButton::clicked, this, &EarTrainingWindow::showDisplayRequested);
     connect(m_submit, &QPushButton::clicked, this, &EarTrainingWindow::submitRequested);
     connect(repeat, &QPushButton::clicked, this, &EarTrainingWindow::repeatRequested);

@@ -24,6 +24,7 @@ public:
     QLabel* answerWasLabel() const { return m_answerWas; }
     QPushButton* showDisplayButton() const { return m_showDisplay; }
     QPushButton* submitButton() const { return m_submit; }
+    QPushButton* showChoicesButton() const { return m_showChoices; }
 
 signals:
     void resetRequested();
@@ -46,6 +47,7 @@ private:
     QLabel* m_answerWas;
     QPushButton* m_showDisplay;
     QPushButton* m_submit;
+    QPushButton* m_showChoices;
 };
 
 } // namespace tonalyst

@@ -1,10 +1,13 @@
 #include "app/MainWindow.h"
 
 #include "app/EarTrainingWindow.h"
+#include "app/AnswerChoices.h"
 #include "app/MainMenus.h"
+#include "app/MainWindowCycleAdapter.h"
 #include "app/OptionDialogs.h"
 #include "app/ShellDialogs.h"
 #include "app/StatusPanel.h"
+#include "cycle/QuestionCycle.h"
 #include "intervals/ToneFileName.h"
 #include "platform/ControlNames.h"
 #include "staff/MusicFont.h"
@@ -47,6 +50,8 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     setWindowTitle(QStringLiteral("Tonalyst"));
 
     m_menus = new MainMenus(menuBar());
+    m_answerChoices = new AnswerChoices(*m_menus, this);
+    connect(m_answerChoices, &AnswerChoices::chosen, this, &MainWindow::answerChosen);
     m_earTraining = new EarTrainingWindow(this);
     buildCentralArea();
 
@@ -70,6 +75,11 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
             [this](bool on) { m_menus->inversion->setChecked(on); });
     connect(m_options.get(), &OptionDialogs::helpRequested, this, [this] { openHelp(3); });
     connect(m_options.get(), &OptionDialogs::clefChosen, this, &MainWindow::applyChosenClef);
+
+    m_cycleView = std::make_unique<CycleAdapter>(*this);
+    m_cycle = std::make_unique<QuestionCycle>(m_state, m_settings, *m_cycleView,
+                                              CycleServices{m_platform.clock, m_platform.prompter, m_platform.random},
+                                              m_records, &m_intervals);
 
     connectMenus();
     connectEarTrainingWindow();
@@ -229,6 +239,8 @@ void MainWindow::connectMenus() {
     connect(m_menus->testLength, &QAction::triggered, this, [this] { m_options->execTestLength(); });
 
     connect(m_start, &QPushButton::clicked, this, &MainWindow::start);
+    connect(m_submit, &QPushButton::clicked, this, &MainWindow::submit);
+    connect(m_inversion, &QComboBox::activated, this, &MainWindow::inversionChosen);
     connect(m_clear, &QPushButton::clicked, this, &MainWindow::clear);
     connect(m_showChoices, &QPushButton::clicked, this, &MainWindow::showChoices);
     connect(m_hideDisplay, &QPushButton::clicked, this, &MainWindow::hideDisplay);

@@ -3,6 +3,7 @@
 #include "app/Platform.h"
 #include "cycle/RunState.h"
 #include "records/PerformanceDataFile.h"
+#include "theory/IntervalGenerator.h"
 #include "theory/QuestionSettings.h"
 
 #include <QMainWindow>
@@ -14,7 +15,9 @@ class QTimer;
 
 namespace tonalyst {
 
+class AnswerChoices;
 class EarTrainingWindow;
+class QuestionCycle;
 class OptionDialogs;
 class ShellDialogs;
 class StaffPanel;
@@ -36,12 +39,14 @@ public:
     QString userId() const { return m_userId; }
     EarTrainingWindow* earTrainingWindow() const { return m_earTraining; }
     StaffPanel* staffPanel() const { return m_staffPanel; }
+    const QuestionCycle& cycle() const { return *m_cycle; }
 
     // The handlers of the menus, buttons and timers.
     void chooseActivity(int index);
     void choosePractice();
     void chooseTest();
     void start();
+    void submit();
     void clear();
     void showChoices();
     void hideDisplay();
@@ -71,7 +76,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    class CycleAdapter;
+
     void buildCentralArea();
+    void returnToIdle();
+    void answerChosen(const QString& part1, const QString& part2);
+    void inversionChosen(int index);
+    void showAnswerParts();
+    void markCorrectedAnswer();
+    void refuseSubmit(const QString& message, Prompter::Icon icon, bool showMenu);
+    void popUpAnswerMenu();
     void connectMenus();
     void connectEarTrainingWindow();
     void toggledecision();
@@ -91,8 +105,12 @@ private:
     QString m_userId;
     bool m_terminated = false;
     PerformanceDataFile m_records;
+    IntervalGenerator m_intervals;
+    std::unique_ptr<CycleAdapter> m_cycleView;
+    std::unique_ptr<QuestionCycle> m_cycle;
 
     MainMenus* m_menus;
+    AnswerChoices* m_answerChoices;
     std::unique_ptr<OptionDialogs> m_options;
     std::unique_ptr<ShellDialogs> m_shell;
     EarTrainingWindow* m_earTraining;

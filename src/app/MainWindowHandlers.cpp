@@ -5,7 +5,9 @@
 #include "app/MainWindow.h"
 #include "app/OptionDialogs.h"
 #include "app/ShellDialogs.h"
+#include "app/AnswerChoices.h"
 #include "app/StatusPanel.h"
+#include "cycle/QuestionCycle.h"
 #include "cycle/StatusText.h"
 #include "intervals/ToneFileName.h"
 #include "staff/StaffPanel.h"
@@ -170,6 +172,7 @@ void MainWindow::start() {
         switchTonesOnIfOff();
         showEarTrainingWindow();
     }
+    m_cycle->start();
 }
 
 void MainWindow::clear() {
@@ -179,9 +182,18 @@ void MainWindow::clear() {
         break;
     case QuestionType::Identify:
     case QuestionType::IntId:
-    case QuestionType::Review:
-        if (m_state.earTraining())
+        if (m_state.earTraining()) {
+            m_cycle->playanswer();
             m_showChoices->click();
+        } else {
+            m_cycle->clearIdentificationAnswer();
+        }
+        break;
+    case QuestionType::Review:
+        if (m_state.earTraining()) {
+            m_cycle->playanswer();
+            m_showChoices->click();
+        }
         break;
     case QuestionType::Spell:
         m_staffPanel->clearStaff();
@@ -190,6 +202,10 @@ void MainWindow::clear() {
 }
 
 void MainWindow::showChoices() {
+    popUpAnswerMenu();
+}
+
+void MainWindow::popUpAnswerMenu() {
     QMenu* menu = nullptr;
     if (m_state.currentType == QuestionType::Identify) {
         switch (m_state.currentMode) {
@@ -206,8 +222,11 @@ void MainWindow::showChoices() {
     } else if (m_state.currentType == QuestionType::IntId) {
         menu = m_menus->intervalAnswers;
     }
-    if (menu && !menu->isEmpty())
-        menu->popup(m_showChoices->mapToGlobal(QPoint(m_showChoices->width(), m_showChoices->height() / 2)));
+    if (!menu)
+        return;
+    // Just right of the Show Choices button of whichever window the student works in.
+    QWidget* anchor = m_earTraining->isVisible() ? m_earTraining->showChoicesButton() : m_showChoices;
+    menu->popup(anchor->mapToGlobal(QPoint(anchor->width(), anchor->height() / 2)));
 }
 
 void MainWindow::hideDisplay() {
@@ -279,6 +298,10 @@ void MainWindow::openHelp(int item) {
 }
 
 void MainWindow::endrun() {
+    m_cycle->endrun();
+}
+
+void MainWindow::returnToIdle() {
     m_staffPanel->clearStaff();
     m_state.questionNumber = 0;
     enablecontrols(false);
@@ -324,8 +347,7 @@ void MainWindow::repeatbutton(bool setup) {
 }
 
 void MainWindow::intervaleartrainsetup(bool show) {
-    for (QAction* item : m_menus->intervalAnswers->findChildren<QAction*>(QStringLiteral("advancedInterval")))
-        item->setVisible(show);
+    m_answerChoices->setAdvancedIntervalsVisible(show);
 }
 
 void MainWindow::disablekeysigdisplay() {

@@ -13,10 +13,17 @@ namespace {
 class MainWindowStaffTest : public MainWindowTest {
 protected:
     void start() { control<QPushButton>("cmdStart")->click(); }
+    void chooseClef(int option) {
+        auto* dialog = window->findChild<QDialog*>(QStringLiteral("frmclefselect"));
+        ASSERT_NE(dialog, nullptr);
+        findControl<QRadioButton>(dialog, "Option1", option)->setChecked(true);
+        findControl<QPushButton>(dialog, "command1")->click();
+    }
     QAbstractButton* key(const char* name, int index) { return control<QAbstractButton>(name, index); }
 };
 
 TEST_F(MainWindowStaffTest, AKeyboardClickEntersTheNoteAndSoundsIt) {
+    chooseClef(0);
     start();
     key("note", 1)->click();
     ASSERT_EQ(window->staffPanel()->noteCount(), 1);
@@ -61,22 +68,20 @@ TEST_F(MainWindowStaffTest, ClearAndTheEndOfARunEmptyTheStaff) {
 TEST_F(MainWindowStaffTest, IdentificationKeepsTheKeyboardSilentButForABeep) {
     action("mnuIdentify")->trigger();
     start();
+    const int questionNotes = window->staffPanel()->noteCount();
+    EXPECT_GE(questionNotes, 3);
     key("note", 1)->click();
-    EXPECT_EQ(window->staffPanel()->noteCount(), 0);
+    EXPECT_EQ(window->staffPanel()->noteCount(), questionNotes);
     EXPECT_EQ(beeper.count(), 1);
     EXPECT_TRUE(control<QWidget>("palette")->isHidden());
 }
 
 TEST_F(MainWindowStaffTest, AChosenClefShowsAtOnceOnlyWhileNoRunIsUnderWay) {
-    auto* dialog = window->findChild<QDialog*>(QStringLiteral("frmclefselect"));
-    ASSERT_NE(dialog, nullptr);
-    findControl<QRadioButton>(dialog, "Option1", 1)->setChecked(true);
-    findControl<QPushButton>(dialog, "command1")->click();
+    chooseClef(1);
     EXPECT_EQ(window->staffPanel()->clef(), Clef::Bass);
 
     start();
-    findControl<QRadioButton>(dialog, "Option1", 0)->setChecked(true);
-    findControl<QPushButton>(dialog, "command1")->click();
+    chooseClef(0);
     EXPECT_EQ(window->staffPanel()->clef(), Clef::Bass);
     EXPECT_EQ(window->settings().clef, ClefChoice::Treble);
 }

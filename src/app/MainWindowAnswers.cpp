@@ -1,0 +1,118 @@
+// The answer side of the main window: the identification menus and the inversion list
+// filling in the answer, and Submit Answer checking it is complete before it is judged.
+#include "app/EarTrainingWindow.h"
+#include "app/MainWindow.h"
+#include "app/ShellDialogs.h"
+#include "cycle/QuestionCycle.h"
+#include "staff/StaffPanel.h"
+#include "theory/AnswerMenus.h"
+#include "theory/ChordNames.h"
+#include "theory/Judge.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tonalyst {
+
+namespace {
+
+QString text(std::string_view value) {
+    return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+}
+
+// The placeholder answer2 holds while only a chord type has been chosen.
+const QString kNoChordName = QStringLiteral("(chordname)  ");
+
+} // namespace
+
+void MainWindow::submit() {
+    const QuestionSlot* slot = m_cycle->currentSlot();
+    if (!slot)
+        return;
+    const QuestionType type = m_state.currentType;
+    if (m_state.currentMode != ActivityMode::KeySigId &&
+        m_staffPanel->noteCount() < slot->question.noteCount()) {
+        refuseSubmit(QStringLiteral("Not enough tones"), Prompter::Icon::Exclamation, false);
+        return;
+    }
+    if (type == QuestionType::Identify || type == QuestionType::IntId) {
+        const AnswerParts& answer = m_cycle->answer();
+        if (answer.answer1.empty()) {
+            refuseSubmit(QStringLiteral("Enter an answer"), Prompter::Icon::None, true);
+            return;
+        }
+        if (m_inversion->isVisible() && m_inversion->currentText() == text(kNoInversionChosen)) {
+            refuseSubmit(QStringLiteral("choose an inversion"), Prompter::Icon::None, false);
+            return;
+        }
+        const bool neapolitan = answer.answer1 == mnuchordtype[5];
+        const bool needsSecondPart = type == QuestionType::IntId || m_state.earTraining() || !neapolitan;
+        if (needsSecondPart && (answer.answer2.empty() || text(answer.answer2) == kNoChordName)) {
+            refuseSubmit(QStringLiteral("Enter an answer"), Prompter::Icon::None, true);
+            return;
+        }
+    }
+    m_shell->idleWatch().touch(m_platform.clock.now());
+    m_cycle->questionstep();
+}
+
+void MainWindow::refuseSubmit(const QString& message, Prompter::Icon icon, bool showMenu) {
+    m_platform.beeper.beep();
+    m_platform.prompter.message(message, icon);
+    if (showMenu)
+        m_showChoices->click();
+}
+
+void MainWindow::answerChosen(const QString& part1, const QString& part2) {
+    if (!m_cycle->currentSlot())
+        return;
+    AnswerParts& answer = m_cycle->answer();
+    answer.answer1 = part1.toStdString();
+    answer.answer2 = part2.toStdString();
+    showAnswerParts();
+    markCorrectedAnswer();
+}
+
+void MainWindow::inversionChosen(int index) {
+    if (!m_cycle->currentSlot() || index < 0)
+        return;
+    const QString chosen = m_inversion->itemText(index);
+    m_cycle->answer().answer3 = chosen.toStdString();
+    showAnswerParts();
+    markCorrectedAnswer();
+}
+
+void MainWindow::showAnswerParts() {
+    const QuestionSlot* slot = m_cycle->currentSlot();
+    const AnswerParts& answer = m_cycle->answer();
+    QString type = text(answer.answer1);
+    QString name = text(answer.answer2);
+    const bool figured = slot && slot->inversions == InversionOption::FiguredBass && m_inversion->isVisible();
+    if (figured) {
+        // Figured-bass notation shows the answer as one name, "V 6-5-3 of IV " and the like.
+        const std::string figure = answer.answer3 == kNoInversionChosen ? std::string() : answer.answer3;
+        if (const auto combined = makefigbassIDanswer(answer.answer1, answer.answer2, figure, slot->question.category))
+            name = QString::fromStdString(*combined);
+        m_inversionLabel->clear();
+    } else {
+        const bool chosen = !answer.answer3.empty() && answer.answer3 != kNoInversionChosen;
+        m_inversionLabel->setText(chosen ? text(answer.answer3) : QString());
+    }
+    m_chordType->setText(type);
+    m_chordName->setText(name);
+    m_earTraining->chordTypeLabel()->setText(type);
+    m_earTraining->chordNameLabel()->setText(name);
+}
+
+void MainWindow::markCorrectedAnswer() {
+    if (m_state.selectedType != QuestionType::Review)
+        return;
+    for (QLabel* label : {m_answerWas, m_earTraining->answerWasLabel()}) {
+        label->setText(QStringLiteral("Your corrected answer ..."));
+        label->setStyleSheet(QStringLiteral("color: #008000;"));
+        label->show();
+    }
+}
+
+} // namespace tonalyst

@@ -1,0 +1,215 @@
+#include "app/MainWindowCycleAdapter.h"
+
+#include "app/EarTrainingWindow.h"
+#include "app/MainMenus.h"
+#include "app/StatusPanel.h"
+#include "cycle/QuestionCycle.h"
+#include "cycle/RunCounters.h"
+#include "intervals/ToneFileName.h"
+#include "staff/StaffPanel.h"
+#include "theory/AnswerMenus.h"
+#include "theory/ChordNames.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tonalyst {
+
+namespace {
+
+QString text(std::string_view value) {
+    return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+}
+
+// The light red that marks the student's wrong answer in the review.
+const QString kWrongStyle = QStringLiteral("color: #ff0000;");
+
+} // namespace
+
+void MainWindow::CycleAdapter::showQuestionNumber(const QString& number) {
+    w.m_questionNumber->setText(number);
+    w.m_earTraining->questionNumberLabel()->setText(number);
+}
+
+void MainWindow::CycleAdapter::showPrompt(const QString& line1, const QString& line2) {
+    w.m_question1->setText(line1);
+    w.m_question2->setText(line2);
+}
+
+void MainWindow::CycleAdapter::showAnswerWas(const QString& answerWas, AnswerWasStyle style) {
+    for (QLabel* label : {w.m_answerWas, w.m_earTraining->answerWasLabel()}) {
+        label->setText(answerWas);
+        label->setStyleSheet(style == AnswerWasStyle::Wrong ? kWrongStyle : QString());
+        label->show();
+    }
+}
+
+void MainWindow::CycleAdapter::showAnswerMessage(const QString& message) {
+    w.m_answerMessage->setText(message);
+}
+
+void MainWindow::CycleAdapter::clearAnswerLabels() {
+    for (QLabel* label : {w.m_chordType, w.m_chordName, w.m_inversionLabel, w.m_earTraining->chordTypeLabel(),
+                          w.m_earTraining->chordNameLabel()}) {
+        label->clear();
+        label->hide();
+    }
+}
+
+void MainWindow::CycleAdapter::showAnswerLabels() {
+    for (QLabel* label : {w.m_chordType, w.m_chordName, w.m_inversionLabel, w.m_earTraining->chordTypeLabel(),
+                          w.m_earTraining->chordNameLabel()})
+        label->show();
+}
+
+void MainWindow::CycleAdapter::clearIdentificationLabels() {
+    for (QLabel* label :
+         {w.m_chordType, w.m_chordName, w.m_earTraining->chordTypeLabel(), w.m_earTraining->chordNameLabel()})
+        label->clear();
+    w.popUpAnswerMenu();
+}
+
+void MainWindow::CycleAdapter::showRecordedAnswer(const AnswerParts& answer, const Question& question,
+                                                  InversionOption notation, bool inversionList) {
+    w.m_cycle->answer() = answer;
+    w.showAnswerParts();
+    const bool augmentedSixth = question.category == kAug6Category;
+    w.m_inversionLabel->setText(inversionList && !augmentedSixth && notation != InversionOption::FiguredBass
+                                    ? text(answer.answer3)
+                                    : QString());
+}
+
+void MainWindow::CycleAdapter::showChoices() {
+    w.m_showChoices->click();
+}
+
+void MainWindow::CycleAdapter::prepareAnswerEntry() {
+    w.m_staffPanel->setEntryEnabled(true);
+}
+
+void MainWindow::CycleAdapter::hideInversionList() {
+    w.m_inversion->clear();
+    w.m_inversion->hide();
+    w.m_inversionLabel->clear();
+    w.m_cycle->answer().answer3.clear();
+}
+
+void MainWindow::CycleAdapter::displayinvmnu(const Question& question, InversionOption notation,
+                                             const std::optional<std::string>& recorded) {
+    QComboBox* list = w.m_inversion;
+    list->clear();
+    for (const std::string& label : inversionMenuLabels(question.noteCount(), notation))
+        list->addItem(QString::fromStdString(label));
+    const QString chosen = recorded ? QString::fromStdString(*recorded) : text(kNoInversionChosen);
+    list->setCurrentIndex(std::max(0, list->findText(chosen)));
+    const bool shown = w.m_state.currentType == QuestionType::Identify && !w.m_state.earTraining() &&
+                       question.category != kAug6Category;
+    list->setVisible(shown);
+    w.m_inversionLabel->setVisible(shown);
+}
+
+void MainWindow::CycleAdapter::changeclef() {
+    if (w.m_state.selectedType == QuestionType::Review)
+        w.m_staffPanel->showReviewClef(w.m_state.questionNumber);
+    else
+        w.m_staffPanel->changeClef(w.m_settings.clef, w.m_platform.random, w.m_state.questionNumber);
+}
+
+void MainWindow::CycleAdapter::clearstaff() {
+    w.m_staffPanel->clearStaff();
+    w.m_staffPanel->showKeySignature(false);
+    w.m_staffPanel->setKeyAccidentals(std::nullopt);
+}
+
+void MainWindow::CycleAdapter::setNoteLimit(int notes) {
+    w.m_staffPanel->setNoteLimit(notes);
+}
+
+void MainWindow::CycleAdapter::enterNotes(const std::vector<WrittenNote>& notes) {
+    for (const WrittenNote& note : notes)
+        w.m_staffPanel->enterNote(note.position, note.code);
+}
+
+std::vector<WrittenNote> MainWindow::CycleAdapter::staffNotes() const {
+    std::vector<WrittenNote> notes;
+    for (const StaffNote& note : w.m_staffPanel->enteredNotes())
+        if (note.position >= kLowestPosition && note.position <= kHighestPosition)
+            notes.push_back({note.position, note.code});
+    return notes;
+}
+
+void MainWindow::CycleAdapter::showkeysig(const Question& question, bool show) {
+    w.m_staffPanel->setKeySignature(question.sigKind, question.sigCount);
+    w.m_staffPanel->showKeySignature(show);
+    if (!show)
+        w.m_staffPanel->setKeyAccidentals(std::nullopt);
+}
+
+void MainWindow::CycleAdapter::showKeyIndication(const Question& question, const CurrentKey& key) {
+    const KeySigDisplay& display = w.m_settings.keySigDisplay;
+    const bool symbolic = display.symbolic || display.both;
+    const bool written = display.written || display.both;
+    if (!written)
+        w.m_question2->clear();
+    showkeysig(question, symbolic);
+    if (symbolic) {
+        // With the signature on the staff, a sharp or flat the key gives needs no sign.
+        std::array<int, 7> perLetter{};
+        for (std::size_t degree = 0; degree < 7; ++degree)
+            perLetter[static_cast<std::size_t>(key.scaleletter[degree] % 7)] = key.keysigacc[degree];
+        w.m_staffPanel->setKeyAccidentals(perLetter);
+    }
+}
+
+void MainWindow::CycleAdapter::playanswer(const std::vector<WrittenNote>& notes) {
+    if (!w.m_state.tonesOn)
+        return;
+    const ToneClef clef = w.m_staffPanel->clef() == Clef::Bass ? ToneClef::Bass : ToneClef::Treble;
+    QStringList files;
+    for (const WrittenNote& note : notes)
+        if (const auto file = playnotesFileName(note.code, note.position, clef))
+            files << QString::fromStdString(*file);
+    if (!files.isEmpty())
+        w.m_platform.tones.play(files);
+}
+
+void MainWindow::CycleAdapter::beepn(int count) {
+    w.beepn(count);
+}
+
+void MainWindow::CycleAdapter::showStatus(const StatusValues& values) {
+    w.setStatus(StatusPanel::TimePerQuestion, values.timePerQuestion);
+    w.setStatus(StatusPanel::Successes, values.successes);
+    w.setStatus(StatusPanel::SuccessRate, values.successRate);
+    if (values.score)
+        w.setStatus(StatusPanel::Score, *values.score);
+}
+
+void MainWindow::CycleAdapter::stopElapsedTime() {
+    w.m_elapsedTimer->stop();
+}
+
+void MainWindow::CycleAdapter::showReviewControls() {
+    w.m_earTraining->showDisplayButton()->show();
+    w.m_earTraining->showDisplayButton()->setEnabled(true);
+}
+
+void MainWindow::CycleAdapter::enableReset() {
+    w.m_menus->quitTest->setEnabled(true);
+}
+
+void MainWindow::CycleAdapter::endrun() {
+    w.returnToIdle();
+}
+
+void MainWindow::CycleAdapter::applyactivity() {
+    w.applyactivity();
+}
+
+QString MainWindow::CycleAdapter::userId() const {
+    return w.m_userId;
+}
+
+} // namespace tonalyst

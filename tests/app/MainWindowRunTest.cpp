@@ -1,0 +1,229 @@
+#include "MainWindowFixture.h"
+
+#include "cycle/QuestionCycle.h"
+#include "staff/StaffPanel.h"
+#include "theory/ChordNames.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace tonalyst::test {
+namespace {
+
+// Whole runs through the real window: questions shown, answers entered the way a
+// student enters them, verdicts, the status panel and the records in the data file.
+class MainWindowRunTest : public MainWindowTest {
+protected:
+    MainWindowRunTest() { window->setUserId(QStringLiteral("AB")); }
+
+    const QuestionSlot& slot() const {
+        const QuestionSlot* current = window->cycle().currentSlot();
+        EXPECT_NE(current, nullptr);
+        return *current;
+    }
+
+    void start() { control<QPushButton>("cmdStart")->click(); }
+    void submit() { control<QPushButton>("cmdOK")->click(); }
+
+    // Writes the expected notes on the staff, in the first octave.
+    void spellRightAnswer() {
+        const PreparedAnswer& expected = slot().prepared;
+        for (int i = 0; i < expected.noteCount(); ++i)
+            ASSERT_TRUE(window->staffPanel()->enterNote(expected.notes[static_cast<std::size_t>(i)].step + 1,
+                                                        expected.acccode[static_cast<std::size_t>(i)]));
+    }
+
+    // Picks an entry of the pop-up answer menus by its captions.
+    void choose(const char* menuName, const QString& part1, const QString& part2) {
+        auto* menu = control<QMenu>(menuName);
+        for (QAction* type : menu->actions()) {
+            if (type->text() != part1)
+                continue;
+            if (!type->menu()) {
+                type->trigger();
+                return;
+            }
+            for (QAction* item : type->menu()->actions())
+                if (item->text() == part2) {
+                    item->trigger();
+                    return;
+                }
+        }
+        ADD_FAILURE() << "no answer " << part1.toStdString() << " / " << part2.toStdString();
+    }
+
+    QString status(int index) const { return findControl<QLabel>(window.get(), "lblstatmsg", index)->text(); }
+
+    QStringList dataLines() const {
+        QFile file(files.dataDir() + QStringLiteral("/varen.dat"));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    }
+};
+
+TEST_F(MainWindowRunTest, PracticeWrongThenTryAgainThenRight) {
+    start();
+    ASSERT_EQ(findControl<QLabel>(window.get(), "lblQuesnum")->text(), QStringLiteral("Question #   1"));
+    // One note short of the chord is refused before judging.
+    window->staffPanel()->enterNote(1, 0);
+    if (slot().question.noteCount() > 1) {
+        submit();
+        EXPECT_EQ(prompter.lastText(), QStringLiteral("Not enough tones"));
+    }
+    control<QPushButton>("cmdClear")->click();
+    // A wrong chord: three Cs cannot be entered, so write C E G# over and over; if that
+    // happens to be right, write C E G instead.
+    for (int position : {1, 3, 5, 7})
+        window->staffPanel()->enterNote(position, 2);
+    prompter.answerYes(); // try again
+    submit();
+    ASSERT_TRUE(prompter.lastText().startsWith(QStringLiteral("That is not correct. ")));
+    EXPECT_EQ(findControl<QLabel>(window.get(), "lblQuesnum")->text(), QStringLiteral("Question #   1"));
+    EXPECT_EQ(status(5), QString());
+
+    control<QPushButton>("cmdClear")->click();
+    spellRightAnswer();
+    submit();
+    EXPECT_EQ(prompter.lastText(), QStringLiteral("Good work: hit OK for next question"));
+    EXPECT_EQ(status(5), QStringLiteral(" 1"));
+    EXPECT_EQ(status(6), QStringLiteral(" 100 %"));
+    EXPECT_EQ(findControl<QLabel>(window.get(), "lblQuesnum")->text(), QStringLiteral("Question #   2"));
+
+    prompter.answerYes();
+    action("mnuquit")->trigger();
+    const QStringList lines = dataLines();
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("\"AB\",#1998-05-12#,\"practice\",\"spell\",\"-1\",\"Triad :\",")))
+        << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].contains(QStringLiteral(",0,1,")) || lines[0].contains(QStringLiteral(",1,")));
+}
+
+TEST_F(MainWindowRunTest, ATestOfFiveAllRightHasNoErrorsToReview) {
+    QTimer::singleShot(0, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        findControl<QRadioButton>(modal, "optquesnum", 0)->setChecked(true);
+        findControl<QPushButton>(modal, "Command1", 1)->click();
+    });
+    action("mnutestlong")->trigger();
+    ASSERT_EQ(window->settings().testLength, 5);
+    action("mnutest")->trigger();
+    start();
+    prompter.answerYes(); // review the errors
+    for (int question = 1; question <= 5; ++question) {
+        clock.advanceSeconds(4);
+        spellRightAnswer();
+        submit();
+    }
+    const QStringList shown = prompter.texts();
+    EXPECT_EQ(shown.count(QStringLiteral("Good work: hit OK for next question")), 5);
+    EXPECT_TRUE(shown.contains(QStringLiteral("Test complete: Do you wish to review any errors ?")));
+    EXPECT_EQ(prompter.lastText(), QStringLiteral("No errors to check"));
+    EXPECT_EQ(window->state().questionNumber, 0);
+    EXPECT_FALSE(control<QPushButton>("cmdStart")->isHidden());
+    EXPECT_EQ(status(7), QStringLiteral(" 2500"));
+
+    const QStringList lines = dataLines();
+    ASSERT_EQ(lines.size(), 5);
+    for (const QString& line : lines)
+        EXPECT_TRUE(line.startsWith(QStringLiteral("\"AB\",#1998-05-12#,\"test\",\"spell\",\"-1\",\"Triad :\",4,1,")))
+            << line.toStdString();
+}
+
+TEST_F(MainWindowRunTest, KeySignatureTestEndsWithoutOfferingAReview) {
+    QTimer::singleShot(0, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        findControl<QRadioButton>(modal, "optquesnum", 0)->setChecked(true);
+        findControl<QPushButton>(modal, "Command1", 1)->click();
+    });
+    action("mnutestlong")->trigger();
+    action("mnukeysigid")->trigger();
+    action("mnutest")->trigger();
+    start();
+    for (int question = 1; question <= 5; ++question) {
+        const Question& asked = slot().question;
+        ASSERT_TRUE(window->staffPanel()->isKeySignatureShown() || asked.sigCount == 0);
+        // The first question is answered wrong on purpose: C-flat major or a-sharp minor is
+        // never the key when the default keys are enabled.
+        const QString mode = QString::fromStdString(asked.category);
+        const bool major = asked.category == "major :";
+        const QString wrongKey = major ? QStringLiteral("C-flat") : QStringLiteral("a-sharp");
+        choose("mnukeysig", mode, question == 1 ? wrongKey : QString::fromStdString(asked.name));
+        submit();
+    }
+    const QStringList shown = prompter.texts();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Wrong: hit ok for next question")));
+    EXPECT_FALSE(shown.contains(QStringLiteral("Test complete: Do you wish to review any errors ?")));
+    EXPECT_EQ(prompter.lastText(), QStringLiteral("Test Complete.  Hit OK to continue"));
+    const QStringList lines = dataLines();
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("\"keysigid\"")));
+    EXPECT_TRUE(lines[0].contains(QStringLiteral(",0,")));
+}
+
+TEST_F(MainWindowRunTest, IdentificationNeedsBothPartsButTheNeapolitanNeedsOne) {
+    QTimer::singleShot(0, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        findControl<QPushButton>(modal, "cmdAllChords", 0)->click();
+        findControl<QCheckBox>(modal, "chkflat2")->setChecked(true);
+        findControl<QPushButton>(modal, "cmdOK", 1)->click();
+    });
+    action("mnuChordset")->trigger();
+    ASSERT_EQ(window->settings().chords.total(), 1);
+    action("mnuIdentify")->trigger();
+    start();
+    submit();
+    EXPECT_EQ(prompter.lastText(), QStringLiteral("Enter an answer"));
+    choose("mnuchord", QStringLiteral("Flat-II (Neapolitan)"), QString());
+    EXPECT_EQ(findControl<QLabel>(window.get(), "lblchordtype")->text(), QStringLiteral("Flat-II (Neapolitan)"));
+    submit();
+    EXPECT_EQ(prompter.lastText(), QStringLiteral("Good work: hit OK for next question"));
+}
+
+TEST_F(MainWindowRunTest, ChoosingTestWhileAPracticeRunsWritesItsRecords) {
+    start();
+    spellRightAnswer();
+    submit();
+    EXPECT_TRUE(dataLines().isEmpty());
+    action("mnutest")->trigger();
+    EXPECT_EQ(dataLines().size(), 1);
+}
+
+TEST_F(MainWindowRunTest, AnActivityChangeCanWaitForTheQuestionUnderWay) {
+    start();
+    prompter.answerYes();
+    action("mnuIdentify")->trigger();
+    EXPECT_EQ(prompter.lastText(), QStringLiteral("Will change activity after current question completed"));
+    EXPECT_TRUE(action("mnuspell")->isChecked());
+    EXPECT_EQ(window->state().currentType, QuestionType::Spell);
+    spellRightAnswer();
+    submit();
+    EXPECT_TRUE(action("mnuIdentify")->isChecked());
+    EXPECT_EQ(window->state().currentType, QuestionType::Identify);
+    EXPECT_FALSE(window->state().switchPending);
+}
+
+TEST_F(MainWindowRunTest, AnActivityChangeAtOnceEndsTheRunAndStartsAnother) {
+    start();
+    spellRightAnswer();
+    submit();
+    prompter.answerNo();
+    action("mnuIdentify")->trigger();
+    EXPECT_EQ(prompter.lastText(), QStringLiteral("Will now reset status bar and change activtiy..."));
+    EXPECT_EQ(dataLines().size(), 1);
+    EXPECT_EQ(window->state().currentType, QuestionType::Identify);
+    EXPECT_EQ(window->state().questionNumber, 1);
+    EXPECT_TRUE(control<QPushButton>("cmdStart")->isHidden());
+}
+
+} // namespace
+} // namespace tonalyst::test
