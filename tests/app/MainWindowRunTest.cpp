@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include "app/EarTrainingWindow.h"
 #include "cycle/QuestionCycle.h"
 #include "staff/StaffPanel.h"
 #include "theory/ChordNames.h"
@@ -223,6 +224,43 @@ TEST_F(MainWindowRunTest, AnActivityChangeAtOnceEndsTheRunAndStartsAnother) {
     EXPECT_EQ(window->state().currentType, QuestionType::Identify);
     EXPECT_EQ(window->state().questionNumber, 1);
     EXPECT_TRUE(control<QPushButton>("cmdStart")->isHidden());
+}
+
+} // namespace
+} // namespace tonalyst::test
+
+namespace tonalyst::test {
+namespace {
+
+TEST_F(MainWindowRunTest, IntervalEarTrainingIsHeardAnsweredAndRecorded) {
+    window->show();
+    action("mnuintet")->trigger();
+    start();
+    EarTrainingWindow* ear = window->earTrainingWindow();
+    ASSERT_TRUE(ear->isVisible());
+    // The question is heard as it is asked, and again on Repeat Tones.
+    EXPECT_GE(tones.played().size(), 2);
+    const qsizetype heard = tones.played().size();
+    findControl<QPushButton>(ear, "cmdrepeat")->click();
+    EXPECT_EQ(tones.played().size(), 2 * heard);
+    // The advanced intervals are left out while ear training runs.
+    EXPECT_FALSE(control<QAction>("mnusecond", 2)->isVisible());
+
+    const Question& asked = slot().question;
+    choose("mnuinterval", QString::fromStdString(asked.category), QString::fromStdString(asked.name));
+    EXPECT_EQ(findControl<QLabel>(ear, "lblchordtype")->text(), QString::fromStdString(asked.category));
+    findControl<QPushButton>(ear, "cmdok")->click();
+    EXPECT_EQ(prompter.lastText(), QStringLiteral("Good work: hit OK for next question"));
+
+    prompter.answerYes();
+    findControl<QPushButton>(ear, "cmdreset")->click();
+    const QStringList lines = dataLines();
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("\"practice\",\"eartraining\",\"-1\",\"interval\",")))
+        << lines[0].toStdString();
+
+    action("mnuIntId")->trigger();
+    EXPECT_TRUE(control<QAction>("mnusecond", 2)->isVisible());
 }
 
 } // namespace
