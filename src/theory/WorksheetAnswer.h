@@ -18,10 +18,7 @@ struct WorksheetAnswer {
     std::string text;
 };
 
-// Worked out as the program does when it presents the question: a natural needs its
-// sign only where the key signature alters the letter, and never in the interval
-// activities or ear training; every other accidental is written. Interval
-// identification shows no key line after the interval.
+// Worked out as the program does when it presents the question.
 WorksheetAnswer worksheetAnswer(const Question& question, const CurrentKey& key,
                                 const ActivityState& activity, InversionOption inversions);
 

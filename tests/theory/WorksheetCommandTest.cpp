@@ -195,13 +195,20 @@ TEST(WorksheetCommand, IntervalLinesCarryTheIntervalTheDirectionAndTheAnswer) {
 }
 
 TEST(WorksheetCommand, IntervalAnswersReadAsTheProgramShowsThem) {
-    CommandRun run = worksheet({"--activity", "interval-id", "--count", "20", "--seed", "8", "--json"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    for (const std::string& line : lines(run.out)) {
-        EXPECT_EQ(field(line, "answer"), field(line, "category") + " " + field(line, "name"))
-            << "no key line";
-        EXPECT_EQ(field(line, "prompt"), "identify the given interval");
+    // Inversions belong to chords: whatever the inversion setting, an interval answer is
+    // its type and quality alone.
+    for (const char* inversions : {"off", "basic", "figured"}) {
+        CommandRun run = worksheet(
+            {"--activity", "interval-id", "--count", "20", "--seed", "8", "--inversions", inversions, "--json"});
+        ASSERT_EQ(run.status, 0) << run.err;
+        for (const std::string& line : lines(run.out)) {
+            EXPECT_EQ(field(line, "answer"), field(line, "category") + " " + field(line, "name"))
+                << "no key line, no inversion: " << inversions;
+            EXPECT_EQ(field(line, "prompt"), "identify the given interval");
+        }
     }
+
+    CommandRun run;
 
     // Naturals need no sign in interval answers, even against the key signature.
     run = worksheet({"--activity", "interval-spell", "--count", "40", "--seed", "8", "--keys", "E-flat/c",
