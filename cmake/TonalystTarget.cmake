@@ -1,7 +1,8 @@
 # Shared compile settings for every Tonalyst target.
 function(tonalyst_target_defaults target)
     target_compile_options(${target} PRIVATE
-        -Wall -Wextra -Wpedantic -Wnon-virtual-dtor -Woverloaded-virtual -Wshadow=local)
+        -Wall -Wextra -Wpedantic -Wnon-virtual-dtor -Woverloaded-virtual
+        $<$<CXX_COMPILER_ID:GNU>:-Wshadow=local> $<$<CXX_COMPILER_ID:Clang>:-Wshadow>)
     if(TONALYST_WERROR)
         target_compile_options(${target} PRIVATE -Werror)
     endif()

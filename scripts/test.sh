@@ -1,11 +1,21 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test headless twice:
-# a plain optimised build, and a build under AddressSanitizer + UndefinedBehaviorSanitizer.
+# Installs what is missing, then builds and runs every test headless: the record parser
+# and report compiler under libFuzzer for a bounded time, a plain optimised build, and a
+# build under AddressSanitizer + UndefinedBehaviorSanitizer.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/setup.sh"
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
+
+fuzz_log="$top/build-fuzz.log"
+if "$top/fuzz/run.sh" 30 >"$fuzz_log" 2>&1; then
+    echo "fuzz_records: $(grep -Eo 'Done [0-9]+ runs in [0-9]+ second\(s\)' "$fuzz_log" | tail -n 1)"
+else
+    tail -n 40 "$fuzz_log"
+    echo "fuzz_records failed; the whole log is in $fuzz_log"
+    exit 1
+fi
 
 cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTONALYST_WERROR=ON >/dev/null
 cmake --build "$top/build" -j "$jobs"

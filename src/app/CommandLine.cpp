@@ -7,6 +7,7 @@ namespace {
 const QString kUsage = QStringLiteral(
     "Usage: tonalyst [--data-dir DIR]\n"
     "       tonalyst worksheet [options]   (see tonalyst worksheet --help)\n"
+    "       tonalyst report [options]      (see tonalyst report --help)\n"
     "\n"
     "Tonalyst, your complete music theory fitness program.\n"
     "\n"

@@ -214,6 +214,7 @@ void MainWindow::connectMenus() {
         m_menus->viewStatus->setChecked(!checked);
         toggleStatusBar();
     });
+    connect(m_menus->data, &QAction::triggered, this, &MainWindow::openReport);
     connect(m_menus->idle, &QAction::triggered, this, [this] { m_shell->execAutoQuit(); });
     connect(m_menus->about, &QAction::triggered, this, [this] { m_shell->execAbout(); });
     for (int i = 0; i < m_menus->helpOn.size(); ++i)

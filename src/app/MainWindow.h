@@ -58,6 +58,7 @@ public:
     void reset();
     void quit();
     void openHelp(int item);
+    void openReport();
 
     // Shared operations other parts of the program call.
     void applyactivity();

@@ -6,6 +6,7 @@
 #include "app/OptionDialogs.h"
 #include "app/ShellDialogs.h"
 #include "app/AnswerChoices.h"
+#include "app/ReportDialog.h"
 #include "app/StatusPanel.h"
 #include "cycle/QuestionCycle.h"
 #include "cycle/StatusText.h"
@@ -291,6 +292,11 @@ void MainWindow::quit() {
     }
     if (wasTicking)
         m_elapsedTimer->start();
+}
+
+void MainWindow::openReport() {
+    ReportDialog dialog(m_platform, m_userId, this);
+    dialog.exec();
 }
 
 void MainWindow::openHelp(int item) {

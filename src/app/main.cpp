@@ -1,10 +1,12 @@
 #include "app/AppIcon.h"
 #include "app/CommandLine.h"
 #include "app/HelpWindow.h"
+#include "app/ReportCommand.h"
 #include "app/Startup.h"
 #include "theory/WorksheetCommand.h"
 
 #include <QApplication>
+#include <QTextStream>
 
 #include <cstdio>
 #include <iostream>
@@ -15,6 +17,15 @@ int main(int argc, char** argv) {
     // Worksheets are printed without opening a window.
     if (argc > 1 && std::string(argv[1]) == "worksheet")
         return tonalyst::runWorksheetCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
+    // So are reports, unless they are printed to a PDF file.
+    if (argc > 1 && std::string(argv[1]) == "report") {
+        QStringList reportArguments;
+        for (int i = 2; i < argc; ++i)
+            reportArguments << QString::fromLocal8Bit(argv[i]);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return tonalyst::runReportCommand(reportArguments, out, err);
+    }
 
     QStringList arguments;
     for (int i = 1; i < argc; ++i)

@@ -1,0 +1,119 @@
+#include "records/RecordScanner.h"
+
+#include "records/RecordLimits.h"
+
+#include <cstring>
+
+namespace tonalyst {
+
+namespace {
+
+class Cursor {
+public:
+    Cursor(const char* begin, const char* end) : m_pos(begin), m_end(end) {}
+
+    bool atEnd() const { return m_pos == m_end; }
+
+    bool take(char c) {
+        if (m_pos == m_end || *m_pos != c)
+            return false;
+        ++m_pos;
+        return true;
+    }
+
+    bool quoted(QByteArrayView& text) {
+        if (!take('"'))
+            return false;
+        const void* close = std::memchr(m_pos, '"', static_cast<size_t>(m_end - m_pos));
+        if (!close)
+            return false;
+        const char* closing = static_cast<const char*>(close);
+        text = QByteArrayView(m_pos, closing);
+        m_pos = closing + 1;
+        return true;
+    }
+
+    bool date(int& key) {
+        if (m_end - m_pos < 12 || m_pos[0] != '#' || m_pos[5] != '-' || m_pos[8] != '-' || m_pos[11] != '#')
+            return false;
+        int year = 0;
+        int month = 0;
+        int day = 0;
+        if (!digits(m_pos + 1, 4, year) || !digits(m_pos + 6, 2, month) || !digits(m_pos + 9, 2, day))
+            return false;
+        if (year == 0 || month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month))
+            return false;
+        key = year * 10000 + month * 100 + day;
+        m_pos += 12;
+        return true;
+    }
+
+    // A whole number of at most nine digits, which always fits an int.
+    bool number(int& value) {
+        const bool negative = take('-');
+        const char* start = m_pos;
+        int magnitude = 0;
+        while (m_pos != m_end && *m_pos >= '0' && *m_pos <= '9') {
+            if (m_pos - start == 9)
+                return false;
+            magnitude = magnitude * 10 + (*m_pos - '0');
+            ++m_pos;
+        }
+        if (m_pos == start)
+            return false;
+        value = negative ? -magnitude : magnitude;
+        return true;
+    }
+
+private:
+    static bool digits(const char* from, int count, int& value) {
+        value = 0;
+        for (int i = 0; i < count; ++i) {
+            if (from[i] < '0' || from[i] > '9')
+                return false;
+            value = value * 10 + (from[i] - '0');
+        }
+        return true;
+    }
+
+    static int daysInMonth(int year, int month) {
+        static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+        return month == 2 && leap ? 29 : kDays[month - 1];
+    }
+
+    const char* m_pos;
+    const char* m_end;
+};
+
+} // namespace
+
+std::optional<RecordView> scanRecordLine(QByteArrayView line) {
+    if (line.size() > kMaxLineBytes)
+        return std::nullopt;
+    const char* begin = line.data();
+    const char* end = begin + line.size();
+    if (end != begin && end[-1] == '\n')
+        --end;
+    if (end != begin && end[-1] == '\r')
+        --end;
+    for (const char* c = begin; c != end; ++c) {
+        const auto byte = static_cast<unsigned char>(*c);
+        if (byte < 0x20 || byte >= 0x7f)
+            return std::nullopt;
+    }
+
+    Cursor cursor(begin, end);
+    RecordView view;
+    const bool ok = cursor.quoted(view.userId) && cursor.take(',') && cursor.date(view.dateKey) &&
+                    cursor.take(',') && cursor.quoted(view.method) && cursor.take(',') &&
+                    cursor.quoted(view.activity) && cursor.take(',') && cursor.quoted(view.inversions) &&
+                    cursor.take(',') && cursor.quoted(view.category) && cursor.take(',') &&
+                    cursor.number(view.seconds) && cursor.take(',') && cursor.number(view.success) &&
+                    cursor.take(',') && cursor.number(view.accidentals) && cursor.atEnd();
+    if (!ok)
+        return std::nullopt;
+    return view;
+}
+
+} // namespace tonalyst

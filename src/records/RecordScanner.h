@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QDate>
+
+#include <optional>
+
+namespace tonalyst {
+
+// One record line seen in place, without copying its texts.
+struct RecordView {
+    QByteArrayView userId; // UTF-8, as in the file
+    int dateKey = 0;       // see dateKey()
+    QByteArrayView method;
+    QByteArrayView activity;
+    QByteArrayView inversions;
+    QByteArrayView category;
+    int seconds = 0;
+    int success = 0;
+    int accidentals = 0;
+};
+
+// A date as yyyymmdd in one number, so that dates compare as numbers.
+inline int dateKey(QDate date) {
+    return date.year() * 10000 + date.month() * 100 + date.day();
+}
+
+// The quick reading of a line as Tonalyst writes it: plain printable ASCII in exactly the
+// record's shape. Any other line gives nullopt and is left to parseRecordLine, which has
+// the final word; whatever this accepts, parseRecordLine accepts with the same fields.
+std::optional<RecordView> scanRecordLine(QByteArrayView line);
+
+} // namespace tonalyst

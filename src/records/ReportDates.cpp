@@ -1,0 +1,71 @@
+#include "records/ReportDates.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace tonalyst {
+
+namespace {
+
+QString formatted(QDate date, const QString& pattern) {
+    return QLocale::c().toString(date, pattern);
+}
+
+int monthNumber(const QString& name) {
+    const QLocale english = QLocale::c();
+    for (int month = 1; month <= 12; ++month) {
+        if (name.compare(english.monthName(month, QLocale::ShortFormat), Qt::CaseInsensitive) == 0 ||
+            name.compare(english.monthName(month, QLocale::LongFormat), Qt::CaseInsensitive) == 0)
+            return month;
+    }
+    return 0;
+}
+
+std::optional<QDate> validDate(int year, int month, int day) {
+    const QDate date(year, month, day);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+} // namespace
+
+QString shortDate(QDate date) {
+    return formatted(date, QStringLiteral("d MMM yy"));
+}
+
+QString paddedShortDate(QDate date) {
+    return formatted(date, QStringLiteral("dd MMM yy"));
+}
+
+QString reportDate(QDate date) {
+    return formatted(date, QStringLiteral("d-MMM-yy"));
+}
+
+QString paddedReportDate(QDate date) {
+    return formatted(date, QStringLiteral("dd-MMM-yy"));
+}
+
+std::optional<QDate> parseTypedDate(const QString& text) {
+    static const QRegularExpression iso(QStringLiteral("^\\s*(\\d{4})-(\\d{1,2})-(\\d{1,2})\\s*$"));
+    static const QRegularExpression named(
+        QStringLiteral("^\\s*(\\d{1,2})[ -]+([A-Za-z]+)\\.?[ -]+(\\d{2}|\\d{4})\\s*$"));
+
+    if (const QRegularExpressionMatch match = iso.match(text); match.hasMatch())
+        return validDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
+
+    const QRegularExpressionMatch match = named.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int month = monthNumber(match.captured(2));
+    if (month == 0)
+        return std::nullopt;
+    int year = match.captured(3).toInt();
+    if (match.captured(3).size() == 2)
+        year += year < 30 ? 2000 : 1900;
+    if (year < 100)
+        return std::nullopt;
+    return validDate(year, month, match.captured(1).toInt());
+}
+
+} // namespace tonalyst

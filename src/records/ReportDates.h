@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+namespace tonalyst {
+
+// Dates in the English short forms the report shows, whatever the desktop's language:
+// "12 May 98", "06 May 98", "6-May-98", "06-May-98".
+QString shortDate(QDate date);        // d mmm yy
+QString paddedShortDate(QDate date);  // dd mmm yy
+QString reportDate(QDate date);       // d-mmm-yy
+QString paddedReportDate(QDate date); // dd-mmm-yy
+
+// A date as a user may type it into the period boxes: "6 May 98", "06-May-1998",
+// "6 may 1998", "6 September 2026" or "1998-05-06". Two-digit years from 30 on are
+// 1900s, below 30 the 2000s. nullopt for anything that is not a real day.
+std::optional<QDate> parseTypedDate(const QString& text);
+
+} // namespace tonalyst

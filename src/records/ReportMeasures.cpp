@@ -1,0 +1,29 @@
+#include "records/ReportMeasures.h"
+
+namespace tonalyst {
+
+std::optional<qint64> roundedShare(qint64 numerator, qint64 denominator, qint64 scale) {
+    if (denominator == 0)
+        return std::nullopt;
+    qint64 scaled = scale * numerator;
+    if (denominator < 0) {
+        scaled = -scaled;
+        denominator = -denominator;
+    }
+    const bool negative = scaled < 0;
+    const qint64 magnitude = negative ? -scaled : scaled;
+    const qint64 rounded = (2 * magnitude + denominator) / (2 * denominator);
+    return negative ? -rounded : rounded;
+}
+
+std::optional<qint64> scoreOf(qint64 successes, qint64 seconds) {
+    if (seconds == 0)
+        return std::nullopt;
+    const qint64 numerator = 10000 * successes;
+    qint64 quotient = numerator / seconds;
+    if (numerator % seconds != 0 && ((numerator < 0) != (seconds < 0)))
+        --quotient;
+    return quotient;
+}
+
+} // namespace tonalyst

@@ -1,0 +1,215 @@
+#include "ReportSixPasses.h"
+
+#include "records/ReportCompiler.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tonalyst {
+namespace {
+
+// Two users, both methods, every category, all three kinds of interval question, key
+// signatures, and records just outside 6 to 12 May 1998.
+const QByteArray kHandMadeFile =
+    "\"AB\",#1998-05-12#,\"test\",\"spell\",\"-1\",\"Triad :\",12,1,3\r\n"
+    "\"AB\",#1998-05-06#,\"test\",\"identify\",\"0\",\"Triad :\",13,0,2\r\n"
+    "\"AB\",#1998-05-08#,\"practice\",\"eartraining\",\"0\",\"Triad :\",10,1,0\r\n"
+    "\"AB\",#1998-05-09#,\"test\",\"spell\",\"0\",\"Seventh :\",20,1,4\r\n"
+    "\"AB\",#1998-05-09#,\"test\",\"identify\",\"-1\",\"V7 of\",9,1,1\r\n"
+    "\"AB\",#1998-05-10#,\"practice\",\"spell\",\"-1\",\"vii-dim7 of\",15,0,5\r\n"
+    "\"AB\",#1998-05-10#,\"test\",\"identify\",\"-1\",\"Augmented 6 :\",8,1,2\r\n"
+    "\"AB\",#1998-05-11#,\"test\",\"spell\",\"-1\",\"Flat-II (Neapolitan)\",0,1,3\r\n"
+    "\"AB\",#1998-05-11#,\"test\",\"intid\",\"-1\",\"Major 3rd\",6,1,0\r\n"
+    "\"AB\",#1998-05-11#,\"practice\",\"intspell\",\"-1\",\"Triad :\",7,0,1\r\n"
+    "\"AB\",#1998-05-12#,\"test\",\"eartraining\",\"-1\",\"interval\",5,1,0\r\n"
+    "\"AB\",#1998-05-12#,\"test\",\"keysigid\",\"-1\",\"major :\",4,1,6\r\n"
+    "\"AB\",#1998-05-12#,\"practice\",\"keysigid\",\"-1\",\"minor :\",3,0,2\r\n"
+    "\"AB\",#1998-05-05#,\"test\",\"spell\",\"-1\",\"Triad :\",100,1,7\r\n"
+    "\"AB\",#1998-05-13#,\"test\",\"spell\",\"-1\",\"Triad :\",100,1,7\r\n"
+    "\"CD\",#1998-05-12#,\"test\",\"spell\",\"-1\",\"Triad :\",50,1,1\r\n"
+    "\"ab\",#1998-05-12#,\"test\",\"spell\",\"-1\",\"Triad :\",50,1,1\r\n";
+
+ReportQuery query(const QString& method = {}) {
+    return {QStringLiteral("AB"), QDate(1998, 5, 6), QDate(1998, 5, 12), method};
+}
+
+class ReportFile : public ::testing::Test {
+protected:
+    QString write(const QByteArray& bytes, const QString& name = QStringLiteral("varen.dat")) {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        return path;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(ReportFile, CountsEveryColumnOfAHandMadeFileAsWorkedOutByHand) {
+    const auto figures = compileReport(write(kHandMadeFile), query());
+    ASSERT_TRUE(figures);
+    const auto& c = figures->categories;
+    // attempts, spelling, identification, ear training, inversions on, successes, seconds, accidentals
+    EXPECT_EQ(c[0], (CategoryTally{3, 1, 1, 1, 2, 2, 35, 5}));
+    EXPECT_EQ(c[1], (CategoryTally{1, 1, 0, 0, 1, 1, 20, 4}));
+    EXPECT_EQ(c[2], (CategoryTally{1, 0, 1, 0, 0, 1, 9, 1}));
+    EXPECT_EQ(c[3], (CategoryTally{1, 1, 0, 0, 0, 0, 15, 5}));
+    EXPECT_EQ(c[4], (CategoryTally{1, 0, 1, 0, 0, 1, 8, 2}));
+    EXPECT_EQ(c[5], (CategoryTally{1, 1, 0, 0, 0, 1, 0, 3}));
+    // identification, spelling, ear training, successes, seconds
+    EXPECT_EQ(figures->intervals, (IntervalTally{1, 1, 1, 2, 18}));
+    EXPECT_EQ(figures->keySignatures, (KeySignatureTally{2, 1, 7}));
+    EXPECT_EQ(figures->overallAttempts(), 13);
+    EXPECT_EQ(figures->overallSuccesses(), 9);
+    EXPECT_EQ(figures->overallSeconds(), 112);
+    EXPECT_EQ(figures->recordCount, 17);
+}
+
+TEST_F(ReportFile, ATestReportLeavesPracticeOut) {
+    const auto figures = compileReport(write(kHandMadeFile), query(QStringLiteral("test")));
+    ASSERT_TRUE(figures);
+    EXPECT_EQ(figures->categories[0], (CategoryTally{2, 1, 1, 0, 1, 1, 25, 5}));
+    EXPECT_EQ(figures->categories[3].attempts, 0);
+    EXPECT_EQ(figures->intervals, (IntervalTally{1, 0, 1, 2, 11}));
+    EXPECT_EQ(figures->keySignatures, (KeySignatureTally{1, 1, 4}));
+    EXPECT_EQ(figures->recordCount, 17);
+}
+
+TEST_F(ReportFile, AUserWithoutRecordsGetsNothingButTheRecordCount) {
+    ReportQuery nobody = query();
+    nobody.userId = QStringLiteral("XY");
+    const auto figures = compileReport(write(kHandMadeFile), nobody);
+    ASSERT_TRUE(figures);
+    ReportFigures empty;
+    empty.recordCount = 17;
+    EXPECT_EQ(*figures, empty);
+}
+
+QByteArray pick(QRandomGenerator& random, std::initializer_list<const char*> choices) {
+    return QByteArray(*(choices.begin() + random.bounded(static_cast<int>(choices.size()))));
+}
+
+// Files shaped like real ones, with the odd accented name, blank line and missing last
+// line end that only the careful reader handles.
+QByteArray generatedFile(quint32 seed, int records) {
+    QRandomGenerator random(seed);
+    QByteArray file;
+    for (int i = 0; i < records; ++i) {
+        if (random.bounded(50) == 0)
+            file += "\r\n";
+        const QDate date = QDate(1998, 5, 1).addDays(random.bounded(16));
+        file += '"' + pick(random, {"AB", "AB", "CD", "Zo\xc3\xab"}) + "\",#" +
+                date.toString(Qt::ISODate).toLatin1() + "#,\"" + pick(random, {"test", "practice"}) +
+                "\",\"" +
+                pick(random, {"spell", "identify", "intid", "intspell", "eartraining", "keysigid"}) +
+                "\",\"" + pick(random, {"-1", "0"}) + "\",\"" +
+                pick(random, {"Triad :", "Seventh :", "V7 of", "vii-dim7 of", "Augmented 6 :",
+                              "Flat-II (Neapolitan)", "interval", "major :", "minor :", "Major 3rd"}) +
+                "\"," + QByteArray::number(random.bounded(-2, 90)) + ',' +
+                QByteArray::number(random.bounded(3)) + ',' + QByteArray::number(random.bounded(8)) + "\r\n";
+    }
+    file.chop(2);
+    return file;
+}
+
+TEST_F(ReportFile, OnePassGivesExactlyTheFiguresOfSixPassesOnGeneratedFiles) {
+    for (quint32 seed : {1u, 2u, 3u, 4u}) {
+        const QByteArray bytes = generatedFile(seed, 3000);
+        const QString path = write(bytes);
+        for (const QString& method : {QString(), QStringLiteral("test"), QStringLiteral("practice")}) {
+            const auto expected = test::compileInSixPasses(bytes, query(method));
+            ASSERT_TRUE(expected);
+            ASSERT_GT(expected->overallAttempts(), 0);
+            // Slices of every size, so lines are cut at every possible place.
+            for (qint64 slice : {1, 7, 100, 4096, 1 << 20}) {
+                ReportCompiler compiler(query(method));
+                ASSERT_TRUE(compiler.open(path));
+                ReportCompiler::Progress progress = ReportCompiler::Progress::Working;
+                while (progress == ReportCompiler::Progress::Working)
+                    progress = compiler.step(slice);
+                ASSERT_EQ(progress, ReportCompiler::Progress::Finished) << compiler.problem().toStdString();
+                EXPECT_EQ(compiler.figures(), *expected) << "seed " << seed << " slice " << slice;
+            }
+        }
+    }
+}
+
+TEST_F(ReportFile, ProgressClimbsToAHundredPercent) {
+    const QString path = write(generatedFile(9, 2000));
+    ReportCompiler compiler(query());
+    ASSERT_TRUE(compiler.open(path));
+    int last = compiler.percentDone();
+    EXPECT_EQ(last, 0);
+    std::vector<int> seen;
+    while (compiler.step(4096) == ReportCompiler::Progress::Working) {
+        EXPECT_GE(compiler.percentDone(), last);
+        last = compiler.percentDone();
+        seen.push_back(last);
+    }
+    EXPECT_EQ(compiler.percentDone(), 100);
+    EXPECT_GT(seen.size(), 10u);
+    EXPECT_LT(seen.front(), 50);
+}
+
+TEST_F(ReportFile, AnEmptyFileGivesAnEmptyReport) {
+    const auto figures = compileReport(write({}), query());
+    ASSERT_TRUE(figures);
+    EXPECT_EQ(*figures, ReportFigures{});
+}
+
+TEST_F(ReportFile, RefusesFilesThatAreNotTonalystRecords) {
+    const QByteArray good = "\"AB\",#1998-05-12#,\"test\",\"spell\",\"-1\",\"Triad :\",12,1,3\r\n";
+    const QByteArray bad[] = {
+        "\"AB\",#1998-05-12#,\"test\",\"spell\",\"-1\"\r\n",                        // too few fields
+        "\"AB\",#1998-05-12#,\"test\",\"spell\",\"-1\",\"Triad :\",twelve,1,3\r\n", // a word for a number
+        "\"AB\",\"1998-05-12\",\"test\",\"spell\",\"-1\",\"Triad :\",12,1,3\r\n",   // a text for a date
+        "\"AB\",#1998-02-30#,\"test\",\"spell\",\"-1\",\"Triad :\",12,1,3\r\n",     // no such day
+        "\"AB\",#1998-05-12#,\"test\",\"spell\",\"-1\",\"Triad :\",12,1,3,4\r\n",   // ten fields
+        QByteArray::fromHex("7f454c46020101000000fffe0a"),                          // binary
+        " \r\n",
+    };
+    for (const QByteArray& line : bad) {
+        QString problem;
+        EXPECT_FALSE(compileReport(write(good + line + good), query(), &problem)) << line.toStdString();
+        EXPECT_TRUE(problem.startsWith(QStringLiteral("line 2: "))) << problem.toStdString();
+    }
+}
+
+TEST_F(ReportFile, GivesUpOnAHugeLineWithoutReadingItAll) {
+    const QString path = write(QByteArray(50 << 20, 'x'));
+    ReportCompiler compiler(query());
+    ASSERT_TRUE(compiler.open(path));
+    int steps = 0;
+    ReportCompiler::Progress progress = ReportCompiler::Progress::Working;
+    while (progress == ReportCompiler::Progress::Working && steps < 1000) {
+        progress = compiler.step(1024);
+        ++steps;
+    }
+    EXPECT_EQ(progress, ReportCompiler::Progress::Failed);
+    EXPECT_LT(steps, 10);
+}
+
+TEST_F(ReportFile, AMissingFileOrAFolderCannotBeOpened) {
+    QString problem;
+    EXPECT_FALSE(compileReport(m_dir.filePath(QStringLiteral("absent.dat")), query(), &problem));
+    EXPECT_FALSE(problem.isEmpty());
+    EXPECT_FALSE(compileReport(m_dir.path(), query(), &problem));
+}
+
+TEST(ReportCompiler, ReadsFromAnyRandomAccessDevice) {
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(kHandMadeFile);
+    ReportCompiler compiler(query());
+    ASSERT_TRUE(compiler.open(std::move(buffer)));
+    while (compiler.step(64) == ReportCompiler::Progress::Working) {
+    }
+    EXPECT_EQ(compiler.figures().recordCount, 17);
+}
+
+} // namespace
+} // namespace tonalyst
