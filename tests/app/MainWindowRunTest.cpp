@@ -31,6 +31,18 @@ protected:
     }
 
     void start() { control<QPushButton>("cmdStart")->click(); }
+
+    // Options > Test Length, answered in its modal dialog: 0 "five" ... 3 "twenty".
+    void chooseTestLength(int option) {
+        QTimer::singleShot(0, [option] {
+            QWidget* modal = QApplication::activeModalWidget();
+            ASSERT_NE(modal, nullptr);
+            findControl<QRadioButton>(modal, "optquesnum", option)->setChecked(true);
+            findControl<QPushButton>(modal, "Command1", 1)->click();
+        });
+        action("mnutestlong")->trigger();
+    }
+
     void submit() { control<QPushButton>("cmdOK")->click(); }
 
     // Writes the expected notes on the staff, in the first octave.
@@ -107,13 +119,7 @@ TEST_F(MainWindowRunTest, PracticeWrongThenTryAgainThenRight) {
 }
 
 TEST_F(MainWindowRunTest, ATestOfFiveAllRightHasNoErrorsToReview) {
-    QTimer::singleShot(0, [] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        findControl<QRadioButton>(modal, "optquesnum", 0)->setChecked(true);
-        findControl<QPushButton>(modal, "Command1", 1)->click();
-    });
-    action("mnutestlong")->trigger();
+    chooseTestLength(0);
     ASSERT_EQ(window->settings().testLength, 5);
     action("mnutest")->trigger();
     start();
@@ -139,13 +145,7 @@ TEST_F(MainWindowRunTest, ATestOfFiveAllRightHasNoErrorsToReview) {
 }
 
 TEST_F(MainWindowRunTest, KeySignatureTestEndsWithoutOfferingAReview) {
-    QTimer::singleShot(0, [] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        findControl<QRadioButton>(modal, "optquesnum", 0)->setChecked(true);
-        findControl<QPushButton>(modal, "Command1", 1)->click();
-    });
-    action("mnutestlong")->trigger();
+    chooseTestLength(0);
     action("mnukeysigid")->trigger();
     action("mnutest")->trigger();
     start();
