@@ -11,6 +11,7 @@ namespace tonalyst {
 namespace {
 
 using test::keyFor;
+using test::onlyBoxes;
 using test::semitones;
 
 std::vector<SpelledNote> scaleOf(const CurrentKey& key) {
@@ -97,16 +98,8 @@ TEST(Notes, NamesAndCodesOfAccidentals) {
 }
 
 QuestionSettings withKeys(std::initializer_list<int> sharp, std::initializer_list<int> flat, KeyMode mode) {
-    KeyBoxes boxes;
-    boxes.sharp.fill(false);
-    boxes.flat.fill(false);
-    for (int i : sharp)
-        boxes.sharp[static_cast<std::size_t>(i)] = true;
-    for (int i : flat)
-        boxes.flat[static_cast<std::size_t>(i)] = true;
-    boxes.mode = mode;
     QuestionSettings settings;
-    EXPECT_TRUE(settings.keys.accept(boxes));
+    EXPECT_TRUE(settings.keys.accept(onlyBoxes(sharp, flat, mode)));
     return settings;
 }
 

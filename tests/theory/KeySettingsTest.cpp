@@ -1,21 +1,13 @@
 #include "theory/KeySettings.h"
 
+#include "TheoryTestSupport.h"
+
 #include <gtest/gtest.h>
 
 namespace tonalyst {
 namespace {
 
-KeyBoxes onlyBoxes(std::initializer_list<int> sharp, std::initializer_list<int> flat, KeyMode mode) {
-    KeyBoxes boxes;
-    boxes.sharp.fill(false);
-    boxes.flat.fill(false);
-    for (int i : sharp)
-        boxes.sharp[static_cast<std::size_t>(i)] = true;
-    for (int i : flat)
-        boxes.flat[static_cast<std::size_t>(i)] = true;
-    boxes.mode = mode;
-    return boxes;
-}
+using test::onlyBoxes;
 
 TEST(KeySettings, DefaultsEnableSevenMajorAndSevenMinorKeys) {
     const KeySettings settings;

@@ -1,13 +1,28 @@
 #pragma once
 
 #include "theory/KeyPicker.h"
+#include "theory/KeySettings.h"
 #include "theory/KeyTables.h"
 #include "theory/Note.h"
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 namespace tonalyst::test {
+
+// Only the key boxes named (sharp box i: i sharps; flat box i: i + 1 flats) ticked.
+inline KeyBoxes onlyBoxes(std::initializer_list<int> sharp, std::initializer_list<int> flat, KeyMode mode) {
+    KeyBoxes boxes;
+    boxes.sharp.fill(false);
+    boxes.flat.fill(false);
+    for (int i : sharp)
+        boxes.sharp[static_cast<std::size_t>(i)] = true;
+    for (int i : flat)
+        boxes.flat[static_cast<std::size_t>(i)] = true;
+    boxes.mode = mode;
+    return boxes;
+}
 
 // The key with this tonic and mode, spelled as pickkey spells it.
 inline CurrentKey keyFor(int letter, int accidental, KeyMode mode) {
