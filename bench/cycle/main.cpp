@@ -2,6 +2,7 @@
 // presented, for each activity in practice and in test. Message boxes answer at once and
 // the windows are stand-ins that do nothing, so the figure is the cycle's own work: judging,
 // recording, the status values, drawing the next key and question, and preparing its answer.
+#include "EverythingEnabled.h"
 #include "cycle/QuestionCycle.h"
 #include "cycle/RunCounters.h"
 #include "records/PerformanceDataFile.h"
@@ -133,20 +134,7 @@ double medianMicroseconds(const Case& c, const QuestionSettings& settings, int q
 } // namespace
 
 int main() {
-    QuestionSettings settings;
-    KeyBoxes keys;
-    keys.sharp.fill(true);
-    keys.flat.fill(true);
-    settings.keys.accept(keys);
-    ChordBoxes chords;
-    chords.sevenths.fill(true);
-    chords.appliedDominants.fill(true);
-    chords.appliedLeadingTones.fill(true);
-    chords.augmentedSixths.fill(true);
-    chords.neapolitan = true;
-    chords.triadMixture = true;
-    settings.chords.accept(chords);
-    settings.inversions = InversionOption::FiguredBass;
+    QuestionSettings settings = bench::everythingEnabled();
     settings.testLength = 20;
 
     const Case cases[]{

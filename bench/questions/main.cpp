@@ -1,5 +1,6 @@
 // Prints how many questions per second the theory engine draws, key pick included,
 // for each activity with every chord and key enabled (advanced intervals where allowed).
+#include "EverythingEnabled.h"
 #include "theory/EarTrainingQuality.h"
 #include "theory/IntervalGenerator.h"
 #include "theory/KeyPicker.h"
@@ -37,21 +38,7 @@ double questionsPerSecond(const QuestionContext& context, IntervalQuestionMaker&
 } // namespace
 
 int main() {
-    QuestionSettings settings;
-    KeyBoxes keys;
-    keys.sharp.fill(true);
-    keys.flat.fill(true);
-    settings.keys.accept(keys);
-    ChordBoxes chords;
-    chords.sevenths.fill(true);
-    chords.appliedDominants.fill(true);
-    chords.appliedLeadingTones.fill(true);
-    chords.augmentedSixths.fill(true);
-    chords.neapolitan = true;
-    chords.triadMixture = true;
-    chords.seventhMixture = true;
-    settings.chords.accept(chords);
-    settings.inversions = InversionOption::FiguredBass;
+    QuestionSettings settings = bench::everythingEnabled();
     settings.intervalType = IntervalType::Advanced;
     settings.earTrainingChords = EarTrainingChords::Both;
 
