@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace tonalyst {
+
+// A note as the history writes it: letter, accidentals and octave ("Eb4", "F#3", "Bbb2",
+// "C##5" or "Cx5"; "n" for a written natural). A note without an octave is read in octave 4.
+struct NoteText {
+    int letter = 0;     // C=0 ... B=6
+    int accidental = 0; // semitones from the natural letter
+    int octave = 4;
+
+    int pitchClass() const;
+    bool operator==(const NoteText&) const = default;
+};
+
+// The blank-separated notes of a text, or nothing when any of them cannot be read.
+std::optional<std::vector<NoteText>> readNotes(const QString& text);
+
+// "A-flat", "F-double-sharp": the note's name without its octave.
+QString noteTextName(const NoteText& note);
+
+} // namespace tonalyst

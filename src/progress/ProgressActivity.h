@@ -1,0 +1,28 @@
+#pragma once
+
+#include "history/AnswerRecord.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace tonalyst {
+
+// The activities the Progress window follows, numbered as the Activity menu lists them.
+inline constexpr int kProgressActivityCount = 7;
+
+// The activity an answer belongs to (an index into the activity table), or nothing for a
+// record whose activity code Tonalyst does not know. Ear training keeps one code for
+// chords and intervals; the category tells them apart.
+std::optional<int> progressActivityOf(const AnswerRecord& record);
+
+// "Chord Spelling": the Activity menu's caption without its shortcut mark.
+QString progressActivityName(int activity);
+
+// Whether the activity's answers are notes written on the staff (as against menu choices).
+bool isSpellingActivity(int activity);
+
+// What the activity's questions name: "Chord", "Interval" or "Key".
+QString progressItemKind(int activity);
+
+} // namespace tonalyst

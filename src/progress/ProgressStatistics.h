@@ -1,0 +1,99 @@
+#pragma once
+
+#include "history/AnswerRecord.h"
+#include "progress/ProgressActivity.h"
+#include "progress/SpellingErrors.h"
+
+#include <QDate>
+#include <QString>
+#include <QTimeZone>
+
+#include <array>
+#include <vector>
+
+namespace tonalyst {
+
+// Which answers the figures cover: the local dates from first to last, both included. An
+// invalid first date means from the first answer on.
+struct ProgressQuery {
+    QDate first;
+    QDate last;
+    QTimeZone zone = QTimeZone::systemTimeZone();
+};
+
+// Longer periods are followed week by week (weeks start on Monday), shorter ones day by day.
+enum class TrendStep { Day, Week };
+inline constexpr int kMostDaysByDay = 31;
+
+// The questions of one day or week: what the data file counts, one answer per question,
+// imported summaries included.
+struct TrendPoint {
+    QDate start;
+    int questions = 0;
+    int right = 0;
+    qint64 seconds = 0;
+
+    double successPercent() const { return questions ? 100.0 * right / questions : 0.0; }
+    double secondsPerQuestion() const { return questions ? static_cast<double>(seconds) / questions : 0.0; }
+};
+
+// An item the student answers badly: a category, key, chord or interval, over every answer
+// given to it (retries and review answers included).
+struct WeakSpot {
+    QString kind; // "Category", "Key", "Chord" or "Interval"
+    QString name;
+    int answers = 0;
+    int errors = 0;
+
+    double successPercent() const { return answers ? 100.0 * (answers - errors) / answers : 0.0; }
+};
+
+// A right answer of an identification given as another answer, `count` times out of the
+// `answers` given where `right` was right.
+struct Confusion {
+    QString right;
+    QString given;
+    int count = 0;
+    int answers = 0;
+
+    // "Augmented 6 German answered as Italian: 7 of 19".
+    QString text() const;
+};
+
+// A kind of written mistake with one of its instances ("A-flat for G-sharp") and how often
+// that instance occurred.
+struct SpellingMistake {
+    SpellingErrorKind kind;
+    QString detail;
+    int count = 0;
+};
+
+struct ActivityProgress {
+    int answers = 0; // every answer in the period
+    std::vector<TrendPoint> practice;
+    std::vector<TrendPoint> test;
+    std::vector<WeakSpot> weakSpots;        // lowest success rate first, only items with errors
+    std::vector<Confusion> confusions;      // identification activities, most frequent first
+    std::vector<SpellingMistake> mistakes;  // spelling activities, most frequent first
+};
+
+struct ProgressStatistics {
+    QDate first; // invalid when there are no answers at all
+    QDate last;
+    TrendStep step = TrendStep::Day;
+    std::array<ActivityProgress, kProgressActivityCount> activities;
+
+    // The start of the day or week a date falls in.
+    QDate bucketStart(QDate date) const;
+};
+
+ProgressStatistics computeProgress(const std::vector<AnswerRecord>& records, const ProgressQuery& query);
+
+// The answers answered within the query's dates, in their order.
+std::vector<AnswerRecord> answersWithin(const std::vector<AnswerRecord>& records, const ProgressQuery& query);
+
+// A menu answer or caption as a reader wants it: " / " joins become blanks, a caption's
+// trailing colon and the menus' padding go.
+QString readableAnswer(const QString& answer);
+
+} // namespace tonalyst

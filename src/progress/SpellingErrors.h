@@ -1,0 +1,44 @@
+#pragma once
+
+#include "progress/NoteText.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace tonalyst {
+
+// The kinds of mistake a written answer can hold.
+enum class SpellingErrorKind {
+    Enharmonic,      // the right pitch under another letter: A-flat for G-sharp
+    WrongAccidental, // the right letter with the wrong accidental: C for C-sharp
+    WrongMember,     // another note in place of one of the answer's notes
+    Missing,         // a note of the answer not written
+    Extra,           // a note written beyond the answer's
+    WrongOctave,     // the right note in another octave
+    Unreadable,      // the answer given cannot be read as notes
+};
+
+// One mistake: the note given and the note that was right (either absent for a missing or
+// an extra note).
+struct SpellingError {
+    SpellingErrorKind kind;
+    std::optional<NoteText> given;
+    std::optional<NoteText> right;
+    bool operator==(const SpellingError&) const = default;
+};
+
+// The mistakes that make the notes given differ from the right notes. Notes that agree are
+// set aside first, then the rest are paired up from the closest kind of mistake to the
+// farthest, so one slip is never counted as two. Empty when the two agree.
+std::vector<SpellingError> classifySpelling(const QString& given, const QString& right);
+
+// "Right pitch, wrong spelling", "Missing note"...; chord spelling calls a wrong note a
+// wrong chord member.
+QString spellingErrorKindName(SpellingErrorKind kind, bool chords);
+
+// "A-flat for G-sharp", "B-flat" (missing or extra), "E-flat in another octave".
+QString spellingErrorDetail(const SpellingError& error);
+
+} // namespace tonalyst

@@ -1,0 +1,105 @@
+#include "progress/SpellingErrors.h"
+
+#include <gtest/gtest.h>
+
+namespace tonalyst {
+namespace {
+
+using Kind = SpellingErrorKind;
+
+// kind: detail, one per error, to compare whole classifications at once.
+std::vector<QString> described(const QString& given, const QString& right) {
+    std::vector<QString> out;
+    for (const SpellingError& error : classifySpelling(given, right))
+        out.push_back(spellingErrorKindName(error.kind, true) + QStringLiteral(": ") + spellingErrorDetail(error));
+    return out;
+}
+
+TEST(NoteText, readsLettersAccidentalsAndOctaves) {
+    const auto notes = readNotes(QStringLiteral("Eb4  G##3 Cx5 Bbb2 Fn4 A"));
+    ASSERT_TRUE(notes);
+    ASSERT_EQ(notes->size(), 6u);
+    EXPECT_EQ((*notes)[0], (NoteText{2, -1, 4}));
+    EXPECT_EQ((*notes)[1], (NoteText{4, 2, 3}));
+    EXPECT_EQ((*notes)[2], (NoteText{0, 2, 5}));
+    EXPECT_EQ((*notes)[3], (NoteText{6, -2, 2}));
+    EXPECT_EQ((*notes)[4], (NoteText{3, 0, 4}));
+    EXPECT_EQ((*notes)[5], (NoteText{5, 0, 4}));
+    EXPECT_EQ(noteTextName((*notes)[1]), QStringLiteral("G-double-sharp"));
+    EXPECT_EQ((NoteText{6, 1, 3}).pitchClass(), 0);  // B-sharp sounds as C
+    EXPECT_EQ((NoteText{0, -1, 4}).pitchClass(), 11); // C-flat as B
+}
+
+TEST(NoteText, refusesWhatIsNoNote) {
+    for (const char* text : {"H4", "eb4", "E#b#b#4", "C4x", "Eb4 G4 ?", "C###4", "Db\xC3\xA9" "4"})
+        EXPECT_FALSE(readNotes(QString::fromUtf8(text))) << text;
+    EXPECT_TRUE(readNotes(QString())->empty());
+}
+
+TEST(SpellingErrors, anAgreeingAnswerHoldsNoMistake) {
+    EXPECT_TRUE(classifySpelling(QStringLiteral("Eb4 G4 Bb4"), QStringLiteral("Eb4  G4 Bb4")).empty());
+}
+
+TEST(SpellingErrors, theRightPitchUnderAnotherLetterIsAnEnharmonic) {
+    EXPECT_EQ(described(QStringLiteral("E4 Ab4 B4"), QStringLiteral("E4 G#4 B4")),
+              std::vector<QString>{QStringLiteral("Right pitch, wrong spelling: A-flat for G-sharp")});
+    // Across the octave line too: B-sharp 3 is C 4.
+    EXPECT_EQ(described(QStringLiteral("C4 E4 G4"), QStringLiteral("B#3 E4 G4")),
+              std::vector<QString>{QStringLiteral("Right pitch, wrong spelling: C for B-sharp")});
+    EXPECT_EQ(described(QStringLiteral("D4 F#4 A4"), QStringLiteral("D4 Gb4 A4")).front(),
+              QStringLiteral("Right pitch, wrong spelling: F-sharp for G-flat"));
+    EXPECT_EQ(described(QStringLiteral("Fx4"), QStringLiteral("G4")).front(),
+              QStringLiteral("Right pitch, wrong spelling: F-double-sharp for G"));
+}
+
+TEST(SpellingErrors, aWrongSignOnTheRightLetterIsOneMistakeNotAMissingAndAnExtraNote) {
+    const auto errors = classifySpelling(QStringLiteral("C4 E4 G4"), QStringLiteral("C4 Eb4 G4"));
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].kind, Kind::WrongAccidental);
+    EXPECT_EQ(spellingErrorDetail(errors[0]), QStringLiteral("E for E-flat"));
+    EXPECT_EQ(described(QStringLiteral("D4 F4 A4"), QStringLiteral("D4 F#4 A4")),
+              std::vector<QString>{QStringLiteral("Wrong accidental on the right letter: F for F-sharp")});
+}
+
+TEST(SpellingErrors, anotherNoteInPlaceOfAMemberIsAWrongMember) {
+    EXPECT_EQ(described(QStringLiteral("C4 F4 G4"), QStringLiteral("C4 E4 G4")),
+              std::vector<QString>{QStringLiteral("Wrong chord member: F for E")});
+    EXPECT_EQ(spellingErrorKindName(Kind::WrongMember, false), QStringLiteral("Wrong note"));
+}
+
+TEST(SpellingErrors, notesLeftOutOrAddedAreMissingOrExtra) {
+    EXPECT_EQ(described(QStringLiteral("G4 B4 D5"), QStringLiteral("G4 B4 D5 F5")),
+              std::vector<QString>{QStringLiteral("Missing note: F")});
+    EXPECT_EQ(described(QStringLiteral("C4 E4 G4 Bb4"), QStringLiteral("C4 E4 G4")),
+              std::vector<QString>{QStringLiteral("Extra note: B-flat")});
+    // A doubled note is an extra one, even in the same octave.
+    EXPECT_EQ(described(QStringLiteral("C4 E4 E4 G4"), QStringLiteral("C4 E4 G4")),
+              std::vector<QString>{QStringLiteral("Extra note: E")});
+    EXPECT_EQ(described(QString(), QStringLiteral("C4 E4")).size(), 2u);
+}
+
+TEST(SpellingErrors, theRightNoteInAnotherOctaveIsNotAWrongMember) {
+    EXPECT_EQ(described(QStringLiteral("C4 E4 G4"), QStringLiteral("E4 G4 C5")),
+              std::vector<QString>{QStringLiteral("Right note, wrong octave: C in another octave")});
+}
+
+TEST(SpellingErrors, severalSlipsInOneAnswerAreEachNamed) {
+    EXPECT_EQ(described(QStringLiteral("Gb4 A4 C#5"), QStringLiteral("F#4 A#4 C#5 E5")),
+              (std::vector<QString>{QStringLiteral("Right pitch, wrong spelling: G-flat for F-sharp"),
+                                    QStringLiteral("Wrong accidental on the right letter: A for A-sharp"),
+                                    QStringLiteral("Missing note: E")}));
+    // The enharmonic is taken before the sign: E-sharp for F is a spelling slip, and the
+    // F left over pairs with the E that is really missing its sign.
+    EXPECT_EQ(described(QStringLiteral("E#4 Ab4"), QStringLiteral("F4 A4")),
+              (std::vector<QString>{QStringLiteral("Right pitch, wrong spelling: E-sharp for F"),
+                                    QStringLiteral("Wrong accidental on the right letter: A-flat for A")}));
+}
+
+TEST(SpellingErrors, anAnswerThatIsNoNotesIsSaidToBeUnreadable) {
+    const auto errors = classifySpelling(QStringLiteral("Augmented 6 : / German"), QStringLiteral("C4 E4 G4"));
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].kind, Kind::Unreadable);
+}
+
+} // namespace
+} // namespace tonalyst
