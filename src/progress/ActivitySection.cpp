@@ -1,0 +1,158 @@
+#include "progress/ActivitySection.h"
+
+#include "progress/ProgressChart.h"
+
+#include <QChartView>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <map>
+
+namespace tonalyst {
+
+namespace {
+
+constexpr int kMostRowsShown = 8;
+
+// The stretching column takes the width left over: a name, never a figure.
+QTableWidget* makeTable(const QStringList& headers, int stretching, const QString& accessibleName, QWidget* parent) {
+    auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+    table->setHorizontalHeaderLabels(headers);
+    table->setAccessibleName(accessibleName);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab leaves the table; the arrow keys walk its cells.
+    table->setTabKeyNavigation(false);
+    table->verticalHeader()->setVisible(false);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(stretching, QHeaderView::Stretch);
+    return table;
+}
+
+void addRow(QTableWidget* table, const QStringList& cells) {
+    const int row = table->rowCount();
+    table->insertRow(row);
+    for (int column = 0; column < cells.size(); ++column) {
+        auto* item = new QTableWidgetItem(cells[column]);
+        if (column > 0 && !cells[column].isEmpty() && (cells[column][0].isDigit() || cells[column][0] == u'-'))
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        table->setItem(row, column, item);
+    }
+}
+
+// Tall enough for its rows up to a few; longer tables scroll.
+void fitHeight(QTableWidget* table, const QString& emptyText) {
+    if (table->rowCount() == 0) {
+        table->setRowCount(1);
+        auto* item = new QTableWidgetItem(emptyText);
+        table->setItem(0, 0, item);
+        table->setSpan(0, 0, 1, table->columnCount());
+    }
+    table->resizeRowsToContents();
+    const int rows = std::min(table->rowCount(), kMostRowsShown);
+    int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
+    for (int row = 0; row < rows; ++row)
+        height += table->rowHeight(row);
+    if (table->rowCount() > kMostRowsShown)
+        height += table->rowHeight(0) / 2; // a half row shows there is more
+    table->setFixedHeight(height + table->horizontalScrollBar()->sizeHint().height());
+}
+
+QString percent(double value) {
+    return QString::number(value, 'f', 0) + QLatin1Char('%');
+}
+
+QString seconds(double value) {
+    return QString::number(value, 'f', 1) + QStringLiteral(" s");
+}
+
+void fillTrend(QTableWidget* table, const ActivityProgress& progress) {
+    std::map<QDate, std::pair<const TrendPoint*, const TrendPoint*>> rows;
+    for (const TrendPoint& point : progress.practice)
+        rows[point.start].first = &point;
+    for (const TrendPoint& point : progress.test)
+        rows[point.start].second = &point;
+    const QLocale locale;
+    for (const auto& [start, points] : rows) {
+        QStringList cells{locale.toString(start, QLocale::ShortFormat)};
+        for (const TrendPoint* point : {points.first, points.second}) {
+            if (point)
+                cells << QString::number(point->questions) << percent(point->successPercent())
+                      << seconds(point->secondsPerQuestion());
+            else
+                cells << QString() << QString() << QString();
+        }
+        addRow(table, cells);
+    }
+}
+
+} // namespace
+
+ActivitySection::ActivitySection(int activity, const ProgressStatistics& statistics, QWidget* parent)
+    : QGroupBox(progressActivityName(activity), parent) {
+    const ActivityProgress& progress = statistics.activities[static_cast<std::size_t>(activity)];
+    const QString name = progressActivityName(activity);
+    setObjectName(QStringLiteral("grpactivity"));
+    setProperty("activity", activity);
+    setAccessibleName(name);
+
+    const bool weekly = statistics.step == TrendStep::Week;
+    const QString step = weekly ? QStringLiteral("Week of") : QStringLiteral("Day");
+    m_trend = makeTable({step, QStringLiteral("Practice questions"), QStringLiteral("Practice success"),
+                         QStringLiteral("Practice time per question"), QStringLiteral("Test questions"),
+                         QStringLiteral("Test success"), QStringLiteral("Test time per question")},
+                        0,
+                        name + (weekly ? QStringLiteral(": success rate and time per question by week")
+                                               : QStringLiteral(": success rate and time per question by day")),
+                        this);
+    m_trend->setObjectName(QStringLiteral("tbltrend"));
+    fillTrend(m_trend, progress);
+    fitHeight(m_trend, QStringLiteral("No questions in this period."));
+
+    m_weakSpots = makeTable({QStringLiteral("Weak spot"), QStringLiteral("Name"), QStringLiteral("Success"),
+                             QStringLiteral("Errors"), QStringLiteral("Answers")},
+                            1,
+                            name + QStringLiteral(": weak spots"), this);
+    m_weakSpots->setObjectName(QStringLiteral("tblweakspots"));
+    for (const WeakSpot& spot : progress.weakSpots)
+        addRow(m_weakSpots, {spot.kind, spot.name, percent(spot.successPercent()), QString::number(spot.errors),
+                             QString::number(spot.answers)});
+    fitHeight(m_weakSpots, QStringLiteral("No errors in this period."));
+
+    const bool spelling = isSpellingActivity(activity);
+    if (spelling) {
+        m_confusions = makeTable({QStringLiteral("Kind of mistake"), QStringLiteral("Mistake"), QStringLiteral("Times")}, 1,
+                                 name + QStringLiteral(": kinds of mistake"), this);
+        const bool chords = progressItemKind(activity) == QLatin1String("Chord");
+        for (const SpellingMistake& mistake : progress.mistakes)
+            addRow(m_confusions, {spellingErrorKindName(mistake.kind, chords), mistake.detail,
+                                  QString::number(mistake.count)});
+    } else {
+        m_confusions = makeTable({QStringLiteral("Confusion"), QStringLiteral("Times"), QStringLiteral("Of")}, 0,
+                                 name + QStringLiteral(": confusions"), this);
+        for (const Confusion& confusion : progress.confusions)
+            addRow(m_confusions,
+                   {confusion.text(), QString::number(confusion.count), QString::number(confusion.answers)});
+    }
+    m_confusions->setObjectName(QStringLiteral("tblconfusions"));
+    fitHeight(m_confusions, spelling ? QStringLiteral("No mistakes to tell apart in this period.")
+                                     : QStringLiteral("No confusions in this period."));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(makeProgressChart(progress, statistics, name, this));
+    layout->addWidget(m_trend);
+    auto* weakLabel = new QLabel(QStringLiteral("Weak spots"), this);
+    weakLabel->setBuddy(m_weakSpots);
+    layout->addWidget(weakLabel);
+    layout->addWidget(m_weakSpots);
+    auto* confusionLabel = new QLabel(spelling ? QStringLiteral("Kinds of mistake") : QStringLiteral("Confusions"), this);
+    confusionLabel->setBuddy(m_confusions);
+    layout->addWidget(confusionLabel);
+    layout->addWidget(m_confusions);
+}
+
+} // namespace tonalyst

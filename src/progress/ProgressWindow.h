@@ -1,0 +1,77 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/Prompter.h"
+#include "progress/ProgressDesktop.h"
+#include "progress/ProgressStatistics.h"
+
+#include <QFutureWatcher>
+#include <QWidget>
+
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+
+namespace tonalyst {
+
+class ActivitySection;
+
+// How a student is doing over time: a chart per activity with its figures as a table,
+// the weak spots and the confusions, for a period and activity chosen in the window. The
+// answers are read and the figures worked out on a worker thread, so a long history never
+// holds the window up.
+class ProgressWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    ProgressWindow(const QString& userId, ProgressDesktop desktop, Clock& clock, Prompter& prompter,
+                   QWidget* parent = nullptr);
+    ~ProgressWindow() override;
+
+    // True while answers are read, figures worked out or a file written.
+    bool isBusy() const;
+    // The dates the chosen period covers.
+    ProgressQuery query() const;
+    QList<ActivitySection*> sections() const;
+
+signals:
+    // The tables and charts show the chosen period and activity.
+    void figuresShown();
+
+private:
+    void buildControls();
+    void startLoading();
+    void answersLoaded();
+    void startComputing();
+    void figuresComputed();
+    void showFigures();
+    void updateTabOrder();
+
+    struct Figures {
+        int generation = 0;
+        ProgressStatistics statistics;
+    };
+
+    QString m_userId;
+    ProgressDesktop m_desktop;
+    Clock& m_clock;
+    Prompter& m_prompter;
+
+    std::shared_ptr<const std::vector<AnswerRecord>> m_answers;
+    std::unique_ptr<ProgressStatistics> m_statistics;
+    QFutureWatcher<AnswerLoad> m_loading;
+    QFutureWatcher<Figures> m_computing;
+    // Figures worked out for a period since changed are not shown.
+    int m_generation = 0;
+
+    QComboBox* m_period;
+    QComboBox* m_activity;
+    QLabel* m_summary;
+    QPushButton* m_close;
+    QScrollArea* m_scroll;
+};
+
+} // namespace tonalyst

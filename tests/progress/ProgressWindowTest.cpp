@@ -1,0 +1,156 @@
+#include "ProgressTestKit.h"
+#include "progress/ActivitySection.h"
+#include "progress/ProgressWindow.h"
+#include "support/FakeClock.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace tonalyst {
+namespace {
+
+using test::answerOn;
+using test::identification;
+using test::spelling;
+
+const QDate kToday(2026, 11, 20);
+constexpr int kChordSpelling = 3;
+constexpr int kChordId = 4;
+
+struct ProgressWindowTest : ::testing::Test {
+    test::FakeClock clock{QDateTime(kToday, QTime(18, 0), Qt::UTC)};
+    test::ScriptedPrompter prompter;
+    std::vector<AnswerRecord> answers;
+
+    ProgressDesktop desktop(QString error = {}) {
+        ProgressDesktop stand_in;
+        stand_in.loadAnswers = [answers = answers, error] { return AnswerLoad{answers, error}; };
+        stand_in.zone = QTimeZone::utc();
+        return stand_in;
+    }
+
+    std::unique_ptr<ProgressWindow> open(QString error = {}) {
+        auto window = std::make_unique<ProgressWindow>(QStringLiteral("kim"), desktop(error), clock, prompter);
+        settle(*window);
+        return window;
+    }
+
+    static void settle(ProgressWindow& window) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isBusy(); }, 5000));
+        QCoreApplication::processEvents();
+    }
+
+    static QComboBox* combo(ProgressWindow& window, const char* name) {
+        return window.findChild<QComboBox*>(QString::fromLatin1(name));
+    }
+
+    static ActivitySection* section(ProgressWindow& window, int activity) {
+        for (ActivitySection* candidate : window.sections())
+            if (candidate->property("activity").toInt() == activity)
+                return candidate;
+        return nullptr;
+    }
+
+    static QStringList column(QTableWidget* table, int column) {
+        QStringList cells;
+        for (int row = 0; row < table->rowCount(); ++row)
+            cells << (table->item(row, column) ? table->item(row, column)->text() : QString());
+        return cells;
+    }
+};
+
+TEST_F(ProgressWindowTest, showsEachActivityWithAnswersAndItsFiguresAsText) {
+    answers = {answerOn(kToday, "spell", true, 10), answerOn(kToday, "spell", false, 20),
+               answerOn(kToday.addDays(-1), "spell", true, 6, "test"),
+               identification(kToday, QStringLiteral("Augmented 6 : / German"),
+                              QStringLiteral("Augmented 6 : / Italian"))};
+    auto window = open();
+    EXPECT_EQ(window->objectName(), QStringLiteral("frmprogress"));
+    ASSERT_EQ(window->sections().size(), 2);
+    ActivitySection* spell = section(*window, kChordSpelling);
+    ASSERT_TRUE(spell);
+    QTableWidget* trend = spell->trendTable();
+    ASSERT_EQ(trend->rowCount(), 2);
+    EXPECT_EQ(column(trend, 1), (QStringList{QString(), QStringLiteral("2")}));
+    EXPECT_EQ(column(trend, 2), (QStringList{QString(), QStringLiteral("50%")}));
+    EXPECT_EQ(column(trend, 3), (QStringList{QString(), QStringLiteral("15.0 s")}));
+    EXPECT_EQ(column(trend, 5), (QStringList{QStringLiteral("100%"), QString()}));
+
+    ActivitySection* identify = section(*window, kChordId);
+    ASSERT_TRUE(identify);
+    EXPECT_EQ(column(identify->confusionTable(), 0),
+              QStringList{QStringLiteral("Augmented 6 German answered as Italian: 1 of 1")});
+    EXPECT_TRUE(column(identify->weakSpotTable(), 1).contains(QStringLiteral("German")));
+    EXPECT_TRUE(window->findChild<QLabel*>(QStringLiteral("lblprogress"))->text().startsWith(QStringLiteral("4 answers")));
+}
+
+TEST_F(ProgressWindowTest, choosingAnotherPeriodOrActivityUpdatesTheTables) {
+    answers = {answerOn(kToday.addDays(-20), "spell", false), answerOn(kToday, "spell", true),
+               spelling(kToday.addDays(-20), QStringLiteral("E4 G#4 B4"), QStringLiteral("E4 Ab4 B4")),
+               answerOn(kToday.addDays(-20), "intid", true)};
+    auto window = open();
+    EXPECT_EQ(combo(*window, "cboperiod")->currentText(), QStringLiteral("Last 30 days"));
+    EXPECT_EQ(window->sections().size(), 2);
+    EXPECT_EQ(section(*window, kChordSpelling)->trendTable()->rowCount(), 2);
+    EXPECT_EQ(column(section(*window, kChordSpelling)->confusionTable(), 1),
+              QStringList{QStringLiteral("A-flat for G-sharp")});
+
+    combo(*window, "cboperiod")->setCurrentText(QStringLiteral("Last 7 days"));
+    settle(*window);
+    ASSERT_EQ(window->sections().size(), 1);
+    EXPECT_EQ(section(*window, kChordSpelling)->trendTable()->rowCount(), 1);
+    EXPECT_EQ(column(section(*window, kChordSpelling)->trendTable(), 2), QStringList{QStringLiteral("100%")});
+    EXPECT_EQ(section(*window, kChordSpelling)->confusionTable()->item(0, 0)->text(),
+              QStringLiteral("No mistakes to tell apart in this period."));
+
+    combo(*window, "cboperiod")->setCurrentText(QStringLiteral("All time"));
+    settle(*window);
+    combo(*window, "cboactivity")->setCurrentText(QStringLiteral("Interval Identification"));
+    ASSERT_EQ(window->sections().size(), 1);
+    EXPECT_TRUE(section(*window, 2));
+    // A chosen activity is shown even without answers, saying so.
+    combo(*window, "cboactivity")->setCurrentText(QStringLiteral("Chord Identification"));
+    ASSERT_EQ(window->sections().size(), 1);
+    EXPECT_EQ(section(*window, kChordId)->trendTable()->item(0, 0)->text(),
+              QStringLiteral("No questions in this period."));
+}
+
+TEST_F(ProgressWindowTest, aHistoryThatCannotBeReadIsSaidOnceAndShowsNothing) {
+    auto window = open(QStringLiteral("The history could not be read."));
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.lastText(), QStringLiteral("The history could not be read."));
+    EXPECT_TRUE(window->sections().isEmpty());
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("lblprogress"))->text(), QStringLiteral("No answers yet."));
+}
+
+TEST_F(ProgressWindowTest, theKeyboardReachesEveryChoiceAndTableAndEachHasAName) {
+    answers = {answerOn(kToday, "spell", false), answerOn(kToday, "identify", false)};
+    auto window = open();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QWidget* start = combo(*window, "cboperiod");
+    start->setFocus();
+    QList<QWidget*> reached;
+    for (QWidget* at = start; !reached.contains(at); at = at->nextInFocusChain()) {
+        if (at->focusPolicy() & Qt::TabFocus && at->isVisible())
+            reached << at;
+    }
+    int tables = 0;
+    for (QWidget* widget : reached) {
+        tables += qobject_cast<QTableWidget*>(widget) ? 1 : 0;
+        EXPECT_FALSE(widget->accessibleName().isEmpty() && qobject_cast<QTableWidget*>(widget))
+            << widget->objectName().toStdString();
+    }
+    EXPECT_EQ(tables, 6);
+    EXPECT_EQ(reached[1], combo(*window, "cboactivity"));
+    EXPECT_TRUE(reached.contains(window->findChild<QPushButton*>(QStringLiteral("cmdclose"))));
+}
+
+} // namespace
+} // namespace tonalyst
