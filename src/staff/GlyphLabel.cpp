@@ -36,15 +36,11 @@ void GlyphLabel::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QRectF ink = MusicFont::inkBox(*m_glyph);
-    const QSizeF stretch = MusicFont::glyphScale(*m_glyph);
     QColor color = m_marked ? m_markedColor : m_normalColor;
     if (!isEnabled())
         color.setAlphaF(0.35f);
-    painter.translate(QRectF(rect()).center());
-    painter.scale(stretch.width(), stretch.height());
-    painter.setFont(MusicFont::font(m_staffSpace));
-    painter.setPen(color);
-    painter.drawText(-ink.center() * m_staffSpace, MusicFont::text(*m_glyph));
+    MusicFont::draw(painter, *m_glyph, QRectF(rect()).center() - ink.center() * m_staffSpace, m_staffSpace,
+                    color);
 }
 
 } // namespace tonalyst

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPainter>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -11,7 +12,8 @@ void initStaffResources();
 
 namespace tonalyst {
 
-// The symbols the staff draws, all from the bundled Noto Music font.
+// The symbols the staff draws: the sharp is drawn as engravers cut it, the others come
+// from the bundled Noto Music font.
 enum class MusicGlyph { TrebleClef, BassClef, NoteHead, Natural, Sharp, Flat, DoubleSharp, DoubleFlat };
 
 // The glyph of an accidental code above 0.
@@ -26,10 +28,11 @@ public:
     // The font at the size that gives this staff space in pixels.
     static QFont font(qreal staffSpacePixels);
     static QString text(MusicGlyph glyph);
-    // The glyph's ink box in staff spaces, relative to its origin on the baseline.
+    // The ink box of the glyph as draw() draws it, in staff spaces, relative to its origin.
     static QRectF inkBox(MusicGlyph glyph);
-    // How a glyph is stretched against the font's own proportions when drawn on a staff.
-    static QSizeF glyphScale(MusicGlyph glyph);
+    // Draws the glyph with its origin at a point given in pixels, for this staff space.
+    static void draw(QPainter& painter, MusicGlyph glyph, QPointF origin, qreal staffSpacePixels,
+                     const QColor& color);
 };
 
 } // namespace tonalyst

@@ -34,9 +34,10 @@ NotePicture makeNotePicture(int code, TwipScale scale, qreal devicePixelRatio) {
     const int headWidth = StaffPainter::glyphWidth(MusicGlyph::NoteHead);
     const int accidentalWidth = code > kNoAccidental ? StaffPainter::glyphWidth(accidentalGlyph(code)) : 0;
     const int headLeft = sg::headLeft(sg::Slot::A);
-    const int inkLeft = code > kNoAccidental ? sg::accidentalRight(sg::Slot::A) - accidentalWidth : headLeft;
-    const int top = -3 * sg::kLineSpacing / 2; // flats reach high above the head
-    const int height = 5 * sg::kLineSpacing / 2;
+    const int accidentalRight = sg::accidentalRight(headLeft);
+    const int inkLeft = code > kNoAccidental ? accidentalRight - accidentalWidth : headLeft;
+    const int top = -2 * sg::kLineSpacing; // flats reach high above the head, sharps below it
+    const int height = 7 * sg::kLineSpacing / 2;
     const QRect twips(inkLeft - kMargin, top, headLeft + headWidth - inkLeft + 2 * kMargin, height);
 
     const QSize size = scale.toPixels(twips.size());
@@ -48,7 +49,7 @@ NotePicture makeNotePicture(int code, TwipScale scale, qreal devicePixelRatio) {
         StaffPainter staff(painter, scale, twips.topLeft());
         staff.drawGlyph(MusicGlyph::NoteHead, QPointF(headLeft, 0), StaffPainter::Edge::Left, Qt::black);
         if (code > kNoAccidental)
-            staff.drawGlyph(accidentalGlyph(code), QPointF(sg::accidentalRight(sg::Slot::A), 0),
+            staff.drawGlyph(accidentalGlyph(code), QPointF(accidentalRight, 0),
                             StaffPainter::Edge::Right, Qt::black);
     }
     // The head's bottom left corner lies at the drag offsets up and left of the pointer.

@@ -7,39 +7,25 @@
 
 namespace tonalyst {
 
-// A drawn note: which slot it stands in, whether its accidental is "wide" (it gives way to
-// the normal ones and so stands further from the heads), and where that accidental ends on
-// the right, in twips.
+// A drawn note: which slot it stands in and where its accidental ends on the right, in
+// twips.
 struct PlacedNote {
     StaffNote note;
     staffgeometry::Slot slot = staffgeometry::Slot::A;
-    bool wide = false;
     int accidentalRight = 0;
     bool operator==(const PlacedNote&) const = default;
 };
 
-// The ink of an accidental sign against its staff position, in twips.
-struct AccidentalExtent {
-    int width;
-    int above;
-    int below;
-};
-AccidentalExtent accidentalExtent(int code);
-inline constexpr int kHeadWidth = 146;
-inline constexpr int kHeadHalfHeight = 66;
-
 // Lays out a stack of notes, lowest first: notes a second apart alternate between the two
-// slots, and accidentals are spread so that neighbours do not collide.
+// slots, and the accidentals stand in columns left of the whole chord.
 std::vector<PlacedNote> layoutNotes(const std::vector<StaffNote>& notes, Clef clef);
 
-// Re-chooses normal or wide accidentals for a stack by the accidental mask (bit k-1 set
-// when note k has an accidental) and the number of the last note moved into the other
-// slot (1 when none moved).
-void spreadAccidentals(std::vector<PlacedNote>& notes, int lastMovedNote);
+// The order engravers place a chord's accidentals in: the highest first, then the lowest,
+// then alternating inwards. Indexes into the notes (lowest first) that carry a sign.
+std::vector<std::size_t> accidentalOrder(const std::vector<PlacedNote>& notes);
 
-// Places the accidentals, normal ones first and then the wide ones, the higher before the
-// lower: each as near its head as it can stand without touching a head or an accidental
-// already placed.
+// Places the accidentals in that order, each in the rightmost column left of the chord's
+// heads where it does not touch a sign already placed.
 void stackAccidentals(std::vector<PlacedNote>& notes, Clef clef);
 
 } // namespace tonalyst

@@ -5,6 +5,10 @@
 
 namespace tonalyst::staffgeometry {
 
+AccidentalExtent accidentalExtent(int code) {
+    return kAccidentalExtents.at(static_cast<std::size_t>(code));
+}
+
 int dropZoneTop(Clef clef) {
     return clef == Clef::Treble ? 570 : 690;
 }
@@ -14,8 +18,10 @@ int signatureGlyphPosition(SignatureKind kind, int k) {
     return kHighestPosition - steps.at(static_cast<std::size_t>(k));
 }
 
-int signatureGlyphLeft(int k) {
-    return kDropZoneLeft + 600 + 120 * k;
+// Each sign keeps the same clearance to the next, whatever the kind.
+int signatureGlyphLeft(SignatureKind kind, int k) {
+    const int width = accidentalExtent(kind == SignatureKind::Flat ? kFlat : kSharp).width;
+    return kSignatureLeft + k * (width + spaces(kSignatureClearance));
 }
 
 // The drop zone is laid out so that the row of position p starts (14 - p) steps below its
@@ -25,15 +31,15 @@ int positionY(int position, Clef clef) {
 }
 
 int slotLeft(Slot slot) {
-    return kDropZoneLeft + (slot == Slot::A ? 2000 : 2150);
+    return kDropZoneLeft + 2000 + (slot == Slot::A ? 0 : kHeadWidth);
 }
 
 int headLeft(Slot slot) {
     return slotLeft(slot) + kHeadInset;
 }
 
-int accidentalRight(Slot slot) {
-    return headLeft(slot) - kAccidentalGap;
+int accidentalRight(int chordLeft) {
+    return chordLeft - spaces(kAccidentalClearance);
 }
 
 bool isBeyondDropLimit(int x, int code) {

@@ -11,10 +11,12 @@ namespace sg = staffgeometry;
 
 namespace {
 
-constexpr qreal kStaffLineThickness = 0.11; // in staff spaces
-constexpr qreal kLedgerLineThickness = 0.16;
-constexpr int kLedgerOverhang = 45; // twips beyond each side of the head
-constexpr int kClefInset = 100;     // twips from the staff's left end
+constexpr int kClefInset = 100; // twips from the staff's left end
+
+// The font's treble clef curls round the G line when its baseline lies on the bottom
+// line. Its F clef sits lower than engravers set it: the dots' middle is 2.635 spaces
+// above the baseline, where the F line is 3 spaces above the bottom line.
+constexpr qreal kBassClefLift = 3.0 - 2.635; // in staff spaces
 
 // Which part of a glyph's ink sits on its staff position, from the top of the ink: the
 // middle for heads and symmetric signs, the bowl for flats.
@@ -38,7 +40,7 @@ qreal StaffPainter::pixelY(qreal twips) const {
 }
 
 int StaffPainter::glyphWidth(MusicGlyph glyph) {
-    return qRound(MusicFont::inkBox(glyph).width() * MusicFont::glyphScale(glyph).width() * sg::kLineSpacing);
+    return qRound(MusicFont::inkBox(glyph).width() * sg::kLineSpacing);
 }
 
 // Lines are snapped to whole pixels so that they stay sharp at any resolution.
@@ -53,39 +55,39 @@ void StaffPainter::drawHorizontalLine(qreal left, qreal right, qreal y, qreal th
 
 void StaffPainter::drawStaffLines(const QColor& color) {
     for (int y : sg::kLineY)
-        drawHorizontalLine(sg::kStaffLeft, sg::kStaffRight, y, kStaffLineThickness, color);
+        drawHorizontalLine(sg::kStaffLeft, sg::kStaffRight, y, sg::kStaffLineThickness, color);
 }
 
 void StaffPainter::drawLedgerLine(int left, int right, int y, const QColor& color) {
-    drawHorizontalLine(left, right, y, kLedgerLineThickness, color);
+    drawHorizontalLine(left, right, y, sg::kLedgerLineThickness, color);
 }
 
-// Both clefs of the font stand on the bottom staff line as their baseline.
 void StaffPainter::drawClef(Clef clef, const QColor& color) {
     const qreal space = sg::kLineSpacing * m_scale.y;
-    m_painter.setFont(MusicFont::font(space));
-    m_painter.setPen(color);
     const MusicGlyph glyph = clef == Clef::Treble ? MusicGlyph::TrebleClef : MusicGlyph::BassClef;
     const QRectF ink = MusicFont::inkBox(glyph);
-    m_painter.drawText(
-        QPointF(pixelX(sg::kStaffLeft + kClefInset) - ink.left() * space, pixelY(sg::kLineY[4])),
-        MusicFont::text(glyph));
+    const qreal lift = clef == Clef::Bass ? kBassClefLift * sg::kLineSpacing : 0.0;
+    MusicFont::draw(m_painter, glyph,
+                    QPointF(pixelX(sg::kStaffLeft + kClefInset) - ink.left() * space,
+                            pixelY(sg::kLineY[4] - lift)),
+                    space, color);
 }
 
 void StaffPainter::drawSignature(SignatureKind kind, int count, Clef clef, const QColor& color) {
     const MusicGlyph glyph = kind == SignatureKind::Flat ? MusicGlyph::Flat : MusicGlyph::Sharp;
     for (int k = 0; k < qBound(0, count, 7); ++k) {
         const int position = sg::signatureGlyphPosition(kind, k);
-        drawGlyph(glyph, QPointF(sg::signatureGlyphLeft(k), sg::positionY(position, clef)), Edge::Left,
+        drawGlyph(glyph, QPointF(sg::signatureGlyphLeft(kind, k), sg::positionY(position, clef)), Edge::Left,
                   color);
     }
 }
 
 void StaffPainter::drawNote(const PlacedNote& note, Clef clef, const QColor& color) {
     const int left = sg::headLeft(note.slot);
-    const int right = left + kHeadWidth;
+    const int right = left + sg::kHeadWidth;
+    const int extension = sg::spaces(sg::kLedgerLineExtension);
     for (int line : ledgerLines(clef, note.note.position))
-        drawLedgerLine(left - kLedgerOverhang, right + kLedgerOverhang, sg::positionY(line, clef), color);
+        drawLedgerLine(left - extension, right + extension, sg::positionY(line, clef), color);
     const int y = sg::positionY(note.note.position, clef);
     drawGlyph(MusicGlyph::NoteHead, QPointF(left, y), Edge::Left, color);
     if (note.note.code > kNoAccidental && note.note.code < kAccidentalCodes)
@@ -97,14 +99,9 @@ void StaffPainter::drawGlyph(MusicGlyph glyph, QPointF twips, Edge edge, const Q
     const QRectF ink = MusicFont::inkBox(glyph);
     const qreal inkX = edge == Edge::Left ? ink.left() : ink.right();
     const qreal anchorY = ink.top() + ink.height() * verticalAnchor(glyph);
-    const QSizeF stretch = MusicFont::glyphScale(glyph);
-    m_painter.save();
-    m_painter.translate(pixelX(twips.x()), pixelY(twips.y()));
-    m_painter.scale(stretch.width(), stretch.height());
-    m_painter.setFont(MusicFont::font(space));
-    m_painter.setPen(color);
-    m_painter.drawText(QPointF(-inkX * space, -anchorY * space), MusicFont::text(glyph));
-    m_painter.restore();
+    MusicFont::draw(m_painter, glyph,
+                    QPointF(pixelX(twips.x()) - inkX * space, pixelY(twips.y()) - anchorY * space), space,
+                    color);
 }
 
 } // namespace tonalyst

@@ -154,8 +154,8 @@ void StaffWidget::paintEvent(QPaintEvent*) {
     for (const PlacedNote& note : m_notes)
         staff.drawNote(note, m_clef, kInk);
     if (m_preview)
-        staff.drawNote(PlacedNote{*m_preview, sg::Slot::A, false, sg::accidentalRight(sg::Slot::A)}, m_clef,
-                       kPreviewInk);
+        staff.drawNote(PlacedNote{*m_preview, sg::Slot::A, sg::accidentalRight(sg::headLeft(sg::Slot::A))},
+                       m_clef, kPreviewInk);
 }
 
 } // namespace tonalyst

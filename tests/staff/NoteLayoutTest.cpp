@@ -18,24 +18,6 @@ std::vector<Slot> slotsOf(const std::vector<PlacedNote>& placed) {
     return slots;
 }
 
-// "W" and "N" per note, the way the spreading table reads.
-std::string picturesOf(const std::vector<PlacedNote>& placed) {
-    std::string pictures;
-    for (const PlacedNote& note : placed)
-        pictures += note.wide ? 'W' : 'N';
-    return pictures;
-}
-
-std::vector<PlacedNote> withCodes(const std::vector<int>& codes) {
-    std::vector<PlacedNote> notes;
-    int position = 1;
-    for (int code : codes) {
-        notes.push_back({{position, code}, Slot::A, false, 0});
-        position += 2;
-    }
-    return notes;
-}
-
 TEST(NoteLayout, TheUpperNoteOfASecondStandsBesideTheLower) {
     EXPECT_EQ(slotsOf(layoutNotes({{1, 0}, {2, 0}}, Clef::Treble)), (std::vector{Slot::A, Slot::B}));
     // A third note a second above goes back to the first slot.
@@ -48,42 +30,18 @@ TEST(NoteLayout, TheUpperNoteOfASecondStandsBesideTheLower) {
               (std::vector{Slot::A, Slot::A, Slot::A, Slot::A}));
 }
 
-TEST(NoteLayout, AnAccidentalOnTheMovedNoteOfASecondIsDrawnWide) {
-    EXPECT_EQ(picturesOf(layoutNotes({{1, 0}, {2, 2}}, Clef::Treble)), "NW");
-    // Only the lower note has a sign: the mask 1 changes nothing.
-    EXPECT_EQ(picturesOf(layoutNotes({{1, 2}, {2, 0}}, Clef::Treble)), "NN");
-    // Both signed a second apart: both wide (mask 3, note 2 moved).
-    EXPECT_EQ(picturesOf(layoutNotes({{1, 2}, {2, 2}}, Clef::Treble)), "WW");
-}
-
-TEST(NoteLayout, TheSpreadingTableChoosesByMaskAndMovedNote) {
-    struct Case {
-        std::vector<int> codes;
-        int moved;
-        std::string expected;
+TEST(NoteLayout, AccidentalsAreTakenHighestFirstThenLowestAlternatingInwards) {
+    const auto orderOf = [](const std::vector<StaffNote>& chord) {
+        std::vector<PlacedNote> notes;
+        for (const StaffNote& note : chord)
+            notes.push_back({note, Slot::A, 0});
+        return accidentalOrder(notes);
     };
-    const std::vector<Case> cases{
-        {{2, 0, 2}, 1, "WNN"},     {{2, 0, 2}, 2, "NNN"},     {{2, 0, 2}, 3, "WNW"},
-        {{2, 0, 2}, 4, "WNN"},     {{2, 2, 2}, 3, "NWW"},     {{0, 2, 0, 2}, 3, "NNNN"},
-        {{0, 2, 0, 2}, 1, "NWNN"}, {{2, 2, 0, 2}, 4, "NWNW"}, {{0, 0, 2, 2}, 2, "NNWN"},
-        {{2, 2, 2, 2}, 2, "WWNW"}, {{2, 2, 2, 2}, 4, "WNWW"}, {{0, 2, 2, 2}, 1, "NWNW"},
-    };
-    for (const Case& c : cases) {
-        std::vector<PlacedNote> notes = withCodes(c.codes);
-        spreadAccidentals(notes, c.moved);
-        EXPECT_EQ(picturesOf(notes), c.expected) << "moved " << c.moved << " " << c.expected;
-    }
-}
-
-TEST(NoteLayout, MasksWithoutARuleLeaveThePicturesAlone) {
-    for (const std::vector<int>& codes : {std::vector{2, 0, 0, 0}, std::vector{0, 0, 0, 2},
-                                          std::vector{2, 0, 0, 2}, std::vector{2, 2, 0, 0}}) {
-        std::vector<PlacedNote> notes = withCodes(codes);
-        notes[1].wide = true;
-        spreadAccidentals(notes, 3);
-        EXPECT_TRUE(notes[1].wide);
-        EXPECT_FALSE(notes[0].wide);
-    }
+    EXPECT_EQ(orderOf({{1, 2}, {3, 2}, {5, 2}, {7, 2}}), (std::vector<std::size_t>{3, 0, 2, 1}));
+    EXPECT_EQ(orderOf({{1, 3}, {3, 1}, {5, 4}}), (std::vector<std::size_t>{2, 0, 1}));
+    // Notes without a sign are passed over.
+    EXPECT_EQ(orderOf({{1, 0}, {3, 2}, {5, 0}, {7, 3}}), (std::vector<std::size_t>{3, 1}));
+    EXPECT_TRUE(orderOf({{1, 0}, {3, 0}}).empty());
 }
 
 struct Ink {
@@ -91,10 +49,10 @@ struct Ink {
 };
 
 bool overlaps(const Ink& a, const Ink& b) {
-    return a.left < b.right && b.left < a.right && a.top + 30 < b.bottom && b.top + 30 < a.bottom;
+    return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
 }
 
-TEST(NoteLayout, AccidentalsInAChordNeverTouchEachOtherOrAHead) {
+TEST(NoteLayout, AccidentalsStandLeftOfTheWholeChordAndNeverTouch) {
     // Every four-note chord over an octave and a half, with sharps, flats and naturals.
     for (int a = 1; a <= 11; ++a)
         for (int b = a + 1; b <= 12; ++b)
@@ -108,15 +66,11 @@ TEST(NoteLayout, AccidentalsInAChordNeverTouchEachOtherOrAHead) {
                         const auto placed = layoutNotes(chord, Clef::Treble);
                         std::vector<Ink> inks;
                         for (const PlacedNote& note : placed) {
-                            const int y = sg::positionY(note.note.position, Clef::Treble);
-                            const int head = sg::headLeft(note.slot);
-                            inks.push_back(
-                                {head, head + kHeadWidth, y - kHeadHalfHeight, y + kHeadHalfHeight});
-                        }
-                        for (const PlacedNote& note : placed) {
                             if (note.note.code == 0)
                                 continue;
-                            const AccidentalExtent e = accidentalExtent(note.note.code);
+                            ASSERT_LT(note.accidentalRight, sg::headLeft(Slot::A))
+                                << a << b << c << d << " codes " << codes;
+                            const sg::AccidentalExtent e = sg::accidentalExtent(note.note.code);
                             const int y = sg::positionY(note.note.position, Clef::Treble);
                             const Ink sign{note.accidentalRight - e.width, note.accidentalRight, y - e.above,
                                            y + e.below};
@@ -127,12 +81,30 @@ TEST(NoteLayout, AccidentalsInAChordNeverTouchEachOtherOrAHead) {
                     }
 }
 
-TEST(NoteLayout, ALoneAccidentalStandsRightBesideItsHead) {
-    const auto placed = layoutNotes({{5, 3}}, Clef::Treble);
-    EXPECT_EQ(placed[0].accidentalRight, sg::headLeft(Slot::A) - sg::kAccidentalGap);
-    // The sign of the upper note of a second clears the lower head.
+TEST(NoteLayout, AccidentalsStandAsCloseAsTheyFit) {
+    const int nearest = sg::headLeft(Slot::A) - sg::spaces(sg::kAccidentalClearance);
+    EXPECT_EQ(layoutNotes({{5, 3}}, Clef::Treble)[0].accidentalRight, nearest);
+    // The sign of the upper note of a second stands left of the lower head too.
     const auto second = layoutNotes({{5, 0}, {6, 2}}, Clef::Treble);
-    EXPECT_LE(second[1].accidentalRight, sg::headLeft(Slot::A));
+    EXPECT_EQ(second[1].slot, Slot::B);
+    EXPECT_EQ(second[1].accidentalRight, nearest);
+    // Sharps an octave apart share a column; a third apart, the lower one (placed second)
+    // stands in the next column, just clear of the first.
+    const auto octave = layoutNotes({{1, 2}, {8, 2}}, Clef::Treble);
+    EXPECT_EQ(octave[0].accidentalRight, nearest);
+    EXPECT_EQ(octave[1].accidentalRight, nearest);
+    const auto third = layoutNotes({{5, 2}, {7, 2}}, Clef::Treble);
+    EXPECT_EQ(third[1].accidentalRight, nearest);
+    EXPECT_EQ(third[0].accidentalRight,
+              nearest - sg::accidentalExtent(kSharp).width - sg::spaces(sg::kColumnClearance));
+    // In a stack of four the outer signs share the first column; the upper inner one takes
+    // the next and the lower inner one, a third from both, the one after.
+    const auto four = layoutNotes({{1, 2}, {3, 2}, {5, 2}, {8, 2}}, Clef::Treble);
+    const int column = sg::accidentalExtent(kSharp).width + sg::spaces(sg::kColumnClearance);
+    EXPECT_EQ(four[3].accidentalRight, nearest);
+    EXPECT_EQ(four[0].accidentalRight, nearest);
+    EXPECT_EQ(four[2].accidentalRight, nearest - column);
+    EXPECT_EQ(four[1].accidentalRight, nearest - 2 * column);
 }
 
 } // namespace

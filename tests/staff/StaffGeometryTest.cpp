@@ -71,14 +71,26 @@ TEST(StaffGeometry, KeySignaturesStandWhereEngraversPutThem) {
     for (int k = 0; k < 7; ++k) {
         EXPECT_EQ(sg::signatureGlyphPosition(SignatureKind::Sharp, k), sharps[static_cast<std::size_t>(k)]);
         EXPECT_EQ(sg::signatureGlyphPosition(SignatureKind::Flat, k), flats[static_cast<std::size_t>(k)]);
-        EXPECT_EQ(sg::signatureGlyphLeft(k), 4800 + 120 * k);
     }
+    // Evenly spaced, each sign clear of the next.
+    for (SignatureKind kind : {SignatureKind::Sharp, SignatureKind::Flat}) {
+        const int width = sg::accidentalExtent(kind == SignatureKind::Sharp ? kSharp : kFlat).width;
+        EXPECT_EQ(sg::signatureGlyphLeft(kind, 0), 4800);
+        for (int k = 1; k < 7; ++k)
+            EXPECT_EQ(sg::signatureGlyphLeft(kind, k) - sg::signatureGlyphLeft(kind, k - 1),
+                      width + sg::spaces(sg::kSignatureClearance));
+    }
+    // Seven sharps end before four columns of sharps left of a chord begin.
+    const int sharp = sg::accidentalExtent(kSharp).width;
+    EXPECT_LT(sg::signatureGlyphLeft(SignatureKind::Sharp, 6) + sharp,
+              sg::accidentalRight(sg::headLeft(sg::Slot::A)) - 4 * sharp - 3 * sg::spaces(sg::kColumnClearance));
 }
 
-TEST(StaffGeometry, NotesASecondApartStandOneHundredFiftyTwipsApart) {
+TEST(StaffGeometry, NotesASecondApartStandSideBySideTheirHeadsTouching) {
     EXPECT_EQ(sg::slotLeft(sg::Slot::A), 6200);
-    EXPECT_EQ(sg::slotLeft(sg::Slot::B), 6350);
-    EXPECT_EQ(sg::headLeft(sg::Slot::B) - sg::headLeft(sg::Slot::A), 150);
+    EXPECT_EQ(sg::headLeft(sg::Slot::B) - sg::headLeft(sg::Slot::A), sg::kHeadWidth);
+    // The ledger line of a second's outer head still ends on the staff.
+    EXPECT_LT(sg::headLeft(sg::Slot::B) + sg::kHeadWidth + sg::spaces(sg::kLedgerLineExtension), sg::kStaffRight);
 }
 
 TEST(LedgerLines, TrebleClefHasLedgerLinesOnlyForMiddleCAndTheTopAAndB) {

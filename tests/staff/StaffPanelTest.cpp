@@ -250,11 +250,12 @@ TEST(MusicFontTest, TheBundledFontHasEverySignTheStaffDraws) {
     ASSERT_TRUE(MusicFont::isAvailable());
     // The layout's fixed sizes match the font's ink, so collisions are judged right.
     const auto widthOf = [](MusicGlyph glyph) {
-        return MusicFont::inkBox(glyph).width() * MusicFont::glyphScale(glyph).width() * sg::kLineSpacing;
+        return MusicFont::inkBox(glyph).width() * sg::kLineSpacing;
     };
-    EXPECT_NEAR(widthOf(MusicGlyph::NoteHead), kHeadWidth, 3);
+    EXPECT_NEAR(widthOf(MusicGlyph::NoteHead), sg::kHeadWidth, 3);
+    EXPECT_NEAR(MusicFont::inkBox(MusicGlyph::NoteHead).height(), sg::kNoteHeadHeight, 0.01);
     for (int code = 1; code < kAccidentalCodes; ++code)
-        EXPECT_NEAR(widthOf(accidentalGlyph(code)), accidentalExtent(code).width, 3) << code;
+        EXPECT_NEAR(widthOf(accidentalGlyph(code)), sg::accidentalExtent(code).width, 3) << code;
 }
 
 } // namespace

@@ -127,7 +127,7 @@ TEST_F(StaffRendering, TheKeySignatureShowsAsManySignsAsTheKeyHas) {
         panel.showKeySignature(true);
         QImage image = staffImage();
         for (int k = 0; k < 7; ++k) {
-            const int ink = inkInColumn(image, sg::signatureGlyphLeft(k) + 20, 450, 1350);
+            const int ink = inkInColumn(image, sg::signatureGlyphLeft(kind, k) + 20, 450, 1350);
             if (k < 3)
                 EXPECT_GT(ink, 0) << k << (kind == SignatureKind::Sharp ? " sharp" : " flat");
             else
@@ -135,7 +135,7 @@ TEST_F(StaffRendering, TheKeySignatureShowsAsManySignsAsTheKeyHas) {
         }
         panel.showKeySignature(false);
         image = staffImage();
-        EXPECT_EQ(inkInColumn(image, sg::signatureGlyphLeft(0) + 20, 450, 1350), 0);
+        EXPECT_EQ(inkInColumn(image, sg::signatureGlyphLeft(kind, 0) + 20, 450, 1350), 0);
     }
 }
 
