@@ -84,14 +84,22 @@ void StaffPainter::drawSignature(SignatureKind kind, int count, Clef clef, const
 
 void StaffPainter::drawNote(const PlacedNote& note, Clef clef, const QColor& color) {
     const int left = sg::headLeft(note.slot);
-    const int right = left + sg::kHeadWidth;
     const int extension = sg::spaces(sg::kLedgerLineExtension);
     for (int line : ledgerLines(clef, note.note.position))
-        drawLedgerLine(left - extension, right + extension, sg::positionY(line, clef), color);
-    const int y = sg::positionY(note.note.position, clef);
-    drawGlyph(MusicGlyph::NoteHead, QPointF(left, y), Edge::Left, color);
+        drawLedgerLine(left - extension, left + sg::kHeadWidth + extension, sg::positionY(line, clef), color);
+    drawHead(note, clef, color);
+    drawAccidental(note, clef, color);
+}
+
+void StaffPainter::drawHead(const PlacedNote& note, Clef clef, const QColor& color) {
+    drawGlyph(MusicGlyph::NoteHead, QPointF(sg::headLeft(note.slot), sg::positionY(note.note.position, clef)),
+              Edge::Left, color);
+}
+
+void StaffPainter::drawAccidental(const PlacedNote& note, Clef clef, const QColor& color) {
     if (note.note.code > kNoAccidental && note.note.code < kAccidentalCodes)
-        drawGlyph(accidentalGlyph(note.note.code), QPointF(note.accidentalRight, y), Edge::Right, color);
+        drawGlyph(accidentalGlyph(note.note.code),
+                  QPointF(note.accidentalRight, sg::positionY(note.note.position, clef)), Edge::Right, color);
 }
 
 void StaffPainter::drawGlyph(MusicGlyph glyph, QPointF twips, Edge edge, const QColor& color) {

@@ -22,7 +22,10 @@ public:
     void drawStaffLines(const QColor& color);
     void drawClef(Clef clef, const QColor& color);
     void drawSignature(SignatureKind kind, int count, Clef clef, const QColor& color);
+    // A note: its ledger lines, its head and its accidental.
     void drawNote(const PlacedNote& note, Clef clef, const QColor& color);
+    void drawHead(const PlacedNote& note, Clef clef, const QColor& color);
+    void drawAccidental(const PlacedNote& note, Clef clef, const QColor& color);
     // A glyph whose ink starts (Left) or ends (Right) at x and whose reference height, the
     // middle of a head or of a flat's bowl, lies at y.
     void drawGlyph(MusicGlyph glyph, QPointF twips, Edge edge, const QColor& color);
