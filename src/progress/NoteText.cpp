@@ -40,6 +40,7 @@ std::optional<NoteText> readNote(QStringView word) {
     if (known == kSigns.end())
         return std::nullopt;
     note.accidental = known->second;
+    note.naturalSign = sign == u"n";
     if (at < word.size()) {
         bool ok = false;
         note.octave = word.mid(at).toInt(&ok);
@@ -67,7 +68,8 @@ std::optional<std::vector<NoteText>> readNotes(const QString& text) {
 }
 
 QString noteTextName(const NoteText& note) {
-    return QString::fromStdString(noteName(SpelledNote{note.letter, note.accidental}));
+    const QString name = QString::fromStdString(noteName(SpelledNote{note.letter, note.accidental}));
+    return note.naturalSign ? name + QStringLiteral("-natural") : name;
 }
 
 } // namespace tonalyst

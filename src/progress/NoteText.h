@@ -13,6 +13,8 @@ struct NoteText {
     int letter = 0;     // C=0 ... B=6
     int accidental = 0; // semitones from the natural letter
     int octave = 4;
+    // A natural written with its sign, which the judge tells from one written without.
+    bool naturalSign = false;
 
     int pitchClass() const;
     bool operator==(const NoteText&) const = default;
@@ -21,7 +23,7 @@ struct NoteText {
 // The blank-separated notes of a text, or nothing when any of them cannot be read.
 std::optional<std::vector<NoteText>> readNotes(const QString& text);
 
-// "A-flat", "F-double-sharp": the note's name without its octave.
+// "A-flat", "F-double-sharp", "E-natural" (with its sign): the note's name without its octave.
 QString noteTextName(const NoteText& note);
 
 } // namespace tonalyst

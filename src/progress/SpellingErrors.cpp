@@ -25,7 +25,12 @@ void pairOff(Notes& given, Notes& right, const std::function<bool(const NoteText
 }
 
 bool sameSpelling(const NoteText& a, const NoteText& b) {
-    return a.letter == b.letter && a.accidental == b.accidental;
+    return a.letter == b.letter && a.accidental == b.accidental && a.naturalSign == b.naturalSign;
+}
+
+// The same note, but for a natural sign written on one and not on the other.
+bool sameButForNaturalSign(const NoteText& a, const NoteText& b) {
+    return a.letter == b.letter && a.accidental == b.accidental && a.octave == b.octave;
 }
 
 } // namespace
@@ -41,6 +46,7 @@ std::vector<SpellingError> classifySpelling(const QString& givenText, const QStr
         return [&errors, kind](const NoteText& g, const NoteText& r) { errors.push_back({kind, g, r}); };
     };
     pairOff(*given, *right, std::equal_to<NoteText>(), [](const NoteText&, const NoteText&) {});
+    pairOff(*given, *right, sameButForNaturalSign, report(SpellingErrorKind::WrongAccidental));
     pairOff(*given, *right, sameSpelling, report(SpellingErrorKind::WrongOctave));
     pairOff(
         *given, *right,

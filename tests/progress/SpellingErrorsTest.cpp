@@ -23,7 +23,7 @@ TEST(NoteText, readsLettersAccidentalsAndOctaves) {
     EXPECT_EQ((*notes)[1], (NoteText{4, 2, 3}));
     EXPECT_EQ((*notes)[2], (NoteText{0, 2, 5}));
     EXPECT_EQ((*notes)[3], (NoteText{6, -2, 2}));
-    EXPECT_EQ((*notes)[4], (NoteText{3, 0, 4}));
+    EXPECT_EQ((*notes)[4], (NoteText{3, 0, 4, true}));
     EXPECT_EQ((*notes)[5], (NoteText{5, 0, 4}));
     EXPECT_EQ(noteTextName((*notes)[1]), QStringLiteral("G-double-sharp"));
     EXPECT_EQ((NoteText{6, 1, 3}).pitchClass(), 0);  // B-sharp sounds as C
@@ -59,6 +59,14 @@ TEST(SpellingErrors, aWrongSignOnTheRightLetterIsOneMistakeNotAMissingAndAnExtra
     EXPECT_EQ(spellingErrorDetail(errors[0]), QStringLiteral("E for E-flat"));
     EXPECT_EQ(described(QStringLiteral("D4 F4 A4"), QStringLiteral("D4 F#4 A4")),
               std::vector<QString>{QStringLiteral("Wrong accidental on the right letter: F for F-sharp")});
+}
+
+TEST(SpellingErrors, aNaturalSignLeftOutOrAddedIsAWrongAccidental) {
+    // In E-flat major an E natural must carry its sign; without it the key makes it E-flat.
+    EXPECT_EQ(described(QStringLiteral("C4 E4 G4"), QStringLiteral("C4 En4 G4")),
+              std::vector<QString>{QStringLiteral("Wrong accidental on the right letter: E for E-natural")});
+    EXPECT_EQ(described(QStringLiteral("Cn4 E4 G4"), QStringLiteral("C4 E4 G4")),
+              std::vector<QString>{QStringLiteral("Wrong accidental on the right letter: C-natural for C")});
 }
 
 TEST(SpellingErrors, anotherNoteInPlaceOfAMemberIsAWrongMember) {
