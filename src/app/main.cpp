@@ -3,6 +3,7 @@
 #include "app/HelpWindow.h"
 #include "app/ReportCommand.h"
 #include "app/Startup.h"
+#include "classserver/ClassCommand.h"
 #include "theory/WorksheetCommand.h"
 
 #include <QApplication>
@@ -25,6 +26,16 @@ int main(int argc, char** argv) {
         QTextStream out(stdout);
         QTextStream err(stderr);
         return tonalyst::runReportCommand(reportArguments, out, err);
+    }
+
+    // And the class server's commands.
+    if (argc > 1 && std::string(argv[1]) == "class") {
+        QStringList classArguments;
+        for (int i = 2; i < argc; ++i)
+            classArguments << QString::fromLocal8Bit(argv[i]);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return tonalyst::runClassCommand(classArguments, out, err);
     }
 
     QStringList arguments;

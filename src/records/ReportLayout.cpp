@@ -183,27 +183,28 @@ QString periodLine(const ReportHeading& heading, ReportMedium medium) {
     return line + QStringLiteral("User ID : ") + heading.userId;
 }
 
-QStringList warningLines(const ReportHeading& heading) {
-    if (PerformanceDataFile::isGuardedBySeal(heading.sourceName))
+QStringList warningLines(const ReportHeading& heading, ReportSourceCheck check) {
+    if (check == ReportSourceCheck::Vouched || PerformanceDataFile::isGuardedBySeal(heading.sourceName))
         return {};
     return {QStringLiteral("    WARNING: THE SOURCE DATA FILE HAS NO SECURITY APPROVAL")};
 }
 
 } // namespace
 
-QStringList reportLines(const ReportFigures& figures, const ReportHeading& heading, ReportMedium medium) {
+QStringList reportLines(const ReportFigures& figures, const ReportHeading& heading, ReportMedium medium,
+                        ReportSourceCheck check) {
     QStringList lines;
     if (medium == ReportMedium::Screen) {
         lines << QString() << periodLine(heading, medium)
               << QStringLiteral("    Report Type : ") + heading.reportType
-              << QStringLiteral("    Data Source File : ") + heading.sourceName << warningLines(heading)
+              << QStringLiteral("    Data Source File : ") + heading.sourceName << warningLines(heading, check)
               << QString() << tableLines(figures, medium) << QString();
         return lines;
     }
     const QString source = QStringLiteral("    Data Source File : ") + heading.sourceName;
     lines << QString() << QString() << periodLine(heading, medium) << QString() << source.leftJustified(66)
           << QString() << QStringLiteral("    Method reported on : ") + heading.reportType << QString()
-          << warningLines(heading) << QString() << tableLines(figures, medium) << QString() << QString()
+          << warningLines(heading, check) << QString() << tableLines(figures, medium) << QString() << QString()
           << QString();
     return lines;
 }

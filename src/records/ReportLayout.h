@@ -19,8 +19,13 @@ struct ReportHeading {
     QString userId;
 };
 
+// Whether the head warns about a source that is not the program's own data file. The
+// class server vouches for its answers itself, so its reports carry no such warning.
+enum class ReportSourceCheck { ByFileName, Vouched };
+
 // One report as lines of fixed-column text, for the screen or for paper. The columns are
 // counted in characters, so the lines line up in any fixed-pitch font.
-QStringList reportLines(const ReportFigures& figures, const ReportHeading& heading, ReportMedium medium);
+QStringList reportLines(const ReportFigures& figures, const ReportHeading& heading, ReportMedium medium,
+                        ReportSourceCheck check = ReportSourceCheck::ByFileName);
 
 } // namespace tonalyst

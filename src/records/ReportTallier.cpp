@@ -30,49 +30,51 @@ void ReportTallier::add(const RecordView& record) {
         return;
     if (!m_method.isEmpty() && record.method != m_method)
         return;
+    addMatching(record.activity, record.category, record.inversions,
+                {1, record.success == 1 ? 1 : 0, record.seconds, record.accidentals});
+}
 
-    const bool success = record.success == 1;
-    const QByteArrayView activity = record.activity;
-    if (activity == "intid" || activity == "intspell" ||
-        (activity == "eartraining" && record.category == "interval")) {
-        addInterval(record);
+void ReportTallier::addMatching(QByteArrayView activity, QByteArrayView category, QByteArrayView inversions,
+                                const RecordTotals& totals) {
+    if (activity == "intid" || activity == "intspell" || (activity == "eartraining" && category == "interval")) {
+        addInterval(activity, totals);
     } else if (activity == "keysigid") {
         KeySignatureTally& keys = m_figures.keySignatures;
-        ++keys.attempts;
-        keys.successes += success ? 1 : 0;
-        keys.seconds += record.seconds;
+        keys.attempts += totals.records;
+        keys.successes += totals.successes;
+        keys.seconds += totals.seconds;
     }
 
     if (activity == "intid" || activity == "intspell")
         return;
-    const int row = categoryRow(record.category);
+    const int row = categoryRow(category);
     if (row < 0)
         return;
     CategoryTally& tally = m_figures.categories[row];
-    ++tally.attempts;
+    tally.attempts += totals.records;
     if (activity == "spell")
-        ++tally.spelling;
+        tally.spelling += totals.records;
     else if (activity == "identify")
-        ++tally.identification;
+        tally.identification += totals.records;
     else if (activity == "eartraining")
-        ++tally.earTraining;
-    if (record.inversions == "0")
-        ++tally.inversionsOn;
-    tally.successes += success ? 1 : 0;
-    tally.seconds += record.seconds;
-    tally.accidentals += record.accidentals;
+        tally.earTraining += totals.records;
+    if (inversions == "0")
+        tally.inversionsOn += totals.records;
+    tally.successes += totals.successes;
+    tally.seconds += totals.seconds;
+    tally.accidentals += totals.accidentals;
 }
 
-void ReportTallier::addInterval(const RecordView& record) {
+void ReportTallier::addInterval(QByteArrayView activity, const RecordTotals& totals) {
     IntervalTally& intervals = m_figures.intervals;
-    if (record.activity == "intid")
-        ++intervals.identification;
-    else if (record.activity == "intspell")
-        ++intervals.spelling;
+    if (activity == "intid")
+        intervals.identification += totals.records;
+    else if (activity == "intspell")
+        intervals.spelling += totals.records;
     else
-        ++intervals.earTraining;
-    intervals.successes += record.success == 1 ? 1 : 0;
-    intervals.seconds += record.seconds;
+        intervals.earTraining += totals.records;
+    intervals.successes += totals.successes;
+    intervals.seconds += totals.seconds;
 }
 
 } // namespace tonalyst

@@ -1,0 +1,369 @@
+#include "classserver/ClassCommand.h"
+
+#include "classserver/ClassSchema.h"
+#include "classserver/ClassServer.h"
+#include "classserver/ClassSummaryText.h"
+#include "classserver/DataFileImport.h"
+#include "records/ReportLayout.h"
+#include "records/ReportMessages.h"
+
+#include <QDate>
+#include <QFileInfo>
+
+#include <map>
+#include <optional>
+
+namespace tonalyst {
+
+namespace {
+
+constexpr int kServerFailed = 1;
+constexpr int kRefused = 2;
+constexpr int kMostDays = 31;
+constexpr qsizetype kImportBatch = 20000;
+
+const QString kUsage = QStringLiteral(
+    "Usage: tonalyst class COMMAND --db SERVER [options]\n"
+    "\n"
+    "Keeps a class's answers on a PostgreSQL server. SERVER is a connection URI\n"
+    "(postgresql://host/database), key=value settings, or a service name from\n"
+    "~/.pg_service.conf; passwords come from ~/.pgpass or the service file.\n"
+    "\n"
+    "Commands:\n"
+    "  init                                  create the class database's tables, or upgrade them\n"
+    "  add-student --class NAME --user ID    make a login for a student of the class\n"
+    "  add-teacher --class NAME[,NAME...] --user ID\n"
+    "                                        make a login for the teacher of those classes\n"
+    "  import --data FILE --user ID          bring the student's records in a data file to the server\n"
+    "  report --user ID [period] [--type TYPE]\n"
+    "                                        a performance report, laid out as tonalyst report's\n"
+    "  summary --class NAME [period] [--csv] one line per student of the class\n"
+    "\n"
+    "Period: --last N (the last N days up to today, 1 to 31, default 7), or --from DATE\n"
+    "and --to DATE (as 1998-05-06; --to defaults to today).\n"
+    "TYPE: test, practice, both or composite (default: composite).\n");
+
+// Messages keep their CR LF line breaks; a terminal wants plain ones.
+QString plainText(const QString& text) {
+    QString shown = text;
+    return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+struct ClassArguments {
+    QString command;
+    QString server;
+    bool serverGiven = false;
+    QString userId;
+    QStringList classes;
+    QString data;
+    std::optional<int> lastDays;
+    QString from;
+    QString to;
+    QString type = QStringLiteral("composite");
+    bool csv = false;
+    bool help = false;
+};
+
+std::optional<QString> readArguments(const QStringList& arguments, ClassArguments& parsed) {
+    const QStringList takesValue{QStringLiteral("--db"),   QStringLiteral("--user"), QStringLiteral("--class"),
+                                 QStringLiteral("--data"), QStringLiteral("--last"), QStringLiteral("--from"),
+                                 QStringLiteral("--to"),   QStringLiteral("--type")};
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString option = arguments[i];
+        if (option == QStringLiteral("--help") || option == QStringLiteral("-h")) {
+            parsed.help = true;
+            continue;
+        }
+        if (option == QStringLiteral("--csv")) {
+            parsed.csv = true;
+            continue;
+        }
+        if (!option.startsWith(QLatin1String("--"))) {
+            if (!parsed.command.isEmpty())
+                return QStringLiteral("Unexpected argument: %1").arg(option);
+            parsed.command = option;
+            continue;
+        }
+        QString value;
+        if (const qsizetype equals = option.indexOf(QLatin1Char('=')); equals > 0) {
+            value = option.mid(equals + 1);
+            option = option.left(equals);
+        } else if (takesValue.contains(option)) {
+            if (i + 1 >= arguments.size())
+                return QStringLiteral("%1 needs a value.").arg(option);
+            value = arguments[++i];
+        }
+        if (!takesValue.contains(option))
+            return QStringLiteral("Unknown option: %1").arg(arguments[i]);
+        // An empty --db is allowed: libpq then takes PGSERVICE, PGHOST and the like.
+        if (value.isEmpty() && option != QStringLiteral("--db"))
+            return QStringLiteral("%1 needs a value.").arg(option);
+
+        if (option == QStringLiteral("--db")) {
+            parsed.server = value;
+            parsed.serverGiven = true;
+        } else if (option == QStringLiteral("--user")) {
+            parsed.userId = value;
+        } else if (option == QStringLiteral("--class")) {
+            parsed.classes << value;
+        } else if (option == QStringLiteral("--data")) {
+            parsed.data = value;
+        } else if (option == QStringLiteral("--last")) {
+            bool ok = false;
+            const int days = value.toInt(&ok);
+            if (!ok || days < 1 || days > kMostDays)
+                return QStringLiteral("--last needs a number of days from 1 to %1.").arg(kMostDays);
+            parsed.lastDays = days;
+        } else if (option == QStringLiteral("--from")) {
+            parsed.from = value;
+        } else if (option == QStringLiteral("--to")) {
+            parsed.to = value;
+        } else {
+            if (!QStringList{"test", "practice", "both", "composite"}.contains(value))
+                return QStringLiteral("--type is one of test, practice, both or composite.");
+            parsed.type = value;
+        }
+    }
+    if (parsed.help)
+        return std::nullopt;
+    static const QStringList kCommands{QStringLiteral("init"),   QStringLiteral("add-student"),
+                                       QStringLiteral("add-teacher"), QStringLiteral("import"),
+                                       QStringLiteral("report"), QStringLiteral("summary")};
+    if (parsed.command.isEmpty())
+        return QStringLiteral("Which command? One of %1.").arg(kCommands.join(QStringLiteral(", ")));
+    if (!kCommands.contains(parsed.command))
+        return QStringLiteral("Unknown command: %1").arg(parsed.command);
+    if (!parsed.serverGiven)
+        return QStringLiteral("--db is required.");
+    const bool needsUser = parsed.command != QStringLiteral("init") && parsed.command != QStringLiteral("summary");
+    if (needsUser && parsed.userId.isEmpty())
+        return QStringLiteral("--user is required.");
+    const bool needsClass = parsed.command.startsWith(QLatin1String("add-")) ||
+                            parsed.command == QStringLiteral("summary");
+    if (needsClass && parsed.classes.isEmpty())
+        return QStringLiteral("--class is required.");
+    if (parsed.command != QStringLiteral("add-teacher") && parsed.classes.size() > 1)
+        return QStringLiteral("Give one --class.");
+    if (parsed.command == QStringLiteral("import") && parsed.data.isEmpty())
+        return QStringLiteral("--data is required.");
+    if (parsed.lastDays && (!parsed.from.isEmpty() || !parsed.to.isEmpty()))
+        return QStringLiteral("Give either --last or --from and --to, not both.");
+    return std::nullopt;
+}
+
+// The period the arguments ask for, or the date message that refuses it.
+std::optional<QString> readPeriod(const ClassArguments& arguments, QDate today, QDate& start, QDate& end) {
+    if (arguments.from.isEmpty() && arguments.to.isEmpty()) {
+        end = today;
+        start = today.addDays(-(arguments.lastDays.value_or(7) - 1));
+        return std::nullopt;
+    }
+    end = arguments.to.isEmpty() ? today : QDate::fromString(arguments.to, Qt::ISODate);
+    if (!end.isValid())
+        return invalidEndDateMessage();
+    start = QDate::fromString(arguments.from, Qt::ISODate);
+    if (!start.isValid())
+        return invalidStartDateMessage();
+    if (start > end)
+        return startAfterEndMessage();
+    return std::nullopt;
+}
+
+// Several classes may be named at once, each --class holding one or more, comma-separated.
+QStringList teacherClasses(const QStringList& given) {
+    QStringList classes;
+    for (const QString& text : given) {
+        for (const QString& name : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            if (!classes.contains(name))
+                classes << name;
+        }
+    }
+    return classes;
+}
+
+bool connect(PgConnection& db, const QString& server, QTextStream& err) {
+    if (db.open(server))
+        return true;
+    err << "Cannot use the class server: " << faultInWords(db.fault()) << ".\n" << db.problem() << '\n';
+    return false;
+}
+
+// Every command but init needs the schema this Tonalyst knows, no older and no newer.
+bool schemaReady(PgConnection& db, QTextStream& err) {
+    QString problem;
+    const std::optional<int> version = ClassSchema::currentVersion(db, &problem);
+    if (!version) {
+        err << "Cannot read the class database: " << problem << '\n';
+        return false;
+    }
+    if (*version > ClassSchema::latestVersion()) {
+        err << ClassSchema::newerSchemaMessage(*version) << '\n';
+        return false;
+    }
+    if (*version == 0) {
+        err << "The class database has no Tonalyst tables yet. Set it up with: tonalyst class init --db SERVER\n";
+        return false;
+    }
+    if (*version < ClassSchema::latestVersion()) {
+        err << "The class database was set up by an older Tonalyst. Upgrade it with: tonalyst class init --db "
+               "SERVER\n";
+        return false;
+    }
+    return true;
+}
+
+void printLogin(QTextStream& out, const ClassLogin& login, const QString& userId, const QStringList& classes) {
+    out << "User ID: " << userId << '\n'
+        << (classes.size() == 1 ? "Class: " : "Classes: ") << classes.join(QStringLiteral(", ")) << '\n'
+        << "Login role: " << login.roleName << '\n'
+        << "Login password (shown only this once): " << login.password << '\n';
+}
+
+int runInit(PgConnection& db, QTextStream& out, QTextStream& err) {
+    QString problem;
+    const std::optional<int> before = ClassSchema::currentVersion(db, &problem);
+    if (!before) {
+        err << "Cannot read the class database: " << problem << '\n';
+        return kServerFailed;
+    }
+    if (!ClassSchema::migrate(db, problem)) {
+        err << problem << '\n';
+        return kServerFailed;
+    }
+    if (*before == ClassSchema::latestVersion())
+        out << "The class database is up to date (schema version " << *before << ").\n";
+    else if (*before == 0)
+        out << "The class database is set up (schema version " << ClassSchema::latestVersion() << ").\n";
+    else
+        out << "The class database is upgraded from schema version " << *before << " to "
+            << ClassSchema::latestVersion() << ".\n";
+    return 0;
+}
+
+int runImport(ClassServer& server, const ClassArguments& arguments, QTextStream& out, QTextStream& err) {
+    DataFileImport file(arguments.data, arguments.userId);
+    if (!file.open()) {
+        err << "Cannot read " << arguments.data << ": " << file.problem() << '\n';
+        return kServerFailed;
+    }
+    bool fileFailed = false;
+    const PushOutcome outcome = server.push([&file, &fileFailed](QVector<AnswerRecord>& batch, QString& problem) {
+        if (file.next(batch, kImportBatch))
+            return true;
+        problem = file.problem();
+        fileFailed = true;
+        return false;
+    });
+    if (!outcome.ok) {
+        if (fileFailed)
+            err << plainText(reportFileProblemMessage()) << '\n' << arguments.data << ": " << outcome.problem << '\n';
+        else
+            err << "Nothing was imported: " << faultInWords(outcome.fault) << ".\n" << outcome.problem << '\n';
+        err << "The class server has none of this file's records from this attempt.\n";
+        return kServerFailed;
+    }
+    out << "Imported " << outcome.added << " new records for " << arguments.userId << " ("
+        << file.studentRecords() << " of the student's records in the file, "
+        << file.studentRecords() - outcome.added << " already on the server";
+    if (file.otherUsersRecords() > 0)
+        out << "; " << file.otherUsersRecords() << " records of other users left out";
+    out << ").\n";
+    return 0;
+}
+
+int runReport(ClassServer& server, PgConnection& db, const ClassArguments& arguments, QDate start, QDate end,
+              QTextStream& out, QTextStream& err) {
+    QString problem;
+    const std::optional<bool> visible = server.canSee(arguments.userId, problem);
+    if (!visible) {
+        err << "Cannot read the class database: " << problem << '\n';
+        return kServerFailed;
+    }
+    if (!*visible) {
+        err << "The class server shows you no student with the ID " << arguments.userId
+            << " (not added to a class, or not one you may read).\n";
+        return kServerFailed;
+    }
+    const QStringList halves = arguments.type == QStringLiteral("both")
+                                   ? QStringList{QStringLiteral("test"), QStringLiteral("practice")}
+                                   : QStringList{arguments.type};
+    const QString source = QStringLiteral("class server ") + db.description();
+    QStringList lines;
+    for (const QString& half : halves) {
+        const QString method = half == QStringLiteral("composite") ? QString() : half;
+        const auto figures = server.reportFigures({arguments.userId, start, end, method}, problem);
+        if (!figures) {
+            err << "Cannot read the class database: " << problem << '\n';
+            return kServerFailed;
+        }
+        lines << reportLines(*figures, {start, end, half, source, arguments.userId}, ReportMedium::Screen,
+                             ReportSourceCheck::Vouched);
+    }
+    out << lines.join(QLatin1Char('\n')) << '\n';
+    return 0;
+}
+
+int runSummary(ClassServer& server, const ClassArguments& arguments, QDate start, QDate end, QTextStream& out,
+               QTextStream& err) {
+    QString problem;
+    const auto students = server.summary(arguments.classes.front(), start, end, problem);
+    if (!students) {
+        err << problem << '\n';
+        return kServerFailed;
+    }
+    if (arguments.csv)
+        out << summaryCsv(*students);
+    else
+        out << summaryLines(*students, arguments.classes.front(), start, end).join(QLatin1Char('\n')) << '\n';
+    return 0;
+}
+
+} // namespace
+
+int runClassCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    ClassArguments parsed;
+    if (const auto problem = readArguments(arguments, parsed); problem && !parsed.help) {
+        err << *problem << "\n\n" << kUsage;
+        return kRefused;
+    }
+    if (parsed.help) {
+        out << kUsage;
+        return 0;
+    }
+    QDate start;
+    QDate end;
+    if (const auto refusal = readPeriod(parsed, QDate::currentDate(), start, end)) {
+        err << *refusal << '\n';
+        return kRefused;
+    }
+
+    PgConnection db;
+    if (!connect(db, parsed.server, err))
+        return kServerFailed;
+    if (parsed.command == QStringLiteral("init"))
+        return runInit(db, out, err);
+    if (!schemaReady(db, err))
+        return kServerFailed;
+
+    ClassServer server(db);
+    QString problem;
+    if (parsed.command == QStringLiteral("add-student") || parsed.command == QStringLiteral("add-teacher")) {
+        const bool teacher = parsed.command == QStringLiteral("add-teacher");
+        const QStringList classes = teacher ? teacherClasses(parsed.classes) : parsed.classes;
+        const auto login = teacher ? server.addTeacher(classes, parsed.userId, problem)
+                                   : server.addStudent(classes.front(), parsed.userId, problem);
+        if (!login) {
+            err << "No login was made: " << problem << '\n';
+            return kServerFailed;
+        }
+        printLogin(out, *login, parsed.userId, classes);
+        return 0;
+    }
+    if (parsed.command == QStringLiteral("import"))
+        return runImport(server, parsed, out, err);
+    if (parsed.command == QStringLiteral("report"))
+        return runReport(server, db, parsed, start, end, out, err);
+    return runSummary(server, parsed, start, end, out, err);
+}
+
+} // namespace tonalyst

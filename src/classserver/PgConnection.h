@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <vector>
+
+struct pg_conn;
+struct pg_result;
+
+namespace tonalyst {
+
+// Why talking to the class server failed, in the kinds a student can be told about.
+enum class ServerFault {
+    None,
+    Unreachable,   // no server answered at that address, or the network is gone
+    TimedOut,      // a server took the connection but did not answer in time
+    WrongPassword, // the server refused the login
+    Refused,       // the server refused what was asked (rights, a broken rule)
+    Other,
+};
+
+// A statement's outcome: its rows as text, or why it failed.
+class PgResult {
+public:
+    PgResult() = default;
+    PgResult(const PgResult&) = delete;
+    PgResult& operator=(const PgResult&) = delete;
+    PgResult(PgResult&&) noexcept = default;
+    PgResult& operator=(PgResult&&) noexcept = default;
+
+    bool ok() const { return m_fault == ServerFault::None; }
+    ServerFault fault() const { return m_fault; }
+    const QString& problem() const { return m_problem; }
+    const QString& sqlState() const { return m_sqlState; }
+
+    int rows() const;
+    int columns() const;
+    bool isNull(int row, int column) const;
+    QString text(int row, int column) const;
+    qint64 number(int row, int column) const;
+    bool flag(int row, int column) const;
+    qint64 affectedRows() const;
+
+private:
+    friend class PgConnection;
+    struct Clear {
+        void operator()(pg_result* result) const;
+    };
+    std::unique_ptr<pg_result, Clear> m_result;
+    ServerFault m_fault = ServerFault::None;
+    QString m_problem;
+    QString m_sqlState;
+};
+
+// One libpq connection. The server is named the PostgreSQL way: a URI
+// ("postgresql://host/db"), key=value settings ("host=... dbname=..."), or a bare service
+// name from the service file; passwords come from ~/.pgpass or the service file, never
+// from Tonalyst. Every wait on the server is bounded: connecting by the connect timeout,
+// each statement by the statement deadline, so a server that goes silent ends the call
+// with a fault instead of hanging.
+class PgConnection {
+public:
+    struct Limits {
+        std::chrono::seconds connect{5};
+        std::chrono::seconds statement{20};
+    };
+
+    PgConnection();
+    ~PgConnection();
+    PgConnection(const PgConnection&) = delete;
+    PgConnection& operator=(const PgConnection&) = delete;
+
+    // False, with fault() and problem() saying why, when no session could be opened.
+    bool open(const QString& server, Limits limits);
+    bool open(const QString& server) { return open(server, Limits{}); }
+    bool isOpen() const { return m_conn != nullptr; }
+    ServerFault fault() const { return m_fault; }
+    const QString& problem() const { return m_problem; }
+
+    // Runs one statement with bound text parameters (a null QString binds NULL).
+    PgResult exec(const QString& sql, const QStringList& parameters = {});
+    // Runs statements that take no parameters, several separated by semicolons.
+    PgResult execScript(const QString& sql);
+
+    // The server as a person may be told it: host, port and database, no password.
+    QString description() const;
+    // A password verifier the server stores in place of the password itself.
+    std::optional<QByteArray> passwordVerifier(const QString& password, const QString& role);
+
+    // The connection settings as libpq reads them: a bare word is a service name.
+    static QString connectionText(const QString& server);
+
+private:
+    PgResult finish(PgResult result);
+    PgResult await(bool sent);
+
+    pg_conn* m_conn = nullptr;
+    Limits m_limits;
+    ServerFault m_fault = ServerFault::None;
+    QString m_problem;
+};
+
+// What a fault means, in words a student understands.
+QString faultInWords(ServerFault fault);
+
+} // namespace tonalyst

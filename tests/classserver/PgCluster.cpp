@@ -1,0 +1,161 @@
+#include "PgCluster.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QUrl>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <pwd.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace tonalyst::test {
+
+namespace {
+
+QString newestBinaries() {
+    QDir versions(QStringLiteral("/usr/lib/postgresql"));
+    QStringList found = versions.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    std::sort(found.begin(), found.end(), [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+    for (auto version = found.rbegin(); version != found.rend(); ++version) {
+        const QString bin = versions.filePath(*version + QStringLiteral("/bin"));
+        if (QFile::exists(bin + QStringLiteral("/pg_ctl")))
+            return bin;
+    }
+    return {};
+}
+
+// A socket bound to an unused port on 127.0.0.1; -1 when none could be had.
+int boundSocket(int& port) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (fd < 0)
+        return -1;
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    port = ntohs(address.sin_port);
+    return fd;
+}
+
+QString uriText(const QString& text) {
+    return QString::fromLatin1(QUrl::toPercentEncoding(text));
+}
+
+} // namespace
+
+PgCluster::PgCluster() : m_root(QDir::tempPath() + QStringLiteral("/tonalyst-pg-XXXXXX")), m_binaries(newestBinaries()) {}
+
+PgCluster::~PgCluster() {
+    if (m_running)
+        stopAbruptly();
+}
+
+int PgCluster::closedPort() {
+    int port = 0;
+    const int fd = boundSocket(port);
+    if (fd >= 0)
+        ::close(fd);
+    return port;
+}
+
+bool PgCluster::runTool(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    // The server refuses to run as root; as root, the tools run as the postgres user.
+    if (::geteuid() == 0)
+        process.start(QStringLiteral("runuser"),
+                      QStringList{QStringLiteral("-u"), QStringLiteral("postgres"), QStringLiteral("--"),
+                                  m_binaries + QLatin1Char('/') + tool} +
+                          arguments);
+    else
+        process.start(m_binaries + QLatin1Char('/') + tool, arguments);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        m_problem = tool + QStringLiteral(": ") + QString::fromLocal8Bit(process.readAll()) + process.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool PgCluster::initialise() {
+    if (!m_root.isValid() || m_binaries.isEmpty()) {
+        m_problem = QStringLiteral("no temporary folder or no PostgreSQL server installed");
+        return false;
+    }
+    if (::geteuid() == 0) {
+        const passwd* postgres = ::getpwnam("postgres");
+        if (!postgres || ::chown(QFile::encodeName(m_root.path()).constData(), postgres->pw_uid, postgres->pw_gid) != 0) {
+            m_problem = QStringLiteral("cannot hand the cluster folder to the postgres user");
+            return false;
+        }
+    }
+    if (!runTool(QStringLiteral("initdb"),
+                 {QStringLiteral("-D"), m_root.filePath(QStringLiteral("data")), QStringLiteral("-U"),
+                  QStringLiteral("tonalyst_admin"), QStringLiteral("--auth-local=trust"),
+                  QStringLiteral("--auth-host=scram-sha-256"), QStringLiteral("-E"), QStringLiteral("UTF8"),
+                  QStringLiteral("--locale=C"), QStringLiteral("--no-sync")}))
+        return false;
+    m_initialised = true;
+    return true;
+}
+
+bool PgCluster::start() {
+    if (!m_initialised && !initialise())
+        return false;
+    if (m_port == 0)
+        m_port = closedPort();
+    const QString settings =
+        QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1 -c fsync=off -c synchronous_commit=off "
+                       "-c full_page_writes=off")
+            .arg(m_port)
+            .arg(m_root.path());
+    if (!runTool(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), m_root.filePath(QStringLiteral("data")),
+                                             QStringLiteral("-l"), m_root.filePath(QStringLiteral("log")),
+                                             QStringLiteral("-o"), settings, QStringLiteral("-w"),
+                                             QStringLiteral("start")}))
+        return false;
+    m_running = true;
+    return true;
+}
+
+bool PgCluster::stopAbruptly() {
+    m_running = false;
+    return runTool(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), m_root.filePath(QStringLiteral("data")),
+                                               QStringLiteral("-m"), QStringLiteral("immediate"),
+                                               QStringLiteral("-w"), QStringLiteral("stop")});
+}
+
+QString PgCluster::adminServer(const QString& database) const {
+    return QStringLiteral("host=%1 port=%2 user=tonalyst_admin dbname=%3").arg(m_root.path()).arg(m_port).arg(database);
+}
+
+QString PgCluster::loginServer(const QString& role, const QString& password, const QString& database) const {
+    return QStringLiteral("postgresql://%1:%2@127.0.0.1:%3/%4")
+        .arg(uriText(role), uriText(password))
+        .arg(m_port)
+        .arg(database);
+}
+
+SilentListener::SilentListener() {
+    m_socket = boundSocket(m_port);
+    // The kernel completes the handshake for queued connections; nobody ever reads them.
+    if (m_socket >= 0 && ::listen(m_socket, 16) != 0) {
+        ::close(m_socket);
+        m_socket = -1;
+    }
+}
+
+SilentListener::~SilentListener() {
+    if (m_socket >= 0)
+        ::close(m_socket);
+}
+
+} // namespace tonalyst::test
