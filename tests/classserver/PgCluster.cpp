@@ -1,8 +1,11 @@
 #include "PgCluster.h"
 
+#include "classserver/PgConnection.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QThread>
 #include <QUrl>
 
 #include <arpa/inet.h>
@@ -47,6 +50,25 @@ int boundSocket(int& port) {
 
 QString uriText(const QString& text) {
     return QString::fromLatin1(QUrl::toPercentEncoding(text));
+}
+
+// A server stopped abruptly may leave its lock file behind, naming a process that has
+// ended but that nobody has reaped (in a container whose first process reaps nothing);
+// the next server would take that process for a running server and refuse to start.
+void clearStaleLock(const QString& dataDir) {
+    QFile lock(dataDir + QStringLiteral("/postmaster.pid"));
+    if (!lock.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray pid = lock.readLine().trimmed();
+    lock.close();
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(QString::fromLatin1(pid)));
+    if (stat.open(QIODevice::ReadOnly)) {
+        const QByteArray fields = stat.readAll();
+        const qsizetype end = fields.lastIndexOf(')');
+        if (end < 0 || fields.mid(end + 2, 1) != "Z")
+            return;
+    }
+    lock.remove();
 }
 
 } // namespace
@@ -117,13 +139,27 @@ bool PgCluster::start() {
                        "-c full_page_writes=off")
             .arg(m_port)
             .arg(m_root.path());
-    if (!runTool(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), m_root.filePath(QStringLiteral("data")),
-                                             QStringLiteral("-l"), m_root.filePath(QStringLiteral("log")),
-                                             QStringLiteral("-o"), settings, QStringLiteral("-w"),
-                                             QStringLiteral("start")}))
-        return false;
-    m_running = true;
-    return true;
+    // After an abrupt stop pg_ctl may be misled by the old server's lock file and report a
+    // failure while the new server comes up anyway; the server answering is what counts.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        clearStaleLock(m_root.filePath(QStringLiteral("data")));
+        runTool(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), m_root.filePath(QStringLiteral("data")),
+                                           QStringLiteral("-l"), m_root.filePath(QStringLiteral("log")),
+                                           QStringLiteral("-o"), settings, QStringLiteral("-w"),
+                                           QStringLiteral("start")});
+        for (int wait = 0; wait < 20; ++wait) {
+            PgConnection probe;
+            if (probe.open(adminServer(QStringLiteral("postgres")))) {
+                m_running = true;
+                return true;
+            }
+            QThread::msleep(250);
+        }
+    }
+    QFile log(m_root.filePath(QStringLiteral("log")));
+    if (log.open(QIODevice::ReadOnly))
+        m_problem += QString::fromLocal8Bit(log.readAll());
+    return false;
 }
 
 bool PgCluster::stopAbruptly() {

@@ -1,0 +1,138 @@
+#include "ClassServerKit.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace tonalyst::test {
+namespace {
+
+const QByteArray kLine = "\"AB\",#2026-03-02#,\"test\",\"spell\",\"-1\",\"Triad :\",12,1,3\r\n";
+const QByteArray kOtherUser = "\"CD\",#2026-03-02#,\"test\",\"spell\",\"-1\",\"Triad :\",12,1,3\r\n";
+const QByteArray kLater = "\"AB\",#2026-03-04#,\"practice\",\"keysigid\",\"-1\",\"major :\",5,0,4\r\n";
+
+class Import : public ClassDatabase {
+protected:
+    void write(const QByteArray& bytes) {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    QString path() const { return m_folder.filePath(QStringLiteral("archive.dat")); }
+    CommandRun import(const QString& userId = QStringLiteral("AB")) {
+        return runClass({QStringLiteral("import"), QStringLiteral("--db"), server(), QStringLiteral("--data"), path(),
+                         QStringLiteral("--user"), userId});
+    }
+    qint64 answers() { return count(QStringLiteral("SELECT count(*) FROM tonalyst.answers WHERE imported")); }
+
+    QTemporaryDir m_folder;
+};
+
+TEST_F(Import, IdenticalLinesAreTwoAnswersAndImportingAgainOrAfterGrowingAddsOnlyWhatIsNew) {
+    student(QStringLiteral("4B"), QStringLiteral("AB"));
+    write(kLine + kOtherUser + kLine);
+    const CommandRun first = import();
+    ASSERT_EQ(first.status, 0) << first.err.toStdString();
+    EXPECT_TRUE(first.out.contains(QStringLiteral("Imported 2 new records"))) << first.out.toStdString();
+    EXPECT_EQ(answers(), 2);
+
+    EXPECT_EQ(import().status, 0);
+    EXPECT_EQ(answers(), 2);
+
+    write(kLine + kOtherUser + kLine + kLine + kLater);
+    const CommandRun grown = import();
+    EXPECT_TRUE(grown.out.contains(QStringLiteral("Imported 2 new records"))) << grown.out.toStdString();
+    EXPECT_EQ(answers(), 4);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM tonalyst.answers WHERE day = '2026-03-04' AND NOT correct "
+                                   "AND method = 'practice' AND accidentals = 4")),
+              1);
+}
+
+TEST_F(Import, AFileWithAForeignLineOrAStudentNotYetAddedImportsNothing) {
+    student(QStringLiteral("4B"), QStringLiteral("AB"));
+    write(kLine + kLine + "not a record\r\n" + kLater);
+    const CommandRun foreign = import();
+    EXPECT_EQ(foreign.status, 1);
+    EXPECT_TRUE(foreign.err.contains(QStringLiteral("line 3"))) << foreign.err.toStdString();
+    EXPECT_EQ(answers(), 0);
+
+    write(kOtherUser);
+    const CommandRun unknown = import(QStringLiteral("CD"));
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("add-student"))) << unknown.err.toStdString();
+    EXPECT_EQ(answers(), 0);
+}
+
+// Reads one line of comma-separated values with quoted fields.
+QStringList csvFields(const QString& line) {
+    QStringList fields{QString()};
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (quoted && c == u'"' && i + 1 < line.size() && line[i + 1] == u'"') {
+            fields.back() += c;
+            ++i;
+        } else if (c == u'"') {
+            quoted = !quoted;
+        } else if (c == u',' && !quoted) {
+            fields << QString();
+        } else {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+TEST_F(ClassDatabase, TheSummaryHasALinePerStudentWithItsTotalsAndTheExactIdInTheCsv) {
+    const QString tricky = QStringLiteral("Lee, \"Jo\"; DROP TABLE x");
+    student(QStringLiteral("4B"), tricky);
+    student(QStringLiteral("4B"), QStringLiteral("AB"));
+    student(QStringLiteral("5C"), QStringLiteral("CD"));
+    const QDate day(2026, 3, 2);
+    QVector<AnswerRecord> answers{
+        answerOf(tricky, day, QStringLiteral("test"), QStringLiteral("spell"), QStringLiteral("Triad :"), true, 4),
+        answerOf(tricky, day, QStringLiteral("test"), QStringLiteral("spell"), QStringLiteral("Triad :"), false, 6),
+        answerOf(tricky, day.addDays(1), QStringLiteral("practice"), QStringLiteral("intid"), QStringLiteral("Major 3rd"), true, 2),
+        answerOf(tricky, day.addDays(20), QStringLiteral("test"), QStringLiteral("spell"), QStringLiteral("Triad :"), true, 4),
+        answerOf(QStringLiteral("CD"), day, QStringLiteral("test"), QStringLiteral("spell"), QStringLiteral("Triad :"), true, 4),
+    };
+    // A practice retry is the history's, not a question of the run.
+    answers << answerOf(tricky, day, QStringLiteral("practice"), QStringLiteral("spell"), QStringLiteral("Triad :"), true, 1);
+    answers.back().inDataFile = false;
+    ASSERT_TRUE(ClassServer(m_admin).push(answers).ok);
+
+    const CommandRun csv = runClass({QStringLiteral("summary"), QStringLiteral("--db"), server(), QStringLiteral("--class"),
+                                     QStringLiteral("4B"), QStringLiteral("--from"), QStringLiteral("2026-03-01"),
+                                     QStringLiteral("--to"), QStringLiteral("2026-03-10"), QStringLiteral("--csv")});
+    ASSERT_EQ(csv.status, 0) << csv.err.toStdString();
+    const QStringList lines = csv.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3) << csv.out.toStdString();
+    const QStringList head = csvFields(lines[0]);
+    QStringList row;
+    for (const QString& line : lines.mid(1)) {
+        if (csvFields(line).front() == tricky)
+            row = csvFields(line);
+    }
+    ASSERT_EQ(row.size(), head.size()) << csv.out.toStdString();
+    const auto field = [&](const char* name) { return row[head.indexOf(QString::fromLatin1(name))]; };
+    EXPECT_EQ(field("answers"), QStringLiteral("3"));
+    EXPECT_EQ(field("successes"), QStringLiteral("2"));
+    EXPECT_EQ(field("seconds"), QStringLiteral("12"));
+    EXPECT_EQ(field("success_percent"), QStringLiteral("67"));
+    EXPECT_EQ(field("seconds_per_question"), QStringLiteral("4"));
+    EXPECT_EQ(field("score_spell"), QStringLiteral("1000"));
+    EXPECT_EQ(field("answers_intid"), QStringLiteral("1"));
+    EXPECT_EQ(field("score_keysigid"), QString());
+    // Active later than the period shows.
+    EXPECT_EQ(field("last_active"), QStringLiteral("2026-03-22"));
+    EXPECT_FALSE(csv.out.contains(QStringLiteral("CD")));
+
+    const CommandRun text = runClass({QStringLiteral("summary"), QStringLiteral("--db"), server(), QStringLiteral("--class"),
+                                      QStringLiteral("4B"), QStringLiteral("--from"), QStringLiteral("2026-03-01"),
+                                      QStringLiteral("--to"), QStringLiteral("2026-03-10")});
+    ASSERT_EQ(text.status, 0);
+    EXPECT_TRUE(text.out.contains(QStringLiteral("   ") + tricky + QLatin1Char('\n'))) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains(QStringLiteral("(whole class, 2 students)")));
+}
+
+} // namespace
+} // namespace tonalyst::test

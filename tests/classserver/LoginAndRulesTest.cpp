@@ -1,0 +1,163 @@
+#include "ClassServerKit.h"
+
+namespace tonalyst::test {
+namespace {
+
+const QString kTrickyId = QStringLiteral("O'Brien\"; DROP TABLE tonalyst.answers; --");
+const QString kTrickyClass = QStringLiteral("4B'); DELETE FROM tonalyst.classes; --");
+
+QString lineWith(const QString& text, const QString& word) {
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        if (line.contains(word))
+            return line;
+    }
+    return {};
+}
+
+TEST_F(ClassDatabase, AddStudentPrintsANewRoleAndAPasswordThatLogsInOnce) {
+    const CommandRun added = runClass({QStringLiteral("add-student"), QStringLiteral("--db"), server(),
+                                       QStringLiteral("--class"), kTrickyClass, QStringLiteral("--user"), kTrickyId});
+    ASSERT_EQ(added.status, 0) << added.err.toStdString();
+    const QString role = lineWith(added.out, QStringLiteral("role")).section(QStringLiteral(": "), 1);
+    const QString password = lineWith(added.out, QStringLiteral("password")).section(QStringLiteral(": "), 1);
+    ASSERT_FALSE(role.isEmpty());
+    ASSERT_GE(password.size(), 16);
+    EXPECT_EQ(added.out.count(password), 1);
+    // The name says nothing about whose role it is.
+    EXPECT_FALSE(role.contains(QStringLiteral("Brien")));
+
+    PgConnection student;
+    ASSERT_TRUE(student.open(cluster().loginServer(role, password, m_name))) << student.problem().toStdString();
+    const PgResult own = student.exec(QStringLiteral("SELECT user_id FROM tonalyst.logins"));
+    ASSERT_TRUE(own.ok()) << own.problem().toStdString();
+    ASSERT_EQ(own.rows(), 1);
+    EXPECT_EQ(own.text(0, 0), kTrickyId);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM tonalyst.classes WHERE name = $1"), {kTrickyClass}), 1);
+
+    // A second add-student makes another role with another password.
+    const CommandRun again = runClass({QStringLiteral("add-student"), QStringLiteral("--db"), server(),
+                                       QStringLiteral("--class"), kTrickyClass, QStringLiteral("--user"), kTrickyId});
+    ASSERT_EQ(again.status, 0);
+    EXPECT_NE(lineWith(again.out, QStringLiteral("role")), lineWith(added.out, QStringLiteral("role")));
+    EXPECT_FALSE(again.out.contains(password));
+}
+
+TEST_F(ClassDatabase, AWrongPasswordIsReportedAsARefusedLogin) {
+    const ClassLogin login = student(QStringLiteral("4B"), QStringLiteral("AB"));
+    PgConnection wrong;
+    EXPECT_FALSE(wrong.open(cluster().loginServer(login.roleName, login.password + QStringLiteral("x"), m_name)));
+    EXPECT_EQ(wrong.fault(), ServerFault::WrongPassword) << wrong.problem().toStdString();
+
+    const CommandRun refused = runClass({QStringLiteral("report"), QStringLiteral("--db"),
+                                         cluster().loginServer(login.roleName, QStringLiteral("nope"), m_name),
+                                         QStringLiteral("--user"), QStringLiteral("AB")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("did not accept your login"))) << refused.err.toStdString();
+}
+
+TEST_F(ClassDatabase, APasswordFromThePgpassFileIsUsed) {
+    const ClassLogin login = student(QStringLiteral("4B"), QStringLiteral("AB"));
+    QTemporaryDir home;
+    const QString passFile = home.filePath(QStringLiteral("pgpass"));
+    QFile file(passFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("127.0.0.1:%1:%2:%3:%4\n").arg(cluster().port()).arg(m_name, login.roleName, login.password).toUtf8());
+    file.close();
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    qputenv("PGPASSFILE", QFile::encodeName(passFile));
+    PgConnection connection;
+    const bool opened = connection.open(QStringLiteral("postgresql://%1@127.0.0.1:%2/%3")
+                                            .arg(login.roleName)
+                                            .arg(cluster().port())
+                                            .arg(m_name));
+    qunsetenv("PGPASSFILE");
+    EXPECT_TRUE(opened) << connection.problem().toStdString();
+}
+
+TEST_F(ClassDatabase, AStudentReadsAndAddsOnlyItsOwnAnswers) {
+    const ClassLogin ab = student(QStringLiteral("4B"), QStringLiteral("AB"));
+    student(QStringLiteral("4B"), kTrickyId);
+    student(QStringLiteral("5C"), QStringLiteral("CD"));
+    ClassServer admin(m_admin);
+    const QDate day(2026, 3, 2);
+    ASSERT_TRUE(admin.push({answerOf(kTrickyId, day, QStringLiteral("test"), QStringLiteral("spell"),
+                                     QStringLiteral("Triad :"), true, 4),
+                            answerOf(QStringLiteral("CD"), day, QStringLiteral("test"), QStringLiteral("spell"),
+                                     QStringLiteral("Triad :"), true, 4)})
+                    .ok);
+
+    PgConnection connection;
+    ASSERT_TRUE(connection.open(login(ab)));
+    ClassServer own(connection);
+    EXPECT_TRUE(own.push({answerOf(QStringLiteral("AB"), day, QStringLiteral("test"), QStringLiteral("spell"),
+                                   QStringLiteral("Triad :"), false, 9)})
+                    .ok);
+
+    // Pushing for someone else is refused by the server, and adds nothing.
+    const PushOutcome forOther = own.push({answerOf(QStringLiteral("CD"), day, QStringLiteral("test"),
+                                                    QStringLiteral("spell"), QStringLiteral("Triad :"), true, 1)});
+    EXPECT_FALSE(forOther.ok);
+    EXPECT_EQ(forOther.fault, ServerFault::Refused) << forOther.problem.toStdString();
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM tonalyst.answers WHERE user_id = 'CD'")), 1);
+
+    // Every table the student can read holds only the student's own ID and role.
+    for (const QString& table : {QStringLiteral("answers"), QStringLiteral("logins"), QStringLiteral("class_students")}) {
+        const PgResult rows = connection.exec(QStringLiteral("SELECT user_id FROM tonalyst.") + table);
+        ASSERT_TRUE(rows.ok()) << table.toStdString() << rows.problem().toStdString();
+        EXPECT_GE(rows.rows(), 1) << table.toStdString();
+        for (int row = 0; row < rows.rows(); ++row)
+            EXPECT_EQ(rows.text(row, 0), QStringLiteral("AB")) << table.toStdString();
+    }
+    for (const QString& table : {QStringLiteral("classes"), QStringLiteral("teacher_classes"), QStringLiteral("students")}) {
+        const PgResult rows = connection.exec(QStringLiteral("SELECT * FROM tonalyst.") + table);
+        EXPECT_EQ(rows.fault(), ServerFault::Refused) << table.toStdString();
+    }
+
+    const CommandRun other = runClass({QStringLiteral("report"), QStringLiteral("--db"), login(ab),
+                                       QStringLiteral("--user"), QStringLiteral("CD")});
+    EXPECT_EQ(other.status, 1);
+    EXPECT_TRUE(other.out.isEmpty());
+    EXPECT_TRUE(other.err.contains(QStringLiteral("no student with the ID CD"))) << other.err.toStdString();
+}
+
+TEST_F(ClassDatabase, ATeacherReadsTheAnswersOfItsClassesOnly) {
+    student(QStringLiteral("4B"), QStringLiteral("AB"));
+    student(QStringLiteral("5C"), QStringLiteral("CD"));
+    student(QStringLiteral("6D"), QStringLiteral("EF"));
+    ClassServer admin(m_admin);
+    QVector<AnswerRecord> answers;
+    for (const QString& id : {QStringLiteral("AB"), QStringLiteral("CD"), QStringLiteral("EF")})
+        answers << answerOf(id, QDate(2026, 3, 2), QStringLiteral("test"), QStringLiteral("intid"),
+                            QStringLiteral("Major 3rd"), true, 3);
+    ASSERT_TRUE(admin.push(answers).ok);
+
+    const CommandRun added = runClass({QStringLiteral("add-teacher"), QStringLiteral("--db"), server(),
+                                       QStringLiteral("--class"), QStringLiteral("4B,5C"), QStringLiteral("--user"),
+                                       QStringLiteral("Ms T")});
+    ASSERT_EQ(added.status, 0) << added.err.toStdString();
+    const ClassLogin teacher{lineWith(added.out, QStringLiteral("role")).section(QStringLiteral(": "), 1),
+                             lineWith(added.out, QStringLiteral("password")).section(QStringLiteral(": "), 1)};
+    PgConnection connection;
+    ASSERT_TRUE(connection.open(login(teacher))) << connection.problem().toStdString();
+    const PgResult seen = connection.exec(QStringLiteral("SELECT user_id FROM tonalyst.answers ORDER BY user_id"));
+    ASSERT_EQ(seen.rows(), 2);
+    EXPECT_EQ(seen.text(0, 0), QStringLiteral("AB"));
+    EXPECT_EQ(seen.text(1, 0), QStringLiteral("CD"));
+    EXPECT_FALSE(connection.exec(QStringLiteral("INSERT INTO tonalyst.answers SELECT * FROM tonalyst.answers")).ok());
+
+    const CommandRun mine = runClass({QStringLiteral("summary"), QStringLiteral("--db"), login(teacher),
+                                      QStringLiteral("--class"), QStringLiteral("5C"), QStringLiteral("--from"),
+                                      QStringLiteral("2026-03-01"), QStringLiteral("--to"), QStringLiteral("2026-03-05")});
+    EXPECT_EQ(mine.status, 0) << mine.err.toStdString();
+    EXPECT_TRUE(mine.out.contains(QStringLiteral("CD")));
+    const CommandRun notMine = runClass({QStringLiteral("summary"), QStringLiteral("--db"), login(teacher),
+                                         QStringLiteral("--class"), QStringLiteral("6D")});
+    EXPECT_EQ(notMine.status, 1);
+    EXPECT_FALSE(notMine.out.contains(QStringLiteral("EF")));
+    const CommandRun report = runClass({QStringLiteral("report"), QStringLiteral("--db"), login(teacher),
+                                        QStringLiteral("--user"), QStringLiteral("EF")});
+    EXPECT_EQ(report.status, 1);
+}
+
+} // namespace
+} // namespace tonalyst::test
