@@ -5,6 +5,7 @@
 #include "app/Startup.h"
 #include "classserver/ClassCommand.h"
 #include "theory/WorksheetCommand.h"
+#include "worksheet/PdfWorksheetPrinter.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -15,9 +16,12 @@
 #include <vector>
 
 int main(int argc, char** argv) {
-    // Worksheets are printed without opening a window.
-    if (argc > 1 && std::string(argv[1]) == "worksheet")
-        return tonalyst::runWorksheetCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
+    // Worksheets are printed, as text or as a PDF, without opening a window.
+    if (argc > 1 && std::string(argv[1]) == "worksheet") {
+        tonalyst::PdfWorksheetPrinter pdf;
+        return tonalyst::runWorksheetCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr,
+                                             &pdf);
+    }
     // So are reports, unless they are printed to a PDF file.
     if (argc > 1 && std::string(argv[1]) == "report") {
         QStringList reportArguments;

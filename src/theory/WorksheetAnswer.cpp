@@ -10,7 +10,10 @@ WorksheetAnswer worksheetAnswer(const Question& question, const CurrentKey& key,
     // The same preparation and right-answer text the program uses when it asks.
     const PreparedAnswer prepared = prepareanswer(question, key, activity);
     const bool inversionList = inversionListInUse(question, activity, inversions);
-    return {prepared.acccode, prepared.hinttext,
+    std::vector<int> positions;
+    for (const SpelledNote& note : prepared.notes)
+        positions.push_back(note.step + 1);
+    return {prepared.acccode, positions, prepared.hinttext,
             rightanswer(question, prepared, activity, inversions, inversionList).text};
 }
 

@@ -98,7 +98,7 @@ std::string chordRefusalText(ChordRefusal refusal) {
 }
 
 struct RawOptions {
-    std::optional<std::string> keys, mode, chords, mixture, intervals, intervalNotes, earChords;
+    std::optional<std::string> keys, mode, chords, mixture, intervals, intervalNotes, earChords, paper;
 };
 
 bool isEarTraining(WorksheetActivity activity) {
@@ -269,6 +269,33 @@ bool applyValue(const std::string& name, const std::string& value, WorksheetOpti
         raw.intervalNotes = value;
     } else if (name == "--ear-chords") {
         raw.earChords = value;
+    } else if (name == "--pdf") {
+        if (value.empty())
+            error = "--pdf needs a file name";
+        else
+            options.pdf = value;
+    } else if (name == "--paper") {
+        raw.paper = value;
+        if (value == "a4")
+            options.paper = WorksheetPaper::A4;
+        else if (value == "letter")
+            options.paper = WorksheetPaper::Letter;
+        else
+            error = "--paper must be a4 or letter";
+    } else if (name == "--clef") {
+        if (value == "treble")
+            options.settings.clef = ClefChoice::Treble;
+        else if (value == "bass")
+            options.settings.clef = ClefChoice::Bass;
+        else if (value == "random")
+            options.settings.clef = ClefChoice::Random;
+        else
+            error = "--clef must be treble, bass or random";
+    } else if (name == "--key-display") {
+        KeySigDisplay& display = options.settings.keySigDisplay;
+        display = {value == "written", value == "symbolic", value == "both"};
+        if (!display.written && !display.symbolic && !display.both)
+            error = "--key-display must be written, symbolic or both";
     } else {
         error = "unknown option " + name;
     }
@@ -348,6 +375,14 @@ std::optional<WorksheetOptions> parseWorksheetOptions(const std::vector<std::str
     if (!applyKeys(raw, options, error) || !applyChords(raw, options, error) ||
         !applyIntervalChoices(raw, options, error))
         return std::nullopt;
+    if (raw.paper && !options.pdf) {
+        error = "--paper needs --pdf";
+        return std::nullopt;
+    }
+    if (options.pdf && options.json) {
+        error = "--pdf and --json cannot be combined";
+        return std::nullopt;
+    }
     return options;
 }
 
@@ -382,6 +417,13 @@ Prints a worksheet of drill questions with an answer key at the end.
                      advanced intervals
   --ear-chords triads|sevenths|both   chords of chord ear training (default triads)
   --json             one JSON object per question and line instead of the worksheet
+  --pdf FILE         write the worksheet as a PDF to print: each question with its
+                     staff, several to a page, the answer key on the last page
+  --paper a4|letter  the PDF's paper size (default a4)
+  --clef treble|bass|random   the clef of the PDF's staves (default random)
+  --key-display written|symbolic|both   how identification questions of the PDF
+                     show the key: in words, as a signature on the staff, or both
+                     (default written)
   --help             this text
 
 Key and chord boxes and interval choices are checked as the settings dialogs

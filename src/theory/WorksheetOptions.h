@@ -26,6 +26,8 @@ std::string_view worksheetActivityCode(WorksheetActivity activity);
 
 ActivityState worksheetActivityState(WorksheetActivity activity);
 
+enum class WorksheetPaper { A4, Letter };
+
 // What `tonalyst worksheet` was asked for.
 struct WorksheetOptions {
     WorksheetActivity activity = WorksheetActivity::ChordSpelling;
@@ -34,6 +36,8 @@ struct WorksheetOptions {
     QuestionSettings settings;         // key and chord boxes, inversions, interval and ear-training choices
     bool json = false;
     bool help = false;
+    std::optional<std::string> pdf; // the file a PDF worksheet goes to, instead of text
+    WorksheetPaper paper = WorksheetPaper::A4;
 };
 
 // The options, or nothing with the reason in error. Key and chord boxes pass the same

@@ -1,4 +1,5 @@
 #include "theory/WorksheetCommand.h"
+#include "theory/Worksheet.h"
 #include "theory/AnswerMenus.h"
 
 #include <gtest/gtest.h>
@@ -277,6 +278,84 @@ TEST(WorksheetCommand, HelpDescribesTheChordBoxes) {
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("--chords"), std::string::npos);
     EXPECT_NE(run.out.find("viiof:0..5"), std::string::npos);
+}
+
+} // namespace
+} // namespace tonalyst
+
+namespace tonalyst {
+namespace {
+
+Worksheet sheetOf(const std::vector<std::string>& args) {
+    std::string error;
+    const auto options = parseWorksheetOptions(args, error);
+    EXPECT_TRUE(options.has_value()) << error;
+    auto sheet = makeWorksheet(*options, error);
+    EXPECT_TRUE(sheet.has_value()) << error;
+    return *sheet;
+}
+
+TEST(WorksheetStaff, EachActivityPrintsWhatItsQuestionShows) {
+    const Worksheet spell = sheetOf({"--activity", "chord-spell", "--count", "5", "--seed", "1"});
+    for (const WorksheetItem& item : spell.items) {
+        const WorksheetStaff staff = worksheetStaff(spell, item);
+        EXPECT_TRUE(staff.notes.empty());
+        EXPECT_FALSE(staff.signature);
+    }
+    const Worksheet keysig = sheetOf({"--activity", "keysig", "--count", "5", "--seed", "1"});
+    for (const WorksheetItem& item : keysig.items) {
+        EXPECT_TRUE(worksheetStaff(keysig, item).signature);
+        EXPECT_TRUE(worksheetStaff(keysig, item).notes.empty());
+    }
+    // Interval spelling shows the given note: the lower one when the upper is asked.
+    const Worksheet interval = sheetOf({"--activity", "interval-spell", "--count", "20", "--seed", "4"});
+    for (const WorksheetItem& item : interval.items) {
+        const WorksheetStaff staff = worksheetStaff(interval, item);
+        ASSERT_EQ(staff.notes.size(), 1u);
+        const auto& positions = item.answer.positions;
+        EXPECT_EQ(staff.notes[0].position, item.question.direction == IntervalDirection::Below
+                                               ? positions.back()
+                                               : positions.front());
+    }
+}
+
+TEST(WorksheetStaff, IdentificationLeavesOutTheSignsTheSignatureGivesOnlyWhenItIsShown) {
+    const std::vector<std::string> base{"--activity", "chord-id", "--count", "6", "--seed", "9",
+                                        "--keys", "D/b", "--mode", "major", "--chords", "triad:0"};
+    std::vector<std::string> symbolic = base;
+    symbolic.insert(symbolic.end(), {"--key-display", "symbolic"});
+    const Worksheet written = sheetOf(base);
+    const Worksheet shown = sheetOf(symbolic);
+    for (std::size_t i = 0; i < written.items.size(); ++i) {
+        const WorksheetStaff plain = worksheetStaff(written, written.items[i]);
+        const WorksheetStaff withSignature = worksheetStaff(shown, shown.items[i]);
+        EXPECT_FALSE(plain.signature);
+        EXPECT_TRUE(withSignature.signature);
+        ASSERT_EQ(plain.notes.size(), 3u);
+        // D major: D F-sharp A. The sharp is written without a signature, given by it.
+        EXPECT_EQ(plain.notes[1].code, Sharp);
+        EXPECT_EQ(withSignature.notes[1].code, NoSign);
+        EXPECT_EQ(plain.notes[1].position, withSignature.notes[1].position);
+        // Only the written display names the key in words on paper.
+        EXPECT_EQ(worksheetQuestionLines(written, written.items[i], true).size(), 2u);
+        EXPECT_EQ(worksheetQuestionLines(shown, shown.items[i], true).size(), 1u);
+    }
+}
+
+TEST(WorksheetStaff, TheClefChoiceDoesNotChangeTheQuestions) {
+    const Worksheet random = sheetOf({"--count", "40", "--seed", "11", "--clef", "random"});
+    const Worksheet bass = sheetOf({"--count", "40", "--seed", "11", "--clef", "bass"});
+    int bassClefs = 0;
+    for (std::size_t i = 0; i < random.items.size(); ++i) {
+        EXPECT_EQ(random.items[i].question.notes, bass.items[i].question.notes);
+        EXPECT_TRUE(bass.items[i].bassClef);
+        bassClefs += random.items[i].bassClef ? 1 : 0;
+    }
+    EXPECT_GT(bassClefs, 5);
+    EXPECT_LT(bassClefs, 35);
+    std::string error;
+    EXPECT_FALSE(parseWorksheetOptions({"--clef", "alto"}, error).has_value());
+    EXPECT_FALSE(parseWorksheetOptions({"--key-display", "both,written"}, error).has_value());
 }
 
 } // namespace

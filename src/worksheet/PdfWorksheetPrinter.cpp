@@ -1,0 +1,220 @@
+#include "worksheet/PdfWorksheetPrinter.h"
+
+#include "staff/MusicFont.h"
+#include "worksheet/WorksheetPage.h"
+
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <memory>
+
+namespace tonalyst {
+
+namespace wp = worksheetpage;
+
+namespace {
+
+// Writing a PDF needs fonts, and fonts need a GUI application; no window is ever shown.
+std::unique_ptr<QGuiApplication> guiForPrinting() {
+    if (QCoreApplication::instance())
+        return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    static int argc = 1;
+    static char name[] = "tonalyst";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+QFont textFont(qreal points, bool bold = false) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    // No ligatures, so that the text reads back and searches as it was written.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// One answer of the key, placed: its page among the answer pages and its box in points
+// from the top left of the printable area.
+struct PlacedAnswer {
+    int page;
+    QRectF box;
+};
+
+class PdfLayout {
+public:
+    PdfLayout(const Worksheet& sheet, QPdfWriter& writer)
+        : m_sheet(sheet), m_writer(writer), m_pt(writer.resolution() / 72.0),
+          m_area(QRectF(writer.pageLayout().paintRectPoints())),
+          m_columnWidth((m_area.width() - wp::kColumnGap * (wp::kColumns - 1)) / wp::kColumns) {
+        const qreal body = m_area.height() - wp::kFooterHeight;
+        m_rowsPerPage = qMax(1, static_cast<int>(body / wp::questionHeight()));
+        m_rowsOnFirstPage = qMax(1, static_cast<int>((body - wp::kTitleHeight) / wp::questionHeight()));
+        placeAnswers();
+    }
+
+    void paint() {
+        QPainter painter(&m_writer);
+        const int count = static_cast<int>(m_sheet.items.size());
+        int page = 0;
+        int index = 0;
+        while (index < count) {
+            if (page > 0)
+                m_writer.newPage();
+            qreal top = 0;
+            if (page == 0) {
+                painter.setFont(textFont(15, true));
+                painter.drawText(rect(0, 0, m_area.width(), wp::kTitleHeight), Qt::AlignLeft | Qt::AlignTop,
+                                 qs(worksheetTitle(m_sheet)));
+                top = wp::kTitleHeight;
+            }
+            const int rows = page == 0 ? m_rowsOnFirstPage : m_rowsPerPage;
+            for (int slot = 0; slot < rows * wp::kColumns && index < count; ++slot, ++index) {
+                const int row = slot / wp::kColumns;
+                const int column = slot % wp::kColumns;
+                paintQuestion(painter, index,
+                              QPointF(column * (m_columnWidth + wp::kColumnGap), top + row * wp::questionHeight()));
+            }
+            paintFooter(painter, ++page);
+        }
+        m_writer.newPage();
+        paintAnswers(painter, page);
+    }
+
+    int pageCount() const { return questionPages() + m_answerPages; }
+
+private:
+    int questionPages() const {
+        const int count = static_cast<int>(m_sheet.items.size());
+        const int first = m_rowsOnFirstPage * wp::kColumns;
+        const int later = m_rowsPerPage * wp::kColumns;
+        return count <= first ? 1 : 1 + (count - first + later - 1) / later;
+    }
+
+    // A box given in points from the printable area's top left, in device pixels.
+    QRectF rect(qreal x, qreal y, qreal width, qreal height) const {
+        return {x * m_pt, y * m_pt, width * m_pt, height * m_pt};
+    }
+
+    void paintQuestion(QPainter& painter, int index, QPointF at) {
+        const WorksheetItem& item = m_sheet.items[static_cast<std::size_t>(index)];
+        QString prompt = QString::number(index + 1) + QStringLiteral(".  ");
+        const std::vector<std::string> lines = worksheetQuestionLines(m_sheet, item, true);
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            prompt += (i == 0 ? QString() : QStringLiteral("\n")) + qs(lines[i]);
+        painter.setFont(textFont(10));
+        painter.setPen(Qt::black);
+        painter.drawText(rect(at.x(), at.y(), m_columnWidth, wp::kPromptHeight),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, prompt);
+        paintWorksheetStaff(painter, QPointF(at.x(), at.y() + wp::kPromptHeight) * m_pt, m_pt,
+                            worksheetStaff(m_sheet, item), item);
+    }
+
+    void paintFooter(QPainter& painter, int page) {
+        painter.setFont(textFont(8));
+        painter.setPen(Qt::black);
+        const QRectF footer = rect(0, m_area.height() - wp::kFooterHeight, m_area.width(), wp::kFooterHeight);
+        painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom, qs(worksheetTitle(m_sheet)));
+        painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom,
+                         QStringLiteral("Page %1 of %2").arg(page).arg(pageCount()));
+    }
+
+    // The answers flow down the columns of as many pages as they need.
+    void placeAnswers() {
+        const QFontMetricsF metrics(textFont(9), &m_writer);
+        const qreal bottom = m_area.height() - wp::kFooterHeight;
+        const qreal widthPixels = m_columnWidth * m_pt;
+        int page = 0;
+        int column = 0;
+        qreal y = wp::kTitleHeight;
+        for (std::size_t i = 0; i < m_sheet.items.size(); ++i) {
+            const QRectF needed = metrics.boundingRect(QRectF(0, 0, widthPixels, 1e6), Qt::TextWordWrap,
+                                                       answerText(i));
+            const qreal height = needed.height() / m_pt + 3.0;
+            if (y + height > bottom) {
+                if (++column == wp::kColumns) {
+                    column = 0;
+                    ++page;
+                }
+                y = wp::kTitleHeight;
+            }
+            m_answers.push_back({page, QRectF(column * (m_columnWidth + wp::kColumnGap), y, m_columnWidth, height)});
+            y += height;
+        }
+        m_answerPages = page + 1;
+    }
+
+    QString answerText(std::size_t index) const {
+        return QString::number(index + 1) + QStringLiteral(".  ") +
+               qs(worksheetAnswerLine(m_sheet.items[index]));
+    }
+
+    void paintAnswers(QPainter& painter, int firstPage) {
+        for (int page = 0; page < m_answerPages; ++page) {
+            if (page > 0)
+                m_writer.newPage();
+            painter.setFont(textFont(15, true));
+            painter.drawText(rect(0, 0, m_area.width(), wp::kTitleHeight), Qt::AlignLeft | Qt::AlignTop,
+                             QStringLiteral("Answer key"));
+            painter.setFont(textFont(9));
+            for (std::size_t i = 0; i < m_answers.size(); ++i) {
+                const PlacedAnswer& answer = m_answers[i];
+                if (answer.page != page)
+                    continue;
+                const QRectF& box = answer.box;
+                painter.drawText(rect(box.x(), box.y(), box.width(), box.height()),
+                                 Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, answerText(i));
+            }
+            paintFooter(painter, firstPage + page + 1);
+        }
+    }
+
+    const Worksheet& m_sheet;
+    QPdfWriter& m_writer;
+    qreal m_pt; // device pixels to a point
+    QRectF m_area;
+    qreal m_columnWidth;
+    int m_rowsPerPage = 1;
+    int m_rowsOnFirstPage = 1;
+    std::vector<PlacedAnswer> m_answers;
+    int m_answerPages = 1;
+};
+
+} // namespace
+
+bool PdfWorksheetPrinter::print(const Worksheet& sheet, std::string& error) {
+    const auto gui = guiForPrinting();
+    initStaffResources();
+    const QString path = QString::fromStdString(sheet.options.pdf.value_or(std::string()));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = "cannot write " + path.toStdString() + ": " + file.errorString().toStdString();
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(QString::fromStdString(worksheetTitle(sheet)));
+        writer.setCreator(QStringLiteral("Tonalyst"));
+        writer.setResolution(600);
+        writer.setPageSize(QPageSize(sheet.options.paper == WorksheetPaper::Letter ? QPageSize::Letter
+                                                                                   : QPageSize::A4));
+        writer.setPageMargins(QMarginsF(wp::kMargin, wp::kMargin, wp::kMargin, wp::kMargin), QPageLayout::Point);
+        PdfLayout layout(sheet, writer);
+        layout.paint();
+    }
+    if (!file.commit()) {
+        error = "cannot write " + path.toStdString() + ": " + file.errorString().toStdString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace tonalyst
