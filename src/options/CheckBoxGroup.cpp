@@ -4,6 +4,8 @@
 
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tonalyst {
 
 CheckBoxGroup::CheckBoxGroup(const QString& title, const char* arrayName, const QStringList& captions,
@@ -25,6 +27,19 @@ void CheckBoxGroup::setAllTicked(bool ticked) {
 void CheckBoxGroup::setCaptions(const QStringList& captions) {
     for (std::size_t i = 0; i < m_boxes.size() && i < static_cast<std::size_t>(captions.size()); ++i)
         m_boxes[i]->setText(captions[static_cast<qsizetype>(i)]);
+}
+
+void CheckBoxGroup::reserveCaptions(const QStringList& captions) {
+    for (std::size_t i = 0; i < m_boxes.size() && i < static_cast<std::size_t>(captions.size()); ++i) {
+        QCheckBox* box = m_boxes[i];
+        // Measured in the font and style the box is shown in.
+        box->ensurePolished();
+        const QString shown = box->text();
+        box->setText(captions[static_cast<qsizetype>(i)]);
+        const int wanted = box->sizeHint().width();
+        box->setText(shown);
+        box->setMinimumWidth(std::max({box->minimumWidth(), wanted, box->sizeHint().width()}));
+    }
 }
 
 void CheckBoxGroup::addBelow(QWidget* widget) {

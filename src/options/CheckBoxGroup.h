@@ -24,6 +24,9 @@ public:
 
     void setAllTicked(bool ticked);
     void setCaptions(const QStringList& captions);
+    // Makes room for other captions the boxes may take later, so the frame, and the
+    // dialog around it, keep their width when the captions change under the pointer.
+    void reserveCaptions(const QStringList& captions);
 
     template <std::size_t N> std::array<bool, N> ticked() const {
         std::array<bool, N> states{};

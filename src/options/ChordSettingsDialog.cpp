@@ -58,12 +58,16 @@ ChordSettingsDialog::ChordSettingsDialog(QuestionSettings& settings, Prompter& p
     m_triadMixture = makeMixtureBox("chkmix");
     CheckBoxGroup* triads = addGroup(Triads, QStringLiteral("Triads"), "chktriad", "cmdAllTriad",
                                      captions(kTriadsAtStart), m_triadMixture);
+    triads->reserveCaptions(captions(kTriadsMixtureOn));
+    triads->reserveCaptions(captions(kTriadsMixtureOff));
     connect(m_triadMixture, &QCheckBox::toggled, triads,
             [triads](bool on) { triads->setCaptions(captions(on ? kTriadsMixtureOn : kTriadsMixtureOff)); });
 
     m_seventhMixture = makeMixtureBox("chk7mix");
     CheckBoxGroup* sevenths = addGroup(Sevenths, QStringLiteral("Sevenths"), "chkseven", "cmdAll7",
                                        captions(kSeventhsAtStart), m_seventhMixture);
+    sevenths->reserveCaptions(captions(kSeventhsMixtureOn));
+    sevenths->reserveCaptions(captions(kSeventhsMixtureOff));
     connect(m_seventhMixture, &QCheckBox::toggled, sevenths, [sevenths](bool on) {
         sevenths->setCaptions(captions(on ? kSeventhsMixtureOn : kSeventhsMixtureOff));
     });

@@ -135,6 +135,26 @@ TEST_F(ChordSettingsDialogTest, SeventhMixtureSwitchesTheSeventhCaptions) {
     EXPECT_FALSE(settings.chords.boxes().triadMixture);
 }
 
+// Every control's place in the dialog, to see that nothing moves under the pointer.
+QList<QRect> controlPlaces(const QDialog& dialog) {
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QList<QRect> places{dialog.rect()};
+    for (const QWidget* widget : dialog.findChildren<QWidget*>())
+        places << QRect(widget->mapTo(&dialog, QPoint(0, 0)), widget->size());
+    return places;
+}
+
+TEST_F(ChordSettingsDialogTest, TickingMixtureBoxesMovesNothingUnderThePointer) {
+    const QList<QRect> before = controlPlaces(dialog);
+    click(dialog, "chkmix");
+    EXPECT_EQ(controlPlaces(dialog), before);
+    click(dialog, "chk7mix");
+    EXPECT_EQ(controlPlaces(dialog), before);
+    click(dialog, "chkmix");
+    click(dialog, "chk7mix");
+    EXPECT_EQ(controlPlaces(dialog), before);
+}
+
 TEST_F(ChordSettingsDialogTest, CancelUnticksANewMixtureAndItsCaptions) {
     click(dialog, "chkmix");
     pressCancel();
