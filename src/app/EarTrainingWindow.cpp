@@ -1,5 +1,6 @@
 #include "app/EarTrainingWindow.h"
 
+#include "app/DefaultButton.h"
 #include "app/StatusPanel.h"
 #include "platform/ControlNames.h"
 
@@ -18,6 +19,8 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     auto* button = new QPushButton(caption, parent);
     nameControl(button, name);
     button->setMinimumWidth(120);
+    // Enter on a focused button presses that button, as in a dialog.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -50,7 +53,7 @@ EarTrainingWindow::EarTrainingWindow(QWidget* parent) : QWidget(parent, Qt::Wind
     m_showChoices = makeButton(this, "cmdshowchoices", QStringLiteral("Show Choices"));
     m_showDisplay = makeButton(this, "cmdhidedsplay", QStringLiteral("Show Display"));
     m_submit = makeButton(this, "cmdok", QStringLiteral("Submit Answer"));
-    m_submit->setDefault(true);
+    new DefaultButton(this, m_submit);
     auto* repeat = makeButton(this, "cmdrepeat", QStringLiteral("Repeat Tones"));
 
     auto* answer = new QVBoxLayout;

@@ -1,6 +1,7 @@
 #include "app/HelpWindow.h"
 
 #include "app/AppIcon.h"
+#include "app/ScreenFit.h"
 
 #include <QAction>
 #include <QFile>
@@ -127,6 +128,8 @@ QUrl HelpWindow::currentPage() const {
 void HelpWindow::showPage(const QUrl& page) {
     if (m_browser->source() != page)
         m_browser->setSource(page);
+    if (!isVisible())
+        placeOnScreen(this, parentWidget());
     show();
     raise();
     activateWindow();

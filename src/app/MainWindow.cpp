@@ -6,12 +6,15 @@
 #include "app/MainWindowCycleAdapter.h"
 #include "app/OptionDialogs.h"
 #include "app/ShellDialogs.h"
+#include "app/DefaultButton.h"
 #include "app/StatusPanel.h"
 #include "cycle/QuestionCycle.h"
 #include "intervals/ToneFileName.h"
 #include "platform/ControlNames.h"
 #include "staff/MusicFont.h"
 #include "staff/StaffPanel.h"
+#include "theory/AnswerMenus.h"
+#include "theory/ChordNames.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -24,6 +27,9 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <span>
 
 namespace tonalyst {
 
@@ -39,7 +45,43 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     auto* button = new QPushButton(caption, parent);
     nameControl(button, name);
     button->setMinimumWidth(120);
+    // Enter on a focused button presses that button, as in a dialog.
+    button->setAutoDefault(true);
     return button;
+}
+
+QString text(std::string_view caption) {
+    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+}
+
+// The widest text the answer type column can hold: a chord, key or interval type in the
+// answer font, or an inversion in the inversion label's font.
+int widestAnswerType(const QFont& typeFont, const QFont& inversionFont) {
+    const QFontMetrics type(typeFont);
+    const QFontMetrics inversion(inversionFont);
+    int widest = 0;
+    const auto measure = [&widest](const QFontMetrics& metrics, const QString& caption) {
+        widest = std::max({widest, metrics.horizontalAdvance(caption), metrics.boundingRect(caption).width()});
+    };
+    using Captions = std::span<const std::string_view>;
+    for (Captions captions :
+         {Captions(mnuchordtype), Captions(mnukeymode), Captions(mnuintervaltype), Captions(mnuchordtypeet)})
+        for (std::string_view caption : captions)
+            measure(type, text(caption));
+    for (InversionOption notation : {InversionOption::Basic, InversionOption::FiguredBass})
+        for (int notes : {3, 4})
+            for (const std::string& label : inversionMenuLabels(notes, notation))
+                measure(inversion, QString::fromStdString(label));
+    return widest;
+}
+
+// An empty label takes no height; one line of text, measured as the label measures it.
+void reserveLine(QLabel* label) {
+    const QString text = label->text();
+    label->setText(QStringLiteral("Xg"));
+    const int height = label->sizeHint().height();
+    label->setText(text);
+    label->setMinimumHeight(height);
 }
 
 } // namespace
@@ -142,7 +184,7 @@ void MainWindow::buildCentralArea() {
     m_showChoices = makeButton(central, "Command5", QStringLiteral("Show Choices"));
     m_clear = makeButton(central, "cmdClear", QStringLiteral("Clear"));
     m_submit = makeButton(central, "cmdOK", QStringLiteral("Submit Answer"));
-    m_submit->setDefault(true);
+    new DefaultButton(this, m_submit);
     m_hideDisplay = makeButton(central, "cmdhidedisplay", QStringLiteral("Hide Display"));
     // Esc presses Clear, as the window's cancel button.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -166,9 +208,12 @@ void MainWindow::buildCentralArea() {
     answers->addWidget(m_chordType, 1, 0);
     answers->addWidget(m_chordName, 1, 1);
     answers->addWidget(m_inversionLabel, 2, 0);
-    answers->addWidget(m_inversion, 2, 1);
+    answers->addWidget(m_inversion, 2, 1, Qt::AlignLeft);
     answers->addWidget(m_answerMessage, 3, 0, 1, 3);
     answers->setColumnStretch(2, 1);
+    // The type column is as wide as its widest answer from the start, so the inversion
+    // list beside it stays put while the answer fills in.
+    answers->setColumnMinimumWidth(0, widestAnswerType(m_chordType->font(), m_inversionLabel->font()));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_start);
@@ -190,6 +235,20 @@ void MainWindow::buildCentralArea() {
     layout->setSpacing(16);
     layout->addLayout(left, 1);
     layout->addWidget(statusFrame);
+
+    // A label holds a line's height while it is empty, so that filling it moves nothing.
+    for (QLabel* label : {m_questionNumber, m_question1, m_question2, m_answerWas, m_chordType, m_chordName,
+                          m_inversionLabel, m_answerMessage})
+        reserveLine(label);
+    // What comes and goes with the run and its questions keeps its room while hidden, so
+    // that the window keeps its size and nothing moves under the pointer: the buttons
+    // stay where they were when Start gives way to them.
+    for (QWidget* widget : std::initializer_list<QWidget*>{m_start, m_inversion, m_inversionLabel, m_answerWas,
+                                                           m_chordType, m_chordName, m_answerMessage}) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
 
     m_controls = {m_showChoices, m_clear,          m_submit,    m_hideDisplay,   m_inversion,
                   m_question1,   m_question2,      m_questionNumber, m_chordType, m_chordName,

@@ -118,9 +118,7 @@ void MainWindow::CycleAdapter::changeclef() {
 }
 
 void MainWindow::CycleAdapter::clearstaff() {
-    w.m_staffPanel->clearStaff();
-    w.m_staffPanel->showKeySignature(false);
-    w.m_staffPanel->setKeyAccidentals(std::nullopt);
+    w.m_staffPanel->clearQuestion();
 }
 
 void MainWindow::CycleAdapter::setNoteLimit(int notes) {

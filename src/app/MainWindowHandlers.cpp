@@ -7,6 +7,7 @@
 #include "app/ShellDialogs.h"
 #include "app/AnswerChoices.h"
 #include "app/ReportDialog.h"
+#include "app/ScreenFit.h"
 #include "app/StatusPanel.h"
 #include "cycle/QuestionCycle.h"
 #include "cycle/StatusText.h"
@@ -98,6 +99,12 @@ void MainWindow::applyactivity() {
     if (chordIdentification || (type == QuestionType::IntId && mode == ActivityMode::None))
         intervaleartrainsetup(true);
     m_answerMessage->setVisible(spelling);
+    // The menu and the status panel name the new activity before any of its dialogs asks.
+    const Activity* activity = findActivity(type, mode);
+    for (int i = 0; i < m_menus->activities.size(); ++i)
+        m_menus->activities[i]->setChecked(&kActivities[static_cast<std::size_t>(i)] == activity);
+    if (activity)
+        setStatus(StatusPanel::ActivityValue, fromView(activity->statusText));
 
     if (earTraining) {
         intervaleartrainsetup(false);
@@ -115,11 +122,6 @@ void MainWindow::applyactivity() {
         showMainWindow();
     }
 
-    const Activity* activity = findActivity(type, mode);
-    for (int i = 0; i < m_menus->activities.size(); ++i)
-        m_menus->activities[i]->setChecked(&kActivities[static_cast<std::size_t>(i)] == activity);
-    if (activity)
-        setStatus(StatusPanel::ActivityValue, fromView(activity->statusText));
     if (type == QuestionType::Spell || type == QuestionType::Identify)
         m_state.directionAbove = true;
     m_state.switchPending = false;
@@ -308,7 +310,7 @@ void MainWindow::endrun() {
 }
 
 void MainWindow::returnToIdle() {
-    m_staffPanel->clearStaff();
+    m_staffPanel->clearQuestion();
     m_state.questionNumber = 0;
     enablecontrols(false);
 
@@ -375,12 +377,18 @@ void MainWindow::switchTonesOnIfOff() {
 }
 
 void MainWindow::showEarTrainingWindow() {
+    // Placed before it is shown, so that an answer menu opened beside its buttons at once
+    // opens where they are.
+    if (!m_earTraining->isVisible())
+        placeOnScreen(m_earTraining, isVisible() ? this : nullptr);
     hide();
     m_earTraining->show();
     m_earTraining->raise();
 }
 
 void MainWindow::showMainWindow() {
+    if (!isVisible())
+        placeOnScreen(this, m_earTraining->isVisible() ? m_earTraining : nullptr);
     m_earTraining->hide();
     show();
 }

@@ -1,11 +1,11 @@
 #include "app/SplashWindow.h"
 
 #include "app/AppIcon.h"
+#include "app/ScreenFit.h"
 #include "platform/ControlNames.h"
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace tonalyst {
@@ -70,8 +70,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void SplashWindow::showNow() {
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    placeOnScreen(this);
     show();
     raise();
     repaint();

@@ -3,6 +3,7 @@
 #include "app/AppIcon.h"
 #include "app/DesktopPrompter.h"
 #include "app/MainWindow.h"
+#include "app/ScreenFit.h"
 #include "app/SplashWindow.h"
 #include "app/SystemBeeper.h"
 #include "app/UserIdDialog.h"
@@ -48,6 +49,7 @@ int runDesktop(const DesktopOptions& options) {
         return 0;
     window.setUserId(userId.userId());
 
+    placeOnScreen(&window);
     window.show();
     splash.hide();
     return QApplication::exec();

@@ -249,6 +249,8 @@ void QuestionCycle::recordanswer(QuestionSlot& slot, int verdict) {
 
 void QuestionCycle::nextQuestion(int number, int shownNumber) {
     m_view.clearAnswerLabels();
+    // A hint belongs to the question it was given for.
+    m_view.showAnswerMessage(QString());
     m_view.clearstaff();
     m_state.questionNumber = number;
     m_view.showQuestionNumber(QStringLiteral("Question # ") + QLatin1Char(' ') + numberText(shownNumber));

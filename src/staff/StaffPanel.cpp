@@ -107,6 +107,12 @@ void StaffPanel::clearStaff() {
     refresh();
 }
 
+void StaffPanel::clearQuestion() {
+    clearStaff();
+    showKeySignature(false);
+    setKeyAccidentals(std::nullopt);
+}
+
 const std::array<StaffNote, kMaxNotes>& StaffPanel::enteredNotes() const {
     return m_entry.enteredNotes();
 }

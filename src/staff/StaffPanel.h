@@ -57,6 +57,9 @@ public:
     bool removeNote(int position);
     // Removes every note, the last one first, so the keyboard marks follow.
     void clearStaff();
+    // Removes every note and the key signature with the key's accidentals: nothing of
+    // the last question is left on the staff.
+    void clearQuestion();
 
     // The entry slots, sorted by position with empty slots (99) last, and their count.
     const std::array<StaffNote, kMaxNotes>& enteredNotes() const;

@@ -8,11 +8,13 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 
 namespace tonalyst::test {
@@ -261,6 +263,123 @@ TEST_F(MainWindowRunTest, IntervalEarTrainingIsHeardAnsweredAndRecorded) {
 
     action("mnuIntId")->trigger();
     EXPECT_TRUE(control<QAction>("mnusecond", 2)->isVisible());
+}
+
+} // namespace
+} // namespace tonalyst::test
+
+namespace tonalyst::test {
+namespace {
+
+class MainWindowSteadyTest : public MainWindowRunTest {
+protected:
+    // The expected chord with its lowest note a step too high: wrong, but complete.
+    void spellWrongAnswer() {
+        const PreparedAnswer& expected = slot().prepared;
+        for (int i = 0; i < expected.noteCount(); ++i)
+            ASSERT_TRUE(window->staffPanel()->enterNote(
+                expected.notes[static_cast<std::size_t>(i)].step + (i == 0 ? 2 : 1),
+                expected.acccode[static_cast<std::size_t>(i)]));
+    }
+
+    int shownCount() const { return static_cast<int>(prompter.shown().size()); }
+
+    static void closePopUps() {
+        while (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+    }
+};
+
+TEST_F(MainWindowSteadyTest, EnterSubmitsUnlessTheFocusTakesEnterItself) {
+    window->show();
+    start();
+    // Enter anywhere the key is not taken: Submit Answer refuses the empty staff.
+    QTest::keyClick(window->staffPanel(), Qt::Key_Return);
+    EXPECT_EQ(prompter.lastText(), QStringLiteral("Not enough tones"));
+    QTest::keyClick(control<QPushButton>("cmdOK"), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(shownCount(), 2);
+
+    // A focused button takes Enter for itself: Clear clears, nothing is submitted.
+    ASSERT_TRUE(window->staffPanel()->enterNote(1, 0));
+    auto* clear = control<QPushButton>("cmdClear");
+    clear->setFocus();
+    QTest::keyClick(clear, Qt::Key_Return);
+    EXPECT_EQ(window->staffPanel()->noteCount(), 0);
+    EXPECT_EQ(shownCount(), 2);
+
+    // So does a text field: its Enter finishes what is typed in it.
+    auto* field = new QLineEdit(window->centralWidget());
+    field->show();
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(shownCount(), 2);
+    EXPECT_EQ(window->cycle().currentSlot(), &slot());
+
+    // Enter with a modifier is someone else's shortcut.
+    QTest::keyClick(window->staffPanel(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(shownCount(), 2);
+}
+
+TEST_F(MainWindowSteadyTest, EnterSubmitsInTheEarTrainingWindowToo) {
+    action("mnuintet")->trigger();
+    start();
+    EarTrainingWindow* earTraining = window->earTrainingWindow();
+    ASSERT_TRUE(earTraining->isVisible());
+    QTest::keyClick(earTraining, Qt::Key_Return);
+    closePopUps();
+    EXPECT_EQ(prompter.lastText(), QStringLiteral("Enter an answer"));
+}
+
+TEST_F(MainWindowSteadyTest, AHintLastsOnlyForItsQuestion) {
+    auto* message = control<QLabel>("lblanswermsg");
+    start();
+    bool hinted = false;
+    for (int question = 0; question < 100 && !hinted; ++question) {
+        spellWrongAnswer();
+        prompter.answerYes(); // try again, with the hint
+        submit();
+        hinted = !message->text().isEmpty();
+        control<QPushButton>("cmdClear")->click();
+        spellRightAnswer();
+        submit();
+        ASSERT_EQ(prompter.lastText(), QStringLiteral("Good work: hit OK for next question"));
+        EXPECT_EQ(message->text(), QString()) << "question " << question;
+    }
+    EXPECT_TRUE(hinted);
+}
+
+TEST_F(MainWindowSteadyTest, TheEndOfARunLeavesAnEmptyStaff) {
+    action("mnukeysigid")->trigger();
+    const auto startWithSignature = [this] {
+        // Keys without sharps or flats show no signature to clear.
+        do {
+            start();
+            if (slot().question.sigCount != 0)
+                break;
+            prompter.answerYes();
+            action("mnuquittest")->trigger();
+        } while (true);
+        ASSERT_TRUE(window->staffPanel()->isKeySignatureShown());
+    };
+    const auto expectEmptyStaff = [this](const char* how) {
+        EXPECT_FALSE(window->staffPanel()->isKeySignatureShown()) << how;
+        EXPECT_EQ(window->staffPanel()->noteCount(), 0) << how;
+        EXPECT_TRUE(window->staffPanel()->drawnNotes().empty()) << how;
+    };
+
+    startWithSignature();
+    prompter.answerYes();
+    action("mnuquittest")->trigger();
+    expectEmptyStaff("Reset");
+
+    startWithSignature();
+    action("mnutest")->trigger();
+    expectEmptyStaff("Method > Test");
+
+    startWithSignature();
+    prompter.answerYes();
+    action("mnuquit")->trigger();
+    expectEmptyStaff("Quit");
 }
 
 } // namespace

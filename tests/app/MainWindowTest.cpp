@@ -232,11 +232,15 @@ namespace tonalyst::test {
 namespace {
 
 TEST_F(MainWindowTest, IdleLimitShutsDownOnceTheMinuteBoundariesExceedIt) {
-    auto* dialog = window->findChild<QDialog*>(QStringLiteral("frmautoquit"));
-    ASSERT_NE(dialog, nullptr);
     clock.set(QDateTime(QDate(2026, 3, 1), QTime(10, 0, 50)));
-    control<QRadioButton>("opttime", 0)->setChecked(true);
-    control<QPushButton>("cmdidle")->click();
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->objectName(), QStringLiteral("frmautoquit"));
+        findControl<QRadioButton>(dialog, "opttime", 0)->setChecked(true);
+        findControl<QPushButton>(dialog, "cmdidle")->click();
+    });
+    action("mnuidle")->trigger();
     control<QPushButton>("cmdStart")->click();
 
     // 10:00:50 plus five minutes and ten seconds crosses only five minute boundaries.
@@ -258,10 +262,14 @@ TEST_F(MainWindowTest, NeverLimitKeepsTheProgramRunning) {
 
 TEST_F(MainWindowTest, ChordEarTrainingAsksWhichChordsToTrain) {
     // The selection dialog is modal: answer it the way a student would.
-    QTimer::singleShot(0, [] {
+    QTimer::singleShot(0, [this] {
         QWidget* modal = QApplication::activeModalWidget();
         ASSERT_NE(modal, nullptr);
         EXPECT_EQ(modal->objectName(), QStringLiteral("frmetchordselect"));
+        // The new activity shows before the question about its chords.
+        EXPECT_TRUE(findControl<QAction>(window.get(), "mnuchordet")->isChecked());
+        EXPECT_FALSE(findControl<QAction>(window.get(), "mnuspell")->isChecked());
+        EXPECT_EQ(statusValue(*window, 0), QStringLiteral("chord ear train"));
         findControl<QRadioButton>(modal, "Optchordet", 2)->setChecked(true);
         findControl<QPushButton>(modal, "cmdok")->click();
     });
