@@ -13,67 +13,107 @@ namespace tonalyst {
 
 OptionDialogs::OptionDialogs(QuestionSettings& settings, Platform& platform, QWidget* parent,
                              std::function<bool()> earTrainingActive)
-    : QObject(parent),
-      m_keys(new KeySettingsDialog(settings, platform.prompter, platform.beeper, parent)),
-      m_chords(new ChordSettingsDialog(settings, platform.prompter, platform.beeper, parent)),
-      m_keySigDisplay(new KeySigDisplayDialog(settings, parent)),
-      m_testLength(new TestLengthDialog(settings, parent)), m_clef(new ClefDialog(settings, parent)),
-      m_inversion(new InversionDialog(settings, parent)),
-      m_interval(new IntervalOptionsDialog(settings, platform.prompter, std::move(earTrainingActive), parent)),
-      m_earTrainingChords(new EarTrainingChordDialog(settings, parent)) {
-    m_keys->pressOk();
-    m_chords->pressOk();
-    m_keySigDisplay->pressOk();
-
-    connect(m_inversion, &InversionDialog::inversionsChosen, this, &OptionDialogs::inversionsChanged);
-    connect(m_clef, &ClefDialog::clefChosen, this, &OptionDialogs::clefChosen);
-    connect(m_interval, &IntervalOptionsDialog::helpRequested, this, &OptionDialogs::helpRequested);
-}
+    : QObject(parent), m_settings(settings), m_platform(platform), m_parent(parent),
+      m_earTrainingActive(std::move(earTrainingActive)) {}
 
 OptionDialogs::~OptionDialogs() = default;
 
 void OptionDialogs::execKeySettings() {
-    m_keys->exec();
+    keys()->exec();
 }
 
 void OptionDialogs::execChordSettings() {
-    m_chords->exec();
+    chords()->exec();
 }
 
 void OptionDialogs::execInversion() {
-    m_inversion->exec();
+    inversion()->exec();
 }
 
 void OptionDialogs::execIntervalOption() {
-    m_interval->exec();
+    interval()->exec();
 }
 
 void OptionDialogs::execEarTrainingChords() {
-    m_earTrainingChords->exec();
+    earTrainingChords()->exec();
 }
 
 void OptionDialogs::execClef() {
-    m_clef->exec();
+    clef()->exec();
 }
 
 void OptionDialogs::execKeySigDisplay() {
-    m_keySigDisplay->exec();
+    keySigDisplay()->exec();
 }
 
 void OptionDialogs::execTestLength() {
-    m_testLength->exec();
+    testLength()->exec();
 }
 
 void OptionDialogs::selectKeySigDisplay(KeySigDisplayChoice choice) {
-    m_keySigDisplay->selectOption(static_cast<int>(choice));
+    keySigDisplay()->selectOption(static_cast<int>(choice));
 }
 
 void OptionDialogs::pressKeySigDisplayOk() {
-    m_keySigDisplay->pressOk();
+    keySigDisplay()->pressOk();
 }
 
 void OptionDialogs::selectCommonIntervals() {
-    m_interval->selectCommonIntervals();
+    interval()->selectCommonIntervals();
+}
+
+KeySettingsDialog* OptionDialogs::keys() {
+    if (!m_keys)
+        m_keys = new KeySettingsDialog(m_settings, m_platform.prompter, m_platform.beeper, m_parent);
+    return m_keys;
+}
+
+ChordSettingsDialog* OptionDialogs::chords() {
+    if (!m_chords)
+        m_chords = new ChordSettingsDialog(m_settings, m_platform.prompter, m_platform.beeper, m_parent);
+    return m_chords;
+}
+
+KeySigDisplayDialog* OptionDialogs::keySigDisplay() {
+    if (!m_keySigDisplay)
+        m_keySigDisplay = new KeySigDisplayDialog(m_settings, m_parent);
+    return m_keySigDisplay;
+}
+
+TestLengthDialog* OptionDialogs::testLength() {
+    if (!m_testLength)
+        m_testLength = new TestLengthDialog(m_settings, m_parent);
+    return m_testLength;
+}
+
+ClefDialog* OptionDialogs::clef() {
+    if (!m_clef) {
+        m_clef = new ClefDialog(m_settings, m_parent);
+        connect(m_clef, &ClefDialog::clefChosen, this, &OptionDialogs::clefChosen);
+    }
+    return m_clef;
+}
+
+InversionDialog* OptionDialogs::inversion() {
+    if (!m_inversion) {
+        m_inversion = new InversionDialog(m_settings, m_parent);
+        connect(m_inversion, &InversionDialog::inversionsChosen, this, &OptionDialogs::inversionsChanged);
+    }
+    return m_inversion;
+}
+
+IntervalOptionsDialog* OptionDialogs::interval() {
+    if (!m_interval) {
+        m_interval = new IntervalOptionsDialog(m_settings, m_platform.prompter, m_earTrainingActive, m_parent);
+        connect(m_interval, &IntervalOptionsDialog::helpRequested, this, &OptionDialogs::helpRequested);
+    }
+    return m_interval;
+}
+
+EarTrainingChordDialog* OptionDialogs::earTrainingChords() {
+    if (!m_earTrainingChords)
+        m_earTrainingChords = new EarTrainingChordDialog(m_settings, m_parent);
+    return m_earTrainingChords;
 }
 
 } // namespace tonalyst

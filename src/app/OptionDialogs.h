@@ -22,8 +22,10 @@ class TestLengthDialog;
 
 enum class KeySigDisplayChoice { Written = 0, Symbolic = 1, Both = 2 };
 
-// The option dialogs, made once and kept, hidden, for the whole run of the program so
-// their buttons keep their state between showings. Made with their defaults confirmed.
+// The option dialogs, each made when it is first needed and then kept, hidden, for the
+// whole run of the program so its buttons keep their state between showings. The
+// settings start as the dialogs' defaults confirmed, so nothing waits for a dialog to
+// be made; making them all up front would hold up the start.
 class OptionDialogs final : public QObject {
     Q_OBJECT
 
@@ -52,14 +54,27 @@ signals:
     void helpRequested();
 
 private:
-    KeySettingsDialog* m_keys;
-    ChordSettingsDialog* m_chords;
-    KeySigDisplayDialog* m_keySigDisplay;
-    TestLengthDialog* m_testLength;
-    ClefDialog* m_clef;
-    InversionDialog* m_inversion;
-    IntervalOptionsDialog* m_interval;
-    EarTrainingChordDialog* m_earTrainingChords;
+    KeySettingsDialog* keys();
+    ChordSettingsDialog* chords();
+    KeySigDisplayDialog* keySigDisplay();
+    TestLengthDialog* testLength();
+    ClefDialog* clef();
+    InversionDialog* inversion();
+    IntervalOptionsDialog* interval();
+    EarTrainingChordDialog* earTrainingChords();
+
+    QuestionSettings& m_settings;
+    Platform& m_platform;
+    QWidget* m_parent;
+    std::function<bool()> m_earTrainingActive;
+    KeySettingsDialog* m_keys = nullptr;
+    ChordSettingsDialog* m_chords = nullptr;
+    KeySigDisplayDialog* m_keySigDisplay = nullptr;
+    TestLengthDialog* m_testLength = nullptr;
+    ClefDialog* m_clef = nullptr;
+    InversionDialog* m_inversion = nullptr;
+    IntervalOptionsDialog* m_interval = nullptr;
+    EarTrainingChordDialog* m_earTrainingChords = nullptr;
 };
 
 } // namespace tonalyst

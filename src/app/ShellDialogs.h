@@ -14,7 +14,7 @@ class AutoQuitDialog;
 class HelpWindow;
 
 // The auto-shutdown dialog with the idle limit it sets, the About box and the help
-// window: made once, shown on demand.
+// window: each made when first asked for, then kept.
 class ShellDialogs final : public QObject {
     Q_OBJECT
 
@@ -28,10 +28,12 @@ public:
     void openHelp(int item);
 
 private:
+    Platform& m_platform;
+    QWidget* m_parent;
     IdleWatch m_idleWatch;
-    AutoQuitDialog* m_autoQuit;
-    AboutDialog* m_about;
-    HelpWindow* m_help;
+    AutoQuitDialog* m_autoQuit = nullptr;
+    AboutDialog* m_about = nullptr;
+    HelpWindow* m_help = nullptr;
 };
 
 } // namespace tonalyst

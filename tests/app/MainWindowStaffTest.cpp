@@ -3,9 +3,10 @@
 #include "staff/StaffPanel.h"
 
 #include <QAbstractButton>
-#include <QDialog>
+#include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace tonalyst::test {
 namespace {
@@ -13,11 +14,16 @@ namespace {
 class MainWindowStaffTest : public MainWindowTest {
 protected:
     void start() { control<QPushButton>("cmdStart")->click(); }
+    // Options > Clef Selection, answered in its modal dialog.
     void chooseClef(int option) {
-        auto* dialog = window->findChild<QDialog*>(QStringLiteral("frmclefselect"));
-        ASSERT_NE(dialog, nullptr);
-        findControl<QRadioButton>(dialog, "Option1", option)->setChecked(true);
-        findControl<QPushButton>(dialog, "command1")->click();
+        QTimer::singleShot(0, [option] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->objectName(), QStringLiteral("frmclefselect"));
+            findControl<QRadioButton>(dialog, "Option1", option)->setChecked(true);
+            findControl<QPushButton>(dialog, "command1")->click();
+        });
+        action("mnuclef")->trigger();
     }
     QAbstractButton* key(const char* name, int index) { return control<QAbstractButton>(name, index); }
 };
