@@ -189,7 +189,7 @@ int runReportCommand(const QStringList& arguments, QTextStream& out, QTextStream
                                    ? QStringList{QStringLiteral("test"), QStringLiteral("practice")}
                                    : QStringList{parsed.type};
     const ReportMedium medium = parsed.pdf.isEmpty() ? ReportMedium::Screen : ReportMedium::Printer;
-    QStringList lines;
+    QList<QStringList> reports;
     qint64 records = 0;
     for (const QString& half : halves) {
         const QString method = half == QStringLiteral("composite") ? QString() : half;
@@ -200,16 +200,17 @@ int runReportCommand(const QStringList& arguments, QTextStream& out, QTextStream
                 << QDir::toNativeSeparators(path) << ": " << problem << '\n';
             return kRefused;
         }
-        lines << reportLines(*figures, {start, end, half, parsed.source, parsed.userId}, medium);
+        reports << reportLines(*figures, {start, end, half, parsed.source, parsed.userId}, medium);
         records = figures->recordCount;
     }
 
     if (medium == ReportMedium::Screen) {
-        out << lines.join(QLatin1Char('\n')) << '\n';
+        for (const QStringList& lines : std::as_const(reports))
+            out << lines.join(QLatin1Char('\n')) << '\n';
     } else {
         const auto gui = guiForPrinting();
         const auto printer = openReportPrinter(QPrinterInfo(), [&parsed] { return parsed.pdf; });
-        if (!printReportLines(*printer, lines)) {
+        if (!printReportLines(*printer, reports)) {
             err << reportGenerationErrorMessage() << '\n';
             return kRefused;
         }

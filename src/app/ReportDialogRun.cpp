@@ -5,6 +5,7 @@
 #include "app/ReportDisplayWindow.h"
 #include "app/ReportPrinting.h"
 #include "app/ReportProgressWindow.h"
+#include "app/ScreenFit.h"
 #include "records/RecordMessages.h"
 #include "records/ReportCompiler.h"
 #include "records/ReportDates.h"
@@ -108,6 +109,8 @@ void ReportDialog::buildreport() {
         records = figures->recordCount;
     }
     m_shownType = type;
+    if (!m_display->isVisible())
+        placeOnScreen(m_display, this);
     m_display->show();
     m_display->raise();
     m_progress->hide();
@@ -127,7 +130,7 @@ bool ReportDialog::printreport() {
         return false;
     }
     m_progress->showLines(printingReportLines());
-    QStringList lines;
+    QList<QStringList> reports;
     if (m_shownType == kBoth) {
         for (const QString& half : halvesOf(kBoth)) {
             const auto figures = compilereport(half);
@@ -135,12 +138,12 @@ bool ReportDialog::printreport() {
                 m_progress->hide();
                 return false;
             }
-            lines << laidOut(*figures, half, true);
+            reports << laidOut(*figures, half, true);
         }
     } else {
-        lines = laidOut(*m_shownFigures, m_shownType, true);
+        reports << laidOut(*m_shownFigures, m_shownType, true);
     }
-    const bool printed = printReportLines(*printer, lines);
+    const bool printed = printReportLines(*printer, reports);
     m_progress->hide();
     if (!printed)
         m_platform.prompter.message(reportGenerationErrorMessage(), Prompter::Icon::Exclamation);

@@ -44,7 +44,7 @@ bool isPortrait(const QPrinter& printer) {
     return page.height() > page.width();
 }
 
-bool printReportLines(QPrinter& printer, const QStringList& lines) {
+bool printReportLines(QPrinter& printer, const QList<QStringList>& reports) {
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
@@ -56,27 +56,39 @@ bool printReportLines(QPrinter& printer, const QStringList& lines) {
     painter.setFont(font);
     const QFontMetricsF metrics(font, &printer);
     const qreal advance = metrics.horizontalAdvance(QLatin1Char('M'));
+    const qreal pageHeight = printer.height();
 
     qreal baseline = metrics.ascent();
-    for (const QString& line : lines) {
-        if (baseline + metrics.descent() > printer.height()) {
+    bool pageEmpty = true;
+    const auto fits = [&](qsizetype lines) {
+        return baseline + metrics.lineSpacing() * qreal(lines - 1) + metrics.descent() <= pageHeight;
+    };
+    for (const QStringList& report : reports) {
+        if (!pageEmpty && !fits(report.size())) {
             printer.newPage();
             baseline = metrics.ascent();
         }
-        // Each run of text goes to its own column, whatever the font's blanks measure.
-        qsizetype column = 0;
-        while (column < line.size()) {
-            if (line[column] == QLatin1Char(' ')) {
-                ++column;
-                continue;
+        for (const QString& line : report) {
+            if (!fits(1)) {
+                printer.newPage();
+                baseline = metrics.ascent();
             }
-            qsizetype end = line.indexOf(QLatin1Char(' '), column);
-            if (end < 0)
-                end = line.size();
-            painter.drawText(QPointF(advance * column, baseline), line.mid(column, end - column));
-            column = end;
+            // Each run of text goes to its own column, whatever the font's blanks measure.
+            qsizetype column = 0;
+            while (column < line.size()) {
+                if (line[column] == QLatin1Char(' ')) {
+                    ++column;
+                    continue;
+                }
+                qsizetype end = line.indexOf(QLatin1Char(' '), column);
+                if (end < 0)
+                    end = line.size();
+                painter.drawText(QPointF(advance * column, baseline), line.mid(column, end - column));
+                column = end;
+            }
+            baseline += metrics.lineSpacing();
+            pageEmpty = false;
         }
-        baseline += metrics.lineSpacing();
     }
     return painter.end();
 }

@@ -21,8 +21,10 @@ std::unique_ptr<QPrinter> openReportPrinter(const QPrinterInfo& printer,
 // True when the page is taller than wide: the report's columns need landscape paper.
 bool isPortrait(const QPrinter& printer);
 
-// Prints the lines as one document, each item at its character column, starting new pages
-// as needed. False when the printer could not be started.
-bool printReportLines(QPrinter& printer, const QStringList& lines);
+// Prints the reports as one document, each item of a line at its character column. A report
+// that the rest of a page cannot hold starts on a new page, so that its table is not split
+// when it need not be; one longer than a page runs on over as many as it needs. False when
+// the printer could not be started.
+bool printReportLines(QPrinter& printer, const QList<QStringList>& reports);
 
 } // namespace tonalyst

@@ -38,4 +38,16 @@ inline std::optional<QString> pdfText(const QString& path) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// The text of one page (from 1) of a PDF file; nullopt when the tool is not installed.
+inline std::optional<QString> pdfPageText(const QString& path, int page) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty())
+        return std::nullopt;
+    QProcess process;
+    process.start(tool, {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
+                         QStringLiteral("-l"), QString::number(page), path, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 } // namespace tonalyst::test
