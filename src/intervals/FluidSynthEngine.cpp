@@ -2,6 +2,7 @@
 
 #include <fluidsynth.h>
 
+#include <algorithm>
 #include <array>
 
 namespace tonalyst {
@@ -15,6 +16,10 @@ constexpr double kGain = 0.6;
 // The desktop's sound server first (PipeWire answers as PulseAudio too): it shares the
 // device with other programs.
 constexpr std::array<const char*, 2> kAudioDrivers{"pulseaudio", "alsa"};
+
+// What a student hears waits for the driver's buffer on top of the synthesiser; the
+// library's default periods add over 20 ms, which is heard as a lag behind the click.
+constexpr double kMaxBufferMilliseconds = 10.0;
 
 bool settingsChanged(int result) {
 #if FLUIDSYNTH_VERSION_MAJOR >= 2
@@ -32,7 +37,31 @@ void keyPressure(fluid_synth_t* synth, int channel, int key, int value) {
 #endif
 }
 
+int settingInt(fluid_settings_t* settings, const char* name, bool defaultValue) {
+    int value = 0;
+    if (defaultValue)
+        fluid_settings_getint_default(settings, name, &value);
+    else
+        fluid_settings_getint(settings, name, &value);
+    return value;
+}
+
+DriverBuffering buffering(fluid_settings_t* settings, bool defaults) {
+    return {settingInt(settings, "audio.period-size", defaults), settingInt(settings, "audio.periods", defaults)};
+}
+
+void setBuffering(fluid_settings_t* settings, const DriverBuffering& buffering) {
+    fluid_settings_setint(settings, "audio.period-size", buffering.periodFrames);
+    fluid_settings_setint(settings, "audio.periods", buffering.periods);
+}
+
 } // namespace
+
+DriverBuffering bufferingWithin(double sampleRate, int periodFrames, double maxMilliseconds) {
+    const double framesAllowed = maxMilliseconds * sampleRate / 1000.0;
+    const int periods = periodFrames > 0 ? static_cast<int>(framesAllowed / periodFrames) : 0;
+    return {periodFrames, std::max(2, periods)};
+}
 
 struct FluidSynthEngine::Handles {
     fluid_settings_t* settings = nullptr;
@@ -62,6 +91,9 @@ struct FluidSynthEngine::Handles {
             return nullptr;
         fluid_settings_setnum(handles->settings, "synth.gain", kGain);
         fluid_settings_getnum(handles->settings, "synth.sample-rate", &handles->sampleRate);
+        const DriverBuffering standard = buffering(handles->settings, true);
+        setBuffering(handles->settings,
+                     bufferingWithin(handles->sampleRate, standard.periodFrames, kMaxBufferMilliseconds));
         handles->synth = new_fluid_synth(handles->settings);
         if (!handles->synth)
             return nullptr;
@@ -70,7 +102,15 @@ struct FluidSynthEngine::Handles {
         return handles;
     }
 
+    // The short buffer first; a device that refuses it gets the library's own.
     bool openDriver() {
+        if (openAnyDriver())
+            return true;
+        setBuffering(settings, buffering(settings, true));
+        return openAnyDriver();
+    }
+
+    bool openAnyDriver() {
         for (const char* name : kAudioDrivers) {
             if (!settingsChanged(fluid_settings_setstr(settings, "audio.driver", name)))
                 continue;
@@ -139,6 +179,14 @@ bool FluidSynthEngine::render(std::span<float> left, std::span<float> right) {
 
 double FluidSynthEngine::sampleRate() const {
     return m_handles->sampleRate;
+}
+
+DriverBuffering FluidSynthEngine::driverBuffering() const {
+    return buffering(m_handles->settings, false);
+}
+
+DriverBuffering FluidSynthEngine::defaultBuffering() const {
+    return buffering(m_handles->settings, true);
 }
 
 } // namespace tonalyst

@@ -8,6 +8,18 @@
 
 namespace tonalyst {
 
+// How the audio driver buffers: periods of periodFrames frames each.
+struct DriverBuffering {
+    int periodFrames = 0;
+    int periods = 0;
+    double milliseconds(double sampleRate) const { return 1000.0 * periodFrames * periods / sampleRate; }
+    bool operator==(const DriverBuffering&) const = default;
+};
+
+// The most periods of periodFrames that stay within maxMilliseconds at sampleRate, and
+// never fewer than the two a driver needs to play one while filling the other.
+DriverBuffering bufferingWithin(double sampleRate, int periodFrames, double maxMilliseconds);
+
 // The synthesiser the tone files sound through: a General MIDI soundfont played either
 // through the desktop's audio device or, without any device, pulled by render().
 class FluidSynthEngine final : public ToneSink {
@@ -29,6 +41,11 @@ public:
     bool render(std::span<float> left, std::span<float> right);
 
     double sampleRate() const;
+    // The buffering the audio driver is (or, for a renderer, would be) set up with; what
+    // is heard waits this long on top of the first rendered sample.
+    DriverBuffering driverBuffering() const;
+    // The same at the synthesiser's own defaults, for comparison.
+    DriverBuffering defaultBuffering() const;
 
 private:
     struct Handles;

@@ -119,3 +119,26 @@ TEST(SoundFontChoice, takesTheFirstInstalledSoundFontAndNothingWhenNoneIs) {
 
 } // namespace
 } // namespace tonalyst
+
+namespace tonalyst {
+namespace {
+
+TEST(DriverBuffering, staysWithinTenMillisecondsWithAtLeastTwoPeriods) {
+    EXPECT_EQ(bufferingWithin(44100.0, 64, 10.0), (DriverBuffering{64, 6}));
+    EXPECT_EQ(bufferingWithin(48000.0, 64, 10.0), (DriverBuffering{64, 7}));
+    EXPECT_LE(bufferingWithin(44100.0, 64, 10.0).milliseconds(44100.0), 10.0);
+    // A large period still gets the two a driver cannot do without.
+    EXPECT_EQ(bufferingWithin(22050.0, 1024, 10.0), (DriverBuffering{1024, 2}));
+}
+
+TEST(DriverBuffering, theSynthesiserIsSetUpForAShortDriverBuffer) {
+    const auto engine = FluidSynthEngine::openRenderer(kSmallSoundFont);
+    ASSERT_NE(engine, nullptr);
+    const DriverBuffering configured = engine->driverBuffering();
+    EXPECT_GE(configured.periods, 2);
+    EXPECT_LE(configured.milliseconds(engine->sampleRate()), 10.0);
+    EXPECT_EQ(configured.periodFrames, engine->defaultBuffering().periodFrames);
+}
+
+} // namespace
+} // namespace tonalyst
