@@ -241,16 +241,27 @@ int runInit(PgConnection& db, QTextStream& out, QTextStream& err) {
 }
 
 int runImport(ClassServer& server, const ClassArguments& arguments, QTextStream& out, QTextStream& err) {
+    QString problem;
+    const std::optional<bool> known = server.canSee(arguments.userId, problem);
+    if (!known) {
+        err << "Cannot read the class database: " << problem << '\n';
+        return kServerFailed;
+    }
+    if (!*known) {
+        err << "The class server has no student with the ID " << arguments.userId
+            << " that you may add to; add the student first (tonalyst class add-student).\n";
+        return kServerFailed;
+    }
     DataFileImport file(arguments.data, arguments.userId);
     if (!file.open()) {
         err << "Cannot read " << arguments.data << ": " << file.problem() << '\n';
         return kServerFailed;
     }
     bool fileFailed = false;
-    const PushOutcome outcome = server.push([&file, &fileFailed](QVector<AnswerRecord>& batch, QString& problem) {
+    const PushOutcome outcome = server.push([&file, &fileFailed](QVector<AnswerRecord>& batch, QString& reason) {
         if (file.next(batch, kImportBatch))
             return true;
-        problem = file.problem();
+        reason = file.problem();
         fileFailed = true;
         return false;
     });

@@ -85,11 +85,6 @@ QStringList rowsAsArrays(const AnswerRecord* first, const AnswerRecord* last) {
     return parameters;
 }
 
-QString addStudentFirst(const QString& problem) {
-    return problem + QStringLiteral("\nA student's answers are kept only once the student is added to a class "
-                                    "(tonalyst class add-student).");
-}
-
 } // namespace
 
 QDate ClassServer::dayOf(const AnswerRecord& answer) {
@@ -210,9 +205,7 @@ PushOutcome ClassServer::push(const NextBatch& next) {
             PgResult inserted =
                 m_db.exec(kInsertAnswers, rowsAsArrays(batch.constData() + from, batch.constData() + to));
             if (!inserted.ok())
-                return failed(inserted.fault(), inserted.sqlState() == QLatin1String("23503")
-                                                    ? addStudentFirst(inserted.problem())
-                                                    : inserted.problem());
+                return failed(inserted.fault(), inserted.problem());
             outcome.added += inserted.affectedRows();
         }
     }

@@ -1,0 +1,64 @@
+#include "classserver/AnswerPusher.h"
+
+#include "classserver/ClassServer.h"
+
+namespace tonalyst {
+
+namespace {
+
+constexpr int kAnswersPerPush = 5000;
+
+} // namespace
+
+PushStatus pushWaitingAnswers(AnswerOutbox& outbox, const QString& server, PgConnection::Limits limits) {
+    PushStatus status;
+    status.waiting = outbox.unsentCount();
+    if (status.waiting == 0)
+        return status;
+    PgConnection db;
+    if (!db.open(server, limits)) {
+        status.fault = db.fault();
+        status.problem = db.problem();
+        return status;
+    }
+    ClassServer classServer(db);
+    // Each round either sends a batch or stops, so the rounds are bounded by the batches
+    // there were at the start and any answered meanwhile.
+    const qint64 rounds = status.waiting / kAnswersPerPush + 2;
+    for (qint64 round = 0; round < rounds; ++round) {
+        const QVector<AnswerRecord> batch = outbox.unsent(kAnswersPerPush);
+        if (batch.isEmpty())
+            break;
+        const PushOutcome outcome = classServer.push(batch);
+        if (!outcome.ok) {
+            status.fault = outcome.fault == ServerFault::None ? ServerFault::Other : outcome.fault;
+            status.problem = outcome.problem;
+            break;
+        }
+        QStringList ids;
+        ids.reserve(batch.size());
+        for (const AnswerRecord& answer : batch)
+            ids << answer.answerId;
+        if (!outbox.markSent(ids)) {
+            status.fault = ServerFault::Other;
+            status.problem = QStringLiteral("the answer history could not note the answers as sent");
+            break;
+        }
+        status.sent += batch.size();
+    }
+    status.waiting = outbox.unsentCount();
+    return status;
+}
+
+QString pushStatusText(const PushStatus& status) {
+    if (status.waiting == 0)
+        return QStringLiteral("Class server: all your answers are sent.");
+    const QString count = status.waiting == 1 ? QStringLiteral("1 answer is")
+                                              : QStringLiteral("%1 answers are").arg(status.waiting);
+    if (status.fault == ServerFault::None)
+        return QStringLiteral("Class server: %1 waiting to be sent.").arg(count);
+    return QStringLiteral("Class server: %1 waiting on this computer, because %2. They are kept and sent later.")
+        .arg(count, faultInWords(status.fault));
+}
+
+} // namespace tonalyst

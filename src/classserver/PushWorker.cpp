@@ -1,0 +1,72 @@
+#include "classserver/PushWorker.h"
+
+#include "classserver/ClassSchema.h"
+
+namespace tonalyst {
+
+class PushWorker::Runner final : public QObject {
+public:
+    Runner(OutboxFactory factory, PushWorker* owner) : m_factory(std::move(factory)), m_owner(owner) {}
+
+    void push(const QString& server) {
+        if (!m_outbox && m_factory)
+            m_outbox = m_factory();
+        PushStatus status;
+        if (m_outbox)
+            status = pushWaitingAnswers(*m_outbox, server);
+        QMetaObject::invokeMethod(m_owner, [owner = m_owner, status] { emit owner->pushed(status); },
+                                  Qt::QueuedConnection);
+    }
+
+    void test(const QString& server) {
+        const ConnectionTest result = testConnection(server);
+        QMetaObject::invokeMethod(m_owner, [owner = m_owner, result] { emit owner->tested(result.ok, result.message); },
+                                  Qt::QueuedConnection);
+    }
+
+private:
+    OutboxFactory m_factory;
+    std::unique_ptr<AnswerOutbox> m_outbox;
+    PushWorker* m_owner;
+};
+
+PushWorker::PushWorker(OutboxFactory outboxFactory, QObject* parent)
+    : QObject(parent), m_runner(new Runner(std::move(outboxFactory), this)) {
+    qRegisterMetaType<tonalyst::PushStatus>();
+    m_runner->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_runner, &QObject::deleteLater);
+    m_thread.setObjectName(QStringLiteral("class server"));
+    m_thread.start();
+}
+
+PushWorker::~PushWorker() {
+    m_thread.quit();
+    m_thread.wait();
+}
+
+void PushWorker::request(const QString& server) {
+    QMetaObject::invokeMethod(m_runner, [runner = m_runner, server] { runner->push(server); }, Qt::QueuedConnection);
+}
+
+void PushWorker::requestTest(const QString& server) {
+    QMetaObject::invokeMethod(m_runner, [runner = m_runner, server] { runner->test(server); }, Qt::QueuedConnection);
+}
+
+ConnectionTest testConnection(const QString& server) {
+    if (server.trimmed().isEmpty())
+        return {false, QStringLiteral("Enter the service name or the address your teacher gave you.")};
+    PgConnection db;
+    if (!db.open(server))
+        return {false, QStringLiteral("Could not connect: %1.").arg(faultInWords(db.fault()))};
+    QString problem;
+    const std::optional<int> version = ClassSchema::currentVersion(db, &problem);
+    if (!version)
+        return {false, QStringLiteral("Connected, but the class tables cannot be read: %1").arg(problem)};
+    if (*version == 0)
+        return {false, QStringLiteral("Connected, but this database is not set up for a class yet.")};
+    if (*version > ClassSchema::latestVersion())
+        return {false, ClassSchema::newerSchemaMessage(*version)};
+    return {true, QStringLiteral("Connected to %1. Your answers can be sent.").arg(db.description())};
+}
+
+} // namespace tonalyst
