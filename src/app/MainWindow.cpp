@@ -2,6 +2,7 @@
 
 #include "app/EarTrainingWindow.h"
 #include "app/AnswerChoices.h"
+#include "app/ClassServerLink.h"
 #include "app/MainMenus.h"
 #include "app/MainWindowCycleAdapter.h"
 #include "app/OptionDialogs.h"
@@ -18,6 +19,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -113,6 +115,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
                m_state.currentMode == ActivityMode::EarTraining;
     });
     m_shell = std::make_unique<ShellDialogs>(m_platform, this);
+    m_classServer = new ClassServerLink(*this, QDir(m_platform.files.stateDir()).filePath(QStringLiteral("classserver.ini")));
     connect(m_options.get(), &OptionDialogs::inversionsChanged, this,
             [this](bool on) { m_menus->inversion->setChecked(on); });
     connect(m_options.get(), &OptionDialogs::helpRequested, this, [this] { openHelp(3); });
@@ -274,6 +277,7 @@ void MainWindow::connectMenus() {
         toggleStatusBar();
     });
     connect(m_menus->data, &QAction::triggered, this, &MainWindow::openReport);
+    connect(m_menus->classServer, &QAction::triggered, m_classServer, &ClassServerLink::openDialog);
     connect(m_menus->idle, &QAction::triggered, this, [this] { m_shell->execAutoQuit(); });
     connect(m_menus->about, &QAction::triggered, this, [this] { m_shell->execAbout(); });
     for (int i = 0; i < m_menus->helpOn.size(); ++i)

@@ -16,6 +16,7 @@ class QTimer;
 namespace tonalyst {
 
 class AnswerChoices;
+class ClassServerLink;
 class EarTrainingWindow;
 class QuestionCycle;
 class OptionDialogs;
@@ -35,7 +36,8 @@ public:
 
     const RunState& state() const { return m_state; }
     const QuestionSettings& settings() const { return m_settings; }
-    void setUserId(const QString& userId) { m_userId = userId; }
+    void setUserId(const QString& userId);
+    ClassServerLink* classServer() const { return m_classServer; }
     QString userId() const { return m_userId; }
     EarTrainingWindow* earTrainingWindow() const { return m_earTraining; }
     StaffPanel* staffPanel() const { return m_staffPanel; }
@@ -114,6 +116,7 @@ private:
     AnswerChoices* m_answerChoices;
     std::unique_ptr<OptionDialogs> m_options;
     std::unique_ptr<ShellDialogs> m_shell;
+    ClassServerLink* m_classServer = nullptr;
     EarTrainingWindow* m_earTraining;
     StatusPanel* m_status;
     StaffPanel* m_staffPanel;

@@ -1,5 +1,6 @@
 #include "app/MainWindowCycleAdapter.h"
 
+#include "app/ClassServerLink.h"
 #include "app/EarTrainingWindow.h"
 #include "app/MainMenus.h"
 #include "app/StatusPanel.h"
@@ -200,6 +201,8 @@ void MainWindow::CycleAdapter::enableReset() {
 
 void MainWindow::CycleAdapter::endrun() {
     w.returnToIdle();
+    // The run's answers are stored once the cycle has written them, after this returns.
+    QTimer::singleShot(0, w.m_classServer, &ClassServerLink::runEnded);
 }
 
 void MainWindow::CycleAdapter::applyactivity() {

@@ -6,6 +6,7 @@
 #include "app/OptionDialogs.h"
 #include "app/ShellDialogs.h"
 #include "app/AnswerChoices.h"
+#include "app/ClassServerLink.h"
 #include "app/ReportDialog.h"
 #include "app/ScreenFit.h"
 #include "app/StatusPanel.h"
@@ -294,6 +295,11 @@ void MainWindow::quit() {
     }
     if (wasTicking)
         m_elapsedTimer->start();
+}
+
+void MainWindow::setUserId(const QString& userId) {
+    m_userId = userId;
+    m_classServer->setUser(userId);
 }
 
 void MainWindow::openReport() {
