@@ -12,8 +12,38 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
+#include <QTimer>
+
+#include <functional>
+#include <utility>
 
 namespace tonalyst {
+
+namespace {
+
+// Runs an action once the watched window has been painted for the first time: work that
+// needs a core for a while waits until the window is on the screen.
+class AfterFirstPaint final : public QObject {
+public:
+    AfterFirstPaint(QWidget* window, std::function<void()> action) : QObject(window), m_action(std::move(action)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && m_action) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, std::exchange(m_action, nullptr));
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
+} // namespace
 
 int runDesktop(const DesktopOptions& options) {
     SystemClock clock;
@@ -45,6 +75,8 @@ int runDesktop(const DesktopOptions& options) {
     splash.clearWarmingUp();
 
     UserIdDialog userId(prompter);
+    // Loading the soundfont would hold up the prompt on a machine with few cores.
+    new AfterFirstPaint(&userId, [&tones] { tones.start(); });
     if (userId.exec() != QDialog::Accepted)
         return 0;
     window.setUserId(userId.userId());

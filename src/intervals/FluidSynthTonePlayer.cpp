@@ -9,7 +9,7 @@
 namespace tonalyst {
 
 FluidSynthTonePlayer::FluidSynthTonePlayer(QString toneDir)
-    : m_toneDir(std::move(toneDir)), m_worker([this](std::stop_token stop) {
+    : m_toneDir(std::move(toneDir)), m_work([this](std::stop_token stop) {
           const std::optional<std::string> soundFont = findSoundFont();
           const std::unique_ptr<FluidSynthEngine> engine =
               soundFont ? FluidSynthEngine::openDevice(*soundFont) : nullptr;
@@ -21,12 +21,20 @@ FluidSynthTonePlayer::FluidSynthTonePlayer(QString toneDir)
       }) {}
 
 FluidSynthTonePlayer::FluidSynthTonePlayer(QString toneDir, ToneSink& sink)
-    : m_toneDir(std::move(toneDir)),
-      m_worker([this, &sink](std::stop_token stop) { m_queue.run(sink, stop); }) {}
+    : m_toneDir(std::move(toneDir)), m_work([this, &sink](std::stop_token stop) { m_queue.run(sink, stop); }) {
+    start();
+}
 
 FluidSynthTonePlayer::~FluidSynthTonePlayer() {
+    if (!m_worker.joinable())
+        return;
     m_worker.request_stop();
     m_worker.join();
+}
+
+void FluidSynthTonePlayer::start() {
+    if (!m_worker.joinable())
+        m_worker = std::jthread(m_work);
 }
 
 void FluidSynthTonePlayer::play(const QStringList& midiFiles) {
@@ -36,6 +44,7 @@ void FluidSynthTonePlayer::play(const QStringList& midiFiles) {
     for (const QString& file : midiFiles)
         paths.push_back(QFile::encodeName(toneDir.filePath(file)).toStdString());
     m_queue.push(std::move(paths));
+    start();
 }
 
 } // namespace tonalyst

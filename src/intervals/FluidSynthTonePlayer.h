@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <thread>
 
 namespace tonalyst {
@@ -17,8 +18,9 @@ namespace tonalyst {
 class FluidSynthTonePlayer final : public TonePlayer {
 public:
     // Through the desktop's audio device, with the first installed soundfont of
-    // soundFontCandidates(). Loading the soundfont takes a moment, so it happens on the
-    // player's thread; notes asked for meanwhile wait their turn.
+    // soundFontCandidates(). Loading the soundfont takes a moment and a core, so it starts
+    // on the player's thread with start() or the first play(); notes asked for meanwhile
+    // wait their turn.
     explicit FluidSynthTonePlayer(QString toneDir);
     // Through the given sink, which must outlive the player (tests, benchmarks).
     FluidSynthTonePlayer(QString toneDir, ToneSink& sink);
@@ -26,11 +28,16 @@ public:
     // Stops the note that sounds, drops those that wait and releases the synthesiser.
     ~FluidSynthTonePlayer() override;
 
+    // Starts the player's thread unless it runs already. Called on the thread that owns
+    // the player, as play() is.
+    void start();
+
     void play(const QStringList& midiFiles) override;
 
 private:
     QString m_toneDir;
     ToneQueue m_queue;
+    std::function<void(std::stop_token)> m_work;
     // Declared last: the thread ends before the queue it reads goes away.
     std::jthread m_worker;
 };
