@@ -37,27 +37,43 @@ struct Tally {
     int errors = 0;
 };
 
+// Tallies one activity's answers. Answers repeat the same few texts over and over, so
+// they are counted by their raw text first, and each distinct text is made readable or
+// classified once at the end.
 class ActivityTally {
 public:
-    void add(const AnswerRecord& record, int activity, QDate bucket) {
+    void add(const AnswerRecord& record, bool keyIsItem, QDate bucket) {
         ++m_result.answers;
         if (record.inDataFile)
             addToTrend(record, bucket);
-        addWeakSpots(record, activity);
-        if (record.imported)
+        count(m_categories[record.category], record.correct);
+        count(m_items[record.item], record.correct);
+        // Key signature questions name their key as the item too.
+        if (!(keyIsItem && record.key.trimmed() == record.item.trimmed()))
+            count(m_keys[record.key], record.correct);
+        if (record.imported || record.right.isEmpty())
             return;
-        if (isSpellingActivity(activity)) {
-            if (!record.correct)
-                addMistakes(record);
-        } else if (!record.right.isEmpty()) {
-            ++m_rightAnswers[record.right];
-            if (!record.correct)
-                ++m_confusions[{record.right, record.given}];
-        }
+        ++m_rightAnswers[record.right];
+        if (!record.correct)
+            ++m_wrong[{record.right, record.given}];
     }
 
-    ActivityProgress finish() {
-        for (const auto& [key, tally] : m_items)
+    ActivityProgress finish(int activity) {
+        std::map<std::pair<QString, QString>, Tally> items;
+        auto merge = [&items](const QString& kind, const QHash<QString, Tally>& tallies, auto&& readable) {
+            for (auto at = tallies.cbegin(); at != tallies.cend(); ++at) {
+                const QString name = readable(at.key());
+                if (name.isEmpty())
+                    continue;
+                Tally& tally = items[{kind, name}];
+                tally.answers += at->answers;
+                tally.errors += at->errors;
+            }
+        };
+        merge(QStringLiteral("Category"), m_categories, readableAnswer);
+        merge(progressItemKind(activity), m_items, readableAnswer);
+        merge(QStringLiteral("Key"), m_keys, [](const QString& key) { return key.trimmed(); });
+        for (const auto& [key, tally] : items)
             if (tally.errors > 0)
                 m_result.weakSpots.push_back({key.first, key.second, tally.answers, tally.errors});
         std::sort(m_result.weakSpots.begin(), m_result.weakSpots.end(), [](const WeakSpot& a, const WeakSpot& b) {
@@ -69,15 +85,25 @@ public:
             return std::tie(a.kind, a.name) < std::tie(b.kind, b.name);
         });
 
-        for (const auto& [key, count] : m_confusions)
-            m_result.confusions.push_back({key.first, key.second, count, m_rightAnswers.value(key.first)});
-        std::stable_sort(m_result.confusions.begin(), m_result.confusions.end(),
-                         [](const Confusion& a, const Confusion& b) { return a.count > b.count; });
-
-        for (const auto& [key, count] : m_mistakes)
-            m_result.mistakes.push_back({key.first, key.second, count});
-        std::stable_sort(m_result.mistakes.begin(), m_result.mistakes.end(),
-                         [](const SpellingMistake& a, const SpellingMistake& b) { return a.count > b.count; });
+        // Sorted by text first, so that equal counts come out in the same order every time.
+        std::map<std::pair<QString, QString>, int> wrong;
+        for (auto at = m_wrong.cbegin(); at != m_wrong.cend(); ++at)
+            wrong[at.key()] = at.value();
+        if (isSpellingActivity(activity)) {
+            std::map<std::pair<SpellingErrorKind, QString>, int> mistakes;
+            for (const auto& [answer, times] : wrong)
+                for (const SpellingError& error : classifySpelling(answer.second, answer.first))
+                    mistakes[{error.kind, spellingErrorDetail(error)}] += times;
+            for (const auto& [key, times] : mistakes)
+                m_result.mistakes.push_back({key.first, key.second, times});
+            std::stable_sort(m_result.mistakes.begin(), m_result.mistakes.end(),
+                             [](const SpellingMistake& a, const SpellingMistake& b) { return a.count > b.count; });
+        } else {
+            for (const auto& [answer, times] : wrong)
+                m_result.confusions.push_back({answer.first, answer.second, times, m_rightAnswers.value(answer.first)});
+            std::stable_sort(m_result.confusions.begin(), m_result.confusions.end(),
+                             [](const Confusion& a, const Confusion& b) { return a.count > b.count; });
+        }
 
         for (const auto& [start, point] : m_practice)
             m_result.practice.push_back(point);
@@ -87,6 +113,11 @@ public:
     }
 
 private:
+    static void count(Tally& tally, bool correct) {
+        ++tally.answers;
+        tally.errors += correct ? 0 : 1;
+    }
+
     void addToTrend(const AnswerRecord& record, QDate bucket) {
         std::map<QDate, TrendPoint>* trend = nullptr;
         if (record.method == QLatin1String("practice"))
@@ -102,37 +133,14 @@ private:
         point.seconds += record.seconds;
     }
 
-    void addWeakSpots(const AnswerRecord& record, int activity) {
-        const QString itemKind = progressItemKind(activity);
-        const QString item = readableAnswer(record.item);
-        const QString key = record.key.trimmed();
-        addItem(QStringLiteral("Category"), readableAnswer(record.category), record.correct);
-        addItem(itemKind, item, record.correct);
-        // Key signature questions name their key as the item too.
-        if (!(itemKind == QLatin1String("Key") && key == item))
-            addItem(QStringLiteral("Key"), key, record.correct);
-    }
-
-    void addItem(const QString& kind, const QString& name, bool correct) {
-        if (name.isEmpty())
-            return;
-        Tally& tally = m_items[{kind, name}];
-        ++tally.answers;
-        tally.errors += correct ? 0 : 1;
-    }
-
-    void addMistakes(const AnswerRecord& record) {
-        for (const SpellingError& error : classifySpelling(record.given, record.right))
-            ++m_mistakes[{error.kind, spellingErrorDetail(error)}];
-    }
-
     ActivityProgress m_result;
     std::map<QDate, TrendPoint> m_practice;
     std::map<QDate, TrendPoint> m_test;
-    std::map<std::pair<QString, QString>, Tally> m_items;
+    QHash<QString, Tally> m_categories;
+    QHash<QString, Tally> m_items;
+    QHash<QString, Tally> m_keys;
     QHash<QString, int> m_rightAnswers;
-    std::map<std::pair<QString, QString>, int> m_confusions;
-    std::map<std::pair<SpellingErrorKind, QString>, int> m_mistakes;
+    QHash<std::pair<QString, QString>, int> m_wrong; // (right, given)
 };
 
 } // namespace
@@ -198,16 +206,20 @@ ProgressStatistics computeProgress(const std::vector<AnswerRecord>& records, con
         statistics.first.daysTo(statistics.last) + 1 > kMostDaysByDay ? TrendStep::Week : TrendStep::Day;
 
     std::array<ActivityTally, kProgressActivityCount> tallies;
+    std::array<bool, kProgressActivityCount> keyIsItem{};
+    for (int activity = 0; activity < kProgressActivityCount; ++activity)
+        keyIsItem[static_cast<std::size_t>(activity)] = progressItemKind(activity) == QLatin1String("Key");
     for (std::size_t i = 0; i < records.size(); ++i) {
         if (local[i] < statistics.first || local[i] > statistics.last)
             continue;
         const auto activity = progressActivityOf(records[i]);
         if (activity)
-            tallies[static_cast<std::size_t>(*activity)].add(records[i], *activity, statistics.bucketStart(local[i]));
+            tallies[static_cast<std::size_t>(*activity)].add(records[i], keyIsItem[static_cast<std::size_t>(*activity)],
+                                                              statistics.bucketStart(local[i]));
     }
     for (int activity = 0; activity < kProgressActivityCount; ++activity)
         statistics.activities[static_cast<std::size_t>(activity)] =
-            tallies[static_cast<std::size_t>(activity)].finish();
+            tallies[static_cast<std::size_t>(activity)].finish(activity);
     return statistics;
 }
 
