@@ -6,6 +6,7 @@
 #include "records/RecordsLock.h"
 #include "records/Seal.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,8 +16,9 @@ namespace tonalyst {
 namespace {
 
 const QString kDataFileName = QStringLiteral("varen.dat");
-const QString kSealFileName = QStringLiteral(".vrsec.chk");
-const QString kJournalFileName = QStringLiteral(".varen.journal");
+// Before each data file had its own seal and journal, one of each served every folder.
+const QString kSharedSealFileName = QStringLiteral(".vrsec.chk");
+const QString kSharedJournalFileName = QStringLiteral(".varen.journal");
 const QString kLockFileName = QStringLiteral(".varen.lock");
 const QString kRecoveryFileName = QStringLiteral("varen-recovered.dat");
 
@@ -26,18 +28,38 @@ std::optional<QString> makeFolder(const QString& path) {
     return QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(path));
 }
 
+// Names the data file of a folder in the state folder's file names: the same folder
+// reached through another path or a symbolic link gives the same name.
+QString dataFileKey(const QString& dataDir) {
+    QString folder = QFileInfo(dataDir).canonicalFilePath();
+    if (folder.isEmpty())
+        folder = QDir(dataDir).absolutePath();
+    const QByteArray path = QDir(folder).filePath(kDataFileName).toUtf8();
+    return QString::fromLatin1(QCryptographicHash::hash(path, QCryptographicHash::Sha256).toHex().left(16));
+}
+
 } // namespace
 
 PerformanceDataFile::PerformanceDataFile(const FileLocations& locations, const Clock& clock)
     : m_locations(locations), m_clock(clock),
-      m_journal(QDir(locations.stateDir()).filePath(kJournalFileName)) {}
+      m_journal(QDir(locations.stateDir())
+                    .filePath(QStringLiteral(".varen-%1.journal").arg(dataFileKey(locations.dataDir())))) {}
 
 QString PerformanceDataFile::dataFilePath() const {
     return QDir(m_locations.dataDir()).filePath(kDataFileName);
 }
 
 QString PerformanceDataFile::sealFilePath() const {
-    return QDir(m_locations.stateDir()).filePath(kSealFileName);
+    return QDir(m_locations.stateDir())
+        .filePath(QStringLiteral(".vrsec-%1.chk").arg(dataFileKey(m_locations.dataDir())));
+}
+
+QString PerformanceDataFile::sharedSealFilePath() const {
+    return QDir(m_locations.stateDir()).filePath(kSharedSealFileName);
+}
+
+QString PerformanceDataFile::sharedJournalFilePath() const {
+    return QDir(m_locations.stateDir()).filePath(kSharedJournalFileName);
 }
 
 QString PerformanceDataFile::recoveryFilePath() const {
@@ -147,12 +169,36 @@ WriteOutcome PerformanceDataFile::writePending(const QString& userId,
     return notWritten(lines, problem);
 }
 
-bool PerformanceDataFile::sealAgrees() const {
-    // A writer renews the seal just after its append; waiting for its lock keeps a report
-    // from catching the file between the two. Without the lock the check is still made.
+PerformanceDataFile::ReadCheck PerformanceDataFile::prepareForReading() const {
+    // A writer renews the seal just after its append; waiting for its lock keeps a reader
+    // from catching the file between the two, and lets it finish an append that a killed
+    // or stopped writer left, which would otherwise look like an edit. Without the lock
+    // the check is still made.
     RecordsLock lock(lockFilePath());
-    lock.acquire();
-    return checkSeal().state == SealState::Agrees;
+    if (!makeFolder(m_locations.stateDir()) && lock.acquire()) {
+        const JournalResult pending = finishJournal();
+        if (pending.fate == JournalFate::Kept)
+            return {
+                ReadState::Unreadable,
+                QStringLiteral("the records of an interrupted run are still waiting to be added to %1 (%2)")
+                    .arg(QDir::toNativeSeparators(dataFilePath()), pending.detail)};
+    }
+    const SealCheck check = checkSeal();
+    switch (check.state) {
+    case SealState::Agrees:
+        if (check.shared) // the seal of an earlier version, taken over for this file alone
+            replaceDurably(sealFilePath(), Seal::ofFile(dataFilePath())->line());
+        return {ReadState::Agrees, {}};
+    case SealState::Differs:
+        return {ReadState::Differs, {}};
+    case SealState::Missing:
+        break;
+    }
+    return {ReadState::Unreadable, check.problem};
+}
+
+bool PerformanceDataFile::sealAgrees() const {
+    return prepareForReading().state == ReadState::Agrees;
 }
 
 std::optional<QString> PerformanceDataFile::ensureFiles() const {
@@ -181,18 +227,31 @@ PerformanceDataFile::SealCheck PerformanceDataFile::checkSeal() const {
     if (!stamp)
         return {SealState::Missing, 0,
                 QStringLiteral("%1 is missing").arg(QDir::toNativeSeparators(dataFilePath()))};
-    QFile sealFile(sealFilePath());
+    // Until this file has a seal of its own, the one seal of an earlier version vouches for
+    // it, if it describes it: so an upgrade never turns the student's file into a stranger.
+    const bool shared = !QFileInfo::exists(sealFilePath());
+    QFile sealFile(shared ? sharedSealFilePath() : sealFilePath());
     if (!sealFile.open(QIODevice::ReadOnly))
-        return {SealState::Missing, 0,
-                QStringLiteral("cannot read %1").arg(QDir::toNativeSeparators(sealFilePath()))};
+        return {
+            SealState::Missing, 0,
+            shared ? QStringLiteral("the seal of %1 is missing").arg(QDir::toNativeSeparators(dataFilePath()))
+                   : QStringLiteral("cannot read %1").arg(QDir::toNativeSeparators(sealFilePath()))};
     const auto seal = Seal::parse(sealFile.readLine(200));
     const qint64 size = QFileInfo(dataFilePath()).size();
-    if (!seal || !seal->agreesWith(*stamp))
+    if (!seal || !seal->agreesWith(*stamp)) {
+        // A shared seal that does not fit was left by another folder's file.
+        if (shared)
+            return {
+                SealState::Missing, size,
+                QStringLiteral("the seal of %1 is missing").arg(QDir::toNativeSeparators(dataFilePath()))};
         return {SealState::Differs, size, {}};
-    return {SealState::Agrees, size, {}};
+    }
+    return {SealState::Agrees, size, {}, shared};
 }
 
 PerformanceDataFile::JournalResult PerformanceDataFile::finishJournal() const {
+    if (m_journal.state() == AppendJournal::State::Absent)
+        adoptSharedJournal();
     switch (m_journal.state()) {
     case AppendJournal::State::Absent:
         return {JournalFate::Nothing, {}};
@@ -226,6 +285,15 @@ PerformanceDataFile::JournalResult PerformanceDataFile::finishJournal() const {
     if (const auto problem = m_journal.remove())
         return {JournalFate::Kept, *problem};
     return {JournalFate::Appended, {}};
+}
+
+// A journal an earlier version left, when every folder shared one, is this file's if it
+// fits it; otherwise it is left for the folder it was written for.
+void PerformanceDataFile::adoptSharedJournal() const {
+    const AppendJournal shared(sharedJournalFilePath());
+    const auto entry = shared.load();
+    if (entry && journalFits(*entry))
+        QFile::rename(shared.path(), m_journal.path());
 }
 
 // True when the data file is the one the journal was written for: nothing or a first

@@ -26,7 +26,12 @@ public:
     PerformanceDataFile(const FileLocations& locations, const Clock& clock);
 
     QString dataFilePath() const;
+    // Each data file has a seal and a journal of its own in the state folder, named after
+    // the file's real path, so any number of data folders can be used side by side.
     QString sealFilePath() const;
+    // The one seal and journal every folder shared before; still honoured after an upgrade.
+    QString sharedSealFilePath() const;
+    QString sharedJournalFilePath() const;
     // Where refused or unwritable records go: beside the data file, or, when that folder
     // cannot be written, in the state folder.
     QString recoveryFilePath() const;
@@ -42,7 +47,18 @@ public:
     // to the recovery file instead; so do records the data file cannot take.
     WriteOutcome writePending(const QString& userId, const std::vector<PendingRecord>& pending);
 
-    // True when the data file is exactly as the program last left it.
+    enum class ReadState {
+        Agrees,    // the data file is exactly as the program last left it
+        Differs,   // another program changed it
+        Unreadable // the data file or its seal is missing, or an append cannot be finished
+    };
+    struct ReadCheck {
+        ReadState state;
+        QString problem; // what is missing or pending, when Unreadable
+    };
+    // Before the data file is read: finishes under the lock an append that was cut short,
+    // so the program's own half-done work is never taken for an edit, then checks the seal.
+    ReadCheck prepareForReading() const;
     bool sealAgrees() const;
 
     // Reports check any source whose name ends in "varen.dat" against the seal.
@@ -54,6 +70,7 @@ private:
         SealState state;
         qint64 dataSize = 0;
         QString problem;
+        bool shared = false; // vouched for by the seal of an earlier version
     };
 
     enum class JournalFate { Nothing, Appended, SetAside, Kept };
@@ -66,6 +83,7 @@ private:
     std::optional<QString> ensureFiles() const;
     SealCheck checkSeal() const;
     JournalResult finishJournal() const;
+    void adoptSharedJournal() const;
     bool journalFits(const AppendJournal::Entry& entry) const;
     std::optional<QString> appendRest(const AppendJournal::Entry& entry) const;
     QString saveForRecovery(const QByteArray& lines) const;

@@ -3,7 +3,6 @@
 #include "records/PerformanceDataFile.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace tonalyst {
 
@@ -13,13 +12,23 @@ QString reportSourcePath(const QString& sourceText, const FileLocations& files) 
     return QDir(files.dataDir()).filePath(sourceText);
 }
 
-ReportSeal checkReportSeal(const QString& sourceText, const FileLocations& files, const Clock& clock) {
+ReportSeal checkReportSeal(const QString& sourceText, const FileLocations& files, const Clock& clock,
+                           QString* problem) {
     if (!PerformanceDataFile::isGuardedBySeal(sourceText))
         return ReportSeal::Passed;
     const PerformanceDataFile own(files, clock);
-    if (!QFileInfo::exists(own.dataFilePath()) || !QFileInfo::exists(own.sealFilePath()))
-        return ReportSeal::Unreadable;
-    return own.sealAgrees() ? ReportSeal::Passed : ReportSeal::Broken;
+    const PerformanceDataFile::ReadCheck check = own.prepareForReading();
+    switch (check.state) {
+    case PerformanceDataFile::ReadState::Agrees:
+        return ReportSeal::Passed;
+    case PerformanceDataFile::ReadState::Differs:
+        return ReportSeal::Broken;
+    case PerformanceDataFile::ReadState::Unreadable:
+        break;
+    }
+    if (problem)
+        *problem = check.problem;
+    return ReportSeal::Unreadable;
 }
 
 } // namespace tonalyst

@@ -18,7 +18,9 @@ enum class ReportSeal {
 };
 
 // Any source named "varen.dat", wherever it lies, is vouched for by the program's own
-// data file and seal.
-ReportSeal checkReportSeal(const QString& sourceText, const FileLocations& files, const Clock& clock);
+// data file and seal. An append of the program's own that was cut short is finished
+// first. `problem` says what is missing when the answer is Unreadable.
+ReportSeal checkReportSeal(const QString& sourceText, const FileLocations& files, const Clock& clock,
+                           QString* problem = nullptr);
 
 } // namespace tonalyst

@@ -1,5 +1,6 @@
 #include "records/AppendJournal.h"
 #include "records/PerformanceDataFile.h"
+#include "records/ReportSource.h"
 #include "records/Seal.h"
 
 #include "RecordsTestKit.h"
@@ -78,6 +79,15 @@ TEST_P(InterruptedAppend, IsFinishedBeforeTheNextRunIsAppended) {
     ASSERT_TRUE(m_file.writePending(QStringLiteral("AB"), numberedRun(3)).written);
     EXPECT_EQ(fileBytes(m_file.dataFilePath()), m_before + m_run + linesOf(numberedRun(3)));
     EXPECT_TRUE(m_file.sealAgrees());
+}
+
+TEST_P(InterruptedAppend, IsFinishedBeforeAReportReadsTheFileAndRaisesNoAlarm) {
+    QString problem;
+    EXPECT_EQ(checkReportSeal(QStringLiteral("varen.dat"), m_locations, m_clock, &problem),
+              ReportSeal::Passed)
+        << problem.toStdString();
+    EXPECT_EQ(fileBytes(m_file.dataFilePath()), m_before + m_run);
+    EXPECT_FALSE(QFileInfo::exists(m_file.journalFilePath()));
 }
 
 INSTANTIATE_TEST_SUITE_P(AtEveryStage, InterruptedAppend,

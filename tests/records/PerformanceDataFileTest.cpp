@@ -146,10 +146,11 @@ TEST_F(DataFileTest, AnEditThatKeepsTheSizeButNotTheTimeIsCaught) {
 
 TEST_F(DataFileTest, ASealFromBeforeSizesWereKeptIsStillHonoured) {
     writeQuietly(1);
-    const QByteArray seal = fileBytes(m_file.sealFilePath());
+    // The earliest seals held the local time alone.
+    const QDateTime modified = QFileInfo(m_file.dataFilePath()).lastModified();
     QFile sealFile(m_file.sealFilePath());
     ASSERT_TRUE(sealFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    sealFile.write(seal.first(seal.indexOf(',')) + "\r\n");
+    sealFile.write('#' + modified.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")).toLatin1() + "#\r\n");
     sealFile.close();
     writeQuietly(2);
     EXPECT_EQ(runsInFile(m_file.dataFilePath()), (std::vector<int>{1, 2}));

@@ -14,6 +14,21 @@ TEST(Seal, WritesTheTimeAsTheDataFileWritesDatesThenTheSize) {
     EXPECT_EQ(seal->line(), QByteArray("#1998-05-12 14:03:27#,1234\r\n"));
 }
 
+TEST(Seal, WritesTheFilesTimeInUtc) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("varen.dat"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("12345");
+    file.close();
+    const QDateTime when(QDate(1998, 5, 12), QTime(14, 3, 27), Qt::UTC);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime));
+    file.close();
+    EXPECT_EQ(Seal::ofFile(path)->line(), QByteArray("#1998-05-12 14:03:27Z#,5\r\n"));
+    EXPECT_TRUE(Seal::parse("#1998-05-12 14:03:27Z#,5")->agreesWith(*Seal::ofFile(path)));
+}
+
 TEST(Seal, ReadsBackWhatItWrote) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("varen.dat"));
@@ -47,7 +62,8 @@ TEST(Seal, RefusesWhatIsNotASeal) {
     for (const char* text :
          {"", "1998-05-12 14:03:27", "#1998-05-12#", "#1998-05-12 25:03:27#", "#1998-02-30 14:03:27#",
           "#1998-05-12 14:03:27#,", "#1998-05-12 14:03:27#,-4", "#1998-05-12 14:03:27#,12x",
-          "#1998-05-12 14:03:27# trailing", "#1998-05-12 14:03:27#,99999999999999999999999"})
+          "#1998-05-12 14:03:27# trailing", "#1998-05-12 14:03:27Z#", "#1998-05-12 14:03:27Z#,x",
+          "#1998-05-12 14:03:27#,99999999999999999999999"})
         EXPECT_FALSE(Seal::parse(text)) << text;
 }
 
