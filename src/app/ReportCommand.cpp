@@ -5,6 +5,7 @@
 #include "platform/FileLocations.h"
 #include "records/RecordMessages.h"
 #include "records/ReportCompiler.h"
+#include "records/ReportDates.h"
 #include "records/ReportLayout.h"
 #include "records/ReportMessages.h"
 #include "records/ReportSource.h"
@@ -34,7 +35,8 @@ const QString kUsage =
                    "  --data FILE       the data file (default: varen.dat in the data folder)\n"
                    "  --data-dir DIR    the data folder (default: ~/.local/share/tonalyst)\n"
                    "  --last N          the last N days up to today, 1 to 31 (default: 7)\n"
-                   "  --from DATE       first day, as 1998-05-06 (with --to: the last day, default today)\n"
+                   "  --from DATE       first day, as 1998-05-06 or 6 May 98 (with --to: the last day,\n"
+                   "                    default today)\n"
                    "  --to DATE\n"
                    "  --type TYPE       test, practice, both or composite (default: composite)\n"
                    "  --pdf FILE        print the report into a PDF file instead of showing it\n"
@@ -123,12 +125,15 @@ std::optional<QString> readPeriod(const ReportArguments& arguments, QDate today,
         start = today.addDays(-(arguments.lastDays.value_or(7) - 1));
         return std::nullopt;
     }
-    end = arguments.to.isEmpty() ? today : QDate::fromString(arguments.to, Qt::ISODate);
-    if (!end.isValid())
+    // The forms the report dialog takes, and nothing after them.
+    const auto typedEnd = arguments.to.isEmpty() ? std::optional(today) : parseTypedDate(arguments.to, today);
+    if (!typedEnd)
         return invalidEndDateMessage();
-    start = QDate::fromString(arguments.from, Qt::ISODate);
-    if (!start.isValid())
+    const auto typedStart = parseTypedDate(arguments.from, today);
+    if (!typedStart)
         return invalidStartDateMessage();
+    end = *typedEnd;
+    start = *typedStart;
     if (start > end)
         return startAfterEndMessage();
     return std::nullopt;
@@ -170,14 +175,15 @@ int runReportCommand(const QStringList& arguments, QTextStream& out, QTextStream
         return kRefused;
     }
 
-    switch (checkReportSeal(parsed.source, files, clock)) {
+    QString sealProblem;
+    switch (checkReportSeal(parsed.source, files, clock, &sealProblem)) {
     case ReportSeal::Passed:
         break;
     case ReportSeal::Broken:
         err << unauthorizedModificationMessage() << '\n';
         return kRefused;
     case ReportSeal::Unreadable:
-        err << plain(reportFileProblemMessage()) << '\n';
+        err << plain(reportFileProblemMessage()) << '\n' << sealProblem << '\n';
         return kRefused;
     }
 

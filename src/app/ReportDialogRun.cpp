@@ -62,12 +62,12 @@ QString ReportDialog::reportType() const {
 std::optional<ReportDialog::Period> ReportDialog::validatedPeriod() {
     if (m_period[1]->isChecked())
         return Period{m_today.addDays(-(relativeDays() - 1)), m_today};
-    const auto end = parseTypedDate(m_fromTo[1]->text());
+    const auto end = parseTypedDate(m_fromTo[1]->text(), m_today);
     if (!end) {
         refuseDate(invalidEndDateMessage(), 1);
         return std::nullopt;
     }
-    const auto start = parseTypedDate(m_fromTo[0]->text());
+    const auto start = parseTypedDate(m_fromTo[0]->text(), m_today);
     if (!start) {
         refuseDate(invalidStartDateMessage(), 0);
         return std::nullopt;

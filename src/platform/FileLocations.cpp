@@ -33,7 +33,11 @@ UserFileLocations::UserFileLocations(QString dataDirOverride)
                     ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                           QStringLiteral("/tonalyst")
                     : QDir(dataDirOverride).absolutePath()),
-      m_stateDir(userStateDir()), m_toneDir(installedToneDir()) {}
+      m_stateDir(userStateDir()) {}
+
+QString UserFileLocations::toneDir() const {
+    return installedToneDir();
+}
 
 QString prepareWritableDir(const QString& path) {
     if (path.isEmpty())

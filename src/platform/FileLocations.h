@@ -23,12 +23,13 @@ public:
 
     QString dataDir() const override { return m_dataDir; }
     QString stateDir() const override { return m_stateDir; }
-    QString toneDir() const override { return m_toneDir; }
+    // Found when asked, beside the running program: that needs the application object,
+    // which a command such as "tonalyst report" never creates.
+    QString toneDir() const override;
 
 private:
     QString m_dataDir;
     QString m_stateDir;
-    QString m_toneDir;
 };
 
 // Makes a folder (and its parents) and checks that a file can be written in it.

@@ -46,7 +46,7 @@ QString paddedReportDate(QDate date) {
     return formatted(date, QStringLiteral("dd-MMM-yy"));
 }
 
-std::optional<QDate> parseTypedDate(const QString& text) {
+std::optional<QDate> parseTypedDate(const QString& text, QDate today) {
     static const QRegularExpression iso(QStringLiteral("^\\s*(\\d{4})-(\\d{1,2})-(\\d{1,2})\\s*$"));
     static const QRegularExpression named(
         QStringLiteral("^\\s*(\\d{1,2})[ -]+([A-Za-z]+)\\.?[ -]+(\\d{2}|\\d{4})\\s*$"));
@@ -61,8 +61,12 @@ std::optional<QDate> parseTypedDate(const QString& text) {
     if (month == 0)
         return std::nullopt;
     int year = match.captured(3).toInt();
-    if (match.captured(3).size() == 2)
-        year += year < 30 ? 2000 : 1900;
+    if (match.captured(3).size() == 2) {
+        const int earliest = today.year() - 80;
+        year += earliest - earliest % 100;
+        if (year < earliest)
+            year += 100;
+    }
     if (year < 100)
         return std::nullopt;
     return validDate(year, month, match.captured(1).toInt());

@@ -15,8 +15,10 @@ QString reportDate(QDate date);       // d-mmm-yy
 QString paddedReportDate(QDate date); // dd-mmm-yy
 
 // A date as a user may type it into the period boxes: "6 May 98", "06-May-1998",
-// "6 may 1998", "6 September 2026" or "1998-05-06". Two-digit years from 30 on are
-// 1900s, below 30 the 2000s. nullopt for anything that is not a real day.
-std::optional<QDate> parseTypedDate(const QString& text);
+// "6 may 1998", "6 September 2026" or "1998-05-06", and nothing after it. A two-digit
+// year is the one of the 100 years from 80 years before `today`'s year to 19 after that
+// ends in those digits, so the report's own short dates always read back as written.
+// nullopt for anything that is not a real day.
+std::optional<QDate> parseTypedDate(const QString& text, QDate today);
 
 } // namespace tonalyst

@@ -68,10 +68,26 @@ TEST_F(ReportCommandTest, RefusesWithTheDialogsMessagesAndStatusTwo) {
     EXPECT_TRUE(output.isEmpty());
 }
 
+// The state folder, where the seals live, moved into a temporary folder for one test.
+class TemporaryStateHome {
+public:
+    TemporaryStateHome() : m_old(qgetenv("XDG_STATE_HOME")) {
+        qputenv("XDG_STATE_HOME", m_state.path().toUtf8());
+    }
+    ~TemporaryStateHome() {
+        if (m_old.isEmpty())
+            qunsetenv("XDG_STATE_HOME");
+        else
+            qputenv("XDG_STATE_HOME", m_old);
+    }
+
+private:
+    QTemporaryDir m_state;
+    QByteArray m_old;
+};
+
 TEST_F(ReportCommandTest, RefusesTheProgramsOwnDataFileOnceItWasEdited) {
-    QTemporaryDir state;
-    const QByteArray oldState = qgetenv("XDG_STATE_HOME");
-    qputenv("XDG_STATE_HOME", state.path().toUtf8());
+    const TemporaryStateHome state;
     const UserFileLocations files(dir.path());
     const SystemClock clock;
     PerformanceDataFile own(files, clock);
@@ -84,10 +100,50 @@ TEST_F(ReportCommandTest, RefusesTheProgramsOwnDataFileOnceItWasEdited) {
     EXPECT_EQ(run({"--user", "AB"}), 2);
     EXPECT_EQ(errors, unauthorizedModificationMessage() + QLatin1Char('\n'));
     EXPECT_TRUE(output.isEmpty());
-    if (oldState.isEmpty())
-        qunsetenv("XDG_STATE_HOME");
-    else
-        qputenv("XDG_STATE_HOME", oldState);
+}
+
+TEST_F(ReportCommandTest, AMissingSealIsNamedUnderTheFileMessage) {
+    const TemporaryStateHome state;
+    ASSERT_TRUE(writeFile(file("varen.dat"), spellingRecords("AB", QDate(1998, 5, 8), 1)));
+    EXPECT_EQ(run({"--user", "AB"}), 2);
+    const QStringList lines = errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3) << errors.toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("There is a problem with the chosen file.")));
+    EXPECT_EQ(lines[2], QStringLiteral("the seal of %1 is missing").arg(file("varen.dat")));
+}
+
+TEST_F(ReportCommandTest, DatesWithAnythingAfterThemAreRefused) {
+    ASSERT_TRUE(writeFile(file("old.dat"), spellingRecords("AB", QDate(1998, 5, 8), 3)));
+    EXPECT_EQ(
+        run({"--user", "AB", "--data", file("old.dat"), "--from", "1998-05-06", "--to", "1998-05-13garbage"}),
+        2);
+    EXPECT_EQ(errors, QStringLiteral("Invalid End Date\n"));
+    EXPECT_EQ(run({"--user", "AB", "--data", file("old.dat"), "--from", "1998-05-06x", "--to", "1998-05-13"}),
+              2);
+    EXPECT_EQ(errors, QStringLiteral("Invalid Start Date\n"));
+    EXPECT_EQ(run({"--user", "AB", "--data", file("old.dat"), "--from", "6 May 98", "--to", "1998-05-13"}),
+              0);
+    EXPECT_TRUE(output.contains(QStringLiteral("6-May-98 to 13-May-98")));
+}
+
+TEST_F(ReportCommandTest, TheProgramItselfSaysNothingOnStandardErrorWhenAllIsWell) {
+    const TemporaryStateHome state;
+    const UserFileLocations files(dir.path());
+    const SystemClock clock;
+    PerformanceDataFile own(files, clock);
+    ASSERT_TRUE(own.ensureseal().written);
+    ASSERT_TRUE(
+        own.writePending(QStringLiteral("AB"), {{QStringLiteral("test"), QStringLiteral("spell"),
+                                                 QStringLiteral("-1"), QStringLiteral("Triad :"), 12, 1, 3}})
+            .written);
+    QProcess tonalyst;
+    tonalyst.start(QStringLiteral(TONALYST_PROGRAM),
+                   {QStringLiteral("report"), QStringLiteral("--user"), QStringLiteral("AB"),
+                    QStringLiteral("--data-dir"), dir.path()});
+    ASSERT_TRUE(tonalyst.waitForFinished(30000));
+    EXPECT_EQ(tonalyst.exitCode(), 0);
+    EXPECT_EQ(tonalyst.readAllStandardError(), QByteArray());
+    EXPECT_TRUE(tonalyst.readAllStandardOutput().contains("Performance Report"));
 }
 
 TEST_F(ReportCommandTest, WritesThePrintedLayoutIntoAPdf) {

@@ -132,6 +132,21 @@ TEST_F(ReportDialogTest, ARelativeWeekEndingTodayCoversSixToTwelveMay) {
     EXPECT_EQ(total.last(), QStringLiteral("7"));
 }
 
+TEST_F(ReportDialogTest, ItsOwnShortDatesReadBackInTheRightCenturyFrom2030On) {
+    clock.set(QDateTime(QDate(2030, 1, 5), QTime(9, 0)));
+    sealedDataFile(spellingRecords("AB", QDate(2029, 12, 30), 2) +
+                   spellingRecords("AB", QDate(2030, 1, 5), 3) + spellingRecords("AB", QDate(1930, 1, 1), 4));
+    control<QRadioButton>("optperiod", 0)->click();
+    EXPECT_EQ(control<QLineEdit>("txtfromto", 0)->text(), QStringLiteral("30 Dec 29"));
+    EXPECT_EQ(control<QLineEdit>("txtfromto", 1)->text(), QStringLiteral("5 Jan 30"));
+    dialog().buildreport();
+    EXPECT_TRUE(prompter.texts().isEmpty()) << prompter.lastText().toStdString();
+    const QStringList lines = shownReport().split(QLatin1Char('\n'));
+    EXPECT_TRUE(
+        lines[1].startsWith(QStringLiteral("    Performance Report for period :30-Dec-29 to 5-Jan-30")));
+    EXPECT_EQ(lines[10].split(QLatin1Char(' '), Qt::SkipEmptyParts)[2], QStringLiteral("5"));
+}
+
 TEST_F(ReportDialogTest, RefusesBadAbsoluteDatesAndPointsAtTheBox) {
     control<QRadioButton>("optperiod", 0)->click();
     auto* from = control<QLineEdit>("txtfromto", 0);

@@ -162,15 +162,42 @@ TEST(ReportLayout, AFigureTooWideForItsColumnStillStandsApart) {
 }
 
 TEST(ReportDates, ReadsTheWaysPeopleTypeDates) {
-    EXPECT_EQ(parseTypedDate(QStringLiteral("6 May 98")), QDate(1998, 5, 6));
-    EXPECT_EQ(parseTypedDate(QStringLiteral("06-may-1998")), QDate(1998, 5, 6));
-    EXPECT_EQ(parseTypedDate(QStringLiteral("12 September 26")), QDate(2026, 9, 12));
-    EXPECT_EQ(parseTypedDate(QStringLiteral("1998-05-06")), QDate(1998, 5, 6));
-    EXPECT_EQ(parseTypedDate(QStringLiteral("31 Feb 98")), std::nullopt);
-    EXPECT_EQ(parseTypedDate(QStringLiteral("yesterday")), std::nullopt);
-    EXPECT_EQ(parseTypedDate(QString()), std::nullopt);
+    const QDate today(2026, 12, 9);
+    EXPECT_EQ(parseTypedDate(QStringLiteral("6 May 98"), today), QDate(1998, 5, 6));
+    EXPECT_EQ(parseTypedDate(QStringLiteral("06-may-1998"), today), QDate(1998, 5, 6));
+    EXPECT_EQ(parseTypedDate(QStringLiteral("12 September 26"), today), QDate(2026, 9, 12));
+    EXPECT_EQ(parseTypedDate(QStringLiteral("1998-05-06"), today), QDate(1998, 5, 6));
+    EXPECT_EQ(parseTypedDate(QStringLiteral("31 Feb 98"), today), std::nullopt);
+    EXPECT_EQ(parseTypedDate(QStringLiteral("yesterday"), today), std::nullopt);
+    EXPECT_EQ(parseTypedDate(QString(), today), std::nullopt);
     EXPECT_EQ(shortDate(QDate(1998, 5, 6)), QStringLiteral("6 May 98"));
     EXPECT_EQ(paddedShortDate(QDate(1998, 5, 6)), QStringLiteral("06 May 98"));
+}
+
+TEST(ReportDates, NothingMayFollowTheDate) {
+    const QDate today(2026, 12, 9);
+    for (const char* text : {"1998-05-13garbage", "1998-05-13 1", "13 May 98x", "13 May 1998 and more"})
+        EXPECT_EQ(parseTypedDate(QString::fromLatin1(text), today), std::nullopt) << text;
+}
+
+// A two-digit year lies between 80 years before this year and 19 after it.
+TEST(ReportDates, TwoDigitYearsAreReadAroundToday) {
+    struct Case {
+        QDate today;
+        const char* typed;
+        QDate meant;
+    };
+    for (const Case& c : {Case{QDate(2029, 6, 1), "1 Jun 29", QDate(2029, 6, 1)},
+                          Case{QDate(2029, 6, 1), "1 Jun 49", QDate(1949, 6, 1)},
+                          Case{QDate(2029, 6, 1), "1 Jun 48", QDate(2048, 6, 1)},
+                          Case{QDate(2030, 1, 5), "05 Jan 30", QDate(2030, 1, 5)},
+                          Case{QDate(2030, 1, 5), "29 Dec 29", QDate(2029, 12, 29)},
+                          Case{QDate(2030, 1, 5), "6 May 98", QDate(1998, 5, 6)},
+                          Case{QDate(2099, 12, 31), "31 Dec 99", QDate(2099, 12, 31)},
+                          Case{QDate(2099, 12, 31), "1 Jan 19", QDate(2019, 1, 1)},
+                          Case{QDate(2099, 12, 31), "1 Jan 18", QDate(2118, 1, 1)}})
+        EXPECT_EQ(parseTypedDate(QString::fromLatin1(c.typed), c.today), c.meant)
+            << c.typed << " on " << c.today.toString(Qt::ISODate).toStdString();
 }
 
 TEST(ReportMessages, AdviceNamesTheFileAndCount) {
