@@ -4,6 +4,7 @@
 #include "app/AnswerChoices.h"
 #include "app/ClassServerLink.h"
 #include "app/MainMenus.h"
+#include "app/MainWindowLayout.h"
 #include "app/MainWindowCycleAdapter.h"
 #include "app/OptionDialogs.h"
 #include "app/ShellDialogs.h"
@@ -20,8 +21,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -201,43 +200,18 @@ void MainWindow::buildCentralArea() {
     statusLayout->addWidget(m_status);
     statusLayout->addStretch();
 
-    auto* prompts = new QVBoxLayout;
-    prompts->addWidget(m_questionNumber);
-    prompts->addWidget(m_question1);
-    prompts->addWidget(m_question2);
-
-    auto* answers = new QGridLayout;
-    answers->addWidget(m_answerWas, 0, 0, 1, 3);
-    answers->addWidget(m_chordType, 1, 0);
-    answers->addWidget(m_chordName, 1, 1);
-    answers->addWidget(m_inversionLabel, 2, 0);
-    answers->addWidget(m_inversion, 2, 1, Qt::AlignLeft);
-    answers->addWidget(m_answerMessage, 3, 0, 1, 3);
-    answers->setColumnStretch(2, 1);
-    // The type column is as wide as its widest answer from the start, so the inversion
-    // list beside it stays put while the answer fills in.
-    answers->setColumnMinimumWidth(0, widestAnswerType(m_chordType->font(), m_inversionLabel->font()));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_start);
-    buttons->addWidget(m_showChoices);
-    buttons->addWidget(m_clear);
-    buttons->addWidget(m_submit);
-    buttons->addWidget(m_hideDisplay);
-    buttons->addStretch();
-
-    auto* left = new QVBoxLayout;
-    left->addLayout(prompts);
-    left->addWidget(m_staffPanel);
-    left->addStretch(1);
-    left->addLayout(answers);
-    left->addLayout(buttons);
-
-    auto* layout = new QHBoxLayout(central);
-    layout->setContentsMargins(16, 12, 16, 16);
-    layout->setSpacing(16);
-    layout->addLayout(left, 1);
-    layout->addWidget(statusFrame);
+    arrangeMainWindow({central,
+                       {m_questionNumber, m_question1, m_question2},
+                       m_staffPanel,
+                       m_answerWas,
+                       m_chordType,
+                       m_chordName,
+                       m_inversionLabel,
+                       m_inversion,
+                       m_answerMessage,
+                       widestAnswerType(m_chordType->font(), m_inversionLabel->font()),
+                       {m_start, m_showChoices, m_clear, m_submit, m_hideDisplay},
+                       statusFrame});
 
     // A label holds a line's height while it is empty, so that filling it moves nothing.
     for (QLabel* label : {m_questionNumber, m_question1, m_question2, m_answerWas, m_chordType, m_chordName,

@@ -18,13 +18,13 @@ class NotePalette : public QWidget {
 
 public:
     explicit NotePalette(QWidget* parent = nullptr);
+    // Sizes the buttons and signs for the staff's present zoom.
+    void applyScale();
 
 protected:
     bool event(QEvent* event) override;
 
 private:
-    void applyScale();
-
     std::array<PaletteButton*, kAccidentalCodes> m_buttons{};
     std::array<GlyphLabel*, kAccidentalCodes> m_signs{};
 };

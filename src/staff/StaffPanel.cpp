@@ -7,24 +7,29 @@
 #include "staff/StaffGeometry.h"
 #include "staff/StaffWidget.h"
 
-#include <QGridLayout>
+#include <QEvent>
+#include <QtMath>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tonalyst {
 
 namespace sg = staffgeometry;
 
+namespace {
+constexpr int kKeyboardGap = 120; // twips between the staff and the keyboard
+// However small the panel is squeezed, the staff and the keyboard's signs stay legible.
+constexpr qreal kSmallestZoom = 1.0;
+} // namespace
+
 StaffPanel::StaffPanel(Beeper& beeper, QWidget* parent)
     : QWidget(parent), m_beeper(beeper), m_staff(new StaffWidget(this)), m_palette(new NotePalette(this)),
       m_keyboard(new KeyboardWidget(this)) {
-    auto* layout = new QGridLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_staff, 0, 0, Qt::AlignLeft | Qt::AlignTop);
-    layout->addWidget(m_palette, 1, 0, Qt::AlignHCenter | Qt::AlignTop);
-    layout->addWidget(m_keyboard, 0, 1, 2, 1, Qt::AlignLeft | Qt::AlignTop);
-    layout->setRowStretch(2, 1);
-    layout->setColumnStretch(2, 1);
+    // As wide as it is given; as high as that width needs.
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
 
     connect(m_keyboard, &KeyboardWidget::keyClicked, this, &StaffPanel::onKeyClicked);
     connect(m_staff, &StaffWidget::dragMoved, this, &StaffPanel::onDragMoved);
@@ -137,6 +142,70 @@ void StaffPanel::setEntryEnabled(bool enabled) {
 
 void StaffPanel::setPaletteVisible(bool visible) {
     m_palette->setVisible(visible);
+}
+
+qreal StaffPanel::zoom() const {
+    return TwipScale::zoomOf(*this);
+}
+
+// The staff with the palette under it, and the keyboard beside them, at the present zoom.
+QSize StaffPanel::contentSize() const {
+    const QSize staff = m_staff->sizeHint();
+    const QSize palette = m_palette->sizeHint();
+    const QSize keyboard = m_keyboard->sizeHint();
+    const int gap = qRound(kKeyboardGap * TwipScale::of(*this).x);
+    return {staff.width() + gap + keyboard.width(), std::max(staff.height() + palette.height(), keyboard.height())};
+}
+
+// The panel's size at the window's smallest: the zoom the layout was drawn for.
+QSize StaffPanel::sizeHint() const {
+    const QSizeF content = QSizeF(contentSize()) * (TwipScale::kZoom / zoom());
+    return {qCeil(content.width()), qCeil(content.height())};
+}
+
+QSize StaffPanel::minimumSizeHint() const {
+    return sizeHint();
+}
+
+bool StaffPanel::hasHeightForWidth() const {
+    return true;
+}
+
+int StaffPanel::heightForWidth(int width) const {
+    const QSize natural = sizeHint();
+    return std::max(natural.height(), qCeil(natural.height() * qreal(width) / natural.width()));
+}
+
+void StaffPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    arrange();
+}
+
+bool StaffPanel::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal)
+        arrange();
+    return QWidget::event(event);
+}
+
+// Everything grows and shrinks together, keeping its proportions, as large as the panel
+// allows, from the panel's top left, where the prompts and buttons line up with it.
+void StaffPanel::arrange() {
+    const QSize natural = sizeHint();
+    const qreal fit = std::min(qreal(width()) / natural.width(), qreal(height()) / natural.height());
+    const qreal zoom = std::max(kSmallestZoom, TwipScale::kZoom * fit);
+    if (std::abs(zoom - this->zoom()) > 1e-3) {
+        setProperty(TwipScale::kZoomProperty, zoom);
+        m_palette->applyScale();
+    }
+    const QSize content = contentSize();
+    const int left = 0;
+    const QSize staff = m_staff->sizeHint();
+    const QSize palette = m_palette->sizeHint();
+    m_staff->setGeometry(left, 0, staff.width(), staff.height());
+    m_palette->setGeometry(left + (staff.width() - palette.width()) / 2, staff.height(), palette.width(),
+                           palette.height());
+    m_keyboard->setGeometry(left + content.width() - m_keyboard->sizeHint().width(), 0,
+                            m_keyboard->sizeHint().width(), m_keyboard->sizeHint().height());
 }
 
 void StaffPanel::refresh() {

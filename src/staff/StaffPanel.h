@@ -4,6 +4,7 @@
 #include "staff/KeyboardMarks.h"
 #include "staff/NoteEntry.h"
 #include "staff/StaffTypes.h"
+#include "staff/TwipScale.h"
 #include "theory/Activity.h"
 #include "theory/QuestionSettings.h"
 #include "theory/RandomSource.h"
@@ -73,6 +74,15 @@ public:
     // The palette is shown in the spelling activities only.
     void setPaletteVisible(bool visible);
 
+    // The staff, the palette and the keyboard grow and shrink with the panel, keeping their
+    // proportions; the size hint is their size at the window's smallest.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int width) const override;
+    // How much the staff's layout is magnified; TwipScale::kZoom at the smallest.
+    qreal zoom() const;
+
     StaffWidget* staff() const { return m_staff; }
     NotePalette* palette() const { return m_palette; }
     KeyboardWidget* keyboard() const { return m_keyboard; }
@@ -81,7 +91,13 @@ signals:
     // An entered note is to be heard.
     void noteSounded(int code, int position);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
+
 private:
+    QSize contentSize() const;
+    void arrange();
     void onKeyClicked(KeyKind kind, int index);
     void onDragMoved(int code, QPoint twips);
     void onDropped(int code, QPoint twips);

@@ -1,0 +1,94 @@
+// The main window at its smallest and at full-HD size: the staff and the keyboard grow
+// with it, keeping their proportions, and everything stays beside what it belongs to.
+#include "MainWindowFixture.h"
+
+#include "staff/KeyboardWidget.h"
+#include "staff/StaffPanel.h"
+#include "staff/StaffWidget.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+
+namespace tonalyst::test {
+namespace {
+
+// Where to leave the pictures for a person to look at, if anywhere.
+void saveShot(QWidget* widget, const QString& name) {
+    const QString dir = qEnvironmentVariable("TONALYST_WINDOW_SHOTS");
+    if (dir.isEmpty())
+        return;
+    QDir().mkpath(dir);
+    widget->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+QRect inWindow(QWidget* widget, QWidget* window) {
+    return QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
+}
+
+class MainWindowLayout : public MainWindowTest {
+protected:
+    void showAt(QSize size) {
+        window->show();
+        window->resize(size);
+        QApplication::processEvents();
+    }
+    QRect staffRect() { return inWindow(window->staffPanel()->staff(), window.get()); }
+    QRect keyboardRect() { return inWindow(window->staffPanel()->keyboard(), window.get()); }
+};
+
+TEST_F(MainWindowLayout, TheStaffAndKeyboardGrowWithTheWindowKeepingTheirProportions) {
+    showAt(QSize(1, 1));
+    const QSize smallest = window->size();
+    EXPECT_GE(smallest.width(), window->staffPanel()->sizeHint().width());
+    const QRect staff = staffRect();
+    const QRect keyboard = keyboardRect();
+    saveShot(window.get(), QStringLiteral("window-minimum"));
+
+    showAt(QSize(1920, 1080));
+    saveShot(window.get(), QStringLiteral("window-1920x1080"));
+    const QRect bigStaff = staffRect();
+    const QRect bigKeyboard = keyboardRect();
+    EXPECT_GT(bigStaff.width(), staff.width() * 3 / 2);
+    const qreal grown = qreal(bigStaff.width()) / staff.width();
+    EXPECT_NEAR(qreal(bigStaff.height()) / staff.height(), grown, 0.03);
+    EXPECT_NEAR(qreal(bigKeyboard.width()) / keyboard.width(), grown, 0.03);
+    EXPECT_NEAR(qreal(bigKeyboard.height()) / keyboard.height(), grown, 0.03);
+    // The keyboard still stands right beside the staff.
+    EXPECT_LT(bigKeyboard.left() - bigStaff.right(), 40);
+}
+
+TEST_F(MainWindowLayout, ButtonsAndStatusStayBesideTheStaffAtEverySize) {
+    for (const QSize size : {QSize(1, 1), QSize(1920, 1080), QSize(1200, 1000), QSize(1500, 700)}) {
+        showAt(size);
+        const QRect panel = inWindow(window->staffPanel(), window.get());
+        const QRect keyboard = keyboardRect();
+        const QRect start = inWindow(control("cmdStart"), window.get());
+        const QRect status = inWindow(control("fraStatus"), window.get());
+        // Under the staff panel there are only the answer lines before the buttons.
+        EXPECT_GE(start.top(), panel.bottom()) << size.width() << "x" << size.height();
+        EXPECT_LT(start.top() - keyboard.bottom(), 160) << size.width() << "x" << size.height();
+        // The status panel beside the keyboard, level with the question at the top.
+        const QRect question = inWindow(control("lblQuesnum"), window.get());
+        EXPECT_GE(status.left(), keyboard.right());
+        EXPECT_LT(status.left() - keyboard.right(), 80) << size.width() << "x" << size.height();
+        EXPECT_LT(std::abs(status.top() - question.top()), 40);
+        EXPECT_EQ(start.left(), staffRect().left());
+    }
+    // A window far wider than high leaves the room over at the right, away from the staff.
+    showAt(QSize(1920, 640));
+    EXPECT_EQ(staffRect().left(), inWindow(control("cmdStart"), window.get()).left());
+}
+
+TEST_F(MainWindowLayout, TheStaffDoesNotMoveWhenARunStarts) {
+    showAt(QSize(1400, 900));
+    const QRect staff = staffRect();
+    const QRect keyboard = keyboardRect();
+    control<QPushButton>("cmdStart")->click();
+    QApplication::processEvents();
+    EXPECT_EQ(staffRect(), staff);
+    EXPECT_EQ(keyboardRect(), keyboard);
+}
+
+} // namespace
+} // namespace tonalyst::test
