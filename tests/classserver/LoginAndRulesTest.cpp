@@ -1,5 +1,7 @@
 #include "ClassServerKit.h"
 
+#include <QRegularExpression>
+
 namespace tonalyst::test {
 namespace {
 
@@ -112,6 +114,14 @@ TEST_F(ClassDatabase, AStudentReadsAndAddsOnlyItsOwnAnswers) {
         const PgResult rows = connection.exec(QStringLiteral("SELECT * FROM tonalyst.") + table);
         EXPECT_EQ(rows.fault(), ServerFault::Refused) << table.toStdString();
     }
+
+    // The student's own report counts the student's own answer.
+    const CommandRun ownReport = runClass({QStringLiteral("report"), QStringLiteral("--db"), login(ab), QStringLiteral("--user"),
+                                     QStringLiteral("AB"), QStringLiteral("--from"), QStringLiteral("2026-03-01"),
+                                     QStringLiteral("--to"), QStringLiteral("2026-03-02")});
+    EXPECT_EQ(ownReport.status, 0) << ownReport.err.toStdString();
+    EXPECT_TRUE(ownReport.out.contains(QStringLiteral("User ID : AB")));
+    EXPECT_TRUE(ownReport.out.contains(QRegularExpression(QStringLiteral("total attempts +1 ")))) << ownReport.out.toStdString();
 
     const CommandRun other = runClass({QStringLiteral("report"), QStringLiteral("--db"), login(ab),
                                        QStringLiteral("--user"), QStringLiteral("CD")});

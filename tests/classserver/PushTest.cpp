@@ -18,7 +18,7 @@ QVector<AnswerRecord> answersOf(const QString& userId, int count) {
 
 TEST_F(ClassDatabase, RepeatedAndConcurrentPushesNeverDoubleAnAnswer) {
     const ClassLogin login = student(QStringLiteral("4B"), QStringLiteral("AB"));
-    const QVector<AnswerRecord> answers = answersOf(QStringLiteral("AB"), 12000);
+    const QVector<AnswerRecord> answers = answersOf(QStringLiteral("AB"), 6000);
 
     PgConnection first;
     ASSERT_TRUE(first.open(this->login(login)));
