@@ -6,6 +6,8 @@
 #include <QRandomGenerator>
 #include <QUuid>
 
+#include <array>
+
 namespace tonalyst {
 
 namespace {
