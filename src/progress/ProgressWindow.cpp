@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -107,7 +108,8 @@ void ProgressWindow::buildControls() {
 }
 
 bool ProgressWindow::isBusy() const {
-    return m_loading.isRunning() || m_computing.isRunning() || !m_answers;
+    // A worker that has finished is not done until its result has been taken in.
+    return !m_answers || m_awaitingFigures || !m_pendingSections.empty();
 }
 
 ProgressQuery ProgressWindow::query() const {
@@ -122,11 +124,12 @@ QList<ActivitySection*> ProgressWindow::sections() const {
 
 void ProgressWindow::startLoading() {
     m_summary->setText(QStringLiteral("Reading the answers of ") + m_userId + QStringLiteral(" ..."));
-    m_loading.setFuture(QtConcurrent::run([load = m_desktop.loadAnswers] { return load(); }));
+    m_loading.setFuture(QtConcurrent::run([load = std::move(m_desktop.loadAnswers)] { return load(); }));
 }
 
 void ProgressWindow::answersLoaded() {
-    AnswerLoad load = m_loading.result();
+    // Taken, not copied: a copy of a big history would hold the window up.
+    AnswerLoad load = m_loading.future().takeResult();
     m_answers = std::make_shared<const std::vector<AnswerRecord>>(std::move(load.answers));
     if (!load.error.isEmpty())
         m_prompter.message(load.error, Prompter::Icon::Exclamation);
@@ -137,6 +140,7 @@ void ProgressWindow::startComputing() {
     if (!m_answers)
         return;
     ++m_generation;
+    m_awaitingFigures = true;
     m_summary->setText(QStringLiteral("Working out the figures ..."));
     m_computing.setFuture(QtConcurrent::run([answers = m_answers, query = query(), generation = m_generation] {
         return Figures{generation, computeProgress(*answers, query)};
@@ -144,9 +148,10 @@ void ProgressWindow::startComputing() {
 }
 
 void ProgressWindow::figuresComputed() {
-    Figures figures = m_computing.result();
+    Figures figures = m_computing.future().takeResult();
     if (figures.generation != m_generation)
         return;
+    m_awaitingFigures = false;
     m_statistics = std::make_unique<ProgressStatistics>(std::move(figures.statistics));
     showFigures();
 }
@@ -154,22 +159,41 @@ void ProgressWindow::figuresComputed() {
 void ProgressWindow::showFigures() {
     if (!m_statistics)
         return;
+    ++m_showing;
+    m_pendingSections.clear();
     const int chosen = m_activity->currentData().toInt();
+    for (int activity = 0; activity < kProgressActivityCount; ++activity)
+        if (chosen == activity ||
+            (chosen == kAllActivities && m_statistics->activities[static_cast<std::size_t>(activity)].answers > 0))
+            m_pendingSections.push_back(activity);
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    int answers = 0;
-    for (int activity = 0; activity < kProgressActivityCount; ++activity) {
-        const int count = m_statistics->activities[static_cast<std::size_t>(activity)].answers;
-        if (chosen == activity || (chosen == kAllActivities && count > 0)) {
-            layout->addWidget(new ActivitySection(activity, *m_statistics, page));
-            answers += count;
+    if (m_pendingSections.empty())
+        layout->addWidget(new QLabel(QStringLiteral("No answers in this period."), page));
+    m_scroll->setWidget(page);
+    addNextSection(m_showing);
+}
+
+// One section per turn of the event loop: a chart and its tables take a few
+// milliseconds each, and the window answers in between.
+void ProgressWindow::addNextSection(int showing) {
+    if (showing != m_showing || !m_scroll->widget())
+        return;
+    auto* layout = static_cast<QVBoxLayout*>(m_scroll->widget()->layout());
+    if (!m_pendingSections.empty()) {
+        const int activity = m_pendingSections.front();
+        m_pendingSections.erase(m_pendingSections.begin());
+        layout->addWidget(new ActivitySection(activity, *m_statistics, m_scroll->widget()));
+        if (!m_pendingSections.empty()) {
+            QTimer::singleShot(0, this, [this, showing] { addNextSection(showing); });
+            return;
         }
     }
-    if (layout->isEmpty())
-        layout->addWidget(new QLabel(QStringLiteral("No answers in this period."), page));
     layout->addStretch(1);
-    m_scroll->setWidget(page);
 
+    int answers = 0;
+    for (ActivitySection* section : sections())
+        answers += m_statistics->activities[static_cast<std::size_t>(section->property("activity").toInt())].answers;
     const QLocale locale;
     m_summary->setText(
         !m_answers->empty() && m_statistics->first.isValid()

@@ -31,7 +31,7 @@ public:
                    QWidget* parent = nullptr);
     ~ProgressWindow() override;
 
-    // True while answers are read, figures worked out or a file written.
+    // True while answers are read or figures worked out and shown.
     bool isBusy() const;
     // The dates the chosen period covers.
     ProgressQuery query() const;
@@ -48,6 +48,7 @@ private:
     void startComputing();
     void figuresComputed();
     void showFigures();
+    void addNextSection(int showing);
     void updateTabOrder();
 
     struct Figures {
@@ -66,6 +67,10 @@ private:
     QFutureWatcher<Figures> m_computing;
     // Figures worked out for a period since changed are not shown.
     int m_generation = 0;
+    // The activities whose sections are still to be built, and which showing they belong to.
+    std::vector<int> m_pendingSections;
+    int m_showing = 0;
+    bool m_awaitingFigures = false;
 
     QComboBox* m_period;
     QComboBox* m_activity;
