@@ -36,7 +36,7 @@ void GlyphLabel::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QRectF ink = MusicFont::inkBox(*m_glyph);
-    QColor color = m_marked ? m_markedColor : m_normalColor;
+    QColor color = m_marked ? m_markedColor : m_normalColor.value_or(palette().color(QPalette::WindowText));
     if (!isEnabled())
         color.setAlphaF(0.35f);
     MusicFont::draw(painter, *m_glyph, QRectF(rect()).center() - ink.center() * m_staffSpace, m_staffSpace,

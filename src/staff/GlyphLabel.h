@@ -22,6 +22,7 @@ public:
     std::optional<MusicGlyph> glyph() const { return m_glyph; }
     // Size of the sign: the staff space it is drawn for, in pixels.
     void setStaffSpace(qreal pixels);
+    // Unless set, the sign is drawn in the text colour of the widget's palette.
     void setColors(const QColor& normal, const QColor& marked);
     void setMarked(bool marked);
     bool isMarked() const { return m_marked; }
@@ -32,7 +33,7 @@ protected:
 private:
     std::optional<MusicGlyph> m_glyph;
     qreal m_staffSpace = 8.0;
-    QColor m_normalColor = Qt::black;
+    std::optional<QColor> m_normalColor;
     QColor m_markedColor = Qt::red;
     bool m_marked = false;
 };

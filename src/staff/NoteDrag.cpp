@@ -30,7 +30,7 @@ std::optional<int> noteCodeFromMime(const QMimeData* mime) {
 }
 
 // The picture is laid out in twips like a note in slot A, then cropped to the ink.
-NotePicture makeNotePicture(int code, TwipScale scale, qreal devicePixelRatio) {
+NotePicture makeNotePicture(int code, TwipScale scale, qreal devicePixelRatio, const QColor& ink) {
     const int headWidth = StaffPainter::glyphWidth(MusicGlyph::NoteHead);
     const int accidentalWidth = code > kNoAccidental ? StaffPainter::glyphWidth(accidentalGlyph(code)) : 0;
     const int headLeft = sg::headLeft(sg::Slot::A);
@@ -47,10 +47,10 @@ NotePicture makeNotePicture(int code, TwipScale scale, qreal devicePixelRatio) {
     {
         QPainter painter(&pixmap);
         StaffPainter staff(painter, scale, twips.topLeft());
-        staff.drawGlyph(MusicGlyph::NoteHead, QPointF(headLeft, 0), StaffPainter::Edge::Left, Qt::black);
+        staff.drawGlyph(MusicGlyph::NoteHead, QPointF(headLeft, 0), StaffPainter::Edge::Left, ink);
         if (code > kNoAccidental)
             staff.drawGlyph(accidentalGlyph(code), QPointF(accidentalRight, 0),
-                            StaffPainter::Edge::Right, Qt::black);
+                            StaffPainter::Edge::Right, ink);
     }
     // The head's bottom left corner lies at the drag offsets up and left of the pointer.
     const QPoint headBottomLeft(headLeft, sg::kStep);

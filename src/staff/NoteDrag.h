@@ -2,6 +2,7 @@
 
 #include "staff/TwipScale.h"
 
+#include <QColor>
 #include <QMimeData>
 #include <QPixmap>
 #include <QPoint>
@@ -22,6 +23,6 @@ struct NotePicture {
     QPixmap pixmap;
     QPoint hotSpot;
 };
-NotePicture makeNotePicture(int code, TwipScale scale, qreal devicePixelRatio);
+NotePicture makeNotePicture(int code, TwipScale scale, qreal devicePixelRatio, const QColor& ink = Qt::black);
 
 } // namespace tonalyst

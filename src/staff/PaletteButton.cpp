@@ -15,9 +15,17 @@ PaletteButton::PaletteButton(int code, QWidget* parent) : QToolButton(parent), m
 }
 
 void PaletteButton::refreshPicture() {
-    const NotePicture picture = makeNotePicture(m_code, TwipScale::of(*this), devicePixelRatioF());
+    // On the button the note follows the desktop's colours; dragged, it is ink for the paper.
+    const NotePicture picture =
+        makeNotePicture(m_code, TwipScale::of(*this), devicePixelRatioF(), palette().color(QPalette::ButtonText));
     setIcon(QIcon(picture.pixmap));
     setIconSize(picture.pixmap.deviceIndependentSize().toSize());
+}
+
+void PaletteButton::changeEvent(QEvent* event) {
+    QToolButton::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        refreshPicture();
 }
 
 void PaletteButton::mousePressEvent(QMouseEvent* event) {

@@ -25,6 +25,13 @@ const QPoint kViewOrigin(sg::kViewLeft, sg::kViewTop);
 StaffWidget::StaffWidget(QWidget* parent)
     : QWidget(parent), m_dropZone(new StaffDropZone(this)), m_hint(new QLabel(this)) {
     nameControl(this, "staff");
+    // Printed music: black ink on light paper, whatever colours the desktop uses, for the
+    // hint and the names drawn on it too.
+    QPalette paper = palette();
+    paper.setColor(QPalette::Window, kPaper);
+    paper.setColor(QPalette::WindowText, kInk);
+    paper.setColor(QPalette::Text, kInk);
+    setPalette(paper);
     nameControl(m_dropZone, "Label10");
     nameControl(m_hint, "Label15");
     m_hint->setAlignment(Qt::AlignCenter);

@@ -15,6 +15,7 @@
 #include <QDragLeaveEvent>
 
 #include <QImage>
+#include <QLabel>
 #include <QPixmap>
 #include <QtMath>
 #include <algorithm>
@@ -214,6 +215,61 @@ TEST_F(StaffRendering, DrawsTheKeyboardWithItsMarks) {
     panel.setEntryEnabled(false);
     panel.clearStaff();
     saveShot(panel.grab(), QStringLiteral("panel-idle"));
+}
+
+} // namespace
+} // namespace tonalyst
+
+namespace tonalyst {
+namespace {
+
+// The darkest and lightest grey in a picture.
+std::pair<int, int> greyRange(const QImage& image) {
+    int darkest = 255;
+    int lightest = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            darkest = std::min(darkest, grey);
+            lightest = std::max(lightest, grey);
+        }
+    return {darkest, lightest};
+}
+
+TEST(StaffColours, WithADarkDesktopTheStaffStaysBlackOnLightWhileTheControlsFollowIt) {
+    initStaffResources();
+    test::RecordingBeeper beeper;
+    StaffPanel panel(beeper);
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Button, QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+    panel.setPalette(dark);
+    panel.setEntryEnabled(true);
+    panel.resize(panel.sizeHint());
+    panel.show();
+    panel.enterNote(5, kSharp);
+    saveShot(panel.grab(), QStringLiteral("panel-dark"));
+
+    // The names under the staff are dark ink on the paper.
+    auto* name = findControl<QLabel>(&panel, "notenames", 0);
+    ASSERT_NE(name, nullptr);
+    EXPECT_LT(qGray(name->palette().color(QPalette::WindowText).rgb()), 64);
+    EXPECT_GT(greyRange(panel.staff()->grab().toImage()).second, 240);
+    EXPECT_LT(greyRange(panel.staff()->grab().toImage()).first, 64);
+    // The accidental signs under the palette are light on the dark window.
+    QWidget* sign = findControl<QWidget>(&panel, "imgacc", kSharp);
+    ASSERT_NE(sign, nullptr);
+    QImage signImage(sign->size(), QImage::Format_ARGB32);
+    signImage.fill(Qt::transparent);
+    sign->render(&signImage, QPoint(), QRegion(), QWidget::DrawChildren);
+    int lightInk = 0;
+    for (int y = 0; y < signImage.height(); ++y)
+        for (int x = 0; x < signImage.width(); ++x)
+            if (qAlpha(signImage.pixel(x, y)) > 200 && qGray(signImage.pixel(x, y)) > 200)
+                ++lightInk;
+    EXPECT_GT(lightInk, 10);
 }
 
 } // namespace
