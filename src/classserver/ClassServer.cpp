@@ -267,15 +267,17 @@ std::optional<QVector<StudentSummary>> ClassServer::summary(const QString& class
         return std::nullopt;
     }
     const QString classId = known.text(0, 0);
+    // Each student's figures come from the index on their own answers alone.
     const PgResult result = m_db.exec(
         QStringLiteral(
-            "SELECT s.user_id, a.activity, count(a.answer_id), count(a.answer_id) FILTER (WHERE a.correct), "
-            "coalesce(sum(a.seconds), 0), "
-            "(SELECT max(l.day) FROM tonalyst.answers l WHERE l.user_id = s.user_id) "
-            "FROM tonalyst.class_students s "
-            "LEFT JOIN tonalyst.answers a ON a.user_id = s.user_id AND a.in_data_file "
-            "AND a.day BETWEEN $2::date AND $3::date "
-            "WHERE s.class_id = $1::integer GROUP BY s.user_id, a.activity ORDER BY s.user_id, a.activity"),
+            "SELECT s.user_id, a.activity, coalesce(a.answers, 0), coalesce(a.successes, 0), "
+            "coalesce(a.seconds, 0), (SELECT max(l.day) FROM tonalyst.answers l WHERE l.user_id = s.user_id) "
+            "FROM tonalyst.class_students s LEFT JOIN LATERAL ("
+            "SELECT activity, count(*) AS answers, count(*) FILTER (WHERE correct) AS successes, "
+            "sum(seconds) AS seconds FROM tonalyst.answers "
+            "WHERE user_id = s.user_id AND day BETWEEN $2::date AND $3::date AND in_data_file "
+            "GROUP BY activity) a ON true "
+            "WHERE s.class_id = $1::integer ORDER BY s.user_id, a.activity"),
         {classId, start.toString(Qt::ISODate), end.toString(Qt::ISODate)});
     if (!result.ok()) {
         problem = result.problem();
