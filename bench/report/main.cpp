@@ -1,6 +1,8 @@
 // Time to compile a performance report from data files of 100,000 and 1,000,000 records,
-// against awk computing the same figures from the same file in the same run. Prints both
-// times, their ratio, whether the figures agree, and the peak memory after each size.
+// against awk computing the same figures and `wc -l` merely counting the lines of the same
+// file in the same run. The user IDs are ASCII in one pair of files and not in the other.
+// Prints the times, the ratios (awk over the report: higher is better; the report over
+// wc -l: lower is better), whether the figures agree, and the peak memory after each file.
 //
 //   bench_report [RUNS]        (default 3 runs per file size; the best time counts)
 
@@ -20,14 +22,26 @@ namespace {
 
 using tonalyst::ReportFigures;
 
-const tonalyst::ReportQuery kQuery{QStringLiteral("AB"), QDate(1998, 5, 6), QDate(1998, 5, 12), QString()};
+// The user IDs of a file; the report is on the first.
+struct Users {
+    const char* name;
+    QString ids[3];
+};
 
-bool fillDataFile(const QString& path, int records) {
+const Users kAsciiUsers{"ASCII", {QStringLiteral("AB"), QStringLiteral("CD"), QStringLiteral("EF")}};
+const Users kUnicodeUsers{
+    "non-ASCII", {QStringLiteral("Zo\u00eb"), QStringLiteral("\u5b66\u751f"), QStringLiteral("J\u00f8rn")}};
+
+tonalyst::ReportQuery queryFor(const Users& users) {
+    return {users.ids[0], QDate(1998, 5, 6), QDate(1998, 5, 12), QString()};
+}
+
+bool fillDataFile(const QString& path, int records, const Users& ids) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     QRandomGenerator random(1998);
-    const QString users[] = {QStringLiteral("AB"), QStringLiteral("CD"), QStringLiteral("EF")};
+    const QString* users = ids.ids;
     const QString activities[] = {QStringLiteral("spell"),    QStringLiteral("identify"),
                                   QStringLiteral("intid"),    QStringLiteral("intspell"),
                                   QStringLiteral("keysigid"), QStringLiteral("eartraining")};
@@ -84,26 +98,26 @@ struct Timed {
     QByteArray figures;
 };
 
-Timed timeCompiler(const QString& path, int runs) {
+Timed timeCompiler(const QString& path, const tonalyst::ReportQuery& query, int runs) {
     Timed best;
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer timer;
         timer.start();
-        const auto figures = tonalyst::compileReport(path, kQuery);
+        const auto figures = tonalyst::compileReport(path, query);
         best.seconds = qMin(best.seconds, timer.nsecsElapsed() / 1e9);
         best.figures = figures ? figuresText(*figures) : QByteArray("failed");
     }
     return best;
 }
 
-Timed timeAwk(const QString& path, int runs) {
+Timed timeAwk(const QString& path, const QString& user, int runs) {
     Timed best;
     for (int run = 0; run < runs; ++run) {
         QProcess awk;
         QElapsedTimer timer;
         timer.start();
         awk.start(QStringLiteral("awk"),
-                  {QStringLiteral("-F,"), QStringLiteral("-v"), QStringLiteral("user=AB"),
+                  {QStringLiteral("-F,"), QStringLiteral("-v"), QStringLiteral("user=") + user,
                    QStringLiteral("-v"), QStringLiteral("start=1998-05-06"), QStringLiteral("-v"),
                    QStringLiteral("end=1998-05-12"), QStringLiteral("-v"), QStringLiteral("method="),
                    QStringLiteral("-f"), QStringLiteral(REPORT_AWK_SCRIPT), path});
@@ -114,27 +128,43 @@ Timed timeAwk(const QString& path, int runs) {
     return best;
 }
 
+double timeLineCount(const QString& path, int runs) {
+    double best = std::numeric_limits<double>::max();
+    for (int run = 0; run < runs; ++run) {
+        QProcess wc;
+        QElapsedTimer timer;
+        timer.start();
+        wc.start(QStringLiteral("wc"), {QStringLiteral("-l"), path});
+        wc.waitForFinished(-1);
+        best = qMin(best, timer.nsecsElapsed() / 1e9);
+    }
+    return best;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? qMax(1, atoi(argv[1])) : 3;
     QTemporaryDir dir;
     const int sizes[] = {100000, 1000000};
-    for (int records : sizes) {
-        if (!fillDataFile(dir.filePath(QString::number(records)), records)) {
-            std::fprintf(stderr, "cannot write the data files\n");
-            return 1;
+    std::printf("%10s %10s %6s %10s %8s %8s %9s %8s %8s %12s\n", "IDs", "records", "MB", "report s", "awk s",
+                "wc -l s", "awk/rep", "rep/wc", "agree", "peak RSS KB");
+    for (const Users* users : {&kAsciiUsers, &kUnicodeUsers}) {
+        for (int records : sizes) {
+            const QString path = dir.filePath(QString::number(records));
+            if (!fillDataFile(path, records, *users)) {
+                std::fprintf(stderr, "cannot write the data files\n");
+                return 1;
+            }
+            const Timed compiled = timeCompiler(path, queryFor(*users), runs);
+            const Timed awk = timeAwk(path, users->ids[0], runs);
+            const double wc = timeLineCount(path, runs);
+            std::printf("%10s %10d %6.1f %10.4f %8.4f %8.4f %8.1fx %7.1fx %8s %12ld\n", users->name, records,
+                        QFile(path).size() / 1e6, compiled.seconds, awk.seconds, wc,
+                        awk.seconds / compiled.seconds, compiled.seconds / wc,
+                        compiled.figures == awk.figures ? "yes" : "NO", peakKilobytes());
+            QFile::remove(path);
         }
-    }
-    std::printf("%10s %10s %12s %10s %8s %8s %14s\n", "records", "MB", "compile s", "awk s", "ratio", "agree",
-                "peak RSS KB");
-    for (int records : sizes) {
-        const QString path = dir.filePath(QString::number(records));
-        const Timed compiled = timeCompiler(path, runs);
-        const Timed awk = timeAwk(path, runs);
-        std::printf("%10d %10.1f %12.4f %10.4f %7.1fx %8s %14ld\n", records, QFile(path).size() / 1e6,
-                    compiled.seconds, awk.seconds, awk.seconds / compiled.seconds,
-                    compiled.figures == awk.figures ? "yes" : "NO", peakKilobytes());
     }
     return 0;
 }

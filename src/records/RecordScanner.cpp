@@ -86,6 +86,46 @@ private:
     const char* m_end;
 };
 
+// Well-formed UTF-8 of characters a user ID or caption can hold. Stricter than the full
+// reader's test (noncharacters are left to it), so nothing is accepted here that it refuses.
+bool isPlainUtf8(const unsigned char* at, const unsigned char* end) {
+    while (at != end) {
+        const unsigned lead = *at;
+        if (lead < 0x80) {
+            ++at;
+            continue;
+        }
+        int following = 0;
+        char32_t code = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            following = 1;
+            code = lead & 0x1F;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            following = 2;
+            code = lead & 0x0F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            following = 3;
+            code = lead & 0x07;
+        } else {
+            return false;
+        }
+        if (end - at <= following)
+            return false;
+        for (int i = 1; i <= following; ++i) {
+            if ((at[i] & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (at[i] & 0x3F);
+        }
+        if ((following == 2 && code < 0x800) || (following == 3 && (code < 0x10000 || code > 0x10FFFF)))
+            return false;
+        if ((code >= 0xD800 && code <= 0xDFFF) || (code >= 0xFDD0 && code <= 0xFDEF) ||
+            (code & 0xFFFE) == 0xFFFE)
+            return false;
+        at += following + 1;
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<RecordView> scanRecordLine(QByteArrayView line) {
@@ -97,11 +137,16 @@ std::optional<RecordView> scanRecordLine(QByteArrayView line) {
         --end;
     if (end != begin && end[-1] == '\r')
         --end;
+    bool ascii = true;
     for (const char* c = begin; c != end; ++c) {
         const auto byte = static_cast<unsigned char>(*c);
-        if (byte < 0x20 || byte >= 0x7f)
+        if (byte < 0x20 || byte == 0x7f)
             return std::nullopt;
+        ascii = ascii && byte < 0x80;
     }
+    if (!ascii && !isPlainUtf8(reinterpret_cast<const unsigned char*>(begin),
+                               reinterpret_cast<const unsigned char*>(end)))
+        return std::nullopt;
 
     Cursor cursor(begin, end);
     RecordView view;

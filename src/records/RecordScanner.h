@@ -25,7 +25,7 @@ inline int dateKey(QDate date) {
     return date.year() * 10000 + date.month() * 100 + date.day();
 }
 
-// The quick reading of a line as Tonalyst writes it: plain printable ASCII in exactly the
+// The quick reading of a line as Tonalyst writes it: printable UTF-8 in exactly the
 // record's shape. Any other line gives nullopt and is left to parseRecordLine, which has
 // the final word; whatever this accepts, parseRecordLine accepts with the same fields.
 std::optional<RecordView> scanRecordLine(QByteArrayView line);

@@ -2,7 +2,6 @@
 
 #include "records/ReportFigures.h"
 #include "records/ReportQuery.h"
-#include "records/ReportTallier.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -13,18 +12,31 @@
 
 namespace tonalyst {
 
+class MappedFile;
+
 // Compiles a report in one pass over a data file, a slice at a time, so a window can show
-// the progress and repaint between slices. Memory stays the same whatever the file's size.
-// Any line that is not a record stops the compilation: a file with foreign lines is not
-// one Tonalyst wrote, and figures from part of it would mislead.
+// the progress and repaint between slices. The file is mapped into memory rather than
+// copied, each slice is shared out at line ends among the machine's cores, and the parts'
+// tallies are added up in file order, so the figures and the first refused line are the
+// same as one reader's. Pages already counted are handed back, so memory stays the same
+// whatever the file's size.
+//
+// Lines end in CR LF, LF or CR alone, and a UTF-8 byte-order mark before the first line
+// is passed over. Any other line that is not a record stops the compilation: a file with
+// foreign lines is not one Tonalyst wrote, and figures from part of it would mislead.
 class ReportCompiler {
 public:
     enum class Progress { Working, Finished, Failed };
 
     explicit ReportCompiler(const ReportQuery& query);
+    ~ReportCompiler();
+    ReportCompiler(const ReportCompiler&) = delete;
+    ReportCompiler& operator=(const ReportCompiler&) = delete;
 
-    // False, with problem() saying why, when the file cannot be read.
+    // False, with problem() saying why, when the file cannot be read. Anything but a
+    // regular file (a pipe, a device, a folder) is refused at once, without waiting on it.
     bool open(const QString& path);
+    // Any random-access device, read whole into memory: for small data held elsewhere.
     bool open(std::unique_ptr<QIODevice> source);
 
     // Reads and counts about `bytes` more of the file.
@@ -32,21 +44,24 @@ public:
 
     // Of the file read so far, in whole percent.
     int percentDone() const;
-    const ReportFigures& figures() const { return m_tally.figures(); }
+    const ReportFigures& figures() const { return m_figures; }
     const QString& problem() const { return m_problem; }
 
 private:
-    bool takeLine(QByteArrayView line);
+    void start(const char* data, qint64 size);
     Progress fail(const QString& problem);
 
-    ReportTallier m_tally;
-    std::unique_ptr<QIODevice> m_source;
+    ReportQuery m_query;
+    ReportFigures m_figures;
+    std::unique_ptr<MappedFile> m_mapped;
+    QByteArray m_held; // the bytes of a device that is not a file
+    const char* m_data = nullptr;
     qint64 m_size = 0;
     qint64 m_done = 0; // bytes of whole lines counted
     qint64 m_lineNumber = 0;
+    char m_lineEnd = '\n'; // what ends a line in this file: LF, or CR in a file of CR-only lines
+    bool m_open = false;
     bool m_finished = false;
-    QByteArray m_buffer;
-    qsizetype m_held = 0; // the start of a line not yet ended, at the front of m_buffer
     QString m_problem;
 };
 

@@ -23,4 +23,29 @@ qint64 ReportFigures::overallSeconds() const {
     return sum;
 }
 
+ReportFigures& ReportFigures::operator+=(const ReportFigures& part) {
+    for (int row = 0; row < kCategoryCount; ++row) {
+        CategoryTally& sum = categories[row];
+        const CategoryTally& add = part.categories[row];
+        sum.attempts += add.attempts;
+        sum.spelling += add.spelling;
+        sum.identification += add.identification;
+        sum.earTraining += add.earTraining;
+        sum.inversionsOn += add.inversionsOn;
+        sum.successes += add.successes;
+        sum.seconds += add.seconds;
+        sum.accidentals += add.accidentals;
+    }
+    intervals.identification += part.intervals.identification;
+    intervals.spelling += part.intervals.spelling;
+    intervals.earTraining += part.intervals.earTraining;
+    intervals.successes += part.intervals.successes;
+    intervals.seconds += part.intervals.seconds;
+    keySignatures.attempts += part.keySignatures.attempts;
+    keySignatures.successes += part.keySignatures.successes;
+    keySignatures.seconds += part.keySignatures.seconds;
+    recordCount += part.recordCount;
+    return *this;
+}
+
 } // namespace tonalyst

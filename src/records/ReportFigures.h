@@ -54,6 +54,9 @@ struct ReportFigures {
     qint64 overallSuccesses() const;
     qint64 overallSeconds() const;
 
+    // Adds the tallies of another part of the same file.
+    ReportFigures& operator+=(const ReportFigures& part);
+
     friend bool operator==(const ReportFigures&, const ReportFigures&) = default;
 };
 

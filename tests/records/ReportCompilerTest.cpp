@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include <sys/stat.h>
+
 namespace tonalyst {
 namespace {
 
@@ -199,6 +203,97 @@ TEST_F(ReportFile, AMissingFileOrAFolderCannotBeOpened) {
     EXPECT_FALSE(compileReport(m_dir.filePath(QStringLiteral("absent.dat")), query(), &problem));
     EXPECT_FALSE(problem.isEmpty());
     EXPECT_FALSE(compileReport(m_dir.path(), query(), &problem));
+}
+
+// Foreign shapes: a byte-order mark, lines ended by CR LF, LF or CR (one kind for the
+// whole file, or mixed), unicode IDs for the user reported on, blank lines and, in some
+// files, lines that are not records.
+QByteArray variedFile(quint32 seed, int records, bool withBadLines) {
+    QRandomGenerator random(seed);
+    const QByteArray ends[] = {"\r\n", "\n", "\r"};
+    const int fileEnd = random.bounded(4); // 3: mixed
+    QByteArray file = random.bounded(2) ? "\xEF\xBB\xBF" : "";
+    for (int i = 0; i < records; ++i) {
+        const QByteArray end = ends[fileEnd == 3 ? random.bounded(3) : fileEnd];
+        if (random.bounded(40) == 0)
+            file += end;
+        if (withBadLines && random.bounded(records / 2) == 0)
+            file +=
+                pick(random, {"\"AB\",#1998-05-12#,\"test\"", "Jos\xe9,#1998-05-12#", "\"AB\"\t,1,2"}) + end;
+        const QDate date = QDate(1998, 5, 1).addDays(random.bounded(16));
+        file += '"' + pick(random, {"Zo\xc3\xab", "Zo\xc3\xab", "AB", "\xe5\xad\xa6\xe7\x94\x9f", "Zoe"}) +
+                "\",#" + date.toString(Qt::ISODate).toLatin1() + "#,\"" + pick(random, {"test", "practice"}) +
+                "\",\"" +
+                pick(random, {"spell", "identify", "intid", "intspell", "eartraining", "keysigid"}) +
+                "\",\"" + pick(random, {"-1", "0"}) + "\",\"" +
+                pick(random, {"Triad :", "Seventh :", "V7 of", "Augmented 6 :", "interval", "major :"}) +
+                "\"," + QByteArray::number(random.bounded(90)) + ',' + QByteArray::number(random.bounded(2)) +
+                ',' + QByteArray::number(random.bounded(8)) + end;
+    }
+    if (random.bounded(2))
+        file.chop(1);
+    return file;
+}
+
+TEST_F(ReportFile, TheFastReaderAgreesWithThePlainOneOnForeignShapes) {
+    const ReportQuery zoe{QStringLiteral("Zo\u00eb"), QDate(1998, 5, 6), QDate(1998, 5, 12), {}};
+    // Small files cut into slices of every size, and big ones shared out among threads.
+    for (quint32 seed = 1; seed <= 24; ++seed) {
+        const bool big = seed % 6 == 0;
+        const QByteArray bytes = variedFile(seed, big ? 40000 : 400, seed % 3 == 0);
+        const QString path = write(bytes);
+        qint64 badLine = 0;
+        const auto expected = test::compileInSixPasses(bytes, zoe, &badLine);
+        for (qint64 slice :
+             big ? std::vector<qint64>{1 << 16, qint64(1) << 30} : std::vector<qint64>{1, 7, 4096}) {
+            ReportCompiler compiler(zoe);
+            ASSERT_TRUE(compiler.open(path));
+            ReportCompiler::Progress progress = ReportCompiler::Progress::Working;
+            while (progress == ReportCompiler::Progress::Working)
+                progress = compiler.step(slice);
+            ASSERT_EQ(progress == ReportCompiler::Progress::Finished, expected.has_value())
+                << "seed " << seed << ": " << compiler.problem().toStdString();
+            if (expected) {
+                EXPECT_GT(expected->overallAttempts(), 0);
+                EXPECT_EQ(compiler.figures(), *expected) << "seed " << seed << " slice " << slice;
+            } else {
+                EXPECT_TRUE(compiler.problem().startsWith(QStringLiteral("line %1: ").arg(badLine)))
+                    << "seed " << seed << ": " << compiler.problem().toStdString() << " (not line " << badLine
+                    << ")";
+            }
+        }
+    }
+}
+
+TEST_F(ReportFile, AByteOrderMarkAndCrOnlyLinesReadLikeTheFileTonalystWrites) {
+    const auto expected = compileReport(write(kHandMadeFile), query());
+    ASSERT_TRUE(expected);
+    QByteArray crOnly = kHandMadeFile;
+    crOnly.replace("\r\n", "\r");
+    for (const QByteArray& bytes : {"\xEF\xBB\xBF" + kHandMadeFile, crOnly, "\xEF\xBB\xBF" + crOnly}) {
+        QString problem;
+        const auto figures = compileReport(write(bytes), query(), &problem);
+        ASSERT_TRUE(figures) << problem.toStdString();
+        EXPECT_EQ(*figures, *expected);
+    }
+}
+
+TEST_F(ReportFile, ALineThatIsNotUtf8IsNamed) {
+    const QByteArray good = "\"AB\",#1998-05-12#,\"test\",\"spell\",\"-1\",\"Triad :\",12,1,3\r\n";
+    const QByteArray latin1 = "\"Jos\xe9\",#1998-05-12#,\"test\",\"spell\",\"-1\",\"Triad :\",12,1,3\r\n";
+    QString problem;
+    EXPECT_FALSE(compileReport(write(good + good + latin1 + good), query(), &problem));
+    EXPECT_EQ(problem, QStringLiteral("line 3: The line is not UTF-8 text."));
+}
+
+TEST_F(ReportFile, APipeOrADeviceIsRefusedAtOnce) {
+    const QString pipe = m_dir.filePath(QStringLiteral("varen.dat"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& path : {pipe, QStringLiteral("/dev/zero"), m_dir.path()}) {
+        QString problem;
+        EXPECT_FALSE(compileReport(path, query(), &problem)) << path.toStdString();
+        EXPECT_EQ(problem, QStringLiteral("not a regular file"));
+    }
 }
 
 TEST(ReportCompiler, ReadsFromAnyRandomAccessDevice) {

@@ -15,27 +15,48 @@
 
 namespace tonalyst::test {
 
-inline std::optional<ReportFigures> compileInSixPasses(const QByteArray& file, const ReportQuery& query) {
+// The lines of a data file without their ends: lines end in CR LF, LF or CR alone, and a
+// UTF-8 byte-order mark before the first line is no part of it.
+inline QList<QByteArray> recordFileLines(const QByteArray& file) {
     QList<QByteArray> lines;
-    qsizetype start = 0;
-    while (start < file.size()) {
-        const qsizetype newline = file.indexOf('\n', start);
-        const qsizetype end = newline < 0 ? file.size() : newline + 1;
-        lines << file.mid(start, end - start);
-        start = end;
+    qsizetype at = file.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    QByteArray line;
+    while (at < file.size()) {
+        const char c = file[at];
+        if (c == '\n' || c == '\r') {
+            lines << line;
+            line.clear();
+            at += c == '\r' && at + 1 < file.size() && file[at + 1] == '\n' ? 2 : 1;
+        } else {
+            line += c;
+            ++at;
+        }
     }
+    if (!line.isEmpty())
+        lines << line;
+    return lines;
+}
+
+// `badLine`, when given, is set to the number of the first line that is not a record.
+inline std::optional<ReportFigures> compileInSixPasses(const QByteArray& file, const ReportQuery& query,
+                                                       qint64* badLine = nullptr) {
+    const QList<QByteArray> lines = recordFileLines(file);
 
     ReportFigures figures;
     for (int pass = 0; pass < kCategoryCount; ++pass) {
         const QString caption = QString::fromUtf8(mnuchordtype[pass].data(), mnuchordtype[pass].size());
         CategoryTally& row = figures.categories[pass];
         figures.recordCount = 0;
-        for (const QByteArray& line : lines) {
-            if (line == "\n" || line == "\r\n")
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QByteArray& line = lines[i];
+            if (line.isEmpty())
                 continue;
             const ParsedRecord parsed = parseRecordLine(line);
-            if (!parsed.record)
+            if (!parsed.record) {
+                if (badLine)
+                    *badLine = i + 1;
                 return std::nullopt;
+            }
             const PerformanceRecord& r = *parsed.record;
             ++figures.recordCount;
             if (r.userId != query.userId || r.date < query.start || r.date > query.end)
