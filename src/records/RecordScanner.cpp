@@ -2,8 +2,6 @@
 
 #include "records/RecordLimits.h"
 
-#include <cstring>
-
 namespace tonalyst {
 
 namespace {
@@ -21,17 +19,27 @@ public:
         return true;
     }
 
+    // Outside the quotes the shape itself admits only digits, signs and separators, so
+    // control bytes and bytes above ASCII need looking for here alone.
     bool quoted(QByteArrayView& text) {
         if (!take('"'))
             return false;
-        const void* close = std::memchr(m_pos, '"', static_cast<size_t>(m_end - m_pos));
-        if (!close)
-            return false;
-        const char* closing = static_cast<const char*>(close);
-        text = QByteArrayView(m_pos, closing);
-        m_pos = closing + 1;
-        return true;
+        const char* start = m_pos;
+        for (; m_pos != m_end; ++m_pos) {
+            const auto byte = static_cast<unsigned char>(*m_pos);
+            if (byte == '"') {
+                text = QByteArrayView(start, m_pos);
+                ++m_pos;
+                return true;
+            }
+            if (byte < 0x20 || byte == 0x7f)
+                return false;
+            m_beyondAscii |= byte >= 0x80;
+        }
+        return false;
     }
+
+    bool beyondAscii() const { return m_beyondAscii; }
 
     bool date(int& key) {
         if (m_end - m_pos < 12 || m_pos[0] != '#' || m_pos[5] != '-' || m_pos[8] != '-' || m_pos[11] != '#')
@@ -84,6 +92,7 @@ private:
 
     const char* m_pos;
     const char* m_end;
+    bool m_beyondAscii = false;
 };
 
 // Well-formed UTF-8 of characters a user ID or caption can hold. Stricter than the full
@@ -137,17 +146,6 @@ std::optional<RecordView> scanRecordLine(QByteArrayView line) {
         --end;
     if (end != begin && end[-1] == '\r')
         --end;
-    bool ascii = true;
-    for (const char* c = begin; c != end; ++c) {
-        const auto byte = static_cast<unsigned char>(*c);
-        if (byte < 0x20 || byte == 0x7f)
-            return std::nullopt;
-        ascii = ascii && byte < 0x80;
-    }
-    if (!ascii && !isPlainUtf8(reinterpret_cast<const unsigned char*>(begin),
-                               reinterpret_cast<const unsigned char*>(end)))
-        return std::nullopt;
-
     Cursor cursor(begin, end);
     RecordView view;
     const bool ok = cursor.quoted(view.userId) && cursor.take(',') && cursor.date(view.dateKey) &&
@@ -157,6 +155,9 @@ std::optional<RecordView> scanRecordLine(QByteArrayView line) {
                     cursor.number(view.seconds) && cursor.take(',') && cursor.number(view.success) &&
                     cursor.take(',') && cursor.number(view.accidentals) && cursor.atEnd();
     if (!ok)
+        return std::nullopt;
+    if (cursor.beyondAscii() && !isPlainUtf8(reinterpret_cast<const unsigned char*>(begin),
+                                             reinterpret_cast<const unsigned char*>(end)))
         return std::nullopt;
     return view;
 }
