@@ -1,0 +1,73 @@
+#pragma once
+
+#include "history/AnswerRecord.h"
+#include "history/HistoryQuery.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QSqlDatabase;
+
+namespace tonalyst {
+
+// The answer history, "history.sqlite" in the data folder: the one class that reads and
+// writes it. Each store is one connection, to be used on the thread that opened it; the
+// program writes through HistoryWriter's thread and reads through stores of its own.
+class HistoryStore {
+public:
+    enum class Access {
+        // Makes the file if missing, brings its schema up to date, and renames a damaged
+        // file aside and starts a new one.
+        ReadWrite,
+        // Leaves the file as it is; a missing file reads as an empty history.
+        ReadOnly
+    };
+
+    static QString fileName() { return QStringLiteral("history.sqlite"); }
+    static QString pathIn(const QString& dataDir);
+
+    explicit HistoryStore(QString filePath);
+    ~HistoryStore();
+    HistoryStore(const HistoryStore&) = delete;
+    HistoryStore& operator=(const HistoryStore&) = delete;
+
+    // True when the history can be used. `notice` receives what the student should be
+    // told: a damaged file renamed aside, or why the history cannot be opened.
+    bool open(Access access, QString& notice);
+    bool isOpen() const;
+    QString filePath() const { return m_path; }
+
+    // Stores the answers in one transaction, all or none. False with the reason in
+    // `error` when they could not be stored.
+    bool append(const std::vector<AnswerRecord>& answers, QString& error);
+
+    // The user's answers, oldest first (by time, then in the order they were stored).
+    std::vector<AnswerRecord> answers(const HistoryQuery& query);
+    // Whether any answer of any user is stored.
+    bool isEmpty();
+
+    // For the class server: answers it does not have yet, oldest first, and the marking
+    // of those it has taken.
+    std::vector<AnswerRecord> unsent(int limit);
+    bool markSent(const QStringList& answerIds);
+    int unsentCount();
+
+private:
+    struct Statements;
+
+    bool connect(Access access, QString& error);
+    void disconnect();
+    bool check(QString& error);
+    bool prepare(QString& error);
+    bool setAside(QString& notice);
+
+    QString m_path;
+    QString m_connection;
+    std::unique_ptr<Statements> m_statements;
+};
+
+} // namespace tonalyst

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "history/AnswerRecord.h"
+#include "theory/WeakSpots.h"
+
+#include <QString>
+
+namespace tonalyst {
+
+// How far back the schedule looks: the user's latest answers.
+inline constexpr int kWeakSpotAnswers = 5000;
+
+// One more answer in the schedule; imported summaries name no item and pass by.
+void learnFrom(WeakSpotSchedule& schedule, const AnswerRecord& answer);
+
+// The schedule from the user's latest answers in the history file; empty when there is
+// no history or it cannot be read.
+WeakSpotSchedule readWeakSpots(const QString& historyPath, const QString& userId);
+
+} // namespace tonalyst
