@@ -83,6 +83,9 @@ MainMenus::MainMenus(QMenuBar* bar) {
     viewKeySig->setEnabled(false);
     options->addSeparator();
     testLength = addItem(options, "mnutestlong", QStringLiteral("&Test Length ...."));
+    options->addSeparator();
+    favorWeakSpots = addItem(options, "mnufavorweak", QStringLiteral("Favor &Weak Spots"));
+    favorWeakSpots->setCheckable(true);
 
     environment = addMenu(bar, "mnuview", QStringLiteral("&Environment   "));
     tones = addItem(environment, "mnutones", QStringLiteral("&Tones off"));

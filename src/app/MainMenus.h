@@ -35,6 +35,7 @@ struct MainMenus {
     QAction* clef;
     QAction* viewKeySig;
     QAction* testLength;
+    QAction* favorWeakSpots; // practice draws more of what the student got wrong lately
 
     QMenu* environment;
     QAction* tones;

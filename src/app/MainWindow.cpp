@@ -3,6 +3,7 @@
 #include "app/EarTrainingWindow.h"
 #include "app/AnswerChoices.h"
 #include "app/ClassServerLink.h"
+#include "app/AnswerHistory.h"
 #include "app/MainMenus.h"
 #include "app/MainWindowLayout.h"
 #include "app/MainWindowCycleAdapter.h"
@@ -120,10 +121,16 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     connect(m_options.get(), &OptionDialogs::helpRequested, this, [this] { openHelp(3); });
     connect(m_options.get(), &OptionDialogs::clefChosen, this, &MainWindow::applyChosenClef);
 
+    m_history = std::make_unique<AnswerHistory>(m_platform.files.dataDir(), m_records.dataFilePath());
+    connect(&m_history->writer(), &HistoryWriter::notice, this, [this](const QString& message) {
+        m_platform.prompter.message(message, Prompter::Icon::Exclamation);
+    });
+
     m_cycleView = std::make_unique<CycleAdapter>(*this);
     m_cycle = std::make_unique<QuestionCycle>(m_state, m_settings, *m_cycleView,
                                               CycleServices{m_platform.clock, m_platform.prompter, m_platform.random},
                                               m_records, &m_intervals);
+    m_cycle->setAnswerObserver(m_history.get());
 
     connectMenus();
     connectEarTrainingWindow();
@@ -147,6 +154,10 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 
 MainWindow::~MainWindow() {
     delete m_menus;
+}
+
+void MainWindow::applyWeakSpots() {
+    m_cycle->setWeakSpots(m_menus->favorWeakSpots->isChecked() ? &m_history->weakSpots() : nullptr);
 }
 
 void MainWindow::buildCentralArea() {
@@ -275,6 +286,7 @@ void MainWindow::connectMenus() {
         m_options->execKeySigDisplay();
     });
     connect(m_menus->testLength, &QAction::triggered, this, [this] { m_options->execTestLength(); });
+    connect(m_menus->favorWeakSpots, &QAction::toggled, this, [this] { applyWeakSpots(); });
 
     connect(m_start, &QPushButton::clicked, this, &MainWindow::start);
     connect(m_submit, &QPushButton::clicked, this, &MainWindow::submit);

@@ -17,6 +17,7 @@ namespace tonalyst {
 
 class AnswerChoices;
 class ClassServerLink;
+class AnswerHistory;
 class EarTrainingWindow;
 class QuestionCycle;
 class OptionDialogs;
@@ -101,6 +102,7 @@ private:
     void soundNote(int code, int position);
     void applyChosenClef(ClefChoice clef);
     void terminate();
+    void applyWeakSpots();
 
     Platform& m_platform;
     RunState m_state;
@@ -109,6 +111,7 @@ private:
     bool m_terminated = false;
     PerformanceDataFile m_records;
     IntervalGenerator m_intervals;
+    std::unique_ptr<AnswerHistory> m_history;
     std::unique_ptr<CycleAdapter> m_cycleView;
     std::unique_ptr<QuestionCycle> m_cycle;
 

@@ -6,6 +6,7 @@
 #include "app/OptionDialogs.h"
 #include "app/ShellDialogs.h"
 #include "app/AnswerChoices.h"
+#include "app/AnswerHistory.h"
 #include "app/ClassServerLink.h"
 #include "app/ReportDialog.h"
 #include "app/ScreenFit.h"
@@ -157,6 +158,7 @@ void MainWindow::start() {
     }
     m_menus->data->setEnabled(false);
     m_menus->quitTest->setEnabled(true);
+    applyWeakSpots();
     m_state.runStart = m_platform.clock.now();
     m_elapsedTimer->start();
 
@@ -300,6 +302,7 @@ void MainWindow::quit() {
 void MainWindow::setUserId(const QString& userId) {
     m_userId = userId;
     m_classServer->setUser(userId);
+    m_history->setUserId(userId);
 }
 
 void MainWindow::openReport() {

@@ -3,8 +3,9 @@
 #include "cycle/StatusText.h"
 #include "records/PerformanceDataFile.h"
 #include "theory/AnswerPreparation.h"
-#include "theory/EarTrainingQuality.h"
-#include "theory/KeyPicker.h"
+#include "theory/AnswerText.h"
+
+#include <QUuid>
 
 #include <algorithm>
 
@@ -34,6 +35,7 @@ void QuestionCycle::start() {
     m_pending.clear();
     m_state.questionNumber = 0;
     m_running = true;
+    m_runId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     questionstep();
 }
 
@@ -124,6 +126,7 @@ void QuestionCycle::testStep() {
         m_view.playanswer(questionNotes(slot));
     }
     recordanswer(slot, verdict);
+    reportAnswer(true);
     if (verdict == kWrong) {
         m_view.beepn(1);
         m_services.prompter.message(QStringLiteral("Wrong: hit ok for next question"), Prompter::Icon::None);
@@ -172,6 +175,8 @@ void QuestionCycle::practiceStep() {
         if (verdict == kWrong) {
             m_view.beepn(1);
             const bool again = m_services.prompter.askYesNo(kTryAgain);
+            if (!m_running || again)
+                reportAnswer(false);
             if (!m_running)
                 return;
             if (again) {
@@ -187,9 +192,12 @@ void QuestionCycle::practiceStep() {
             m_services.prompter.message(QStringLiteral("Good work: hit OK for next question"),
                                         Prompter::Icon::None);
         }
-        if (!m_running)
+        if (!m_running) {
+            reportAnswer(false);
             return;
+        }
         recordanswer(slot, verdict);
+        reportAnswer(true);
     }
     nextQuestion(1, m_counters.pendingcount() + 1);
 }
@@ -208,8 +216,40 @@ int QuestionCycle::judge(QuestionSlot& slot) {
     const ActivityState activity = activityState();
     if (spelling() && activity.selectedtype != QuestionType::Review)
         slot.writtenNotes = submission.staffNotes;
-    return judgeanswer(slot.question, slot.prepared, activity, inversionList(slot), submission,
-                       slot.recorded);
+    const bool inversions = inversionList(slot);
+    const int verdict =
+        judgeanswer(slot.question, slot.prepared, activity, inversions, submission, slot.recorded);
+
+    const QDateTime now = m_services.clock.now();
+    AnswerRecord& a = m_judged;
+    a = AnswerRecord();
+    a.answeredUtc = now.toUTC();
+    a.userId = m_view.userId();
+    a.runId = m_runId;
+    a.method = QString::fromLatin1(methodCode(m_state.method));
+    a.activity = fromStd(recordActivity(activity));
+    a.inversions = slot.inversions == InversionOption::Off ? QStringLiteral("-1") : QStringLiteral("0");
+    a.category = fromStd(recordCategory(activity, slot.question));
+    a.accidentals = slot.question.sigCount;
+    a.key = fromStd(questionKey(slot.question));
+    a.item = fromStd(questionItem(slot.question));
+    a.inversion = fromStd(slot.question.invLabel).trimmed();
+    a.asked = fromStd(askedNotes(slot.question, slot.prepared));
+    a.given =
+        fromStd(spelling() ? givenNotes(submission.staffNotes) : givenChoices(submission.answer, inversions));
+    a.right = fromStd(spelling() ? rightNotes(slot.prepared) : rightChoices(slot.question, inversions));
+    a.correct = verdict == kRight;
+    // The review's correction is the second answer to its test question.
+    a.attempt = activity.selectedtype == QuestionType::Review ? 2 : ++m_attempts;
+    a.seconds =
+        static_cast<int>(std::max<qint64>(0, now.toSecsSinceEpoch() - m_questionStart.toSecsSinceEpoch()));
+    return verdict;
+}
+
+void QuestionCycle::reportAnswer(bool inDataFile) {
+    m_judged.inDataFile = inDataFile;
+    if (m_observer)
+        m_observer->answerJudged(m_judged);
 }
 
 void QuestionCycle::recordanswer(QuestionSlot& slot, int verdict) {
@@ -218,26 +258,16 @@ void QuestionCycle::recordanswer(QuestionSlot& slot, int verdict) {
     const qint64 seconds =
         std::max<qint64>(0, m_services.clock.now().toSecsSinceEpoch() - m_questionStart.toSecsSinceEpoch());
     m_counters.addAnswer(seconds);
+    // The data file's time, which includes reading the verdict in practice.
+    m_judged.seconds = static_cast<int>(seconds);
 
     PendingRecord record;
     record.recseconds = static_cast<int>(seconds);
     record.recsuccess = verdict;
-    const bool intervalEarTraining =
-        m_state.currentMode == ActivityMode::EarTraining && m_state.currentType == QuestionType::IntId;
-    record.reccategory = intervalEarTraining ? QStringLiteral("interval") : fromStd(slot.question.category);
+    record.reccategory = fromStd(recordCategory(activityState(), slot.question));
     record.recsigcount = slot.question.sigCount;
     record.recmethod = QString::fromLatin1(methodCode(m_state.method));
-    switch (m_state.currentMode) {
-    case ActivityMode::None:
-        record.recactivity = QString::fromLatin1(questionTypeCode(m_state.currentType));
-        break;
-    case ActivityMode::KeySigId:
-        record.recactivity = QStringLiteral("keysigid");
-        break;
-    case ActivityMode::EarTraining:
-        record.recactivity = QStringLiteral("eartraining");
-        break;
-    }
+    record.recactivity = fromStd(recordActivity(activityState()));
     record.recinversions =
         slot.inversions == InversionOption::Off ? QStringLiteral("-1") : QStringLiteral("0");
     m_pending.push_back(record);
@@ -263,8 +293,10 @@ void QuestionCycle::nextQuestion(int number, int shownNumber) {
     m_view.changeclef();
     const ActivityState activity = activityState();
     const QuestionContext context{m_settings, activity, m_services.random};
-    CurrentKey key = pickkey(context);
-    std::optional<Question> question = makeEarTrainingQuestion(key, context, m_intervals);
+    DrawnQuestion drawn = drawQuestion(context, m_intervals, m_state.isTest() ? nullptr : m_weakSpots);
+    std::optional<Question>& question = drawn.question;
+    const CurrentKey& key = drawn.key;
+    m_attempts = 0;
     if (!question) {
         // Settings under which no question can be written leave nothing to ask.
         m_services.prompter.message(QStringLiteral("No question can be made with the chosen settings."),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cycle/AnswerObserver.h"
 #include "cycle/CycleView.h"
 #include "cycle/QuestionSlot.h"
 #include "cycle/RunCounters.h"
@@ -10,6 +11,7 @@
 #include "theory/QuestionContext.h"
 #include "theory/QuestionMaker.h"
 #include "theory/RandomSource.h"
+#include "theory/WeakSpots.h"
 
 #include <QDateTime>
 
@@ -50,6 +52,12 @@ public:
     // Sounds the question under way, as Repeat Tones does in ear training.
     void playanswer();
 
+    // Told of every judged answer; nullptr for nobody.
+    void setAnswerObserver(AnswerObserver* observer) { m_observer = observer; }
+    // Practice questions favour the schedule's weak spots; nullptr draws every question
+    // as the settings alone say. Tests are never weighted.
+    void setWeakSpots(const WeakSpotSchedule* schedule) { m_weakSpots = schedule; }
+
     // The answer the identification menus are filling.
     AnswerParts& answer() { return m_answer; }
     const AnswerParts& answer() const { return m_answer; }
@@ -74,6 +82,7 @@ private:
     void finishTest();
     void retry(const QuestionSlot& slot);
     int judge(QuestionSlot& slot);
+    void reportAnswer(bool inDataFile);
     void recordanswer(QuestionSlot& slot, int verdict);
     void nextQuestion(int number, int shownNumber);
     void presentQuestion(const QuestionSlot& slot);
@@ -92,12 +101,18 @@ private:
     CycleServices m_services;
     PerformanceDataFile& m_records;
     IntervalQuestionMaker* m_intervals;
+    AnswerObserver* m_observer = nullptr;
+    const WeakSpotSchedule* m_weakSpots = nullptr;
 
     std::array<QuestionSlot, kMaxTestLength + 1> m_slots; // by question number; 0 unused
     AnswerParts m_answer;
     RunCounters m_counters;
     std::vector<PendingRecord> m_pending;
     QDateTime m_questionStart;
+    QString m_runId;
+    // The answer judged last, until the observer hears of it; attempts at the question so far.
+    AnswerRecord m_judged;
+    int m_attempts = 0;
     // False once the run has ended, also when it ended while a message box was open.
     bool m_running = false;
 };

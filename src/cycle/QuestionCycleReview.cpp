@@ -23,7 +23,9 @@ void QuestionCycle::reviewstep() {
         m_view.showAnswerMessage(QStringLiteral("Make corrections and press OK"));
     } else {
         QuestionSlot& slot = m_slots[static_cast<std::size_t>(m_state.questionNumber)];
-        if (judge(slot) == kWrong) {
+        const int verdict = judge(slot);
+        reportAnswer(false);
+        if (verdict == kWrong) {
             m_view.beepn(1);
             m_services.prompter.message(
                 QString::fromStdString(rightAnswerMessage(kStillWrongHeading, rightAnswer(slot))),
@@ -63,6 +65,7 @@ void QuestionCycle::showReviewedQuestion(const QuestionSlot& slot) {
     showPrompt(slot);
     m_answer = slot.recorded.parts;
     m_view.setNoteLimit(slot.question.noteCount());
+    m_questionStart = m_services.clock.now();
     if (spelling()) {
         m_view.enterNotes(slot.writtenNotes);
         m_view.prepareAnswerEntry();

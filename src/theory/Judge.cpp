@@ -10,16 +10,8 @@ namespace {
 
 int judgeSpelling(const PreparedAnswer& prepared, const std::vector<WrittenNote>& staffNotes,
                   std::vector<WrittenNote>& normalised) {
-    const std::size_t taken = std::min(prepared.notes.size(), staffNotes.size());
-    normalised.assign(staffNotes.begin(), staffNotes.begin() + static_cast<std::ptrdiff_t>(taken));
-    // One octave down at most: the staff only has two.
-    if (!normalised.empty() && normalised.front().position > 7)
-        for (WrittenNote& note : normalised)
-            note.position -= 7;
-    // Judged where the question's C-flat was put.
-    if (!normalised.empty() && normalised.front().position == 1 && normalised.front().code == Flat)
-        for (WrittenNote& note : normalised)
-            note.position += 7;
+    normalised = judgedOctave(staffNotes);
+    normalised.resize(std::min(prepared.notes.size(), normalised.size()));
 
     if (normalised.size() < prepared.notes.size())
         return kWrong;
@@ -50,6 +42,19 @@ int judgeIdentification(const Question& question, bool inversionList, const Answ
 }
 
 } // namespace
+
+std::vector<WrittenNote> judgedOctave(const std::vector<WrittenNote>& staffNotes) {
+    std::vector<WrittenNote> notes = staffNotes;
+    // One octave down at most: the staff only has two.
+    if (!notes.empty() && notes.front().position > 7)
+        for (WrittenNote& note : notes)
+            note.position -= 7;
+    // Judged where the question's C-flat was put.
+    if (!notes.empty() && notes.front().position == 1 && notes.front().code == Flat)
+        for (WrittenNote& note : notes)
+            note.position += 7;
+    return notes;
+}
 
 bool inversionListInUse(const Question& question, const ActivityState& activity, InversionOption inversions) {
     return inversions != InversionOption::Off && activity.currenttype == QuestionType::Identify &&

@@ -44,6 +44,9 @@ inline constexpr int kWrong = 0;
 // identification with inversions on, augmented sixths excepted.
 bool inversionListInUse(const Question& question, const ActivityState& activity, InversionOption inversions);
 
+// The student's notes, lowest first, moved to the octave the spelling is judged in.
+std::vector<WrittenNote> judgedOctave(const std::vector<WrittenNote>& staffNotes);
+
 // The verdict, 1 right or 0 wrong. Letters and signs are compared note by note, never
 // pitches; menu captions are compared exactly.
 int judgeanswer(const Question& question, const PreparedAnswer& prepared, const ActivityState& activity,
