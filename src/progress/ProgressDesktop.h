@@ -29,4 +29,7 @@ struct ProgressDesktop {
     QTimeZone zone = QTimeZone::systemTimeZone();
 };
 
+// The user's answers from the history in the data folder, and the platform's save dialog.
+ProgressDesktop systemProgressDesktop(const QString& dataDir, const QString& userId);
+
 } // namespace tonalyst

@@ -1,5 +1,6 @@
 #include "progress/ProgressWindow.h"
 
+#include "history/AnswerExport.h"
 #include "progress/ActivitySection.h"
 
 #include <QComboBox>
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QTableWidget>
@@ -45,6 +47,7 @@ ProgressWindow::ProgressWindow(const QString& userId, ProgressDesktop desktop, C
     buildControls();
     connect(&m_loading, &QFutureWatcher<AnswerLoad>::finished, this, &ProgressWindow::answersLoaded);
     connect(&m_computing, &QFutureWatcher<Figures>::finished, this, &ProgressWindow::figuresComputed);
+    connect(&m_exporting, &QFutureWatcher<Export>::finished, this, &ProgressWindow::exported);
     startLoading();
 }
 
@@ -74,6 +77,12 @@ void ProgressWindow::buildControls() {
     m_summary->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_summary->setWordWrap(true);
 
+    m_export = new QPushButton(QStringLiteral("Export CSV ..."), this);
+    m_export->setObjectName(QStringLiteral("cmdexportcsv"));
+    m_export->setAccessibleDescription(QStringLiteral("Writes the answers of the chosen period to a CSV file"));
+    m_export->setEnabled(false);
+    connect(m_export, &QPushButton::clicked, this, &ProgressWindow::exportCsv);
+
     m_close = new QPushButton(QStringLiteral("Close"), this);
     m_close->setObjectName(QStringLiteral("cmdclose"));
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
@@ -94,6 +103,7 @@ void ProgressWindow::buildControls() {
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_summary, 1);
+    buttons->addWidget(m_export);
     buttons->addWidget(m_close);
 
     auto* layout = new QVBoxLayout(this);
@@ -109,7 +119,7 @@ void ProgressWindow::buildControls() {
 
 bool ProgressWindow::isBusy() const {
     // A worker that has finished is not done until its result has been taken in.
-    return !m_answers || m_awaitingFigures || !m_pendingSections.empty();
+    return !m_answers || m_awaitingFigures || m_awaitingExport || !m_pendingSections.empty();
 }
 
 ProgressQuery ProgressWindow::query() const {
@@ -201,6 +211,7 @@ void ProgressWindow::addNextSection(int showing) {
                   .arg(locale.toString(answers), locale.toString(m_statistics->first, QLocale::ShortFormat),
                        locale.toString(m_statistics->last, QLocale::ShortFormat))
             : QStringLiteral("No answers yet."));
+    m_export->setEnabled(!m_awaitingExport);
     updateTabOrder();
     emit figuresShown();
 }
@@ -213,7 +224,42 @@ void ProgressWindow::updateTabOrder() {
             setTabOrder(previous, table);
             previous = table;
         }
-    setTabOrder(previous, m_close);
+    setTabOrder(previous, m_export);
+    setTabOrder(m_export, m_close);
+}
+
+void ProgressWindow::exportCsv() {
+    if (!m_answers || !m_desktop.chooseCsvPath)
+        return;
+    const QString path = m_desktop.chooseCsvPath(this);
+    if (path.isEmpty())
+        return;
+    m_export->setEnabled(false);
+    m_awaitingExport = true;
+    m_summary->setText(QStringLiteral("Writing ") + path + QStringLiteral(" ..."));
+    m_exporting.setFuture(QtConcurrent::run([answers = m_answers, query = query(), path] {
+        const std::vector<AnswerRecord> within = answersWithin(*answers, query);
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return Export{path, 0, file.errorString()};
+        writeAnswersCsv(file, within);
+        if (!file.commit())
+            return Export{path, 0, file.errorString()};
+        return Export{path, static_cast<int>(within.size()), {}};
+    }));
+}
+
+void ProgressWindow::exported() {
+    const Export result = m_exporting.future().takeResult();
+    m_awaitingExport = false;
+    m_export->setEnabled(true);
+    if (!result.error.isEmpty()) {
+        m_summary->setText(QStringLiteral("Nothing was exported."));
+        m_prompter.message(QStringLiteral("The answers could not be written to %1: %2").arg(result.path, result.error),
+                           Prompter::Icon::Exclamation);
+        return;
+    }
+    m_summary->setText(QStringLiteral("%1 answers written to %2.").arg(QLocale().toString(result.answers), result.path));
 }
 
 } // namespace tonalyst

@@ -31,7 +31,7 @@ public:
                    QWidget* parent = nullptr);
     ~ProgressWindow() override;
 
-    // True while answers are read or figures worked out and shown.
+    // True while answers are read, figures worked out or a file written.
     bool isBusy() const;
     // The dates the chosen period covers.
     ProgressQuery query() const;
@@ -50,6 +50,15 @@ private:
     void showFigures();
     void addNextSection(int showing);
     void updateTabOrder();
+    void exportCsv();
+    void exported();
+
+    // How an export went: the answers written, or why none were.
+    struct Export {
+        QString path;
+        int answers = 0;
+        QString error;
+    };
 
     struct Figures {
         int generation = 0;
@@ -65,16 +74,19 @@ private:
     std::unique_ptr<ProgressStatistics> m_statistics;
     QFutureWatcher<AnswerLoad> m_loading;
     QFutureWatcher<Figures> m_computing;
+    QFutureWatcher<Export> m_exporting;
     // Figures worked out for a period since changed are not shown.
     int m_generation = 0;
     // The activities whose sections are still to be built, and which showing they belong to.
     std::vector<int> m_pendingSections;
     int m_showing = 0;
     bool m_awaitingFigures = false;
+    bool m_awaitingExport = false;
 
     QComboBox* m_period;
     QComboBox* m_activity;
     QLabel* m_summary;
+    QPushButton* m_export;
     QPushButton* m_close;
     QScrollArea* m_scroll;
 };

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -28,9 +29,16 @@ struct ProgressWindowTest : ::testing::Test {
     test::ScriptedPrompter prompter;
     std::vector<AnswerRecord> answers;
 
+    QString csvPath; // what the save dialog "chooses"; empty for Cancel
+    int dialogs = 0;
+
     ProgressDesktop desktop(QString error = {}) {
         ProgressDesktop stand_in;
         stand_in.loadAnswers = [answers = answers, error] { return AnswerLoad{answers, error}; };
+        stand_in.chooseCsvPath = [this](QWidget*) {
+            ++dialogs;
+            return csvPath;
+        };
         stand_in.zone = QTimeZone::utc();
         return stand_in;
     }
@@ -150,6 +158,50 @@ TEST_F(ProgressWindowTest, theKeyboardReachesEveryChoiceAndTableAndEachHasAName)
     EXPECT_EQ(tables, 6);
     EXPECT_EQ(reached[1], combo(*window, "cboactivity"));
     EXPECT_TRUE(reached.contains(window->findChild<QPushButton*>(QStringLiteral("cmdclose"))));
+}
+
+TEST_F(ProgressWindowTest, exportWritesTheAnswersOfTheChosenPeriodToTheChosenFile) {
+    answers = {answerOn(kToday.addDays(-20), "spell", false), answerOn(kToday, "spell", true),
+               identification(kToday, QStringLiteral("Triad : / ii"), QStringLiteral("Triad : / \"IV\", again"))};
+    QTemporaryDir dir;
+    auto window = open();
+    auto* exportButton = window->findChild<QPushButton*>(QStringLiteral("cmdexportcsv"));
+    ASSERT_TRUE(exportButton);
+    EXPECT_EQ(exportButton->text(), QStringLiteral("Export CSV ..."));
+
+    // Cancelling the dialog writes nothing.
+    QTest::mouseClick(exportButton, Qt::LeftButton);
+    settle(*window);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+
+    combo(*window, "cboperiod")->setCurrentText(QStringLiteral("Last 7 days"));
+    settle(*window);
+    csvPath = dir.filePath(QStringLiteral("kim.csv"));
+    QTest::mouseClick(exportButton, Qt::LeftButton);
+    settle(*window);
+    QFile file(csvPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    // A header, the two answers of the last seven days, and the end of the last line.
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[2].contains("\"Triad : / \"\"IV\"\", again\""));
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("lblprogress"))->text(),
+              QStringLiteral("2 answers written to ") + csvPath + QLatin1Char('.'));
+    EXPECT_TRUE(prompter.shown().empty());
+}
+
+TEST_F(ProgressWindowTest, anExportThatCannotBeWrittenSaysWhyAndLeavesNoFile) {
+    answers = {answerOn(kToday, "spell", true)};
+    QTemporaryDir dir;
+    csvPath = dir.filePath(QStringLiteral("no such folder/kim.csv"));
+    auto window = open();
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdexportcsv")), Qt::LeftButton);
+    settle(*window);
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_TRUE(prompter.lastText().startsWith(QStringLiteral("The answers could not be written to ") + csvPath));
+    EXPECT_FALSE(QFile::exists(csvPath));
+    EXPECT_TRUE(window->findChild<QPushButton*>(QStringLiteral("cmdexportcsv"))->isEnabled());
 }
 
 } // namespace
