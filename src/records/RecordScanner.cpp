@@ -96,7 +96,8 @@ private:
 };
 
 // Well-formed UTF-8 of characters a user ID or caption can hold. Stricter than the full
-// reader's test (noncharacters are left to it), so nothing is accepted here that it refuses.
+// reader's test (noncharacters and byte-order marks are left to it), so nothing is
+// accepted here that it would read otherwise.
 bool isPlainUtf8(const unsigned char* at, const unsigned char* end) {
     while (at != end) {
         const unsigned lead = *at;
@@ -127,7 +128,8 @@ bool isPlainUtf8(const unsigned char* at, const unsigned char* end) {
         }
         if ((following == 2 && code < 0x800) || (following == 3 && (code < 0x10000 || code > 0x10FFFF)))
             return false;
-        if ((code >= 0xD800 && code <= 0xDFFF) || (code >= 0xFDD0 && code <= 0xFDEF) ||
+        // A byte-order mark opening a field is dropped by the full reader's decoding.
+        if (code == 0xFEFF || (code >= 0xD800 && code <= 0xDFFF) || (code >= 0xFDD0 && code <= 0xFDEF) ||
             (code & 0xFFFE) == 0xFFFE)
             return false;
         at += following + 1;

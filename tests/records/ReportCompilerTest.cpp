@@ -278,6 +278,14 @@ TEST_F(ReportFile, AByteOrderMarkAndCrOnlyLinesReadLikeTheFileTonalystWrites) {
     }
 }
 
+TEST_F(ReportFile, AByteOrderMarkOpeningAFieldCountsAsThePlainReaderCountsIt) {
+    const QByteArray bytes =
+        "\"AB\",#1998-05-12#,\"test\",\"\xEF\xBB\xBFspell\",\"-1\",\"Triad :\",12,1,3\r\n";
+    const auto figures = compileReport(write(bytes), query());
+    ASSERT_TRUE(figures);
+    EXPECT_EQ(*figures, *test::compileInSixPasses(bytes, query()));
+}
+
 TEST_F(ReportFile, ALineThatIsNotUtf8IsNamed) {
     const QByteArray good = "\"AB\",#1998-05-12#,\"test\",\"spell\",\"-1\",\"Triad :\",12,1,3\r\n";
     const QByteArray latin1 = "\"Jos\xe9\",#1998-05-12#,\"test\",\"spell\",\"-1\",\"Triad :\",12,1,3\r\n";
