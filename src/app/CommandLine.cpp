@@ -8,6 +8,7 @@ const QString kUsage = QStringLiteral(
     "Usage: tonalyst [--data-dir DIR]\n"
     "       tonalyst worksheet [options]   (see tonalyst worksheet --help)\n"
     "       tonalyst report [options]      (see tonalyst report --help)\n"
+    "       tonalyst history [options]     (see tonalyst history --help)\n"
     "       tonalyst class COMMAND [options] (see tonalyst class --help)\n"
     "\n"
     "Tonalyst, your complete music theory fitness program.\n"

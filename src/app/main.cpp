@@ -4,10 +4,13 @@
 #include "app/ReportCommand.h"
 #include "app/Startup.h"
 #include "classserver/ClassCommand.h"
+#include "history/HistoryCommand.h"
+#include "history/WeakSpotHistory.h"
 #include "theory/WorksheetCommand.h"
 #include "worksheet/PdfWorksheetPrinter.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTextStream>
 
 #include <cstdio>
@@ -19,8 +22,9 @@ int main(int argc, char** argv) {
     // Worksheets are printed, as text or as a PDF, without opening a window.
     if (argc > 1 && std::string(argv[1]) == "worksheet") {
         tonalyst::PdfWorksheetPrinter pdf;
+        tonalyst::HistoryWeakSpots weakSpots;
         return tonalyst::runWorksheetCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr,
-                                             &pdf);
+                                             &pdf, &weakSpots);
     }
     // So are reports, unless they are printed to a PDF file.
     if (argc > 1 && std::string(argv[1]) == "report") {
@@ -30,6 +34,17 @@ int main(int argc, char** argv) {
         QTextStream out(stdout);
         QTextStream err(stderr);
         return tonalyst::runReportCommand(reportArguments, out, err);
+    }
+
+    // And a student's answers from the history.
+    if (argc > 1 && std::string(argv[1]) == "history") {
+        QStringList historyArguments;
+        for (int i = 2; i < argc; ++i)
+            historyArguments << QString::fromLocal8Bit(argv[i]);
+        QFile out;
+        out.open(stdout, QIODevice::WriteOnly);
+        QTextStream err(stderr);
+        return tonalyst::runHistoryCommand(historyArguments, out, err);
     }
 
     // And the class server's commands.

@@ -2,6 +2,7 @@
 
 #include "history/AnswerRecord.h"
 #include "theory/WeakSpots.h"
+#include "theory/WorksheetCommand.h"
 
 #include <QString>
 
@@ -16,5 +17,12 @@ void learnFrom(WeakSpotSchedule& schedule, const AnswerRecord& answer);
 // The schedule from the user's latest answers in the history file; empty when there is
 // no history or it cannot be read.
 WeakSpotSchedule readWeakSpots(const QString& historyPath, const QString& userId);
+
+// `tonalyst worksheet --favor-weak-spots` reads the student's weak spots here.
+class HistoryWeakSpots final : public WeakSpotSource {
+public:
+    std::optional<WeakSpotSchedule> weakSpots(const std::string& user, const std::string& dataDir,
+                                              std::string& error) override;
+};
 
 } // namespace tonalyst

@@ -1,8 +1,6 @@
 #include "theory/Worksheet.h"
 
-#include "theory/EarTrainingQuality.h"
 #include "theory/IntervalGenerator.h"
-#include "theory/KeyPicker.h"
 
 #include <algorithm>
 #include <random>
@@ -78,7 +76,8 @@ constexpr std::uint32_t kClefStream = 0x9e3779b9u;
 
 } // namespace
 
-std::optional<Worksheet> makeWorksheet(const WorksheetOptions& options, std::string& error) {
+std::optional<Worksheet> makeWorksheet(const WorksheetOptions& options, std::string& error,
+                                       const WeakSpotSchedule* favor) {
     Worksheet sheet;
     sheet.options = options;
     sheet.seed = options.seed.value_or(std::random_device{}());
@@ -91,11 +90,11 @@ std::optional<Worksheet> makeWorksheet(const WorksheetOptions& options, std::str
     const bool majorScale = isIntervalOrEarTraining(options.activity);
     IntervalGenerator intervals;
     for (int i = 0; i < options.count; ++i) {
-        const CurrentKey picked = pickkey(context);
+        DrawnQuestion drawn = drawQuestion(context, &intervals, favor);
+        const CurrentKey& picked = drawn.picked;
         const KeyMode mode = majorScale ? KeyMode::Major : picked.keymode;
         const std::string name = keyName(picked.tonicletter, picked.tonicaccidental, mode);
-        CurrentKey key = picked;
-        std::optional<Question> question = makeEarTrainingQuestion(key, context, &intervals);
+        std::optional<Question>& question = drawn.question;
         if (!question) {
             error = "no writable question found in the key of " + name;
             return std::nullopt;

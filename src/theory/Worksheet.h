@@ -3,6 +3,7 @@
 #include "theory/Judge.h"
 #include "theory/Key.h"
 #include "theory/Question.h"
+#include "theory/WeakSpots.h"
 #include "theory/WorksheetAnswer.h"
 #include "theory/WorksheetOptions.h"
 
@@ -33,7 +34,8 @@ struct Worksheet {
 };
 
 // Nothing, with the reason in error, when the settings allow no writable question.
-std::optional<Worksheet> makeWorksheet(const WorksheetOptions& options, std::string& error);
+std::optional<Worksheet> makeWorksheet(const WorksheetOptions& options, std::string& error,
+                                       const WeakSpotSchedule* favor = nullptr);
 
 // "Tonalyst worksheet: Chord Spelling (seed 42)".
 std::string worksheetTitle(const Worksheet& sheet);

@@ -46,7 +46,7 @@ void writeQuestion(std::ostream& out, const Worksheet& sheet, int number, const 
 } // namespace
 
 int runWorksheetCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                        WorksheetPrinter* printer) {
+                        WorksheetPrinter* printer, WeakSpotSource* weakSpots) {
     std::string error;
     const std::optional<WorksheetOptions> options = parseWorksheetOptions(args, error);
     if (!options) {
@@ -58,7 +58,19 @@ int runWorksheetCommand(const std::vector<std::string>& args, std::ostream& out,
         return 0;
     }
 
-    std::optional<Worksheet> sheet = makeWorksheet(*options, error);
+    std::optional<WeakSpotSchedule> schedule;
+    if (options->favorWeakSpots) {
+        if (weakSpots == nullptr) {
+            err << "tonalyst worksheet: this build cannot read the answer history\n";
+            return 2;
+        }
+        schedule = weakSpots->weakSpots(options->user, options->dataDir, error);
+        if (!schedule) {
+            err << "tonalyst worksheet: " << error << "\n";
+            return 1;
+        }
+    }
+    std::optional<Worksheet> sheet = makeWorksheet(*options, error, schedule ? &*schedule : nullptr);
     if (!sheet) {
         err << "tonalyst worksheet: " << error << "\n";
         return 1;

@@ -282,6 +282,16 @@ bool applyValue(const std::string& name, const std::string& value, WorksheetOpti
             options.paper = WorksheetPaper::Letter;
         else
             error = "--paper must be a4 or letter";
+    } else if (name == "--user") {
+        if (value.empty())
+            error = "--user needs a user ID";
+        else
+            options.user = value;
+    } else if (name == "--data-dir") {
+        if (value.empty())
+            error = "--data-dir needs a folder";
+        else
+            options.dataDir = value;
     } else if (name == "--clef") {
         if (value == "treble")
             options.settings.clef = ClefChoice::Treble;
@@ -358,6 +368,10 @@ std::optional<WorksheetOptions> parseWorksheetOptions(const std::vector<std::str
             options.json = true;
             continue;
         }
+        if (name == "--favor-weak-spots") {
+            options.favorWeakSpots = true;
+            continue;
+        }
         std::string value;
         const std::size_t equals = name.find('=');
         if (name.rfind("--", 0) == 0 && equals != std::string::npos) {
@@ -381,6 +395,14 @@ std::optional<WorksheetOptions> parseWorksheetOptions(const std::vector<std::str
     }
     if (options.pdf && options.json) {
         error = "--pdf and --json cannot be combined";
+        return std::nullopt;
+    }
+    if (options.favorWeakSpots && options.user.empty()) {
+        error = "--favor-weak-spots needs --user";
+        return std::nullopt;
+    }
+    if (!options.favorWeakSpots && (!options.user.empty() || !options.dataDir.empty())) {
+        error = "--user and --data-dir go with --favor-weak-spots";
         return std::nullopt;
     }
     return options;
@@ -424,6 +446,10 @@ Prints a worksheet of drill questions with an answer key at the end.
   --key-display written|symbolic|both   how identification questions of the PDF
                      show the key: in words, as a signature on the staff, or both
                      (default written)
+  --favor-weak-spots --user ID [--data-dir DIR]   draw more of what the student
+                     ID answered wrong lately, as Favor Weak Spots does in practice,
+                     from the answer history in DIR (default: the per-user data
+                     folder); still only among the keys and chords chosen
   --help             this text
 
 Key and chord boxes and interval choices are checked as the settings dialogs

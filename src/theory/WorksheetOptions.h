@@ -38,6 +38,11 @@ struct WorksheetOptions {
     bool help = false;
     std::optional<std::string> pdf; // the file a PDF worksheet goes to, instead of text
     WorksheetPaper paper = WorksheetPaper::A4;
+    // Aimed at one student's weak spots, read from the answer history in the data folder
+    // (empty: the per-user data folder).
+    bool favorWeakSpots = false;
+    std::string user;
+    std::string dataDir;
 };
 
 // The options, or nothing with the reason in error. Key and chord boxes pass the same

@@ -1,0 +1,112 @@
+#include "history/HistoryCommand.h"
+#include "history/HistoryStore.h"
+#include "history/WeakSpotHistory.h"
+#include "theory/WorksheetCommand.h"
+
+#include "HistoryTestKit.h"
+#include "support/TempLocations.h"
+
+#include <QBuffer>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace tonalyst::test {
+namespace {
+
+class HistoryCommandTest : public ::testing::Test {
+protected:
+    int run(const QStringList& args) {
+        output.close();
+        output.setData({});
+        output.open(QIODevice::WriteOnly);
+        errors.clear();
+        QTextStream err(&errors);
+        return runHistoryCommand(args + QStringList{QStringLiteral("--data-dir"), files.dataDir()}, output, err);
+    }
+
+    void store(const std::vector<AnswerRecord>& answers) {
+        HistoryStore history(HistoryStore::pathIn(files.dataDir()));
+        QString notice;
+        ASSERT_TRUE(history.open(HistoryStore::Access::ReadWrite, notice));
+        QString error;
+        ASSERT_TRUE(history.append(answers, error)) << error.toStdString();
+    }
+
+    TempLocations files;
+    QBuffer output;
+    QString errors;
+};
+
+TEST_F(HistoryCommandTest, WritesTheUsersAnswersAsCsvOrJsonLines) {
+    store({answerAt(QStringLiteral("AB"), utc(1, 9)), answerAt(QStringLiteral("AB"), utc(2, 9), false),
+           answerAt(QStringLiteral("CD"), utc(2, 9)), answerAt(QStringLiteral("AB"), utc(3, 9))});
+    ASSERT_EQ(run({QStringLiteral("--user"), QStringLiteral("AB"), QStringLiteral("--csv")}), 0)
+        << errors.toStdString();
+    EXPECT_EQ(output.data().count("\r\n"), 4);
+    EXPECT_TRUE(output.data().startsWith("answer_id,"));
+    ASSERT_EQ(run({QStringLiteral("--user"), QStringLiteral("AB"), QStringLiteral("--from"),
+                   QStringLiteral("2026-03-02"), QStringLiteral("--to"), QStringLiteral("2026-03-02"),
+                   QStringLiteral("--json")}),
+              0);
+    EXPECT_EQ(output.data().count('\n'), 1);
+    EXPECT_TRUE(output.data().contains("\"result\":\"wrong\""));
+    ASSERT_EQ(run({QStringLiteral("--json"), QStringLiteral("--last"), QStringLiteral("2"), QStringLiteral("--user"),
+                   QStringLiteral("AB")}),
+              0);
+    EXPECT_EQ(output.data().count('\n'), 2);
+    EXPECT_TRUE(output.data().contains("2026-03-03T09"));
+}
+
+TEST_F(HistoryCommandTest, BadOptionsEndWithStatusTwo) {
+    const QStringList user{QStringLiteral("--user"), QStringLiteral("AB")};
+    EXPECT_EQ(run(user + QStringList{QStringLiteral("--csv"), QStringLiteral("--last"), QStringLiteral("notanumber")}), 2);
+    EXPECT_TRUE(errors.contains(QStringLiteral("--last")));
+    EXPECT_EQ(run(user + QStringList{QStringLiteral("--csv"), QStringLiteral("--colour")}), 2);
+    EXPECT_EQ(run(user), 2);
+    EXPECT_EQ(run({QStringLiteral("--csv")}), 2);
+    EXPECT_EQ(run(user + QStringList{QStringLiteral("--csv"), QStringLiteral("--json")}), 2);
+    EXPECT_EQ(run(user + QStringList{QStringLiteral("--csv"), QStringLiteral("--from"), QStringLiteral("2026-13-01")}), 2);
+    EXPECT_EQ(output.data(), QByteArray());
+    // No history yet: a header and nothing more.
+    EXPECT_EQ(run(user + QStringList{QStringLiteral("--csv")}), 0);
+    EXPECT_EQ(output.data().count("\r\n"), 1);
+}
+
+TEST_F(HistoryCommandTest, AWorksheetAimsAtTheStudentsFailedChordWithTheSameSeedTheSameSheet) {
+    const auto sheet = [&](const std::vector<std::string>& extra) {
+        std::vector<std::string> args{"--activity", "chord-id", "--count", "400", "--seed", "7", "--json",
+                                      "--keys",     "C/a,G/e"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        std::ostringstream out, err;
+        HistoryWeakSpots weakSpots;
+        EXPECT_EQ(runWorksheetCommand(args, out, err, nullptr, &weakSpots), 0) << err.str();
+        return out.str();
+    };
+    const auto count = [](const std::string& text, const std::string& what) {
+        std::size_t n = 0;
+        for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+            ++n;
+        return n;
+    };
+    const std::string plain = sheet({});
+    AnswerRecord failed = answerAt(QStringLiteral("AB"), utc(1, 9), false);
+    failed.activity = QStringLiteral("identify");
+    failed.category = QStringLiteral("Triad :");
+    failed.item = QStringLiteral("iii");
+    store({failed});
+    const std::vector<std::string> favor{"--favor-weak-spots", "--user", "AB", "--data-dir",
+                                         files.dataDir().toStdString()};
+    const std::string favored = sheet(favor);
+    EXPECT_EQ(sheet(favor), favored);
+    EXPECT_GE(count(favored, "\"name\":\"iii\""), 2 * count(plain, "\"name\":\"iii\""));
+
+    std::ostringstream out, err;
+    HistoryWeakSpots weakSpots;
+    EXPECT_EQ(runWorksheetCommand({"--favor-weak-spots"}, out, err, nullptr, &weakSpots), 2);
+    EXPECT_EQ(runWorksheetCommand({"--user", "AB"}, out, err, nullptr, &weakSpots), 2);
+}
+
+} // namespace
+} // namespace tonalyst::test
