@@ -15,6 +15,7 @@ struct MainMenus {
 
     QMenu* utility;
     QAction* data;     // Performance Report
+    QAction* progress; // the Progress window
     QAction* classServer;
     QAction* quitTest; // Reset
     QAction* quit;

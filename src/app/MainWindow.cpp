@@ -262,6 +262,7 @@ void MainWindow::connectMenus() {
         toggleStatusBar();
     });
     connect(m_menus->data, &QAction::triggered, this, &MainWindow::openReport);
+    connect(m_menus->progress, &QAction::triggered, this, &MainWindow::openProgress);
     connect(m_menus->classServer, &QAction::triggered, m_classServer, &ClassServerLink::openDialog);
     connect(m_menus->idle, &QAction::triggered, this, [this] { m_shell->execAutoQuit(); });
     connect(m_menus->about, &QAction::triggered, this, [this] { m_shell->execAbout(); });

@@ -62,6 +62,7 @@ public:
     void quit();
     void openHelp(int item);
     void openReport();
+    void openProgress();
 
     // Shared operations other parts of the program call.
     void applyactivity();

@@ -14,6 +14,7 @@
 #include "cycle/QuestionCycle.h"
 #include "cycle/StatusText.h"
 #include "intervals/ToneFileName.h"
+#include "progress/ProgressWindow.h"
 #include "staff/StaffPanel.h"
 
 #include <QCloseEvent>
@@ -308,6 +309,14 @@ void MainWindow::setUserId(const QString& userId) {
 void MainWindow::openReport() {
     ReportDialog dialog(m_platform, m_userId, this);
     dialog.exec();
+}
+
+// Not modal: the student may keep it open beside the drill.
+void MainWindow::openProgress() {
+    auto* window = new ProgressWindow(m_userId, systemProgressDesktop(m_platform.files.dataDir(), m_userId),
+                                      m_platform.clock, m_platform.prompter, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }
 
 void MainWindow::openHelp(int item) {
