@@ -1,6 +1,6 @@
 #include "classserver/PgConnection.h"
 
-#include <libpq-fe.h>
+#include "classserver/PgLibrary.h"
 
 #include <poll.h>
 
@@ -11,6 +11,11 @@ namespace tonalyst {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// Only called once a connection or result exists, so the library has been opened.
+const PgLibrary& pq() {
+    return PgLibrary::shared();
+}
 
 // Waits until the socket is ready as asked or the deadline passes; false on the deadline.
 bool waitForSocket(int socket, bool forWriting, Clock::time_point deadline) {
@@ -46,7 +51,8 @@ ServerFault faultOfState(const QString& state) {
 
 // libpq reports a failed login only as text; these are its words and the server's.
 ServerFault faultOfLogin(pg_conn* conn, const QString& message) {
-    if (PQconnectionNeedsPassword(conn) || message.contains(QLatin1String("password authentication failed")) ||
+    if (pq().PQconnectionNeedsPassword(conn) ||
+        message.contains(QLatin1String("password authentication failed")) ||
         message.contains(QLatin1String("no password supplied")) ||
         message.contains(QLatin1String("SCRAM authentication")))
         return ServerFault::WrongPassword;
@@ -67,77 +73,88 @@ QString quotedSetting(const QString& value) {
 } // namespace
 
 void PgResult::Clear::operator()(pg_result* result) const {
-    PQclear(result);
+    pq().PQclear(result);
 }
 
 int PgResult::rows() const {
-    return m_result ? PQntuples(m_result.get()) : 0;
+    return m_result ? pq().PQntuples(m_result.get()) : 0;
 }
 
 int PgResult::columns() const {
-    return m_result ? PQnfields(m_result.get()) : 0;
+    return m_result ? pq().PQnfields(m_result.get()) : 0;
 }
 
 bool PgResult::isNull(int row, int column) const {
-    return !m_result || PQgetisnull(m_result.get(), row, column);
+    return !m_result || pq().PQgetisnull(m_result.get(), row, column);
 }
 
 QString PgResult::text(int row, int column) const {
     if (isNull(row, column))
         return {};
-    return QString::fromUtf8(PQgetvalue(m_result.get(), row, column),
-                             PQgetlength(m_result.get(), row, column));
+    return QString::fromUtf8(pq().PQgetvalue(m_result.get(), row, column),
+                             pq().PQgetlength(m_result.get(), row, column));
 }
 
 qint64 PgResult::number(int row, int column) const {
     if (isNull(row, column))
         return 0;
-    return QByteArray(PQgetvalue(m_result.get(), row, column)).toLongLong();
+    return QByteArray(pq().PQgetvalue(m_result.get(), row, column)).toLongLong();
 }
 
 bool PgResult::flag(int row, int column) const {
-    return !isNull(row, column) && PQgetvalue(m_result.get(), row, column)[0] == 't';
+    return !isNull(row, column) && pq().PQgetvalue(m_result.get(), row, column)[0] == 't';
 }
 
 qint64 PgResult::affectedRows() const {
-    return m_result ? QByteArray(PQcmdTuples(m_result.get())).toLongLong() : 0;
+    return m_result ? QByteArray(pq().PQcmdTuples(m_result.get())).toLongLong() : 0;
 }
 
 PgConnection::PgConnection() = default;
 
 PgConnection::~PgConnection() {
     if (m_conn)
-        PQfinish(m_conn);
+        pq().PQfinish(m_conn);
 }
 
 QString PgConnection::connectionText(const QString& server) {
     const QString text = server.trimmed();
-    if (text.isEmpty() || text.contains(QLatin1Char('=')) || text.startsWith(QLatin1String("postgresql://")) ||
-        text.startsWith(QLatin1String("postgres://")))
+    if (text.isEmpty() || text.contains(QLatin1Char('=')) ||
+        text.startsWith(QLatin1String("postgresql://")) || text.startsWith(QLatin1String("postgres://")))
         return text;
     return QStringLiteral("service=") + quotedSetting(text);
 }
 
 bool PgConnection::open(const QString& server, Limits limits) {
     if (m_conn) {
-        PQfinish(m_conn);
+        pq().PQfinish(m_conn);
         m_conn = nullptr;
     }
     m_limits = limits;
     m_fault = ServerFault::None;
     m_problem.clear();
+    if (!pq().loaded()) {
+        m_fault = ServerFault::NoClientLibrary;
+        m_problem = pq().problem;
+        return false;
+    }
 
     const QByteArray timeout = QByteArray::number(qMax<qint64>(2, limits.connect.count()));
     const QByteArray userTimeout = QByteArray::number(qint64(limits.statement.count()) * 1000);
     const QByteArray settings = connectionText(server).toUtf8();
     // Tonalyst's limits come first so that settings the school gives in the URI or the
     // service file win; the deadline below holds whatever they say.
-    const char* const keywords[] = {"connect_timeout", "tcp_user_timeout",    "keepalives",
-                                    "keepalives_idle", "keepalives_interval", "keepalives_count",
-                                    "application_name", "dbname",             nullptr};
-    const char* const values[] = {timeout.constData(), userTimeout.constData(), "1", "5", "2", "3",
-                                  "tonalyst", settings.constData(), nullptr};
-    pg_conn* conn = PQconnectStartParams(keywords, values, 1);
+    const char* const keywords[] = {"connect_timeout",
+                                    "tcp_user_timeout",
+                                    "keepalives",
+                                    "keepalives_idle",
+                                    "keepalives_interval",
+                                    "keepalives_count",
+                                    "application_name",
+                                    "dbname",
+                                    nullptr};
+    const char* const values[] = {timeout.constData(), userTimeout.constData(), "1",    "5", "2", "3",
+                                  "tonalyst",          settings.constData(),    nullptr};
+    pg_conn* conn = pq().PQconnectStartParams(keywords, values, 1);
     if (!conn) {
         m_fault = ServerFault::Other;
         m_problem = QStringLiteral("out of memory");
@@ -146,25 +163,27 @@ bool PgConnection::open(const QString& server, Limits limits) {
 
     const Clock::time_point deadline = Clock::now() + limits.connect;
     PostgresPollingStatusType polling = PGRES_POLLING_WRITING;
-    while (PQstatus(conn) != CONNECTION_BAD && polling != PGRES_POLLING_OK && polling != PGRES_POLLING_FAILED) {
-        if (!waitForSocket(PQsocket(conn), polling == PGRES_POLLING_WRITING, deadline)) {
-            PQfinish(conn);
+    while (pq().PQstatus(conn) != CONNECTION_BAD && polling != PGRES_POLLING_OK &&
+           polling != PGRES_POLLING_FAILED) {
+        if (!waitForSocket(pq().PQsocket(conn), polling == PGRES_POLLING_WRITING, deadline)) {
+            pq().PQfinish(conn);
             m_fault = ServerFault::TimedOut;
-            m_problem = QStringLiteral("no answer from the server within %1 seconds").arg(limits.connect.count());
+            m_problem =
+                QStringLiteral("no answer from the server within %1 seconds").arg(limits.connect.count());
             return false;
         }
-        polling = PQconnectPoll(conn);
+        polling = pq().PQconnectPoll(conn);
     }
-    if (PQstatus(conn) != CONNECTION_OK) {
-        m_problem = trimmedMessage(PQerrorMessage(conn));
+    if (pq().PQstatus(conn) != CONNECTION_OK) {
+        m_problem = trimmedMessage(pq().PQerrorMessage(conn));
         m_fault = faultOfLogin(conn, m_problem);
-        PQfinish(conn);
+        pq().PQfinish(conn);
         return false;
     }
-    if (PQsetClientEncoding(conn, "UTF8") != 0) {
-        m_problem = trimmedMessage(PQerrorMessage(conn));
+    if (pq().PQsetClientEncoding(conn, "UTF8") != 0) {
+        m_problem = trimmedMessage(pq().PQerrorMessage(conn));
         m_fault = ServerFault::Other;
-        PQfinish(conn);
+        pq().PQfinish(conn);
         return false;
     }
     m_conn = conn;
@@ -182,15 +201,16 @@ PgResult PgConnection::exec(const QString& sql, const QStringList& parameters) {
         values.push_back(parameter.toUtf8());
         pointers.push_back(parameter.isNull() ? nullptr : values.back().constData());
     }
-    const bool sent = PQsendQueryParams(m_conn, sql.toUtf8().constData(), static_cast<int>(pointers.size()),
-                                        nullptr, pointers.data(), nullptr, nullptr, 0) == 1;
+    const bool sent =
+        pq().PQsendQueryParams(m_conn, sql.toUtf8().constData(), static_cast<int>(pointers.size()), nullptr,
+                               pointers.data(), nullptr, nullptr, 0) == 1;
     return await(sent);
 }
 
 PgResult PgConnection::execScript(const QString& sql) {
     if (!m_conn)
         return await(false);
-    return await(PQsendQuery(m_conn, sql.toUtf8().constData()) == 1);
+    return await(pq().PQsendQuery(m_conn, sql.toUtf8().constData()) == 1);
 }
 
 PgResult PgConnection::await(bool sent) {
@@ -202,67 +222,67 @@ PgResult PgConnection::await(bool sent) {
     }
     if (!sent) {
         outcome.m_fault = ServerFault::Unreachable;
-        outcome.m_problem = trimmedMessage(PQerrorMessage(m_conn));
+        outcome.m_problem = trimmedMessage(pq().PQerrorMessage(m_conn));
         return finish(std::move(outcome));
     }
 
     const Clock::time_point deadline = Clock::now() + m_limits.statement;
-    const int socket = PQsocket(m_conn);
+    const int socket = pq().PQsocket(m_conn);
     // Parameters too large for the socket's buffer are sent as the server takes them.
-    for (int flushed = PQflush(m_conn); flushed != 0; flushed = PQflush(m_conn)) {
-        if (flushed < 0 || !waitForSocket(socket, true, deadline) || !PQconsumeInput(m_conn)) {
+    for (int flushed = pq().PQflush(m_conn); flushed != 0; flushed = pq().PQflush(m_conn)) {
+        if (flushed < 0 || !waitForSocket(socket, true, deadline) || !pq().PQconsumeInput(m_conn)) {
             outcome.m_fault = flushed < 0 ? ServerFault::Unreachable : ServerFault::TimedOut;
-            outcome.m_problem = trimmedMessage(PQerrorMessage(m_conn));
+            outcome.m_problem = trimmedMessage(pq().PQerrorMessage(m_conn));
             return finish(std::move(outcome));
         }
     }
     for (;;) {
-        while (PQisBusy(m_conn)) {
+        while (pq().PQisBusy(m_conn)) {
             if (!waitForSocket(socket, false, deadline)) {
                 outcome.m_fault = ServerFault::TimedOut;
-                outcome.m_problem =
-                    QStringLiteral("no answer from the server within %1 seconds").arg(m_limits.statement.count());
+                outcome.m_problem = QStringLiteral("no answer from the server within %1 seconds")
+                                        .arg(m_limits.statement.count());
                 // The session is left mid-statement; only a new one can be trusted.
-                PQfinish(m_conn);
+                pq().PQfinish(m_conn);
                 m_conn = nullptr;
                 m_fault = outcome.m_fault;
                 m_problem = outcome.m_problem;
                 return outcome;
             }
-            if (!PQconsumeInput(m_conn)) {
+            if (!pq().PQconsumeInput(m_conn)) {
                 outcome.m_fault = ServerFault::Unreachable;
-                outcome.m_problem = trimmedMessage(PQerrorMessage(m_conn));
+                outcome.m_problem = trimmedMessage(pq().PQerrorMessage(m_conn));
                 return finish(std::move(outcome));
             }
         }
-        pg_result* result = PQgetResult(m_conn);
+        pg_result* result = pq().PQgetResult(m_conn);
         if (!result)
             break;
-        const ExecStatusType status = PQresultStatus(result);
-        const bool failed = status == PGRES_FATAL_ERROR || status == PGRES_BAD_RESPONSE ||
-                            status == PGRES_NONFATAL_ERROR;
+        const ExecStatusType status = pq().PQresultStatus(result);
+        const bool failed =
+            status == PGRES_FATAL_ERROR || status == PGRES_BAD_RESPONSE || status == PGRES_NONFATAL_ERROR;
         if (failed && outcome.ok()) {
-            const char* state = PQresultErrorField(result, PG_DIAG_SQLSTATE);
+            const char* state = pq().PQresultErrorField(result, PG_DIAG_SQLSTATE);
             outcome.m_sqlState = state ? QString::fromLatin1(state) : QString();
             outcome.m_fault = faultOfState(outcome.m_sqlState);
-            outcome.m_problem = trimmedMessage(PQresultErrorMessage(result));
+            outcome.m_problem = trimmedMessage(pq().PQresultErrorMessage(result));
         }
         if (outcome.ok() || failed)
             outcome.m_result.reset(result);
         else
-            PQclear(result);
+            pq().PQclear(result);
     }
     return finish(std::move(outcome));
 }
 
 PgResult PgConnection::finish(PgResult result) {
-    if (m_conn && PQstatus(m_conn) == CONNECTION_BAD) {
+    if (m_conn && pq().PQstatus(m_conn) == CONNECTION_BAD) {
         if (result.ok() || result.m_fault == ServerFault::Other) {
             result.m_fault = ServerFault::Unreachable;
             if (result.m_problem.isEmpty())
-                result.m_problem = trimmedMessage(PQerrorMessage(m_conn));
+                result.m_problem = trimmedMessage(pq().PQerrorMessage(m_conn));
         }
-        PQfinish(m_conn);
+        pq().PQfinish(m_conn);
         m_conn = nullptr;
         m_fault = result.m_fault;
         m_problem = result.m_problem;
@@ -273,20 +293,21 @@ PgResult PgConnection::finish(PgResult result) {
 QString PgConnection::description() const {
     if (!m_conn)
         return {};
-    const QString host = QString::fromUtf8(PQhost(m_conn));
+    const QString host = QString::fromUtf8(pq().PQhost(m_conn));
     const QString where = host.startsWith(QLatin1Char('/')) ? QStringLiteral("local") : host;
-    return QStringLiteral("%1:%2/%3").arg(where, QString::fromUtf8(PQport(m_conn)), QString::fromUtf8(PQdb(m_conn)));
+    return QStringLiteral("%1:%2/%3")
+        .arg(where, QString::fromUtf8(pq().PQport(m_conn)), QString::fromUtf8(pq().PQdb(m_conn)));
 }
 
 std::optional<QByteArray> PgConnection::passwordVerifier(const QString& password, const QString& role) {
     if (!m_conn)
         return std::nullopt;
-    char* verifier =
-        PQencryptPasswordConn(m_conn, password.toUtf8().constData(), role.toUtf8().constData(), "scram-sha-256");
+    char* verifier = pq().PQencryptPasswordConn(m_conn, password.toUtf8().constData(),
+                                                role.toUtf8().constData(), "scram-sha-256");
     if (!verifier)
         return std::nullopt;
     QByteArray text(verifier);
-    PQfreemem(verifier);
+    pq().PQfreemem(verifier);
     return text;
 }
 
@@ -295,7 +316,8 @@ QString faultInWords(ServerFault fault) {
     case ServerFault::None:
         return {};
     case ServerFault::Unreachable:
-        return QStringLiteral("the class server cannot be reached (it may be switched off, or the network is down)");
+        return QStringLiteral(
+            "the class server cannot be reached (it may be switched off, or the network is down)");
     case ServerFault::TimedOut:
         return QStringLiteral("the class server did not answer in time");
     case ServerFault::WrongPassword:
@@ -304,6 +326,8 @@ QString faultInWords(ServerFault fault) {
     case ServerFault::Refused:
         return QStringLiteral("the class server refused the answers (ask your teacher to check your class "
                               "login)");
+    case ServerFault::NoClientLibrary:
+        return QStringLiteral("the PostgreSQL client library is missing on this computer");
     case ServerFault::Other:
         break;
     }

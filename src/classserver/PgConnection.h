@@ -16,10 +16,11 @@ namespace tonalyst {
 // Why talking to the class server failed, in the kinds a student can be told about.
 enum class ServerFault {
     None,
-    Unreachable,   // no server answered at that address, or the network is gone
-    TimedOut,      // a server took the connection but did not answer in time
-    WrongPassword, // the server refused the login
-    Refused,       // the server refused what was asked (rights, a broken rule)
+    Unreachable,     // no server answered at that address, or the network is gone
+    TimedOut,        // a server took the connection but did not answer in time
+    WrongPassword,   // the server refused the login
+    Refused,         // the server refused what was asked (rights, a broken rule)
+    NoClientLibrary, // libpq could not be loaded, so no server can be asked at all
     Other,
 };
 
