@@ -36,7 +36,7 @@ KeyboardKey::KeyboardKey(KeyKind kind, int index, Look look, QWidget* parent)
     else
         m_sign->setColors(keycolors::kText, keycolors::kWhite);
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void KeyboardKey::setMarked(bool marked) {
@@ -109,6 +109,11 @@ void KeyboardKey::paintEvent(QPaintEvent*) {
     const Qt::Alignment align =
         m_look == Look::Spelling ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter;
     painter.drawText(letterRect(), align, QString(QChar::fromLatin1(letterOfPosition(m_index))));
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 } // namespace tonalyst

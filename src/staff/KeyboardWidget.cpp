@@ -4,6 +4,7 @@
 #include "staff/GlyphLabel.h"
 #include "staff/KeyMarker.h"
 #include "staff/KeyboardKey.h"
+#include "staff/NoteText.h"
 #include "staff/StaffGeometry.h"
 #include "staff/TwipScale.h"
 
@@ -72,7 +73,23 @@ KeyboardWidget::KeyboardWidget(QWidget* parent) : QWidget(parent) {
         nameSign(flat, "imgFlatkey", p + 1);
     }
     keepOutOfRangeDisabled();
+    setClef(Clef::Treble);
+    // Tab and the arrow keys step through the keys from the lowest spelling up.
+    std::vector<KeyboardKey*> byPitch = m_keys;
+    std::stable_sort(byPitch.begin(), byPitch.end(), [](const KeyboardKey* a, const KeyboardKey* b) {
+        return a->index() * kAccidentalCodes + static_cast<int>(a->kind()) <
+               b->index() * kAccidentalCodes + static_cast<int>(b->kind());
+    });
+    for (std::size_t i = 1; i < byPitch.size(); ++i)
+        setTabOrder(byPitch[i - 1], byPitch[i]);
+    setFocusProxy(findControl<KeyboardKey>(this, "note", 1));
     placeChildren();
+}
+
+void KeyboardWidget::setClef(Clef clef) {
+    for (KeyboardKey* key : m_keys)
+        key->setAccessibleName(
+            QString::fromStdString(keyName(key->index(), static_cast<int>(key->kind()), clef)));
 }
 
 // White key p also sounds the sharp-side spelling of the letter below (E-sharp, B-sharp or

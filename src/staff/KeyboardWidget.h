@@ -2,6 +2,7 @@
 
 #include "staff/KeyboardKey.h"
 #include "staff/KeyboardMarks.h"
+#include "staff/StaffTypes.h"
 
 #include <QWidget>
 
@@ -24,6 +25,8 @@ public:
     explicit KeyboardWidget(QWidget* parent = nullptr);
 
     void showMarks(const KeyboardMarks& marks);
+    // The keys are named by their spelling in the clef's octaves ("C sharp 4").
+    void setClef(Clef clef);
     // Keys outside the staff's range (the B-sharp below it, the C-flat above it) stay
     // disabled whatever this says.
     void setKeysEnabled(bool enabled);

@@ -35,14 +35,26 @@ void NoteEntry::sortSlots() {
                      [](const StaffNote& a, const StaffNote& b) { return a.position < b.position; });
 }
 
-bool NoteEntry::add(int position, int code) {
+std::optional<EntryRefusal> NoteEntry::refusal(int position, int code) const {
     if (!isAllowedAtPosition(position, code))
-        return false;
+        return EntryRefusal::SignNotHere;
     // Interval answers compare letters only, so a natural sign is not kept there.
     if (code == kNatural && isIntervalActivity())
         code = kNoAccidental;
-    if (hasNoteAt(position) || m_noteCount >= m_noteLimit || m_marks.refusesAddition(code, position))
+    if (hasNoteAt(position))
+        return EntryRefusal::PositionTaken;
+    if (m_noteCount >= m_noteLimit)
+        return EntryRefusal::StaffFull;
+    if (m_marks.refusesAddition(code, position))
+        return EntryRefusal::KeyTaken;
+    return std::nullopt;
+}
+
+bool NoteEntry::add(int position, int code) {
+    if (refusal(position, code))
         return false;
+    if (code == kNatural && isIntervalActivity())
+        code = kNoAccidental;
     m_slots[static_cast<std::size_t>(m_noteCount)] = {position, code};
     ++m_noteCount;
     sortSlots();

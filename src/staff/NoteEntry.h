@@ -10,6 +10,14 @@
 
 namespace tonalyst {
 
+// Why an entry was refused, in the order the checks run.
+enum class EntryRefusal {
+    SignNotHere,   // an accidental that cannot stand at that position
+    PositionTaken, // a note already stands there
+    StaffFull,     // the staff holds as many notes as the question has
+    KeyTaken,      // another spelling of the same sounding key is entered
+};
+
 // The notes entered on the staff, by the question or by the student, and the rules that
 // let a note on: at most four slots, kept sorted by position with empty slots last. The
 // keyboard marks follow every accepted change.
@@ -19,6 +27,8 @@ public:
 
     // Adds a note ("ONN"). False when the entry is refused; nothing changes then.
     bool add(int position, int code);
+    // What would refuse adding this note, or nothing when it would be accepted.
+    std::optional<EntryRefusal> refusal(int position, int code) const;
     // Removes the note at a position ("OFF") and unmarks the keys by the code it was
     // entered with, so the keyboard stays in step with the staff. False when no note
     // stands there.
@@ -28,6 +38,7 @@ public:
 
     const std::array<StaffNote, kMaxNotes>& enteredNotes() const { return m_slots; }
     int noteCount() const { return m_noteCount; }
+    int noteLimit() const { return m_noteLimit; }
     const KeyboardMarks& marks() const { return m_marks; }
 
     // The notes as drawn: the filled slots, lowest first. With a key's accidentals given,

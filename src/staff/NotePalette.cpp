@@ -9,6 +9,8 @@
 #include <QEvent>
 #include <QGridLayout>
 
+#include <array>
+
 namespace tonalyst {
 
 namespace {
@@ -16,6 +18,10 @@ constexpr int kButtonWidth = 375; // twips
 constexpr int kButtonPitch = 480;
 constexpr int kButtonHeight = 480;
 constexpr int kSignHeight = 360;
+const std::array<QString, kAccidentalCodes> kPaletteNames{
+    QStringLiteral("Note"),         QStringLiteral("Note with a natural"),     QStringLiteral("Note with a sharp"),
+    QStringLiteral("Note with a flat"), QStringLiteral("Note with a double sharp"),
+    QStringLiteral("Note with a double flat")};
 } // namespace
 
 NotePalette::NotePalette(QWidget* parent) : QWidget(parent) {
@@ -27,6 +33,9 @@ NotePalette::NotePalette(QWidget* parent) : QWidget(parent) {
         auto* button = new PaletteButton(code, this);
         nameControl(button, "Command1", code);
         button->setToolTip(tr("Drag onto the staff"));
+        button->setAccessibleName(kPaletteNames[static_cast<std::size_t>(code)]);
+        // Dragging takes a mouse; from the keyboard notes are typed in the Notes field.
+        button->setFocusPolicy(Qt::NoFocus);
         auto* sign = new GlyphLabel(this);
         nameControl(sign, "imgacc", code);
         if (code > kNoAccidental)

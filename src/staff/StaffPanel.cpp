@@ -4,10 +4,14 @@
 #include "staff/KeyboardWidget.h"
 #include "staff/NoteLayout.h"
 #include "staff/NotePalette.h"
+#include "staff/NoteText.h"
+#include "staff/NotesField.h"
 #include "staff/StaffGeometry.h"
 #include "staff/StaffWidget.h"
 
 #include <QEvent>
+#include <QLineEdit>
+#include <QStringList>
 #include <QtMath>
 
 #include <algorithm>
@@ -25,16 +29,21 @@ constexpr qreal kSmallestZoom = 1.0;
 
 StaffPanel::StaffPanel(Beeper& beeper, QWidget* parent)
     : QWidget(parent), m_beeper(beeper), m_staff(new StaffWidget(this)), m_palette(new NotePalette(this)),
-      m_keyboard(new KeyboardWidget(this)) {
+      m_keyboard(new KeyboardWidget(this)), m_notes(new NotesField(this)) {
     // As wide as it is given; as high as that width needs.
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
+    // Tab goes from the staff to the Notes field, then over the keyboard.
+    setTabOrder(m_staff, m_notes->edit());
+    setTabOrder(m_notes->edit(), m_keyboard);
 
     connect(m_keyboard, &KeyboardWidget::keyClicked, this, &StaffPanel::onKeyClicked);
     connect(m_staff, &StaffWidget::dragMoved, this, &StaffPanel::onDragMoved);
     connect(m_staff, &StaffWidget::dragLeft, this, [this] { m_staff->setPreview(std::nullopt); });
     connect(m_staff, &StaffWidget::dropped, this, &StaffPanel::onDropped);
+    connect(m_notes, &NotesField::notesTyped, this, &StaffPanel::enterTypedNotes);
+    connect(m_notes, &NotesField::submitRequested, this, &StaffPanel::submitRequested);
     setEntryEnabled(false);
     refresh();
 }
@@ -52,6 +61,7 @@ void StaffPanel::showReviewClef(int questionNumber) {
 
 void StaffPanel::setClef(Clef clef) {
     m_staff->setClef(clef);
+    m_keyboard->setClef(clef);
     refresh();
 }
 
@@ -61,10 +71,12 @@ Clef StaffPanel::clef() const {
 
 void StaffPanel::setKeySignature(SignatureKind kind, int count) {
     m_staff->setSignature(kind, count);
+    updateStaffText();
 }
 
 void StaffPanel::showKeySignature(bool show) {
     m_staff->setSignatureVisible(show);
+    updateStaffText();
 }
 
 bool StaffPanel::isKeySignatureShown() const {
@@ -78,6 +90,7 @@ void StaffPanel::setKeyAccidentals(std::optional<std::array<int, 7>> perLetter) 
 
 void StaffPanel::setQuestionType(QuestionType type) {
     m_entry.setQuestionType(type);
+    updateNotesEnabled();
 }
 
 void StaffPanel::setNoteLimit(int notes) {
@@ -118,6 +131,31 @@ void StaffPanel::clearQuestion() {
     setKeyAccidentals(std::nullopt);
 }
 
+void StaffPanel::enterTypedNotes(const QString& text) {
+    QStringList unentered;
+    QStringList reasons;
+    const auto refuse = [&](const std::string& typed, const std::string& why) {
+        m_beeper.beep();
+        unentered << QString::fromStdString(typed);
+        reasons << QString::fromStdString(typed + " " + why);
+    };
+    for (const TypedNote& typed : readNoteText(text.toStdString(), clef())) {
+        if (!typed.note) {
+            refuse(typed.text, typed.problem);
+            continue;
+        }
+        const StaffNote note = *typed.note;
+        if (const auto refusal = m_entry.refusal(note.position, note.code)) {
+            refuse(typed.text, refusalReason(*refusal, note, m_entry.noteLimit()));
+            continue;
+        }
+        enterNote(note.position, note.code);
+    }
+    const QString message =
+        reasons.isEmpty() ? QString() : QStringLiteral("Not entered: %1.").arg(reasons.join(QStringLiteral("; ")));
+    m_notes->showOutcome(unentered.join(QLatin1Char(' ')), message);
+}
+
 const std::array<StaffNote, kMaxNotes>& StaffPanel::enteredNotes() const {
     return m_entry.enteredNotes();
 }
@@ -135,9 +173,21 @@ const KeyboardMarks& StaffPanel::keyboardMarks() const {
 }
 
 void StaffPanel::setEntryEnabled(bool enabled) {
+    m_entryEnabled = enabled;
     m_palette->setEnabled(enabled);
     m_keyboard->setKeysEnabled(enabled);
     m_staff->setEnabled(enabled);
+    updateNotesEnabled();
+}
+
+// The keyboard beeps at clicks while the question asks for names; the field, which would
+// only beep at every name, is closed instead.
+void StaffPanel::updateNotesEnabled() {
+    const QuestionType type = m_entry.questionType();
+    const bool names = type == QuestionType::Identify || type == QuestionType::IntId;
+    m_notes->setEnabled(m_entryEnabled && !names);
+    if (!m_notes->isEnabled())
+        m_notes->showOutcome(QString(), QString());
 }
 
 void StaffPanel::setPaletteVisible(bool visible) {
@@ -160,7 +210,8 @@ QSize StaffPanel::contentSize() const {
 // The panel's size at the window's smallest: the zoom the layout was drawn for.
 QSize StaffPanel::sizeHint() const {
     const QSizeF content = QSizeF(contentSize()) * (TwipScale::kZoom / zoom());
-    return {qCeil(content.width()), qCeil(content.height())};
+    const QSize notes = m_notes->sizeHint();
+    return {std::max(qCeil(content.width()), notes.width()), qCeil(content.height()) + notes.height()};
 }
 
 QSize StaffPanel::minimumSizeHint() const {
@@ -171,9 +222,12 @@ bool StaffPanel::hasHeightForWidth() const {
     return true;
 }
 
+// The drawn content grows with the width; the Notes row under it keeps its height.
 int StaffPanel::heightForWidth(int width) const {
     const QSize natural = sizeHint();
-    return std::max(natural.height(), qCeil(natural.height() * qreal(width) / natural.width()));
+    const int notes = m_notes->sizeHint().height();
+    const int drawn = natural.height() - notes;
+    return std::max(natural.height(), qCeil(drawn * qreal(width) / natural.width()) + notes);
 }
 
 void StaffPanel::resizeEvent(QResizeEvent* event) {
@@ -184,6 +238,11 @@ void StaffPanel::resizeEvent(QResizeEvent* event) {
 bool StaffPanel::event(QEvent* event) {
     if (event->type() == QEvent::ScreenChangeInternal)
         arrange();
+    // A longer message beside the Notes field may need another line.
+    if (event->type() == QEvent::LayoutRequest) {
+        updateGeometry();
+        arrange();
+    }
     return QWidget::event(event);
 }
 
@@ -191,7 +250,9 @@ bool StaffPanel::event(QEvent* event) {
 // allows, from the panel's top left, where the prompts and buttons line up with it.
 void StaffPanel::arrange() {
     const QSize natural = sizeHint();
-    const qreal fit = std::min(qreal(width()) / natural.width(), qreal(height()) / natural.height());
+    const int notes = m_notes->sizeHint().height();
+    const qreal fit = std::min(qreal(width()) / natural.width(),
+                               qreal(height() - notes) / std::max(1, natural.height() - notes));
     const qreal zoom = std::max(kSmallestZoom, TwipScale::kZoom * fit);
     if (std::abs(zoom - this->zoom()) > 1e-3) {
         setProperty(TwipScale::kZoomProperty, zoom);
@@ -206,12 +267,26 @@ void StaffPanel::arrange() {
                            palette.height());
     m_keyboard->setGeometry(left + content.width() - m_keyboard->sizeHint().width(), 0,
                             m_keyboard->sizeHint().width(), m_keyboard->sizeHint().height());
+    m_notes->setGeometry(left, content.height(), std::max(content.width(), m_notes->sizeHint().width()), notes);
 }
 
 void StaffPanel::refresh() {
     m_staff->setNotes(layoutNotes(m_entry.drawnNotes(), m_staff->clef()));
     m_staff->setNames(m_entry.enteredNotes());
     m_keyboard->showMarks(m_entry.marks());
+    updateStaffText();
+}
+
+void StaffPanel::updateStaffText() {
+    StaffContent content;
+    content.clef = m_staff->clef();
+    if (m_staff->isSignatureVisible()) {
+        content.signatureKind = m_staff->signatureKind();
+        content.signatureCount = m_staff->signatureCount();
+    }
+    const auto& entered = m_entry.enteredNotes();
+    content.notes.assign(entered.begin(), entered.begin() + m_entry.noteCount());
+    m_staff->setSpokenText(QString::fromStdString(staffText(content)));
 }
 
 // The keyboard takes no input while the question asks for names rather than notes.

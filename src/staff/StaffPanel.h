@@ -21,6 +21,7 @@ namespace tonalyst {
 class Beeper;
 class KeyboardWidget;
 class NotePalette;
+class NotesField;
 class StaffWidget;
 
 // The staff, its note palette and the on-screen keyboard, as the main window embeds them.
@@ -61,6 +62,10 @@ public:
     // Removes every note and the key signature with the key's accidentals: nothing of
     // the last question is left on the staff.
     void clearQuestion();
+    // Enters note names typed in the Notes field, each as if it had been dropped: a refused
+    // one beeps and leaves the others entered. The names not entered stay in the field and
+    // the message beside it says why.
+    void enterTypedNotes(const QString& text);
 
     // The entry slots, sorted by position with empty slots (99) last, and their count.
     const std::array<StaffNote, kMaxNotes>& enteredNotes() const;
@@ -86,10 +91,13 @@ public:
     StaffWidget* staff() const { return m_staff; }
     NotePalette* palette() const { return m_palette; }
     KeyboardWidget* keyboard() const { return m_keyboard; }
+    NotesField* notesField() const { return m_notes; }
 
 signals:
     // An entered note is to be heard.
     void noteSounded(int code, int position);
+    // Enter on the empty Notes field: the answer is to be submitted.
+    void submitRequested();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -102,6 +110,8 @@ private:
     void onDragMoved(int code, QPoint twips);
     void onDropped(int code, QPoint twips);
     void refresh();
+    void updateStaffText();
+    void updateNotesEnabled();
 
     Beeper& m_beeper;
     NoteEntry m_entry;
@@ -109,6 +119,8 @@ private:
     StaffWidget* m_staff;
     NotePalette* m_palette;
     KeyboardWidget* m_keyboard;
+    NotesField* m_notes;
+    bool m_entryEnabled = false;
 };
 
 } // namespace tonalyst

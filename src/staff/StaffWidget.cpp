@@ -2,10 +2,12 @@
 
 #include "platform/ControlNames.h"
 #include "staff/GlyphLabel.h"
+#include "staff/StaffAccessible.h"
 #include "staff/StaffDropZone.h"
 #include "staff/StaffGeometry.h"
 #include "staff/StaffPainter.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
@@ -53,7 +55,22 @@ StaffWidget::StaffWidget(QWidget* parent)
     connect(m_dropZone, &StaffDropZone::dragLeft, this, &StaffWidget::dragLeft);
     connect(m_dropZone, &StaffDropZone::dropped, this, &StaffWidget::dropped);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // The staff takes the focus so a screen reader reads it; Tab moves on to the Notes field.
+    setFocusPolicy(Qt::StrongFocus);
+    StaffAccessible::install();
+    setAccessibleName(QStringLiteral("Staff"));
     placeChildren();
+}
+
+void StaffWidget::setSpokenText(const QString& text) {
+    if (text == m_spokenText)
+        return;
+    const QString before = m_spokenText;
+    m_spokenText = text;
+    QAccessibleTextUpdateEvent textChanged(this, 0, before, text);
+    QAccessible::updateAccessibility(&textChanged);
+    QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
 }
 
 void StaffWidget::setClef(Clef clef) {
@@ -149,7 +166,7 @@ bool StaffWidget::event(QEvent* event) {
 void StaffWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(kPaperEdge);
+    painter.setPen(hasFocus() ? QPen(palette().color(QPalette::Highlight), 2) : QPen(kPaperEdge));
     painter.setBrush(kPaper);
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
 

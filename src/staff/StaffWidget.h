@@ -32,6 +32,11 @@ public:
     void setSignature(SignatureKind kind, int count);
     void setSignatureVisible(bool visible);
     bool isSignatureVisible() const { return m_signatureVisible; }
+    SignatureKind signatureKind() const { return m_signatureKind; }
+    int signatureCount() const { return m_signatureCount; }
+    // The staff read out, for assistive technology; a change is announced.
+    void setSpokenText(const QString& text);
+    QString spokenText() const { return m_spokenText; }
     void setNotes(std::vector<PlacedNote> notes);
     // A faint note where a dragged note would land; nothing when none.
     void setPreview(std::optional<StaffNote> note);
@@ -66,6 +71,7 @@ private:
     bool m_signatureVisible = false;
     std::vector<PlacedNote> m_notes;
     std::optional<StaffNote> m_preview;
+    QString m_spokenText;
     StaffDropZone* m_dropZone;
     QLabel* m_hint;
     std::array<QLabel*, kMaxNotes> m_names{};

@@ -1,0 +1,162 @@
+#include "staff/NoteText.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdlib>
+
+namespace tonalyst {
+
+namespace {
+
+constexpr std::string_view kLetters = "CDEFGAB";
+
+int baseOctave(Clef clef) {
+    return clef == Clef::Treble ? 4 : 2;
+}
+
+// The middle line: B4 on the treble staff, D3 on the bass staff, which sits two steps lower.
+int middleLine(Clef clef) {
+    return clef == Clef::Treble ? 7 : 9;
+}
+
+std::optional<int> accidentalCode(std::string_view sign) {
+    if (sign.empty())
+        return kNoAccidental;
+    if (sign == "n")
+        return kNatural;
+    if (sign == "#")
+        return kSharp;
+    if (sign == "b")
+        return kFlat;
+    if (sign == "x" || sign == "##")
+        return kDoubleSharp;
+    if (sign == "bb")
+        return kDoubleFlat;
+    return std::nullopt;
+}
+
+std::vector<std::string_view> words(std::string_view text) {
+    std::vector<std::string_view> found;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])))
+            ++at;
+        const std::size_t start = at;
+        while (at < text.size() && !std::isspace(static_cast<unsigned char>(text[at])))
+            ++at;
+        if (at > start)
+            found.push_back(text.substr(start, at - start));
+    }
+    return found;
+}
+
+// The letter's two positions on the staff are a seventh apart, so one is always nearer.
+int nearestPosition(int letter, int previous) {
+    const int low = letter + 1;
+    const int high = low + 7;
+    return std::abs(previous - low) < std::abs(previous - high) ? low : high;
+}
+
+TypedNote readWord(std::string_view word, Clef clef, int& previous) {
+    TypedNote typed{std::string(word), std::nullopt, {}};
+    const std::size_t letter = kLetters.find(static_cast<char>(std::toupper(static_cast<unsigned char>(word[0]))));
+    std::size_t digits = word.size();
+    while (digits > 1 && std::isdigit(static_cast<unsigned char>(word[digits - 1])))
+        --digits;
+    const std::optional<int> code = accidentalCode(word.substr(1, digits - 1));
+    if (letter == std::string_view::npos || !code || word.size() - digits > 2) {
+        typed.problem = "is not a note name";
+        return typed;
+    }
+    int position = 0;
+    if (digits == word.size()) {
+        position = nearestPosition(static_cast<int>(letter), previous);
+    } else {
+        const int octave = std::atoi(std::string(word.substr(digits)).c_str());
+        position = (octave - baseOctave(clef)) * 7 + static_cast<int>(letter) + 1;
+        if (position < kLowestPosition) {
+            typed.problem = "is below the staff";
+            return typed;
+        }
+        if (position > kHighestPosition) {
+            typed.problem = "is above the staff";
+            return typed;
+        }
+    }
+    previous = position;
+    typed.note = StaffNote{position, *code};
+    return typed;
+}
+
+constexpr std::array<std::string_view, kAccidentalCodes> kSpokenSigns{"", "-natural", "-sharp", "-flat",
+                                                                       "-double-sharp", "-double-flat"};
+constexpr std::array<std::string_view, kAccidentalCodes> kKeySigns{"", " natural", " sharp", " flat",
+                                                                   " double sharp", " double flat"};
+
+std::string spelled(int position, Clef clef, std::string_view sign) {
+    std::string name(1, letterOfPosition(position));
+    name += sign;
+    name += ' ';
+    name += std::to_string(octaveOfPosition(position, clef));
+    return name;
+}
+
+} // namespace
+
+std::vector<TypedNote> readNoteText(std::string_view text, Clef clef) {
+    std::vector<TypedNote> notes;
+    int previous = middleLine(clef);
+    for (std::string_view word : words(text))
+        notes.push_back(readWord(word, clef, previous));
+    return notes;
+}
+
+int octaveOfPosition(int position, Clef clef) {
+    // Position 0 is the B below the first C, an octave lower.
+    return baseOctave(clef) + (position + 6) / 7 - 1;
+}
+
+std::string spokenNoteName(StaffNote note, Clef clef) {
+    return spelled(note.position, clef, kSpokenSigns.at(static_cast<std::size_t>(note.code)));
+}
+
+std::string keyName(int position, int code, Clef clef) {
+    return spelled(position, clef, kKeySigns.at(static_cast<std::size_t>(code)));
+}
+
+std::string staffText(const StaffContent& content) {
+    std::string text = content.clef == Clef::Treble ? "treble clef" : "bass clef";
+    if (content.signatureKind) {
+        const bool flats = *content.signatureKind == SignatureKind::Flat;
+        if (content.signatureCount == 0)
+            text += ", key signature without sharps or flats";
+        else
+            text += ", key signature of " + std::to_string(content.signatureCount) +
+                    (flats ? " flat" : " sharp") + (content.signatureCount == 1 ? "" : "s");
+    }
+    if (content.notes.empty())
+        text += ", no notes";
+    for (const StaffNote& note : content.notes)
+        text += ", " + spokenNoteName(note, content.clef);
+    return text;
+}
+
+std::string refusalReason(EntryRefusal refusal, StaffNote note, int noteLimit) {
+    switch (refusal) {
+    case EntryRefusal::SignNotHere:
+        if (note.code == kDoubleSharp || note.code == kDoubleFlat)
+            return "has no key of its own on the keyboard";
+        return "is outside the keyboard's range";
+    case EntryRefusal::PositionTaken:
+        return "stands where a note is already entered";
+    case EntryRefusal::StaffFull:
+        return "is one more than the " + std::to_string(noteLimit) + (noteLimit == 1 ? " note" : " notes") +
+               " the question takes";
+    case EntryRefusal::KeyTaken:
+        return "sounds on a key that another spelling already takes";
+    }
+    return {};
+}
+
+} // namespace tonalyst

@@ -1,0 +1,97 @@
+#include "staff/NoteText.h"
+
+#include <gtest/gtest.h>
+
+namespace tonalyst {
+namespace {
+
+std::vector<StaffNote> placed(std::string_view text, Clef clef = Clef::Treble) {
+    std::vector<StaffNote> notes;
+    for (const TypedNote& typed : readNoteText(text, clef)) {
+        EXPECT_TRUE(typed.note) << typed.text << " " << typed.problem;
+        if (typed.note)
+            notes.push_back(*typed.note);
+    }
+    return notes;
+}
+
+TEST(NoteText, EveryAccidentalSpellingReadsInEitherCase) {
+    EXPECT_EQ(placed("C c Cn C# Cb Cx C## Cbb"),
+              (std::vector<StaffNote>{{8, kNoAccidental},
+                                      {8, kNoAccidental},
+                                      {8, kNatural},
+                                      {8, kSharp},
+                                      {8, kFlat},
+                                      {8, kDoubleSharp},
+                                      {8, kDoubleSharp},
+                                      {8, kDoubleFlat}}));
+    // A lower-case b is a letter first, then a flat.
+    EXPECT_EQ(placed("b bb bbb"), (std::vector<StaffNote>{{7, kNoAccidental}, {7, kFlat}, {7, kDoubleFlat}}));
+}
+
+TEST(NoteText, OctavesFollowScientificPitchWithMiddleCAsC4) {
+    EXPECT_EQ(placed("C4 F#4 A#4 C#5 B5"),
+              (std::vector<StaffNote>{{1, kNoAccidental}, {4, kSharp}, {6, kSharp}, {8, kSharp}, {14, kNoAccidental}}));
+    // The bass staff starts two octaves lower.
+    EXPECT_EQ(placed("C2 E2 B3", Clef::Bass),
+              (std::vector<StaffNote>{{1, kNoAccidental}, {3, kNoAccidental}, {14, kNoAccidental}}));
+}
+
+TEST(NoteText, NotesWithoutOctaveGoNearestThePreviousNoteFromTheMiddleLine) {
+    // From B4 on the middle line E-flat is nearer above (E5, a fourth) than below; G and
+    // B-flat follow it up.
+    EXPECT_EQ(placed("Eb G Bb"), (std::vector<StaffNote>{{10, kFlat}, {12, kNoAccidental}, {14, kFlat}}));
+    // F is nearer below (F4), and C and E follow it down.
+    EXPECT_EQ(placed("F C E"), (std::vector<StaffNote>{{4, kNoAccidental}, {1, kNoAccidental}, {3, kNoAccidental}}));
+    // An octave number moves the reference along with it.
+    EXPECT_EQ(placed("C4 E G"), (std::vector<StaffNote>{{1, kNoAccidental}, {3, kNoAccidental}, {5, kNoAccidental}}));
+    // The bass staff's middle line is D3.
+    EXPECT_EQ(placed("C", Clef::Bass), (std::vector<StaffNote>{{8, kNoAccidental}}));
+    EXPECT_EQ(placed("  G\tB   D  "),
+              (std::vector<StaffNote>{{5, kNoAccidental}, {7, kNoAccidental}, {9, kNoAccidental}}));
+}
+
+TEST(NoteText, WordsThatAreNoNotesOrLieOffTheStaffSayWhy) {
+    const auto notes = readNoteText("H E#4 C6 B3 Cbx 4 C# Db4 G123", Clef::Treble);
+    ASSERT_EQ(notes.size(), 9u);
+    EXPECT_EQ(notes[0].problem, "is not a note name");
+    EXPECT_EQ(notes[1].note, (StaffNote{3, kSharp}));
+    EXPECT_EQ(notes[2].problem, "is above the staff");
+    EXPECT_EQ(notes[3].problem, "is below the staff");
+    EXPECT_EQ(notes[4].problem, "is not a note name");
+    EXPECT_EQ(notes[5].problem, "is not a note name");
+    // A refused word does not move the reference: C# goes near E4.
+    EXPECT_EQ(notes[6].note, (StaffNote{1, kSharp}));
+    EXPECT_EQ(notes[7].text, "Db4");
+    EXPECT_EQ(notes[8].problem, "is not a note name");
+    EXPECT_TRUE(readNoteText("   ", Clef::Treble).empty());
+}
+
+TEST(NoteText, TheStaffReadsItsClefSignatureAndNotesFromTheLowest) {
+    StaffContent content;
+    EXPECT_EQ(staffText(content), "treble clef, no notes");
+    content.signatureKind = SignatureKind::Flat;
+    content.signatureCount = 3;
+    content.notes = {{3, kFlat}, {5, kNoAccidental}, {7, kFlat}};
+    EXPECT_EQ(staffText(content), "treble clef, key signature of 3 flats, E-flat 4, G 4, B-flat 4");
+    content.clef = Clef::Bass;
+    content.signatureKind = SignatureKind::Sharp;
+    content.signatureCount = 1;
+    content.notes = {{7, kNoAccidental}, {11, kSharp}, {12, kDoubleFlat}, {13, kNatural}};
+    EXPECT_EQ(staffText(content), "bass clef, key signature of 1 sharp, B 2, F-sharp 3, G-double-flat 3, A-natural 3");
+    content.signatureCount = 0;
+    content.notes.clear();
+    EXPECT_EQ(staffText(content), "bass clef, key signature without sharps or flats, no notes");
+}
+
+TEST(NoteText, KeyboardKeysAreNamedByTheirSpellingInTheClefsOctaves) {
+    EXPECT_EQ(keyName(1, kSharp, Clef::Treble), "C sharp 4");
+    EXPECT_EQ(keyName(9, kDoubleFlat, Clef::Treble), "D double flat 5");
+    EXPECT_EQ(keyName(0, kSharp, Clef::Treble), "B sharp 3");
+    EXPECT_EQ(keyName(15, kFlat, Clef::Treble), "C flat 6");
+    EXPECT_EQ(keyName(3, kNatural, Clef::Bass), "E natural 2");
+    EXPECT_EQ(keyName(14, kNoAccidental, Clef::Bass), "B 3");
+}
+
+} // namespace
+} // namespace tonalyst
