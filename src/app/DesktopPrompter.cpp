@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <algorithm>
+
 namespace tonalyst {
 
 namespace {
@@ -27,18 +29,40 @@ QMessageBox::Icon boxIcon(Prompter::Icon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The window a box belongs to. Just after another box has closed, the window it came from
+// may not have the focus back yet; then the program's visible main window owns the box.
+QWidget* boxOwner() {
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto shown = std::find_if(windows.begin(), windows.end(), [](const QWidget* window) {
+        return window->isVisible() && window->windowType() == Qt::Window;
+    });
+    return shown == windows.end() ? nullptr : *shown;
+}
+
+// Without a window manager nothing hands the keyboard back once a box closes, and a
+// student without a mouse could not click it back; the window the box came from takes it.
+int execAndReturnFocus(QMessageBox& box) {
+    QWidget* owner = box.parentWidget();
+    const int answer = box.exec();
+    if (owner && owner->isVisible())
+        owner->activateWindow();
+    return answer;
+}
+
 } // namespace
 
 void DesktopPrompter::message(const QString& text, Icon icon) {
-    QMessageBox box(boxIcon(icon), kTitle, displayed(text), QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+    QMessageBox box(boxIcon(icon), kTitle, displayed(text), QMessageBox::Ok, boxOwner());
+    execAndReturnFocus(box);
 }
 
 bool DesktopPrompter::askYesNo(const QString& text) {
     QMessageBox box(QMessageBox::Question, kTitle, displayed(text), QMessageBox::Yes | QMessageBox::No,
-                    QApplication::activeWindow());
+                    boxOwner());
     box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    return execAndReturnFocus(box) == QMessageBox::Yes;
 }
 
 } // namespace tonalyst

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace tonalyst {
@@ -24,10 +25,21 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text = {}) {
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& description, const QString& text = {}) {
     auto* label = new QLabel(text, parent);
     nameControl(label, name);
+    label->setAccessibleDescription(description);
     return label;
+}
+
+// A key for a button whose caption stays as it is; the tooltip tells the key.
+void addKey(QWidget* window, QPushButton* button, const QKeySequence& key, const QString& tip) {
+    auto* shortcut = new QShortcut(key, window);
+    QObject::connect(shortcut, &QShortcut::activated, button, [button] {
+        if (button->isVisible() && button->isEnabled())
+            button->animateClick();
+    });
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(tip, key.toString(QKeySequence::NativeText)));
 }
 
 } // namespace
@@ -37,10 +49,11 @@ EarTrainingWindow::EarTrainingWindow(QWidget* parent) : QWidget(parent, Qt::Wind
     setWindowTitle(QStringLiteral("Ear Training: "));
 
     m_status = new StatusPanel("frmgame", QStringLiteral("Score"), this);
-    m_questionNumber = makeLabel(this, "lblQuesnum");
-    m_chordType = makeLabel(this, "lblchordtype");
-    m_chordName = makeLabel(this, "lblchordname");
-    m_answerWas = makeLabel(this, "lblanswerwas", QStringLiteral("your answer is ...."));
+    m_questionNumber = makeLabel(this, "lblQuesnum", QStringLiteral("Question number"));
+    m_chordType = makeLabel(this, "lblchordtype", QStringLiteral("First part of your answer"));
+    m_chordName = makeLabel(this, "lblchordname", QStringLiteral("Second part of your answer"));
+    m_answerWas = makeLabel(this, "lblanswerwas", QStringLiteral("Verdict on your answer"),
+                            QStringLiteral("your answer is ...."));
     QFont large = m_chordType->font();
     large.setPointSizeF(large.pointSizeF() * 1.3);
     large.setBold(true);
@@ -55,6 +68,10 @@ EarTrainingWindow::EarTrainingWindow(QWidget* parent) : QWidget(parent, Qt::Wind
     m_submit = makeButton(this, "cmdok", QStringLiteral("Submit Answer"));
     new DefaultButton(this, m_submit);
     auto* repeat = makeButton(this, "cmdrepeat", QStringLiteral("Repeat Tones"));
+
+    addKey(this, m_submit, QKeySequence(Qt::CTRL | Qt::Key_Return), QStringLiteral("Submit your answer"));
+    addKey(this, m_showChoices, QKeySequence(Qt::Key_F4), QStringLiteral("Pop up the answer choices"));
+    addKey(this, repeat, QKeySequence(Qt::Key_Escape), QStringLiteral("Play the tones again"));
 
     auto* answer = new QVBoxLayout;
     answer->addWidget(m_questionNumber);

@@ -43,6 +43,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
+    m_browser->setAccessibleName(QStringLiteral("Help page"));
     m_browser->setOpenExternalLinks(true);
     m_browser->document()->setDefaultStyleSheet(helpStyleSheet());
     m_browser->document()->setDocumentMargin(18);

@@ -37,9 +37,12 @@ namespace tonalyst {
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const char* name) {
+// A label's text is its accessible name, which a screen reader reads whenever it changes;
+// the description says what the text is.
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& description) {
     auto* label = new QLabel(parent);
     nameControl(label, name);
+    label->setAccessibleDescription(description);
     return label;
 }
 
@@ -87,6 +90,15 @@ void reserveLine(QLabel* label) {
 }
 
 } // namespace
+
+void MainWindow::addButtonKey(QPushButton* button, const QKeySequence& key, const QString& tip) {
+    auto* shortcut = new QShortcut(key, this);
+    connect(shortcut, &QShortcut::activated, button, [button] {
+        if (button->isVisible() && button->isEnabled())
+            button->animateClick();
+    });
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(tip, key.toString(QKeySequence::NativeText)));
+}
 
 MainWindow::MainWindow(Platform& platform, QWidget* parent)
     : QMainWindow(parent), m_platform(platform), m_records(platform.files, platform.clock) {
@@ -137,6 +149,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 
     enablecontrols(false);
     m_start->setEnabled(true);
+    m_start->setFocus();
     m_idleTimer->start();
     setStatus(StatusPanel::ActivityValue, QStringLiteral("chord spell"));
     setStatus(StatusPanel::MethodValue, QStringLiteral("practice"));
@@ -164,9 +177,9 @@ void MainWindow::buildCentralArea() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
-    m_questionNumber = makeLabel(central, "lblQuesnum");
-    m_question1 = makeLabel(central, "lblQues1");
-    m_question2 = makeLabel(central, "lblQues2");
+    m_questionNumber = makeLabel(central, "lblQuesnum", QStringLiteral("Question number"));
+    m_question1 = makeLabel(central, "lblQues1", QStringLiteral("Question"));
+    m_question2 = makeLabel(central, "lblQues2", QStringLiteral("Question, continued"));
     QFont prompt = m_question1->font();
     prompt.setPointSizeF(prompt.pointSizeF() * 1.25);
     m_question1->setFont(prompt);
@@ -178,14 +191,15 @@ void MainWindow::buildCentralArea() {
     m_staffPanel = new StaffPanel(m_platform.beeper, central);
     connect(m_staffPanel, &StaffPanel::noteSounded, this, &MainWindow::soundNote);
 
-    m_chordType = makeLabel(central, "lblchordtype");
-    m_chordName = makeLabel(central, "lblchordname");
-    m_inversionLabel = makeLabel(central, "lblinversion");
+    m_chordType = makeLabel(central, "lblchordtype", QStringLiteral("First part of your answer"));
+    m_chordName = makeLabel(central, "lblchordname", QStringLiteral("Second part of your answer"));
+    m_inversionLabel = makeLabel(central, "lblinversion", QStringLiteral("Inversion of your answer"));
     m_inversion = new QComboBox(central);
     nameControl(m_inversion, "ComboInversion");
-    m_answerWas = makeLabel(central, "lblanswerwas");
+    m_inversion->setAccessibleName(QStringLiteral("Inversion"));
+    m_answerWas = makeLabel(central, "lblanswerwas", QStringLiteral("Verdict on your answer"));
     m_answerWas->setText(QStringLiteral("your answer was ...."));
-    m_answerMessage = makeLabel(central, "lblanswermsg");
+    m_answerMessage = makeLabel(central, "lblanswermsg", QStringLiteral("Feedback"));
     m_answerMessage->setWordWrap(true);
     QFont answer = m_chordType->font();
     answer.setPointSizeF(answer.pointSizeF() * 1.2);
@@ -202,6 +216,12 @@ void MainWindow::buildCentralArea() {
     // Esc presses Clear, as the window's cancel button.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, m_clear, &QPushButton::animateClick);
+    // The captions stay as they are; the keys are told in the tooltips.
+    addButtonKey(m_submit, QKeySequence(Qt::CTRL | Qt::Key_Return), QStringLiteral("Submit your answer"));
+    addButtonKey(m_showChoices, QKeySequence(Qt::Key_F4), QStringLiteral("Pop up the answer choices"));
+    m_clear->setToolTip(QStringLiteral("Clear the staff or the answer, or repeat the tones (Esc)"));
+    m_start->setToolTip(QStringLiteral("Start a run of questions"));
+    m_hideDisplay->setToolTip(QStringLiteral("Return to the ear-training window"));
 
     m_status = new StatusPanel("fraStatus", QStringLiteral("Status"), central);
     auto* statusFrame = new QFrame(central);
@@ -223,6 +243,9 @@ void MainWindow::buildCentralArea() {
                        widestAnswerType(m_chordType->font(), m_inversionLabel->font()),
                        {m_start, m_showChoices, m_clear, m_submit, m_hideDisplay},
                        statusFrame});
+
+    // Enter on the empty Notes field submits, as Submit Answer would.
+    connect(m_staffPanel, &StaffPanel::submitRequested, m_submit, &QPushButton::click);
 
     // A label holds a line's height while it is empty, so that filling it moves nothing.
     for (QLabel* label : {m_questionNumber, m_question1, m_question2, m_answerWas, m_chordType, m_chordName,

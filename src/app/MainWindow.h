@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 class QComboBox;
+class QKeySequence;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -84,6 +85,7 @@ private:
     class CycleAdapter;
 
     void buildCentralArea();
+    void addButtonKey(QPushButton* button, const QKeySequence& key, const QString& tip);
     void returnToIdle();
     void answerChosen(const QString& part1, const QString& part2);
     void inversionChosen(int index);

@@ -337,6 +337,8 @@ void MainWindow::returnToIdle() {
     m_question2->clear();
     m_start->show();
     m_start->setEnabled(true);
+    // The focus was on a control that is now disabled; Start is where the student goes next.
+    m_start->setFocus();
     m_menus->quitTest->setEnabled(false);
     for (QLabel* label : {m_questionNumber, m_answerMessage, m_chordType, m_chordName, m_inversionLabel})
         label->clear();

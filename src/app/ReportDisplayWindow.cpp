@@ -20,6 +20,7 @@ ReportDisplayWindow::ReportDisplayWindow(QWidget* parent) : QDialog(parent) {
 
     m_surface = new QPlainTextEdit(this);
     nameControl(m_surface, "surface");
+    m_surface->setAccessibleName(QStringLiteral("Report"));
     m_surface->setReadOnly(true);
     m_surface->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_surface->setFont(reportFont());

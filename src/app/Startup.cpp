@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/AccessibilityAids.h"
 #include "app/AppIcon.h"
 #include "app/DesktopPrompter.h"
 #include "app/MainWindow.h"
@@ -46,6 +47,7 @@ private:
 } // namespace
 
 int runDesktop(const DesktopOptions& options) {
+    AccessibilityAids::install(*qApp);
     SystemClock clock;
     SeededRandomSource random;
     DesktopPrompter prompter;
@@ -83,6 +85,8 @@ int runDesktop(const DesktopOptions& options) {
 
     placeOnScreen(&window);
     window.show();
+    // The keys go to the main window straight away, with or without a window manager.
+    window.activateWindow();
     splash.hide();
     return QApplication::exec();
 }

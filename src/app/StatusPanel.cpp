@@ -36,6 +36,8 @@ StatusPanel::StatusPanel(const char* frameName, const QString& title, QWidget* p
         nameControl(heading, "lblStatus", row.headingIndex);
         auto* value = new QLabel(this);
         nameControl(value, "lblstatmsg", row.value);
+        // The value's text is what is read as it changes; its heading says what it is.
+        value->setAccessibleDescription(heading->text());
         value->setMinimumWidth(110);
         QFont bold = value->font();
         bold.setBold(true);

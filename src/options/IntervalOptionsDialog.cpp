@@ -19,9 +19,10 @@ enum { CommonIntervals = 0, AdvancedIntervals = 1 };
 enum { ChosenKeys = 0, AllNotes = 1 };
 
 // A read-only list tall enough to show every line without scrolling.
-QPlainTextEdit* makeList(const char* name, const QStringList& lines) {
+QPlainTextEdit* makeList(const char* name, const QString& accessibleName, const QStringList& lines) {
     auto* list = new QPlainTextEdit;
     nameControl(list, name);
+    list->setAccessibleName(accessibleName);
     list->setReadOnly(true);
     list->setPlainText(lines.join(QLatin1Char('\n')));
     list->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -52,14 +53,14 @@ IntervalOptionsDialog::IntervalOptionsDialog(QuestionSettings& settings, Prompte
     auto* listRow = new QHBoxLayout(lists);
     listRow->setContentsMargins(0, 0, 0, 0);
     listRow->addWidget(makeList(
-        "Text1",
+        "Text1", QStringLiteral("Common intervals"),
         {QStringLiteral("perfect unison"), QStringLiteral("minor second"), QStringLiteral("major second"),
          QStringLiteral("minor third"), QStringLiteral("major third"), QStringLiteral("perfect fourth"),
          QStringLiteral("diminished fifth (tri-tone)"), QStringLiteral("perfect fifth"),
          QStringLiteral("minor sixth"), QStringLiteral("major sixth"), QStringLiteral("minor seventh"),
          QStringLiteral("major seventh"), QStringLiteral("perfect octave")}));
     listRow->addWidget(
-        makeList("Text2", {QStringLiteral("all common intervals, "), QString(), QStringLiteral("plus..."),
+        makeList("Text2", QStringLiteral("Advanced intervals"), {QStringLiteral("all common intervals, "), QString(), QStringLiteral("plus..."),
                            QString(), QStringLiteral("augmented second"), QStringLiteral("diminished third"),
                            QStringLiteral("diminished fourth"), QStringLiteral("augmented fourth"),
                            QStringLiteral("augmented fifth"), QStringLiteral("augmented sixth"),
