@@ -15,18 +15,25 @@ ClassServerLink::ClassServerLink(QMainWindow& window, QString settingsFile)
 }
 
 void ClassServerLink::recreateWorker() {
-    m_worker = std::make_unique<PushWorker>(m_outbox);
+    // A worker pushes one user's answers: the outbox is made for the user of the moment.
+    PushWorker::OutboxFactory factory;
+    if (m_outbox)
+        factory = [maker = m_outbox, userId = m_userId] { return maker(userId); };
+    m_worker = std::make_unique<PushWorker>(std::move(factory));
     connect(m_worker.get(), &PushWorker::pushed, this, &ClassServerLink::showStatus);
 }
 
-void ClassServerLink::setOutbox(PushWorker::OutboxFactory factory) {
-    m_outbox = std::move(factory);
+void ClassServerLink::setOutbox(OutboxMaker maker) {
+    m_outbox = std::move(maker);
     recreateWorker();
     push();
 }
 
 void ClassServerLink::setUser(const QString& userId) {
+    const bool otherUser = userId != m_userId;
     m_userId = userId;
+    if (otherUser && m_outbox)
+        recreateWorker();
     const QSettings stored(m_settingsFile, QSettings::IniFormat);
     m_settings = ClassServerSettings::load(stored, userId);
     // What was waiting was the last user's.

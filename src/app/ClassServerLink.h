@@ -21,8 +21,9 @@ public:
     // `settingsFile`: where each user's choice is kept.
     ClassServerLink(QMainWindow& window, QString settingsFile);
 
-    // Where the waiting answers are: the answer history, made on the worker's thread.
-    void setOutbox(PushWorker::OutboxFactory factory);
+    // Where a user's waiting answers are: the answer history, made on the worker's thread.
+    using OutboxMaker = std::function<std::unique_ptr<AnswerOutbox>(const QString& userId)>;
+    void setOutbox(OutboxMaker maker);
     void setUser(const QString& userId);
     void runEnded();
     void openDialog();
@@ -41,7 +42,7 @@ private:
     QString m_settingsFile;
     QString m_userId;
     ClassServerSettings m_settings;
-    PushWorker::OutboxFactory m_outbox;
+    OutboxMaker m_outbox;
     std::unique_ptr<PushWorker> m_worker;
     QLabel* m_line = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "app/ShellDialogs.h"
 #include "app/DefaultButton.h"
 #include "app/StatusPanel.h"
+#include "classserver/HistoryOutbox.h"
 #include "cycle/QuestionCycle.h"
 #include "intervals/ToneFileName.h"
 #include "platform/ControlNames.h"
@@ -134,6 +135,9 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     connect(m_options.get(), &OptionDialogs::clefChosen, this, &MainWindow::applyChosenClef);
 
     m_history = std::make_unique<AnswerHistory>(m_platform.files.dataDir(), m_records.dataFilePath());
+    m_classServer->setOutbox([historyPath = HistoryStore::pathIn(m_platform.files.dataDir())](const QString& userId) {
+        return std::make_unique<HistoryOutbox>(historyPath, userId);
+    });
     connect(&m_history->writer(), &HistoryWriter::notice, this, [this](const QString& message) {
         m_platform.prompter.message(message, Prompter::Icon::Exclamation);
     });

@@ -227,10 +227,12 @@ bool HistoryStore::prepare(QString& error) {
                 .arg(kColumns)) &&
         statements->any.prepare(QStringLiteral("SELECT 1 FROM answers LIMIT 1")) &&
         statements->unsent.prepare(
-            QStringLiteral("SELECT %1 FROM answers WHERE sent = 0 ORDER BY answered_utc, rowid LIMIT ?")
+            QStringLiteral("SELECT %1 FROM answers WHERE user_id = ? AND sent = 0 AND imported = 0 "
+                           "ORDER BY answered_utc, rowid LIMIT ?")
                 .arg(kColumns)) &&
         statements->markSent.prepare(QStringLiteral("UPDATE answers SET sent = 1 WHERE answer_id = ?")) &&
-        statements->unsentCount.prepare(QStringLiteral("SELECT count(*) FROM answers WHERE sent = 0"));
+        statements->unsentCount.prepare(QStringLiteral(
+            "SELECT count(*) FROM answers WHERE user_id = ? AND sent = 0 AND imported = 0"));
     if (!prepared) {
         error = db.lastError().text();
         return false;
@@ -308,11 +310,12 @@ bool HistoryStore::isEmpty() {
     return empty;
 }
 
-std::vector<AnswerRecord> HistoryStore::unsent(int limit) {
+std::vector<AnswerRecord> HistoryStore::unsent(const QString& userId, int limit) {
     std::vector<AnswerRecord> found;
     if (!m_statements)
         return found;
-    m_statements->unsent.bindValue(0, std::max(0, limit));
+    m_statements->unsent.bindValue(0, userId);
+    m_statements->unsent.bindValue(1, std::max(0, limit));
     if (!m_statements->unsent.exec())
         return found;
     while (m_statements->unsent.next())
@@ -340,8 +343,11 @@ bool HistoryStore::markSent(const QStringList& answerIds) {
     return false;
 }
 
-int HistoryStore::unsentCount() {
-    if (!m_statements || !m_statements->unsentCount.exec() || !m_statements->unsentCount.next())
+int HistoryStore::unsentCount(const QString& userId) {
+    if (!m_statements)
+        return 0;
+    m_statements->unsentCount.bindValue(0, userId);
+    if (!m_statements->unsentCount.exec() || !m_statements->unsentCount.next())
         return 0;
     const int count = m_statements->unsentCount.value(0).toInt();
     m_statements->unsentCount.finish();

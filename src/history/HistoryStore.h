@@ -50,11 +50,13 @@ public:
     // Whether any answer of any user is stored.
     bool isEmpty();
 
-    // For the class server: answers it does not have yet, oldest first, and the marking
-    // of those it has taken.
-    std::vector<AnswerRecord> unsent(int limit);
+    // For the class server: the user's answers it does not have yet, oldest first, and the
+    // marking of those it has taken. Each student pushes through a login of its own, so
+    // one user's answers at a time. Summaries brought in from the data file are not
+    // pushed: the class import takes a data file's past, keyed so it never doubles.
+    std::vector<AnswerRecord> unsent(const QString& userId, int limit);
     bool markSent(const QStringList& answerIds);
-    int unsentCount();
+    int unsentCount(const QString& userId);
 
 private:
     struct Statements;

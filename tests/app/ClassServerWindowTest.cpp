@@ -59,7 +59,7 @@ TEST_F(MainWindowTest, TheClassServerIsOffUntilAUserTurnsItOnAndEachUserKeepsThe
     ClassServerLink& link = *window->classServer();
     EXPECT_TRUE(link.settings().enabled);
     EXPECT_TRUE(statusBarShown(*window));
-    link.setOutbox([] { return std::make_unique<WaitingAnswers>(); });
+    link.setOutbox([](const QString&) { return std::make_unique<WaitingAnswers>(); });
     EXPECT_TRUE(QTest::qWaitFor([&] { return link.statusText().contains(QStringLiteral("3 answers")); }, 15000));
     EXPECT_EQ(link.statusText().toStdString(),
               "Class server: 3 answers are waiting on this computer, because the class server cannot be reached (it "

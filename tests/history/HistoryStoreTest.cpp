@@ -72,27 +72,35 @@ TEST_F(HistoryStoreTest, AnswersComeBackWholeByUserDatesAndLatest) {
     EXPECT_EQ(history.answers({QStringLiteral("AB"), {}, {}, {}}).size(), 4u);
 }
 
-TEST_F(HistoryStoreTest, TheClassServerTakesEachAnswerOnce) {
+TEST_F(HistoryStoreTest, TheClassServerTakesEachOfTheStudentsOwnAnswersOnce) {
     HistoryStore history(path());
     QString notice;
     ASSERT_TRUE(history.open(HistoryStore::Access::ReadWrite, notice));
     std::vector<AnswerRecord> stored;
     for (int i = 0; i < 5; ++i)
         stored.push_back(answerAt(QStringLiteral("AB"), utc(1, 9 + i)));
+    // Another student of the same computer, and the data file's past brought in as a
+    // summary: neither goes out with AB's push.
+    AnswerRecord other = answerAt(QStringLiteral("CD"), utc(1, 10));
+    AnswerRecord summary = answerAt(QStringLiteral("AB"), utc(1, 8));
+    summary.imported = true;
     QString error;
     ASSERT_TRUE(history.append(stored, error));
-    EXPECT_EQ(history.unsentCount(), 5);
-    const std::vector<AnswerRecord> first = history.unsent(3);
+    ASSERT_TRUE(history.append({other, summary}, error));
+    EXPECT_EQ(history.unsentCount(QStringLiteral("AB")), 5);
+    EXPECT_EQ(history.unsentCount(QStringLiteral("CD")), 1);
+    const std::vector<AnswerRecord> first = history.unsent(QStringLiteral("AB"), 3);
     EXPECT_EQ(ids(first), (QStringList{stored[0].answerId, stored[1].answerId, stored[2].answerId}));
     ASSERT_TRUE(history.markSent(ids(first)));
-    EXPECT_EQ(history.unsentCount(), 2);
-    EXPECT_EQ(ids(history.unsent(10)), (QStringList{stored[3].answerId, stored[4].answerId}));
+    EXPECT_EQ(history.unsentCount(QStringLiteral("AB")), 2);
+    EXPECT_EQ(ids(history.unsent(QStringLiteral("AB"), 10)), (QStringList{stored[3].answerId, stored[4].answerId}));
+    EXPECT_EQ(ids(history.unsent(QStringLiteral("CD"), 10)), QStringList{other.answerId});
 
     // A second connection sees the same, through the write-ahead log.
     HistoryStore reader(path());
     ASSERT_TRUE(reader.open(HistoryStore::Access::ReadOnly, notice)) << notice.toStdString();
-    EXPECT_EQ(reader.unsentCount(), 2);
-    EXPECT_EQ(reader.answers({QStringLiteral("AB"), {}, {}, {}}).size(), 5u);
+    EXPECT_EQ(reader.unsentCount(QStringLiteral("AB")), 2);
+    EXPECT_EQ(reader.answers({QStringLiteral("AB"), {}, {}, {}}).size(), 6u);
 }
 
 TEST_F(HistoryStoreTest, StaysInWriteAheadLogMode) {
@@ -142,7 +150,7 @@ TEST_F(HistoryStoreTest, AHistoryOfTheFirstSchemaIsUpgradedWithItsAnswers) {
     EXPECT_EQ(answers[0].answeredUtc, QDateTime(QDate(2026, 3, 1), QTime(9, 0), Qt::UTC));
     EXPECT_TRUE(answers[0].correct);
     // Answers from before the class server knew of them are still to be sent.
-    EXPECT_EQ(history.unsentCount(), 1);
+    EXPECT_EQ(history.unsentCount(QStringLiteral("AB")), 1);
 }
 
 TEST_F(HistoryStoreTest, ADamagedFileIsSetAsideAndANewHistoryStarted) {
