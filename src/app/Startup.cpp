@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <utility>
 
 namespace tonalyst {
@@ -72,21 +73,31 @@ int runDesktop(const DesktopOptions& options) {
     splash.showNow();
 
     Platform platform{clock, random, prompter, beeper, tones, files};
-    MainWindow window(platform);
-    QObject::connect(&window, &MainWindow::terminated, qApp, &QApplication::quit, Qt::QueuedConnection);
-    splash.clearWarmingUp();
+    std::unique_ptr<MainWindow> window;
+    const auto makeWindow = [&] {
+        if (window)
+            return;
+        window = std::make_unique<MainWindow>(platform);
+        QObject::connect(window.get(), &MainWindow::terminated, qApp, &QApplication::quit, Qt::QueuedConnection);
+        splash.clearWarmingUp();
+    };
 
     UserIdDialog userId(prompter);
-    // Loading the soundfont would hold up the prompt on a machine with few cores.
-    new AfterFirstPaint(&userId, [&tones] { tones.start(); });
+    // The prompt is the first thing the student waits for: the main window and the
+    // soundfont are made while it is on the screen, not before.
+    new AfterFirstPaint(&userId, [&] {
+        makeWindow();
+        tones.start();
+    });
     if (userId.exec() != QDialog::Accepted)
         return 0;
-    window.setUserId(userId.userId());
+    makeWindow();
+    window->setUserId(userId.userId());
 
-    placeOnScreen(&window);
-    window.show();
+    placeOnScreen(window.get());
+    window->show();
     // The keys go to the main window straight away, with or without a window manager.
-    window.activateWindow();
+    window->activateWindow();
     splash.hide();
     return QApplication::exec();
 }
