@@ -3,6 +3,7 @@
 #include "app/ReportPrinting.h"
 #include "platform/Clock.h"
 #include "platform/FileLocations.h"
+#include "platform/PrintingApplication.h"
 #include "records/RecordMessages.h"
 #include "records/ReportCompiler.h"
 #include "records/ReportDates.h"
@@ -12,7 +13,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPrinterInfo>
 
 #include <memory>
@@ -137,18 +137,6 @@ std::optional<QString> readPeriod(const ReportArguments& arguments, QDate today,
     if (start > end)
         return startAfterEndMessage();
     return std::nullopt;
-}
-
-// Writing a PDF needs fonts, and fonts need a GUI application; no window is ever shown.
-std::unique_ptr<QGuiApplication> guiForPrinting() {
-    if (QCoreApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    static int argc = 1;
-    static char name[] = "tonalyst";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 } // namespace

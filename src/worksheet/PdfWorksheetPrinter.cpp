@@ -1,10 +1,10 @@
 #include "worksheet/PdfWorksheetPrinter.h"
 
+#include "platform/PrintingApplication.h"
 #include "staff/MusicFont.h"
 #include "worksheet/WorksheetPage.h"
 
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -16,18 +16,6 @@ namespace tonalyst {
 namespace wp = worksheetpage;
 
 namespace {
-
-// Writing a PDF needs fonts, and fonts need a GUI application; no window is ever shown.
-std::unique_ptr<QGuiApplication> guiForPrinting() {
-    if (QCoreApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    static int argc = 1;
-    static char name[] = "tonalyst";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 QFont textFont(qreal points, bool bold = false) {
     QFont font(QStringLiteral("DejaVu Sans"));
