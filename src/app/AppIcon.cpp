@@ -1,5 +1,7 @@
 #include "app/AppIcon.h"
 
+#include <QGuiApplication>
+
 void initIconResources() {
     static bool registered = false;
     if (registered)
@@ -11,11 +13,16 @@ void initIconResources() {
 namespace tonalyst {
 
 QIcon appIcon() {
-    initIconResources();
-    QIcon icon;
-    for (const int size : {32, 64, 256})
-        icon.addFile(QStringLiteral(":/icons/tonalyst-%1.png").arg(size), QSize(size, size));
-    return icon;
+    // Adding a file decodes it, which costs more than building a whole dialog, so the
+    // images are decoded once and every window shares the application's icon.
+    if (QGuiApplication::windowIcon().isNull()) {
+        initIconResources();
+        QIcon icon;
+        for (const int size : {32, 64, 128})
+            icon.addFile(QStringLiteral(":/icons/tonalyst-%1.png").arg(size), QSize(size, size));
+        QGuiApplication::setWindowIcon(icon);
+    }
+    return QGuiApplication::windowIcon();
 }
 
 QPixmap appPixmap(int size) {
