@@ -105,6 +105,26 @@ AnswerRecord readRecord(const QSqlQuery& query) {
     return a;
 }
 
+// Seconds come as a number: one text fewer per answer for the driver to copy.
+const QString kFactColumns = QStringLiteral(
+    "CAST(strftime('%s', answered_utc) AS INTEGER), method, activity, category, key_name, item, right_answer, "
+    "given, correct, seconds, in_data_file, imported");
+
+void readFactsRow(const QSqlQuery& query, AnswerFacts& facts) {
+    facts.answeredSecs = query.value(0).toLongLong();
+    facts.method = query.value(1).toString();
+    facts.activity = query.value(2).toString();
+    facts.category = query.value(3).toString();
+    facts.key = query.value(4).toString();
+    facts.item = query.value(5).toString();
+    facts.right = query.value(6).toString();
+    facts.given = query.value(7).toString();
+    facts.correct = query.value(8).toBool();
+    facts.seconds = query.value(9).toInt();
+    facts.inDataFile = query.value(10).toBool();
+    facts.imported = query.value(11).toBool();
+}
+
 enum class Health { Sound, Damaged, Unusable };
 
 Health health(QSqlDatabase& db, QString& error) {
@@ -125,13 +145,15 @@ Health health(QSqlDatabase& db, QString& error) {
 struct HistoryStore::Statements {
     QSqlQuery insert;
     QSqlQuery select;
+    QSqlQuery facts;
+    QSqlQuery latestFacts;
     QSqlQuery any;
     QSqlQuery unsent;
     QSqlQuery markSent;
     QSqlQuery unsentCount;
 
     explicit Statements(const QSqlDatabase& db)
-        : insert(db), select(db), any(db), unsent(db), markSent(db), unsentCount(db) {}
+        : insert(db), select(db), facts(db), latestFacts(db), any(db), unsent(db), markSent(db), unsentCount(db) {}
 };
 
 QString HistoryStore::pathIn(const QString& dataDir) {
@@ -239,6 +261,8 @@ bool HistoryStore::prepare(QString& error) {
     auto statements = std::make_unique<Statements>(db);
     // Rows are read once, in order: no need for Qt to keep a copy of each.
     statements->select.setForwardOnly(true);
+    statements->facts.setForwardOnly(true);
+    statements->latestFacts.setForwardOnly(true);
     statements->unsent.setForwardOnly(true);
     const bool prepared =
         statements->insert.prepare(
@@ -250,6 +274,13 @@ bool HistoryStore::prepare(QString& error) {
                            "AND answered_utc < ? ORDER BY answered_utc DESC, rowid DESC "
                            "LIMIT ?")
                 .arg(kColumns)) &&
+        statements->facts.prepare(
+            QStringLiteral("SELECT %1 FROM answers WHERE user_id = ? AND answered_utc >= ? AND answered_utc < ? "
+                           "AND rowid % ? = ?")
+                .arg(kFactColumns)) &&
+        statements->latestFacts.prepare(
+            QStringLiteral("SELECT %1 FROM answers WHERE user_id = ? ORDER BY answered_utc DESC, rowid DESC LIMIT ?")
+                .arg(kFactColumns)) &&
         statements->any.prepare(QStringLiteral("SELECT 1 FROM answers LIMIT 1")) &&
         statements->unsent.prepare(
             QStringLiteral("SELECT %1 FROM answers WHERE user_id = ? AND sent = 0 AND imported = 0 "
@@ -322,6 +353,45 @@ std::vector<AnswerRecord> HistoryStore::answers(const HistoryQuery& query) {
         return found;
     while (select.next())
         found.push_back(readRecord(select));
+    select.finish();
+    std::reverse(found.begin(), found.end());
+    return found;
+}
+
+bool HistoryStore::readFacts(const QString& userId, const std::optional<QDateTime>& from,
+                             const std::optional<QDateTime>& to, const std::function<void(const AnswerFacts&)>& each,
+                             ReadShare share) {
+    if (!m_statements)
+        return false;
+    QSqlQuery& select = m_statements->facts;
+    select.bindValue(0, userId);
+    select.bindValue(1, from ? timeText(*from) : QStringLiteral(""));
+    select.bindValue(2, to ? timeText(*to) : QStringLiteral("~"));
+    select.bindValue(3, std::max(1, share.shares));
+    select.bindValue(4, share.share);
+    if (!select.exec())
+        return false;
+    AnswerFacts facts;
+    while (select.next()) {
+        readFactsRow(select, facts);
+        each(facts);
+    }
+    const bool complete = !select.lastError().isValid();
+    select.finish();
+    return complete;
+}
+
+std::vector<AnswerFacts> HistoryStore::latestFacts(const QString& userId, int count) {
+    std::vector<AnswerFacts> found;
+    if (!m_statements)
+        return found;
+    QSqlQuery& select = m_statements->latestFacts;
+    select.bindValue(0, userId);
+    select.bindValue(1, std::max(0, count));
+    if (!select.exec())
+        return found;
+    while (select.next())
+        readFactsRow(select, found.emplace_back());
     select.finish();
     std::reverse(found.begin(), found.end());
     return found;

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "history/AnswerFacts.h"
 #include "history/AnswerRecord.h"
 #include "history/HistoryQuery.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -13,6 +15,13 @@
 class QSqlDatabase;
 
 namespace tonalyst {
+
+// Which of the answers to read: those whose place in the file leaves `share` when divided
+// by `shares`, so that readers on several threads take even parts.
+struct ReadShare {
+    int share = 0;
+    int shares = 1;
+};
 
 // The answer history, "history.sqlite" in the data folder: the one class that reads and
 // writes it. Each store is one connection, to be used on the thread that opened it; the
@@ -47,6 +56,13 @@ public:
 
     // The user's answers, oldest first (by time, then in the order they were stored).
     std::vector<AnswerRecord> answers(const HistoryQuery& query);
+    // The facts of the user's answers answered from `from` (included) to `to` (excluded),
+    // each handed to `each` as it is read, in no particular order; without a bound the
+    // answers run on that way. False when the history cannot be read.
+    bool readFacts(const QString& userId, const std::optional<QDateTime>& from, const std::optional<QDateTime>& to,
+                   const std::function<void(const AnswerFacts&)>& each, ReadShare share = {});
+    // The facts of the user's latest `count` answers, oldest first.
+    std::vector<AnswerFacts> latestFacts(const QString& userId, int count);
     // Whether any answer of any user is stored.
     bool isEmpty();
 

@@ -72,6 +72,58 @@ TEST_F(HistoryStoreTest, AnswersComeBackWholeByUserDatesAndLatest) {
     EXPECT_EQ(history.answers({QStringLiteral("AB"), {}, {}, {}}).size(), 4u);
 }
 
+TEST_F(HistoryStoreTest, FactsAreTheStudentsOwnWithinTheBoundsAndTheLatestComeOldestFirst) {
+    HistoryStore history(path());
+    QString notice;
+    ASSERT_TRUE(history.open(HistoryStore::Access::ReadWrite, notice)) << notice.toStdString();
+    const QString quotedUser = QStringLiteral("O'Brien, \"Bo\" ''");
+    AnswerRecord imported = answerAt(quotedUser, utc(2, 10));
+    imported.imported = true;
+    imported.method = QStringLiteral("test");
+    imported.given.clear();
+    imported.right.clear();
+    AnswerRecord retry = answerAt(quotedUser, utc(3, 0, 0), false);
+    retry.inDataFile = false;
+    retry.seconds = 12;
+    const std::vector<AnswerRecord> stored{retry, answerAt(QStringLiteral("AB"), utc(2, 12)), imported,
+                                           answerAt(quotedUser, utc(1, 9)), answerAt(quotedUser, utc(4, 9), false)};
+    QString error;
+    ASSERT_TRUE(history.append(stored, error)) << error.toStdString();
+
+    const auto factsBetween = [&](std::optional<QDateTime> from, std::optional<QDateTime> to) {
+        std::vector<qint64> times;
+        EXPECT_TRUE(history.readFacts(quotedUser, from, to, [&](const AnswerFacts& facts) {
+            times.push_back(facts.answeredSecs);
+            const auto same = std::find_if(stored.begin(), stored.end(), [&](const AnswerRecord& record) {
+                return record.userId == quotedUser && record.answeredUtc.toSecsSinceEpoch() == facts.answeredSecs;
+            });
+            ASSERT_NE(same, stored.end());
+            const AnswerFacts expected = factsOf(*same);
+            EXPECT_EQ(std::tie(facts.method, facts.activity, facts.category, facts.key, facts.item, facts.right,
+                               facts.given, facts.correct, facts.seconds, facts.inDataFile, facts.imported),
+                      std::tie(expected.method, expected.activity, expected.category, expected.key, expected.item,
+                               expected.right, expected.given, expected.correct, expected.seconds,
+                               expected.inDataFile, expected.imported));
+        }));
+        std::sort(times.begin(), times.end());
+        return times;
+    };
+    const auto secs = [](const QDateTime& time) { return time.toSecsSinceEpoch(); };
+    EXPECT_EQ(factsBetween({}, {}), (std::vector<qint64>{secs(utc(1, 9)), secs(utc(2, 10)), secs(utc(3, 0)),
+                                                         secs(utc(4, 9))}));
+    // From included, to left out.
+    EXPECT_EQ(factsBetween(utc(2, 10), utc(4, 9)), (std::vector<qint64>{secs(utc(2, 10)), secs(utc(3, 0))}));
+    EXPECT_EQ(factsBetween({}, utc(2, 10)), std::vector<qint64>{secs(utc(1, 9))});
+
+    const std::vector<AnswerFacts> latest = history.latestFacts(quotedUser, 3);
+    ASSERT_EQ(latest.size(), 3u);
+    EXPECT_EQ(latest[0].answeredSecs, secs(utc(2, 10)));
+    EXPECT_TRUE(latest[0].imported);
+    EXPECT_EQ(latest[1].seconds, 12);
+    EXPECT_FALSE(latest[2].correct);
+    EXPECT_TRUE(history.latestFacts(QStringLiteral("O'Brien"), 3).empty());
+}
+
 TEST_F(HistoryStoreTest, TheClassServerTakesEachOfTheStudentsOwnAnswersOnce) {
     HistoryStore history(path());
     QString notice;
