@@ -17,8 +17,8 @@ constexpr int kIntervalEarTraining = 6;
 
 } // namespace
 
-std::optional<int> progressActivityOf(const AnswerRecord& record) {
-    const QString& code = record.activity;
+std::optional<int> progressActivityOf(const AnswerFacts& answer) {
+    const QString& code = answer.activity;
     if (code == QLatin1String("keysigid"))
         return kKeySignatureId;
     if (code == QLatin1String("intspell"))
@@ -30,7 +30,7 @@ std::optional<int> progressActivityOf(const AnswerRecord& record) {
     if (code == QLatin1String("identify"))
         return kChordId;
     if (code == QLatin1String("eartraining"))
-        return record.category == QLatin1String("interval") ? kIntervalEarTraining : kChordEarTraining;
+        return answer.category == QLatin1String("interval") ? kIntervalEarTraining : kChordEarTraining;
     return std::nullopt;
 }
 

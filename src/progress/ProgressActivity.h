@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/AnswerRecord.h"
+#include "history/AnswerFacts.h"
 
 #include <QString>
 
@@ -11,10 +11,10 @@ namespace tonalyst {
 // The activities the Progress window follows, numbered as the Activity menu lists them.
 inline constexpr int kProgressActivityCount = 7;
 
-// The activity an answer belongs to (an index into the activity table), or nothing for a
-// record whose activity code Tonalyst does not know. Ear training keeps one code for
+// The activity an answer belongs to (an index into the activity table), or nothing for an
+// answer whose activity code Tonalyst does not know. Ear training keeps one code for
 // chords and intervals; the category tells them apart.
-std::optional<int> progressActivityOf(const AnswerRecord& record);
+std::optional<int> progressActivityOf(const AnswerFacts& answer);
 
 // "Chord Spelling": the Activity menu's caption without its shortcut mark.
 QString progressActivityName(int activity);

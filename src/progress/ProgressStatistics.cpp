@@ -16,8 +16,9 @@ class LocalDates {
 public:
     explicit LocalDates(QTimeZone zone) : m_zone(std::move(zone)) {}
 
-    QDate of(const QDateTime& utc) {
-        const qint64 secs = utc.toSecsSinceEpoch();
+    QDate of(const QDateTime& utc) { return ofSecs(utc.toSecsSinceEpoch()); }
+
+    QDate ofSecs(qint64 secs) {
         const qint64 hour = secs - ((secs % 3600) + 3600) % 3600;
         if (hour != m_hour) {
             m_hour = hour;
@@ -42,23 +43,40 @@ struct Tally {
 // classified once at the end.
 class ActivityTally {
 public:
-    void add(const AnswerRecord& record, bool keyIsItem, QDate bucket) {
+    void add(const AnswerFacts& answer, bool keyIsItem, QDate day) {
         ++m_result.answers;
-        if (record.inDataFile)
-            addToTrend(record, bucket);
-        count(m_categories[record.category], record.correct);
-        count(m_items[record.item], record.correct);
+        if (answer.inDataFile)
+            addToTrend(answer, day);
+        count(m_categories[answer.category], answer.correct);
+        count(m_items[answer.item], answer.correct);
         // Key signature questions name their key as the item too.
-        if (!(keyIsItem && record.key.trimmed() == record.item.trimmed()))
-            count(m_keys[record.key], record.correct);
-        if (record.imported || record.right.isEmpty())
+        if (!(keyIsItem && answer.key.trimmed() == answer.item.trimmed()))
+            count(m_keys[answer.key], answer.correct);
+        if (answer.imported || answer.right.isEmpty())
             return;
-        ++m_rightAnswers[record.right];
-        if (!record.correct)
-            ++m_wrong[{record.right, record.given}];
+        ++m_rightAnswers[answer.right];
+        if (!answer.correct)
+            ++m_wrong[{answer.right, answer.given}];
     }
 
-    ActivityProgress finish(int activity) {
+    void merge(const ActivityTally& other) {
+        m_result.answers += other.m_result.answers;
+        mergeTrend(m_practice, other.m_practice);
+        mergeTrend(m_test, other.m_test);
+        for (auto [mine, theirs] : {std::pair{&m_categories, &other.m_categories}, std::pair{&m_items, &other.m_items},
+                                    std::pair{&m_keys, &other.m_keys}})
+            for (auto at = theirs->cbegin(); at != theirs->cend(); ++at) {
+                Tally& tally = (*mine)[at.key()];
+                tally.answers += at->answers;
+                tally.errors += at->errors;
+            }
+        for (auto at = other.m_rightAnswers.cbegin(); at != other.m_rightAnswers.cend(); ++at)
+            m_rightAnswers[at.key()] += at.value();
+        for (auto at = other.m_wrong.cbegin(); at != other.m_wrong.cend(); ++at)
+            m_wrong[at.key()] += at.value();
+    }
+
+    ActivityProgress finish(int activity, const ProgressStatistics& statistics) {
         std::map<std::pair<QString, QString>, Tally> items;
         auto merge = [&items](const QString& kind, const QHash<QString, Tally>& tallies, auto&& readable) {
             for (auto at = tallies.cbegin(); at != tallies.cend(); ++at) {
@@ -105,10 +123,8 @@ public:
                              [](const Confusion& a, const Confusion& b) { return a.count > b.count; });
         }
 
-        for (const auto& [start, point] : m_practice)
-            m_result.practice.push_back(point);
-        for (const auto& [start, point] : m_test)
-            m_result.test.push_back(point);
+        m_result.practice = trend(m_practice, statistics);
+        m_result.test = trend(m_test, statistics);
         return std::move(m_result);
     }
 
@@ -118,19 +134,42 @@ private:
         tally.errors += correct ? 0 : 1;
     }
 
-    void addToTrend(const AnswerRecord& record, QDate bucket) {
+    // Days first: whether the period goes by day or by week is known once every answer is in.
+    void addToTrend(const AnswerFacts& answer, QDate day) {
         std::map<QDate, TrendPoint>* trend = nullptr;
-        if (record.method == QLatin1String("practice"))
+        if (answer.method == QLatin1String("practice"))
             trend = &m_practice;
-        else if (record.method == QLatin1String("test"))
+        else if (answer.method == QLatin1String("test"))
             trend = &m_test;
         else
             return;
-        TrendPoint& point = (*trend)[bucket];
-        point.start = bucket;
+        TrendPoint& point = (*trend)[day];
         ++point.questions;
-        point.right += record.correct ? 1 : 0;
-        point.seconds += record.seconds;
+        point.right += answer.correct ? 1 : 0;
+        point.seconds += answer.seconds;
+    }
+
+    static void mergeTrend(std::map<QDate, TrendPoint>& days, const std::map<QDate, TrendPoint>& more) {
+        for (const auto& [day, counts] : more) {
+            TrendPoint& point = days[day];
+            point.questions += counts.questions;
+            point.right += counts.right;
+            point.seconds += counts.seconds;
+        }
+    }
+
+    static std::vector<TrendPoint> trend(const std::map<QDate, TrendPoint>& days,
+                                         const ProgressStatistics& statistics) {
+        std::vector<TrendPoint> points;
+        for (const auto& [day, counts] : days) {
+            const QDate start = statistics.bucketStart(day);
+            if (points.empty() || points.back().start != start)
+                points.push_back({start, 0, 0, 0});
+            points.back().questions += counts.questions;
+            points.back().right += counts.right;
+            points.back().seconds += counts.seconds;
+        }
+        return points;
     }
 
     ActivityProgress m_result;
@@ -186,41 +225,65 @@ std::vector<AnswerRecord> answersWithin(const std::vector<AnswerRecord>& records
     return within;
 }
 
-ProgressStatistics computeProgress(const std::vector<AnswerRecord>& records, const ProgressQuery& query) {
-    LocalDates dates(query.zone);
-    std::vector<QDate> local;
-    local.reserve(records.size());
-    QDate earliest;
-    for (const AnswerRecord& record : records) {
-        local.push_back(dates.of(record.answeredUtc));
-        if (!earliest.isValid() || local.back() < earliest)
-            earliest = local.back();
+struct ProgressTally::Counts {
+    explicit Counts(const QTimeZone& zone) : dates(zone) {
+        for (int activity = 0; activity < kProgressActivityCount; ++activity)
+            keyIsItem[static_cast<std::size_t>(activity)] = progressItemKind(activity) == QLatin1String("Key");
     }
 
+    LocalDates dates;
+    QDate earliest;
+    std::array<ActivityTally, kProgressActivityCount> tallies;
+    std::array<bool, kProgressActivityCount> keyIsItem{};
+};
+
+ProgressTally::ProgressTally(ProgressQuery query)
+    : m_query(std::move(query)), m_counts(std::make_unique<Counts>(m_query.zone)) {}
+
+ProgressTally::~ProgressTally() = default;
+
+void ProgressTally::add(const AnswerFacts& answer) {
+    const QDate date = m_counts->dates.ofSecs(answer.answeredSecs);
+    if (!m_counts->earliest.isValid() || date < m_counts->earliest)
+        m_counts->earliest = date;
+    // Without a first day the period starts with the earliest answer, which this one is
+    // not before.
+    if ((m_query.first.isValid() && date < m_query.first) || !m_query.last.isValid() || date > m_query.last)
+        return;
+    const auto activity = progressActivityOf(answer);
+    if (activity) {
+        const auto at = static_cast<std::size_t>(*activity);
+        m_counts->tallies[at].add(answer, m_counts->keyIsItem[at], date);
+    }
+}
+
+void ProgressTally::merge(const ProgressTally& other) {
+    if (!m_counts->earliest.isValid() ||
+        (other.m_counts->earliest.isValid() && other.m_counts->earliest < m_counts->earliest))
+        m_counts->earliest = other.m_counts->earliest;
+    for (std::size_t activity = 0; activity < m_counts->tallies.size(); ++activity)
+        m_counts->tallies[activity].merge(other.m_counts->tallies[activity]);
+}
+
+ProgressStatistics ProgressTally::finish() {
     ProgressStatistics statistics;
-    statistics.first = query.first.isValid() ? query.first : earliest;
-    statistics.last = query.last;
+    statistics.first = m_query.first.isValid() ? m_query.first : m_counts->earliest;
+    statistics.last = m_query.last;
     if (!statistics.first.isValid() || !statistics.last.isValid())
         return statistics;
     statistics.step =
         statistics.first.daysTo(statistics.last) + 1 > kMostDaysByDay ? TrendStep::Week : TrendStep::Day;
-
-    std::array<ActivityTally, kProgressActivityCount> tallies;
-    std::array<bool, kProgressActivityCount> keyIsItem{};
-    for (int activity = 0; activity < kProgressActivityCount; ++activity)
-        keyIsItem[static_cast<std::size_t>(activity)] = progressItemKind(activity) == QLatin1String("Key");
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        if (local[i] < statistics.first || local[i] > statistics.last)
-            continue;
-        const auto activity = progressActivityOf(records[i]);
-        if (activity)
-            tallies[static_cast<std::size_t>(*activity)].add(records[i], keyIsItem[static_cast<std::size_t>(*activity)],
-                                                              statistics.bucketStart(local[i]));
-    }
     for (int activity = 0; activity < kProgressActivityCount; ++activity)
         statistics.activities[static_cast<std::size_t>(activity)] =
-            tallies[static_cast<std::size_t>(activity)].finish(activity);
+            m_counts->tallies[static_cast<std::size_t>(activity)].finish(activity, statistics);
     return statistics;
+}
+
+ProgressStatistics computeProgress(const std::vector<AnswerRecord>& records, const ProgressQuery& query) {
+    ProgressTally tally(query);
+    for (const AnswerRecord& record : records)
+        tally.add(factsOf(record));
+    return tally.finish();
 }
 
 } // namespace tonalyst

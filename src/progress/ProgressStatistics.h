@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/AnswerFacts.h"
 #include "history/AnswerRecord.h"
 #include "progress/ProgressActivity.h"
 #include "progress/SpellingErrors.h"
@@ -9,6 +10,7 @@
 #include <QTimeZone>
 
 #include <array>
+#include <memory>
 #include <vector>
 
 namespace tonalyst {
@@ -35,6 +37,7 @@ struct TrendPoint {
 
     double successPercent() const { return questions ? 100.0 * right / questions : 0.0; }
     double secondsPerQuestion() const { return questions ? static_cast<double>(seconds) / questions : 0.0; }
+    bool operator==(const TrendPoint&) const = default;
 };
 
 // An item the student answers badly: a category, key, chord or interval, over every answer
@@ -46,6 +49,7 @@ struct WeakSpot {
     int errors = 0;
 
     double successPercent() const { return answers ? 100.0 * (answers - errors) / answers : 0.0; }
+    bool operator==(const WeakSpot&) const = default;
 };
 
 // A right answer of an identification given as another answer, `count` times out of the
@@ -58,6 +62,7 @@ struct Confusion {
 
     // "Augmented 6 German answered as Italian: 7 of 19".
     QString text() const;
+    bool operator==(const Confusion&) const = default;
 };
 
 // A kind of written mistake with one of its instances ("A-flat for G-sharp") and how often
@@ -66,6 +71,7 @@ struct SpellingMistake {
     SpellingErrorKind kind;
     QString detail;
     int count = 0;
+    bool operator==(const SpellingMistake&) const = default;
 };
 
 struct ActivityProgress {
@@ -75,6 +81,7 @@ struct ActivityProgress {
     std::vector<WeakSpot> weakSpots;        // lowest success rate first, only items with errors
     std::vector<Confusion> confusions;      // identification activities, most frequent first
     std::vector<SpellingMistake> mistakes;  // spelling activities, most frequent first
+    bool operator==(const ActivityProgress&) const = default;
 };
 
 struct ProgressStatistics {
@@ -85,6 +92,28 @@ struct ProgressStatistics {
 
     // The start of the day or week a date falls in.
     QDate bucketStart(QDate date) const;
+    bool operator==(const ProgressStatistics&) const = default;
+};
+
+// Works the figures out from answers handed in one at a time, in any order, so that a long
+// history need not be held: the figures are those computeProgress gives for the same answers.
+class ProgressTally {
+public:
+    explicit ProgressTally(ProgressQuery query);
+    ~ProgressTally();
+    ProgressTally(const ProgressTally&) = delete;
+    ProgressTally& operator=(const ProgressTally&) = delete;
+
+    void add(const AnswerFacts& answer);
+    // Takes in the counts of another tally of the same query, as if its answers were added here.
+    void merge(const ProgressTally& other);
+    ProgressStatistics finish();
+
+private:
+    struct Counts;
+
+    ProgressQuery m_query;
+    std::unique_ptr<Counts> m_counts;
 };
 
 ProgressStatistics computeProgress(const std::vector<AnswerRecord>& records, const ProgressQuery& query);

@@ -45,10 +45,10 @@ ProgressWindow::ProgressWindow(const QString& userId, ProgressDesktop desktop, C
     setWindowTitle(QStringLiteral("Progress - ") + m_userId);
     setAttribute(Qt::WA_DeleteOnClose, false);
     buildControls();
-    connect(&m_loading, &QFutureWatcher<AnswerLoad>::finished, this, &ProgressWindow::answersLoaded);
     connect(&m_computing, &QFutureWatcher<Figures>::finished, this, &ProgressWindow::figuresComputed);
     connect(&m_exporting, &QFutureWatcher<Export>::finished, this, &ProgressWindow::exported);
-    startLoading();
+    m_summary->setText(QStringLiteral("Reading the answers of ") + m_userId + QStringLiteral(" ..."));
+    startComputing();
 }
 
 ProgressWindow::~ProgressWindow() = default;
@@ -119,7 +119,7 @@ void ProgressWindow::buildControls() {
 
 bool ProgressWindow::isBusy() const {
     // A worker that has finished is not done until its result has been taken in.
-    return !m_answers || m_awaitingFigures || m_awaitingExport || !m_pendingSections.empty();
+    return m_awaitingFigures || m_awaitingExport || !m_pendingSections.empty();
 }
 
 ProgressQuery ProgressWindow::query() const {
@@ -132,28 +132,13 @@ QList<ActivitySection*> ProgressWindow::sections() const {
     return m_scroll->widget() ? m_scroll->widget()->findChildren<ActivitySection*>() : QList<ActivitySection*>();
 }
 
-void ProgressWindow::startLoading() {
-    m_summary->setText(QStringLiteral("Reading the answers of ") + m_userId + QStringLiteral(" ..."));
-    m_loading.setFuture(QtConcurrent::run([load = std::move(m_desktop.loadAnswers)] { return load(); }));
-}
-
-void ProgressWindow::answersLoaded() {
-    // Taken, not copied: a copy of a big history would hold the window up.
-    AnswerLoad load = m_loading.future().takeResult();
-    m_answers = std::make_shared<const std::vector<AnswerRecord>>(std::move(load.answers));
-    if (!load.error.isEmpty())
-        m_prompter.message(load.error, Prompter::Icon::Exclamation);
-    startComputing();
-}
-
 void ProgressWindow::startComputing() {
-    if (!m_answers)
-        return;
     ++m_generation;
     m_awaitingFigures = true;
-    m_summary->setText(QStringLiteral("Working out the figures ..."));
-    m_computing.setFuture(QtConcurrent::run([answers = m_answers, query = query(), generation = m_generation] {
-        return Figures{generation, computeProgress(*answers, query)};
+    if (m_statistics)
+        m_summary->setText(QStringLiteral("Working out the figures ..."));
+    m_computing.setFuture(QtConcurrent::run([load = m_desktop.loadFigures, query = query(), generation = m_generation] {
+        return Figures{generation, load(query)};
     }));
 }
 
@@ -162,7 +147,12 @@ void ProgressWindow::figuresComputed() {
     if (figures.generation != m_generation)
         return;
     m_awaitingFigures = false;
-    m_statistics = std::make_unique<ProgressStatistics>(std::move(figures.statistics));
+    if (!figures.load.error.isEmpty() && !m_toldError) {
+        m_toldError = true;
+        m_prompter.message(figures.load.error, Prompter::Icon::Exclamation);
+    }
+    m_anyAnswers = figures.load.anyAnswers;
+    m_statistics = std::make_unique<ProgressStatistics>(std::move(figures.load.statistics));
     showFigures();
 }
 
@@ -206,7 +196,7 @@ void ProgressWindow::addNextSection(int showing) {
         answers += m_statistics->activities[static_cast<std::size_t>(section->property("activity").toInt())].answers;
     const QLocale locale;
     m_summary->setText(
-        !m_answers->empty() && m_statistics->first.isValid()
+        m_anyAnswers && m_statistics->first.isValid()
             ? QStringLiteral("%1 answers from %2 to %3.")
                   .arg(locale.toString(answers), locale.toString(m_statistics->first, QLocale::ShortFormat),
                        locale.toString(m_statistics->last, QLocale::ShortFormat))
@@ -229,7 +219,7 @@ void ProgressWindow::updateTabOrder() {
 }
 
 void ProgressWindow::exportCsv() {
-    if (!m_answers || !m_desktop.chooseCsvPath)
+    if (!m_desktop.chooseCsvPath || !m_desktop.loadAnswers)
         return;
     const QString path = m_desktop.chooseCsvPath(this);
     if (path.isEmpty())
@@ -237,15 +227,17 @@ void ProgressWindow::exportCsv() {
     m_export->setEnabled(false);
     m_awaitingExport = true;
     m_summary->setText(QStringLiteral("Writing ") + path + QStringLiteral(" ..."));
-    m_exporting.setFuture(QtConcurrent::run([answers = m_answers, query = query(), path] {
-        const std::vector<AnswerRecord> within = answersWithin(*answers, query);
+    m_exporting.setFuture(QtConcurrent::run([load = m_desktop.loadAnswers, query = query(), path] {
+        const AnswerLoad within = load(query);
+        if (!within.error.isEmpty())
+            return Export{path, 0, within.error};
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             return Export{path, 0, file.errorString()};
-        writeAnswersCsv(file, within);
+        writeAnswersCsv(file, within.answers);
         if (!file.commit())
             return Export{path, 0, file.errorString()};
-        return Export{path, static_cast<int>(within.size()), {}};
+        return Export{path, static_cast<int>(within.answers.size()), {}};
     }));
 }
 

@@ -21,8 +21,8 @@ class ActivitySection;
 
 // How a student is doing over time: a chart per activity with its figures as a table,
 // the weak spots and the confusions, for a period and activity chosen in the window. The
-// answers are read and the figures worked out on a worker thread, so a long history never
-// holds the window up.
+// figures of each period are read on a worker thread, so a long history never holds the
+// window up.
 class ProgressWindow final : public QWidget {
     Q_OBJECT
 
@@ -43,8 +43,6 @@ signals:
 
 private:
     void buildControls();
-    void startLoading();
-    void answersLoaded();
     void startComputing();
     void figuresComputed();
     void showFigures();
@@ -62,7 +60,7 @@ private:
 
     struct Figures {
         int generation = 0;
-        ProgressStatistics statistics;
+        FiguresLoad load;
     };
 
     QString m_userId;
@@ -70,9 +68,10 @@ private:
     Clock& m_clock;
     Prompter& m_prompter;
 
-    std::shared_ptr<const std::vector<AnswerRecord>> m_answers;
     std::unique_ptr<ProgressStatistics> m_statistics;
-    QFutureWatcher<AnswerLoad> m_loading;
+    bool m_anyAnswers = false;
+    // A history that cannot be read is said once, not at every change of period.
+    bool m_toldError = false;
     QFutureWatcher<Figures> m_computing;
     QFutureWatcher<Export> m_exporting;
     // Figures worked out for a period since changed are not shown.

@@ -1,4 +1,5 @@
 #include "ProgressTestKit.h"
+#include "history/HistoryStore.h"
 #include "progress/ActivitySection.h"
 #include "progress/ProgressWindow.h"
 #include "support/FakeClock.h"
@@ -10,6 +11,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUuid>
 
 #include <gtest/gtest.h>
 
@@ -34,7 +36,12 @@ struct ProgressWindowTest : ::testing::Test {
 
     ProgressDesktop desktop(QString error = {}) {
         ProgressDesktop stand_in;
-        stand_in.loadAnswers = [answers = answers, error] { return AnswerLoad{answers, error}; };
+        stand_in.loadFigures = [answers = answers, error](const ProgressQuery& query) {
+            return FiguresLoad{computeProgress(answers, query), !answers.empty(), error};
+        };
+        stand_in.loadAnswers = [answers = answers, error](const ProgressQuery& query) {
+            return AnswerLoad{answersWithin(answers, query), error};
+        };
         stand_in.chooseCsvPath = [this](QWidget*) {
             ++dialogs;
             return csvPath;
@@ -129,12 +136,54 @@ TEST_F(ProgressWindowTest, choosingAnotherPeriodOrActivityUpdatesTheTables) {
               QStringLiteral("No questions in this period."));
 }
 
+TEST_F(ProgressWindowTest, figuresAndExportsComeFromTheHistoryFileAndOnlyTheStudentsOwnAnswers) {
+    QTemporaryDir dir;
+    {
+        std::vector<AnswerRecord> stored{answerOn(kToday, "spell", true, 10), answerOn(kToday, "spell", false, 20),
+                                         answerOn(kToday.addDays(-20), "spell", false),
+                                         answerOn(kToday, "identify", false)};
+        stored.back().userId = QStringLiteral("lee");
+        for (AnswerRecord& answer : stored)
+            answer.answerId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        HistoryStore store(HistoryStore::pathIn(dir.path()));
+        QString notice;
+        QString error;
+        ASSERT_TRUE(store.open(HistoryStore::Access::ReadWrite, notice));
+        ASSERT_TRUE(store.append(stored, error)) << error.toStdString();
+    }
+    ProgressDesktop history = systemProgressDesktop(dir.path(), QStringLiteral("kim"));
+    history.zone = QTimeZone::utc();
+    csvPath = dir.filePath(QStringLiteral("kim.csv"));
+    history.chooseCsvPath = desktop().chooseCsvPath;
+    ProgressWindow window(QStringLiteral("kim"), history, clock, prompter);
+    settle(window);
+    ASSERT_EQ(window.sections().size(), 1);
+    EXPECT_EQ(column(section(window, kChordSpelling)->trendTable(), 3),
+              (QStringList{QStringLiteral("10.0 s"), QStringLiteral("15.0 s")}));
+    EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("lblprogress"))->text().startsWith(QStringLiteral("3 answers")));
+
+    combo(window, "cboperiod")->setCurrentText(QStringLiteral("Last 7 days"));
+    settle(window);
+    EXPECT_EQ(section(window, kChordSpelling)->trendTable()->rowCount(), 1);
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdexportcsv")), Qt::LeftButton);
+    settle(window);
+    QFile file(csvPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    // A header and the two answers of the last seven days.
+    EXPECT_EQ(file.readAll().count('\n'), 3);
+    EXPECT_TRUE(prompter.shown().empty());
+}
+
 TEST_F(ProgressWindowTest, aHistoryThatCannotBeReadIsSaidOnceAndShowsNothing) {
     auto window = open(QStringLiteral("The history could not be read."));
     ASSERT_EQ(prompter.shown().size(), 1u);
     EXPECT_EQ(prompter.lastText(), QStringLiteral("The history could not be read."));
     EXPECT_TRUE(window->sections().isEmpty());
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("lblprogress"))->text(), QStringLiteral("No answers yet."));
+    // Each period is read anew, but the student hears of it once.
+    combo(*window, "cboperiod")->setCurrentText(QStringLiteral("Last 7 days"));
+    settle(*window);
+    EXPECT_EQ(prompter.shown().size(), 1u);
 }
 
 TEST_F(ProgressWindowTest, theKeyboardReachesEveryChoiceAndTableAndEachHasAName) {
