@@ -1,8 +1,14 @@
 #pragma once
 
 #include "cycle/AnswerObserver.h"
+#include "history/AnswerFacts.h"
 #include "history/HistoryWriter.h"
 #include "theory/WeakSpots.h"
+
+#include <QFutureWatcher>
+
+#include <functional>
+#include <vector>
 
 namespace tonalyst {
 
@@ -14,17 +20,27 @@ public:
 
     void answerJudged(const AnswerRecord& answer) override;
     void setUserId(const QString& userId);
-    // The student's weak spots, read from the history when first asked for.
+    // Starts reading the student's weak spots on the writer's thread, unless they are read
+    // or being read; `whenRead` is called on this thread once they are in.
+    void readWeakSpotsAhead(std::function<void()> whenRead = {});
+    // The student's weak spots, waiting for them when they are still being read.
     const WeakSpotSchedule& weakSpots();
 
     HistoryWriter& writer() { return m_writer; }
 
 private:
+    void takeWeakSpots();
+
     QString m_historyPath;
     HistoryWriter m_writer;
     QString m_userId;
-    bool m_weakSpotsRead = false;
+    enum class Reading { NotAsked, Underway, Done };
+    Reading m_weakSpotsRead = Reading::NotAsked;
     WeakSpotSchedule m_weakSpots;
+    QFutureWatcher<WeakSpotSchedule> m_reading;
+    std::function<void()> m_whenRead;
+    // Answers judged while the schedule was read, which it does not hold yet.
+    std::vector<AnswerFacts> m_judgedSince;
 };
 
 } // namespace tonalyst

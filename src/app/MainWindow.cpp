@@ -314,7 +314,13 @@ void MainWindow::connectMenus() {
         m_options->execKeySigDisplay();
     });
     connect(m_menus->testLength, &QAction::triggered, this, [this] { m_options->execTestLength(); });
-    connect(m_menus->favorWeakSpots, &QAction::toggled, this, [this] { applyWeakSpots(); });
+    connect(m_menus->favorWeakSpots, &QAction::toggled, this, [this](bool on) {
+        // Read while the student gets ready, not when Start is pressed.
+        if (on)
+            m_history->readWeakSpotsAhead([this] { applyWeakSpots(); });
+        else
+            applyWeakSpots();
+    });
 
     connect(m_start, &QPushButton::clicked, this, &MainWindow::start);
     connect(m_submit, &QPushButton::clicked, this, &MainWindow::submit);

@@ -304,6 +304,8 @@ void MainWindow::setUserId(const QString& userId) {
     m_userId = userId;
     m_classServer->setUser(userId);
     m_history->setUserId(userId);
+    if (m_menus->favorWeakSpots->isChecked())
+        m_history->readWeakSpotsAhead([this] { applyWeakSpots(); });
 }
 
 void MainWindow::openReport() {

@@ -2,6 +2,7 @@
 
 #include "history/HistoryImport.h"
 #include "history/HistoryStore.h"
+#include "history/WeakSpotHistory.h"
 
 #include <QFileInfo>
 #include <QUuid>
@@ -33,6 +34,18 @@ QString HistoryWriter::record(AnswerRecord answer) {
     return id;
 }
 
+QFuture<WeakSpotSchedule> HistoryWriter::readWeakSpots(const QString& userId) {
+    WeakSpotRequest request{userId, {}};
+    QFuture<WeakSpotSchedule> future = request.promise.future();
+    request.promise.start();
+    {
+        std::lock_guard lock(m_mutex);
+        m_queue.push_back(std::move(request));
+    }
+    m_wake.notify_all();
+    return future;
+}
+
 void HistoryWriter::flush() {
     std::unique_lock lock(m_mutex);
     m_drained.wait(lock, [this] { return m_queue.empty() && !m_busy; });
@@ -62,27 +75,45 @@ void HistoryWriter::run() {
         m_wake.wait(lock, [this] { return m_stopping || !m_queue.empty(); });
         if (m_queue.empty())
             return;
-        std::deque<AnswerRecord> batch;
+        std::deque<Queued> batch;
         batch.swap(m_queue);
         m_busy = true;
         lock.unlock();
 
-        QString error;
-        // A history that could not be opened is tried again with every batch: the disk
-        // may have room again, the folder may be writable again.
-        if (!history.isOpen())
-            history.open(HistoryStore::Access::ReadWrite, error);
-        if (history.isOpen())
-            history.append(std::vector<AnswerRecord>(batch.begin(), batch.end()), error);
-        if (!error.isEmpty() && !told) {
-            told = true;
-            emit notice(history.isOpen() ? QStringLiteral("The answer history cannot be written: %1\r\nYour "
-                                                          "answers are still kept in the performance data "
-                                                          "file, but not in the history.")
-                                               .arg(error)
-                                         : error);
+        std::vector<AnswerRecord> answers;
+        for (Queued& queued : batch) {
+            if (auto* answer = std::get_if<AnswerRecord>(&queued)) {
+                answers.push_back(std::move(*answer));
+                continue;
+            }
+            store(history, answers, told);
+            auto& request = std::get<WeakSpotRequest>(queued);
+            request.promise.addResult(history.isOpen() ? weakSpotsIn(history, request.userId) : WeakSpotSchedule());
+            request.promise.finish();
         }
+        store(history, answers, told);
         lock.lock();
+    }
+}
+
+void HistoryWriter::store(HistoryStore& history, std::vector<AnswerRecord>& answers, bool& told) {
+    if (answers.empty())
+        return;
+    QString error;
+    // A history that could not be opened is tried again with every batch: the disk
+    // may have room again, the folder may be writable again.
+    if (!history.isOpen())
+        history.open(HistoryStore::Access::ReadWrite, error);
+    if (history.isOpen())
+        history.append(answers, error);
+    answers.clear();
+    if (!error.isEmpty() && !told) {
+        told = true;
+        emit notice(history.isOpen() ? QStringLiteral("The answer history cannot be written: %1\r\nYour "
+                                                      "answers are still kept in the performance data "
+                                                      "file, but not in the history.")
+                                           .arg(error)
+                                     : error);
     }
 }
 

@@ -1,16 +1,23 @@
 #pragma once
 
 #include "history/AnswerRecord.h"
+#include "theory/WeakSpots.h"
 
+#include <QFuture>
 #include <QObject>
+#include <QPromise>
 #include <QString>
 
 #include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <thread>
+#include <variant>
+#include <vector>
 
 namespace tonalyst {
+
+class HistoryStore;
 
 // Stores answers on a thread of its own, so the window never waits for the disk. Answers
 // handed in while a write is under way are stored together in the next transaction.
@@ -31,13 +38,23 @@ public:
     QString record(AnswerRecord answer);
     // Waits until everything queued so far has been stored or given up.
     void flush();
+    // The user's weak-spot schedule, read on the writer's thread once everything queued
+    // so far is stored: the answers queued later are not in it. Empty when the history
+    // cannot be read.
+    QFuture<WeakSpotSchedule> readWeakSpots(const QString& userId);
 
 signals:
     void notice(const QString& message);
 
 private:
+    struct WeakSpotRequest {
+        QString userId;
+        QPromise<WeakSpotSchedule> promise;
+    };
+    using Queued = std::variant<AnswerRecord, WeakSpotRequest>;
+
     void run();
-    void store(std::deque<AnswerRecord>& batch);
+    void store(HistoryStore& history, std::vector<AnswerRecord>& answers, bool& told);
 
     const QString m_historyPath;
     const QString m_dataFile;
@@ -48,7 +65,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::condition_variable m_drained;
-    std::deque<AnswerRecord> m_queue;
+    std::deque<Queued> m_queue;
     bool m_busy = false;
     bool m_stopping = false;
     std::thread m_thread;

@@ -8,7 +8,7 @@
 
 namespace tonalyst {
 
-void learnFrom(WeakSpotSchedule& schedule, const AnswerRecord& answer) {
+void learnFrom(WeakSpotSchedule& schedule, const AnswerFacts& answer) {
     if (answer.imported || answer.item.isEmpty())
         return;
     schedule.answered(
@@ -16,15 +16,19 @@ void learnFrom(WeakSpotSchedule& schedule, const AnswerRecord& answer) {
         answer.correct);
 }
 
-WeakSpotSchedule readWeakSpots(const QString& historyPath, const QString& userId) {
+WeakSpotSchedule weakSpotsIn(HistoryStore& history, const QString& userId) {
     WeakSpotSchedule schedule;
+    for (const AnswerFacts& answer : history.latestFacts(userId, kWeakSpotAnswers))
+        learnFrom(schedule, answer);
+    return schedule;
+}
+
+WeakSpotSchedule readWeakSpots(const QString& historyPath, const QString& userId) {
     HistoryStore history(historyPath);
     QString notice;
     if (!history.open(HistoryStore::Access::ReadOnly, notice))
-        return schedule;
-    for (const AnswerRecord& answer : history.answers({userId, std::nullopt, std::nullopt, kWeakSpotAnswers}))
-        learnFrom(schedule, answer);
-    return schedule;
+        return WeakSpotSchedule();
+    return weakSpotsIn(history, userId);
 }
 
 std::optional<WeakSpotSchedule> HistoryWeakSpots::weakSpots(const std::string& user, const std::string& dataDir,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/AnswerRecord.h"
+#include "history/AnswerFacts.h"
 #include "theory/WeakSpots.h"
 #include "theory/WorksheetCommand.h"
 
@@ -11,8 +11,13 @@ namespace tonalyst {
 // How far back the schedule looks: the user's latest answers.
 inline constexpr int kWeakSpotAnswers = 5000;
 
+class HistoryStore;
+
 // One more answer in the schedule; imported summaries name no item and pass by.
-void learnFrom(WeakSpotSchedule& schedule, const AnswerRecord& answer);
+void learnFrom(WeakSpotSchedule& schedule, const AnswerFacts& answer);
+
+// The schedule from the user's latest answers in an open history.
+WeakSpotSchedule weakSpotsIn(HistoryStore& history, const QString& userId);
 
 // The schedule from the user's latest answers in the history file; empty when there is
 // no history or it cannot be read.

@@ -1,5 +1,6 @@
 #include "history/HistoryWriter.h"
 #include "history/HistoryStore.h"
+#include "history/WeakSpotHistory.h"
 
 #include "HistoryTestKit.h"
 #include "platform/Clock.h"
@@ -55,6 +56,26 @@ TEST_F(HistoryWriterTest, EveryAnswerHandedInIsStoredWithAnIdOfItsOwn) {
         EXPECT_TRUE(ids.contains(answers[static_cast<std::size_t>(i)].answerId));
         EXPECT_FALSE(QUuid::fromString(answers[static_cast<std::size_t>(i)].answerId).isNull());
     }
+}
+
+TEST_F(HistoryWriterTest, WeakSpotsAreReadAfterTheAnswersQueuedBeforeAndWithoutThoseAfter) {
+    const std::string fourth = weakSpotItem("spell", "Triad :", "IV");
+    const std::string fifth = weakSpotItem("spell", "Triad :", "V");
+    HistoryWriter writer(historyPath(), dataFile());
+    writer.record(answerAt(QStringLiteral("AB"), utc(1, 9), false));
+    QFuture<WeakSpotSchedule> read = writer.readWeakSpots(QStringLiteral("AB"));
+    AnswerRecord later = answerAt(QStringLiteral("AB"), utc(1, 10), false);
+    later.item = QStringLiteral("V");
+    writer.record(later);
+
+    const WeakSpotSchedule before = read.result();
+    EXPECT_EQ(before.weight(fourth), WeakSpotSchedule::kBoxWeights[0]);
+    EXPECT_EQ(before.weight(fifth), 1.0);
+    const WeakSpotSchedule after = writer.readWeakSpots(QStringLiteral("AB")).result();
+    EXPECT_EQ(after.weight(fifth), WeakSpotSchedule::kBoxWeights[0]);
+    EXPECT_TRUE(writer.readWeakSpots(QStringLiteral("CD")).result().empty());
+    // The same as a separate reader of the file finds.
+    EXPECT_EQ(readWeakSpots(historyPath(), QStringLiteral("AB")).weight(fifth), WeakSpotSchedule::kBoxWeights[0]);
 }
 
 TEST_F(HistoryWriterTest, TheDataFileIsBroughtInOnceAsSummaries) {
