@@ -35,12 +35,12 @@ std::optional<ProgressStatistics> readProgress(HistoryStore& store, const QStrin
         HistoryStore second(store.filePath());
         QString notice;
         return second.open(HistoryStore::Access::ReadOnly, notice) &&
-               second.readFacts(
-                   userId, from, to, [&other](const AnswerFacts& answer) { other.add(answer); }, {1, 2});
+               second.readFacts(userId, from, to, [&other](const AnswerFacts& answer) { other.add(answer); },
+                                {1, 2});
     });
     ProgressTally tally(query);
-    const bool read = store.readFacts(
-        userId, from, to, [&tally](const AnswerFacts& answer) { tally.add(answer); }, {0, 2});
+    const bool read =
+        store.readFacts(userId, from, to, [&tally](const AnswerFacts& answer) { tally.add(answer); }, {0, 2});
     if (!otherRead.get() || !read)
         return std::nullopt;
     tally.merge(other);

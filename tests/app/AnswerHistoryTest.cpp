@@ -24,7 +24,8 @@ AnswerRecord chordAnswer(const QString& user, const QString& item, bool correct)
 
 class AnswerHistoryTest : public ::testing::Test {
 protected:
-    AnswerHistoryTest() : history(files.dataDir(), QDir(files.dataDir()).filePath(QStringLiteral("varen.dat"))) {
+    AnswerHistoryTest()
+        : history(files.dataDir(), QDir(files.dataDir()).filePath(QStringLiteral("varen.dat"))) {
         history.setUserId(QStringLiteral("AB"));
     }
 

@@ -1,5 +1,5 @@
-#include "history/HistoryStore.h"
 #include "progress/ProgressReading.h"
+#include "history/HistoryStore.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -127,7 +127,8 @@ TEST_F(ProgressReadingTest, onlyTheStudentsOwnAnswersOfThePeriodCount) {
     const ProgressStatistics all = *readProgress(store, kStudent, {QDate(), kToday, QTimeZone::utc()});
     EXPECT_EQ(all.step, TrendStep::Week);
     EXPECT_LE(all.first, kToday.addDays(-124));
-    EXPECT_FALSE(readProgress(store, QStringLiteral("nobody"), {QDate(), kToday, QTimeZone::utc()})->first.isValid());
+    EXPECT_FALSE(
+        readProgress(store, QStringLiteral("nobody"), {QDate(), kToday, QTimeZone::utc()})->first.isValid());
 }
 
 } // namespace
