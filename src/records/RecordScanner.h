@@ -30,4 +30,10 @@ inline int dateKey(QDate date) {
 // the final word; whatever this accepts, parseRecordLine accepts with the same fields.
 std::optional<RecordView> scanRecordLine(QByteArrayView line);
 
+// The same reading of the record that opens [begin, end), for a reader that finds the line
+// end on the way rather than looking for it first: where the last field stops (at a line
+// end, at `end` or at whatever else follows), or nullptr when no record opens the bytes.
+// The caller checks what follows and the line's length.
+const char* scanRecord(const char* begin, const char* end, RecordView& view);
+
 } // namespace tonalyst
