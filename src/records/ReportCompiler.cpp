@@ -3,58 +3,24 @@
 #include "records/RecordLimits.h"
 #include "records/RecordParser.h"
 #include "records/RecordScanner.h"
+#include "records/ReportBytes.h"
 #include "records/ReportTallier.h"
 
-#include <QFile>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <thread>
 #include <vector>
 
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace tonalyst {
-
-// A data file mapped into memory for reading, without the copy a read would make.
-class MappedFile {
-public:
-    // nullptr, with `problem` saying why, for anything but a readable regular file.
-    static std::unique_ptr<MappedFile> open(const QString& path, QString& problem);
-    ~MappedFile();
-    MappedFile(const MappedFile&) = delete;
-    MappedFile& operator=(const MappedFile&) = delete;
-
-    const char* data() const { return m_data; }
-    qint64 size() const { return m_size; }
-    // Hands the whole pages of a part already read back to the system.
-    void release(const char* from, const char* to) const;
-
-private:
-    MappedFile(char* data, qint64 size) : m_data(data), m_size(size) {}
-
-    char* m_data;
-    qint64 m_size;
-};
 
 namespace {
 
 // Slices of the whole compilation at once: big enough to share out, small enough that
-// the pages read are handed back often.
-constexpr qint64 kWholeFileSlice = qint64(8) << 20;
+// the buffer stays small.
+constexpr qint64 kWholeFileSlice = qint64(4) << 20;
 // Below this a part is not worth a thread of its own.
 constexpr qint64 kSmallestPart = qint64(512) << 10;
 constexpr unsigned kMostThreads = 16;
-
-const QString kNotAFile = QStringLiteral("not a regular file");
-
-QString systemError(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 // A run of whole lines counted on its own: its tallies, its lines, and the first line
 // that is not a record, numbered from the run's start.
@@ -66,21 +32,12 @@ public:
     void count(const char* begin, const char* end) {
         const char* at = begin;
         while (at < end) {
-            const void* found = std::memchr(at, m_lineEnd, static_cast<size_t>(end - at));
-            const char* lineEnd = found ? static_cast<const char*>(found) : end;
-            QByteArrayView line(at, lineEnd);
-            at = found ? lineEnd + 1 : end;
-            if (m_lineEnd == '\n') {
-                if (found && line.endsWith('\r'))
-                    line.chop(1);
-            } else if (line.startsWith('\n')) {
-                // The LF of a CR LF in a file of CR-only lines ends the line before.
-                line = line.sliced(1);
-                if (!found && line.isEmpty())
-                    break;
-            }
-            if (!takeLine(line))
+            const char* next = takeRecord(at, end);
+            if (!next)
+                next = takeAnyLine(at, end);
+            if (!next)
                 return;
+            at = next;
         }
     }
 
@@ -90,6 +47,45 @@ public:
     const QString& reason() const { return m_reason; }
 
 private:
+    // A record line as Tonalyst writes it, read in place, its end found by reading its
+    // fields: where the next line starts, or nullptr for any other line.
+    const char* takeRecord(const char* at, const char* end) {
+        RecordView record;
+        const char* stop = scanRecord(at, end, record);
+        if (!stop || stop - at > kMaxLineBytes)
+            return nullptr;
+        if (stop != end) {
+            if (*stop == m_lineEnd)
+                ++stop;
+            else if (m_lineEnd == '\n' && *stop == '\r' && end - stop > 1 && stop[1] == '\n')
+                stop += 2;
+            else
+                return nullptr;
+        }
+        ++m_lines;
+        m_tally.add(record);
+        return stop;
+    }
+
+    // Any line, the careful way: where the next line starts, or nullptr when the line is
+    // not a record.
+    const char* takeAnyLine(const char* at, const char* end) {
+        const void* found = std::memchr(at, m_lineEnd, static_cast<size_t>(end - at));
+        const char* lineEnd = found ? static_cast<const char*>(found) : end;
+        QByteArrayView line(at, lineEnd);
+        const char* next = found ? lineEnd + 1 : end;
+        if (m_lineEnd == '\n') {
+            if (found && line.endsWith('\r'))
+                line.chop(1);
+        } else if (line.startsWith('\n')) {
+            // The LF of a CR LF in a file of CR-only lines ends the line before.
+            line = line.sliced(1);
+            if (!found && line.isEmpty())
+                return next;
+        }
+        return takeLine(line) ? next : nullptr;
+    }
+
     bool takeLine(QByteArrayView line) {
         if (takeQuickly(line))
             return true;
@@ -168,68 +164,13 @@ std::vector<const char*> partBounds(const char* begin, const char* end, char lin
 
 } // namespace
 
-std::unique_ptr<MappedFile> MappedFile::open(const QString& path, QString& problem) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat info {};
-    // Looked at before opening: opening a pipe would wait for a writer.
-    if (::stat(name.constData(), &info) != 0) {
-        problem = systemError(errno);
-        return nullptr;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        problem = kNotAFile;
-        return nullptr;
-    }
-    // And again once open, in case another file was put in its place meanwhile.
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        problem = systemError(errno);
-        return nullptr;
-    }
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        problem = kNotAFile;
-        ::close(fd);
-        return nullptr;
-    }
-    const auto size = static_cast<qint64>(info.st_size);
-    if (size == 0) {
-        ::close(fd);
-        return std::unique_ptr<MappedFile>(new MappedFile(nullptr, 0));
-    }
-    void* data = ::mmap(nullptr, static_cast<size_t>(size), PROT_READ, MAP_PRIVATE, fd, 0);
-    const int error = errno;
-    ::close(fd);
-    if (data == MAP_FAILED) {
-        problem = systemError(error);
-        return nullptr;
-    }
-    ::madvise(data, static_cast<size_t>(size), MADV_SEQUENTIAL);
-    return std::unique_ptr<MappedFile>(new MappedFile(static_cast<char*>(data), size));
-}
-
-MappedFile::~MappedFile() {
-    if (m_data)
-        ::munmap(m_data, static_cast<size_t>(m_size));
-}
-
-void MappedFile::release(const char* from, const char* to) const {
-    const auto page = static_cast<qint64>(::sysconf(_SC_PAGESIZE));
-    const qint64 first = (from - m_data) / page * page;
-    const qint64 last = (to - m_data) / page * page;
-    if (last > first)
-        ::madvise(m_data + first, static_cast<size_t>(last - first), MADV_DONTNEED);
-}
-
 ReportCompiler::ReportCompiler(const ReportQuery& query) : m_query(query) {}
 
 ReportCompiler::~ReportCompiler() = default;
 
 bool ReportCompiler::open(const QString& path) {
-    m_mapped = MappedFile::open(path, m_problem);
-    if (!m_mapped)
-        return false;
-    start(m_mapped->data(), m_mapped->size());
-    return true;
+    auto source = ReportBytes::openFile(path, m_problem);
+    return source && start(std::move(source));
 }
 
 bool ReportCompiler::open(std::unique_ptr<QIODevice> source) {
@@ -238,63 +179,74 @@ bool ReportCompiler::open(std::unique_ptr<QIODevice> source) {
         return false;
     }
     if (source->isSequential()) {
-        m_problem = kNotAFile;
+        m_problem = QStringLiteral("not a regular file");
         return false;
     }
-    m_held = source->readAll();
-    start(m_held.constData(), m_held.size());
-    return true;
+    return start(std::make_unique<ReportBytes>(source->readAll()));
 }
 
-void ReportCompiler::start(const char* data, qint64 size) {
-    m_data = data;
-    m_size = size;
-    m_open = true;
-    if (size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0)
+bool ReportCompiler::start(std::unique_ptr<ReportBytes> source) {
+    m_size = source->size();
+    // A byte-order mark, the longest line and what follows its end.
+    const qint64 head = std::min<qint64>(m_size, 3 + kMaxLineBytes + 3);
+    const char* data = source->slice(0, head, m_problem);
+    if (!data)
+        return false;
+    if (head >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0)
         m_done = 3;
     // The first line end tells a file of CR-only lines from one of LF or CR LF lines.
-    const qint64 look = std::min<qint64>(size - m_done, kMaxLineBytes + 2);
-    for (const char* at = data + m_done; at != data + m_done + look; ++at) {
+    const char* lookEnd = data + std::min<qint64>(head, m_done + kMaxLineBytes + 2);
+    for (const char* at = data + m_done; at < lookEnd; ++at) {
         if (*at == '\n')
             break;
         if (*at == '\r') {
-            if (at + 1 == data + size || at[1] != '\n')
+            if (at + 1 == data + m_size || at[1] != '\n')
                 m_lineEnd = '\r';
             break;
         }
     }
+    m_source = std::move(source);
+    m_open = true;
+    return true;
 }
 
 ReportCompiler::Progress ReportCompiler::step(qint64 bytes) {
     if (!m_open)
         return fail(m_problem.isEmpty() ? QStringLiteral("no file is open") : m_problem);
-    const char* begin = m_data + m_done;
-    const char* fileEnd = m_data + m_size;
+    const qint64 left = m_size - m_done;
+    if (left == 0) {
+        m_open = false;
+        m_finished = true;
+        m_source.reset();
+        return Progress::Finished;
+    }
     const qint64 want = std::max<qint64>(bytes, 1);
+    // Enough to find the first line end from `want` bytes on, if there is one.
+    const qint64 reach = std::min<qint64>(left, want + kMaxLineBytes + 1);
+    QString problem;
+    const char* begin = m_source->slice(m_done, reach, problem);
+    if (!begin)
+        return fail(problem);
 
     // The slice runs to the first line end from `want` bytes on, or to the file's end.
-    const char* end = fileEnd;
-    if (fileEnd - begin > want) {
+    qint64 length = left;
+    if (left > want) {
         const char* from = begin + want - 1;
-        const qint64 window = std::min<qint64>(fileEnd - from, kMaxLineBytes + 2);
+        const qint64 window = std::min<qint64>(left - (want - 1), kMaxLineBytes + 2);
         if (const void* found = std::memchr(from, m_lineEnd, static_cast<size_t>(window))) {
-            end = static_cast<const char*>(found) + 1;
-        } else if (window < fileEnd - from) {
+            length = static_cast<const char*>(found) + 1 - begin;
+        } else if (window < left - (want - 1)) {
             // No record is this long: count up to the line, and stop there.
             const void* last = memrchr(begin, m_lineEnd, static_cast<size_t>(from - begin));
             if (!last)
                 return fail(QStringLiteral("line %1: The line is longer than %2 bytes.")
                                 .arg(m_lineNumber + 1)
                                 .arg(kMaxLineBytes));
-            end = static_cast<const char*>(last) + 1;
+            length = static_cast<const char*>(last) + 1 - begin;
         }
     }
+    const char* end = begin + length;
 
-    if (begin == end) {
-        m_open = false;
-        m_finished = true;
-        return Progress::Finished;
-    }
     const std::vector<const char*> bounds = partBounds(begin, end, m_lineEnd);
     std::vector<PartCount> parts(bounds.size() - 1, PartCount(m_query, m_lineEnd));
     {
@@ -309,15 +261,12 @@ ReportCompiler::Progress ReportCompiler::step(qint64 bytes) {
         m_lineNumber += part.lines();
         m_figures += part.figures();
     }
-    if (m_mapped)
-        m_mapped->release(begin, end);
-    m_done = end - m_data;
-    if (end != fileEnd)
+    m_done += length;
+    if (m_done != m_size)
         return Progress::Working;
     m_open = false;
     m_finished = true;
-    m_mapped.reset();
-    m_held.clear();
+    m_source.reset();
     return Progress::Finished;
 }
 
@@ -334,8 +283,7 @@ int ReportCompiler::percentDone() const {
 ReportCompiler::Progress ReportCompiler::fail(const QString& problem) {
     m_problem = problem;
     m_open = false;
-    m_mapped.reset();
-    m_held.clear();
+    m_source.reset();
     return Progress::Failed;
 }
 

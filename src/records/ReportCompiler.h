@@ -3,7 +3,6 @@
 #include "records/ReportFigures.h"
 #include "records/ReportQuery.h"
 
-#include <QByteArray>
 #include <QIODevice>
 #include <QString>
 
@@ -12,14 +11,13 @@
 
 namespace tonalyst {
 
-class MappedFile;
+class ReportBytes;
 
 // Compiles a report in one pass over a data file, a slice at a time, so a window can show
-// the progress and repaint between slices. The file is mapped into memory rather than
-// copied, each slice is shared out at line ends among the machine's cores, and the parts'
-// tallies are added up in file order, so the figures and the first refused line are the
-// same as one reader's. Pages already counted are handed back, so memory stays the same
-// whatever the file's size.
+// the progress and repaint between slices. Each slice is read into the same buffer, so
+// memory stays the same whatever the file's size; it is shared out at line ends among the
+// machine's cores, and the parts' tallies are added up in file order, so the figures and
+// the first refused line are the same as one reader's.
 //
 // Lines end in CR LF, LF or CR alone, and a UTF-8 byte-order mark before the first line
 // is passed over. Any other line that is not a record stops the compilation: a file with
@@ -48,14 +46,12 @@ public:
     const QString& problem() const { return m_problem; }
 
 private:
-    void start(const char* data, qint64 size);
+    bool start(std::unique_ptr<ReportBytes> source);
     Progress fail(const QString& problem);
 
     ReportQuery m_query;
     ReportFigures m_figures;
-    std::unique_ptr<MappedFile> m_mapped;
-    QByteArray m_held; // the bytes of a device that is not a file
-    const char* m_data = nullptr;
+    std::unique_ptr<ReportBytes> m_source;
     qint64 m_size = 0;
     qint64 m_done = 0; // bytes of whole lines counted
     qint64 m_lineNumber = 0;
