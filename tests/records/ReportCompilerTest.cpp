@@ -1,5 +1,6 @@
 #include "ReportSixPasses.h"
 
+#include "records/RecordLimits.h"
 #include "records/ReportCompiler.h"
 
 #include <QBuffer>
@@ -302,6 +303,105 @@ TEST_F(ReportFile, APipeOrADeviceIsRefusedAtOnce) {
         EXPECT_FALSE(compileReport(path, query(), &problem)) << path.toStdString();
         EXPECT_EQ(problem, QStringLiteral("not a regular file"));
     }
+}
+
+ReportCompiler::Progress compileInSlices(ReportCompiler& compiler, qint64 slice) {
+    ReportCompiler::Progress progress = ReportCompiler::Progress::Working;
+    while (progress == ReportCompiler::Progress::Working)
+        progress = compiler.step(slice);
+    return progress;
+}
+
+// A slice reads on past its nominal end to the next line end, as far as the longest line
+// allows: at a slice size of one, the line end of a line of the greatest length is the
+// last byte read.
+TEST_F(ReportFile, ALineOfTheGreatestLengthIsReadWholeWhereverASliceEnds) {
+    const QByteArray good = "\"AB\",#1998-05-12#,\"test\",\"spell\",\"-1\",\"Triad :\",12,1,3";
+    const QByteArray tail = "\",#1998-05-12#,\"test\",\"spell\",\"-1\",\"Triad :\",12,1,3";
+    const QByteArray longest = '"' + QByteArray(kMaxLineBytes - 1 - tail.size(), 'x') + tail;
+    ASSERT_EQ(longest.size(), kMaxLineBytes);
+    for (const QByteArray& end : {QByteArray("\r\n"), QByteArray("\n"), QByteArray("\r")}) {
+        const QByteArray fits = good + end + longest + end + good + end;
+        const QByteArray tooLong = good + end + longest + 'x' + end + good + end;
+        const QString fitsPath = write(fits, QStringLiteral("fits.dat"));
+        const QString tooLongPath = write(tooLong, QStringLiteral("toolong.dat"));
+        for (qint64 slice = 1; slice <= good.size() + 4; ++slice) {
+            ReportCompiler compiler(query());
+            ASSERT_TRUE(compiler.open(fitsPath));
+            ASSERT_EQ(compileInSlices(compiler, slice), ReportCompiler::Progress::Finished)
+                << "slice " << slice << ": " << compiler.problem().toStdString();
+            EXPECT_EQ(compiler.figures(), *test::compileInSixPasses(fits, query())) << "slice " << slice;
+
+            ReportCompiler refusing(query());
+            ASSERT_TRUE(refusing.open(tooLongPath));
+            EXPECT_EQ(compileInSlices(refusing, slice), ReportCompiler::Progress::Failed);
+            EXPECT_EQ(refusing.problem(), QStringLiteral("line 2: The line is longer than 4096 bytes."))
+                << "slice " << slice;
+        }
+    }
+}
+
+// Slices end after a line end, so in a file of CR-only lines a CR LF can be cut in two.
+TEST_F(ReportFile, MixedLineEndsReadAlikeWhereverASliceEnds) {
+    const QByteArray ends[] = {"\r", "\r\n", "\n", "\r\r\n", "\n\n"};
+    for (const QByteArray& first : {QByteArray("\r"), QByteArray("\r\n"), QByteArray("\n")}) {
+        QByteArray bytes = "\xEF\xBB\xBF";
+        for (int i = 0; i < 24; ++i) {
+            const QByteArray user = i % 3 ? QByteArray("AB") : QByteArray("\xe5\xad\xa6\xe7\x94\x9f");
+            bytes += '"' + user + "\",#1998-05-1" + QByteArray::number(i % 3) +
+                     "#,\"test\",\"spell\",\"0\",\"Seventh :\"," + QByteArray::number(i) + ",1,2" +
+                     (i == 0 ? first : ends[i % 5]);
+        }
+        const QString path = write(bytes);
+        const auto expected = test::compileInSixPasses(bytes, query());
+        ASSERT_TRUE(expected);
+        ASSERT_GT(expected->categories[1].attempts, 0);
+        for (qint64 slice = 1; slice <= bytes.size(); ++slice) {
+            ReportCompiler compiler(query());
+            ASSERT_TRUE(compiler.open(path));
+            ASSERT_EQ(compileInSlices(compiler, slice), ReportCompiler::Progress::Finished)
+                << "slice " << slice << ": " << compiler.problem().toStdString();
+            EXPECT_EQ(compiler.figures(), *expected) << "slice " << slice;
+        }
+    }
+}
+
+// Files big enough to be shared out among threads, with a line that is not UTF-8 on
+// either side of the places where the parts may meet (two, four or eight parts).
+TEST_F(ReportFile, TheFirstBadLineIsNamedWhicheverPartOfTheFileItFallsIn) {
+    const QByteArray good = "\"Zo\xc3\xab\",#1998-05-12#,\"test\",\"spell\",\"-1\",\"Triad :\",12,1,3\r\n";
+    const QByteArray latin1 = "\"Zo\xeb\",#1998-05-12#,\"test\",\"spell\",\"-1\",\"Triad :\",12,1,3\r\n";
+    const int lines = 48000; // about 3 MB
+    std::vector<int> badLines{1, lines};
+    for (int eighth = 1; eighth < 8; ++eighth) {
+        for (int offset : {-1, 0, 1, 2})
+            badLines.push_back(lines * eighth / 8 + offset);
+    }
+    for (int bad : badLines) {
+        QByteArray bytes;
+        bytes.reserve(lines * good.size());
+        for (int line = 1; line <= lines; ++line)
+            bytes += line == bad || line == bad + lines / 3 ? latin1 : good;
+        const QString path = write(bytes);
+        for (qint64 slice : {qint64(1) << 30, qint64(1) << 20}) {
+            ReportCompiler compiler(query());
+            ASSERT_TRUE(compiler.open(path));
+            EXPECT_EQ(compileInSlices(compiler, slice), ReportCompiler::Progress::Failed);
+            EXPECT_EQ(compiler.problem(), QStringLiteral("line %1: The line is not UTF-8 text.").arg(bad))
+                << "slice " << slice;
+        }
+    }
+}
+
+TEST_F(ReportFile, AFileCutShortWhileItIsReadFailsWithAMessage) {
+    const QByteArray bytes = generatedFile(5, 20000);
+    const QString path = write(bytes);
+    ReportCompiler compiler(query());
+    ASSERT_TRUE(compiler.open(path));
+    ASSERT_EQ(compiler.step(4096), ReportCompiler::Progress::Working);
+    ASSERT_TRUE(QFile::resize(path, bytes.size() / 2));
+    EXPECT_EQ(compileInSlices(compiler, 1 << 20), ReportCompiler::Progress::Failed);
+    EXPECT_FALSE(compiler.problem().isEmpty());
 }
 
 TEST(ReportCompiler, ReadsFromAnyRandomAccessDevice) {
