@@ -4,6 +4,8 @@
 #include <array>
 #include <cctype>
 #include <cstdlib>
+#include <limits>
+#include <span>
 
 namespace tonalyst {
 
@@ -51,14 +53,16 @@ std::vector<std::string_view> words(std::string_view text) {
     return found;
 }
 
-// The letter's two positions on the staff are a seventh apart, so one is always nearer.
+// The letter's position nearest the reference, on the staff or off it: its positions are a
+// seventh apart, so one is always nearer.
 int nearestPosition(int letter, int previous) {
-    const int low = letter + 1;
-    const int high = low + 7;
-    return std::abs(previous - low) < std::abs(previous - high) ? low : high;
+    const int below = previous - ((previous - letter - 1) % 7 + 7) % 7;
+    return previous - below < below + 7 - previous ? below : below + 7;
 }
 
-TypedNote readWord(std::string_view word, Clef clef, int& previous) {
+// Reads one name; a note without an octave is placed next to the previous one, and may
+// be off the staff until the notes typed with it have been moved.
+TypedNote readWord(std::string_view word, Clef clef, int& previous, bool& octaveGiven) {
     TypedNote typed{std::string(word), std::nullopt, {}};
     const std::size_t letter = kLetters.find(static_cast<char>(std::toupper(static_cast<unsigned char>(word[0]))));
     std::size_t digits = word.size();
@@ -70,7 +74,8 @@ TypedNote readWord(std::string_view word, Clef clef, int& previous) {
         return typed;
     }
     int position = 0;
-    if (digits == word.size()) {
+    octaveGiven = digits != word.size();
+    if (!octaveGiven) {
         position = nearestPosition(static_cast<int>(letter), previous);
     } else {
         const int octave = std::atoi(std::string(word.substr(digits)).c_str());
@@ -87,6 +92,34 @@ TypedNote readWord(std::string_view word, Clef clef, int& previous) {
     previous = position;
     typed.note = StaffNote{position, *code};
     return typed;
+}
+
+// Notes typed before any octave give only their shape: where it runs off the staff, they
+// move together by octaves onto it.
+void moveOntoStaff(std::span<TypedNote> notes) {
+    int lowest = std::numeric_limits<int>::max();
+    int highest = std::numeric_limits<int>::min();
+    for (const TypedNote& typed : notes) {
+        if (typed.note) {
+            lowest = std::min(lowest, typed.note->position);
+            highest = std::max(highest, typed.note->position);
+        }
+    }
+    int shift = 0;
+    while (highest + shift > kHighestPosition && lowest + shift - 7 >= kLowestPosition)
+        shift -= 7;
+    while (lowest + shift < kLowestPosition && highest + shift + 7 <= kHighestPosition)
+        shift += 7;
+    for (TypedNote& typed : notes)
+        if (typed.note)
+            typed.note->position += shift;
+}
+
+void refuseOffStaff(TypedNote& typed) {
+    if (!typed.note || (typed.note->position >= kLowestPosition && typed.note->position <= kHighestPosition))
+        return;
+    typed.problem = typed.note->position > kHighestPosition ? "is above the staff" : "is below the staff";
+    typed.note.reset();
 }
 
 constexpr std::array<std::string_view, kAccidentalCodes> kSpokenSigns{"", "-natural", "-sharp", "-flat",
@@ -107,8 +140,17 @@ std::string spelled(int position, Clef clef, std::string_view sign) {
 std::vector<TypedNote> readNoteText(std::string_view text, Clef clef) {
     std::vector<TypedNote> notes;
     int previous = middleLine(clef);
-    for (std::string_view word : words(text))
-        notes.push_back(readWord(word, clef, previous));
+    std::size_t beforeAnyOctave = 0;
+    bool anchored = false;
+    for (std::string_view word : words(text)) {
+        bool octaveGiven = false;
+        notes.push_back(readWord(word, clef, previous, octaveGiven));
+        anchored = anchored || (octaveGiven && notes.back().note);
+        if (!anchored)
+            beforeAnyOctave = notes.size();
+    }
+    moveOntoStaff(std::span(notes).first(beforeAnyOctave));
+    std::for_each(notes.begin(), notes.end(), refuseOffStaff);
     return notes;
 }
 

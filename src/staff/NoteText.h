@@ -23,7 +23,9 @@ struct TypedNote {
 // (# sharp, b flat, x or ## double sharp, bb double flat, n natural) and an optional octave
 // number in scientific pitch, C4 being middle C. A note without an octave takes the
 // position of its letter nearest the note typed before it; the first one, nearest the
-// middle line of the staff.
+// middle line of the staff. The notes typed before any octave move together by octaves
+// where they would run off the staff, so "G Bb D" stays a root-position chord on either
+// staff; a note that still lies off the staff is refused, never folded into it.
 std::vector<TypedNote> readNoteText(std::string_view text, Clef clef);
 
 // The octave of a staff position in scientific pitch: the treble staff starts at middle C

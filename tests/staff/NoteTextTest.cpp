@@ -51,6 +51,38 @@ TEST(NoteText, NotesWithoutOctaveGoNearestThePreviousNoteFromTheMiddleLine) {
               (std::vector<StaffNote>{{5, kNoAccidental}, {7, kNoAccidental}, {9, kNoAccidental}}));
 }
 
+TEST(NoteText, AChordTypedWithoutOctavesKeepsItsShapeWhereItWouldRunOffTheStaff) {
+    // From D3 on the bass staff's middle line, G goes up to G3 and D would land above B3;
+    // the three move down an octave together, so the chord stays in root position.
+    EXPECT_EQ(placed("G Bb D", Clef::Bass), (std::vector<StaffNote>{{5, kNoAccidental}, {7, kFlat}, {9, kNoAccidental}}));
+    EXPECT_EQ(placed("F A C", Clef::Bass), (std::vector<StaffNote>{{4, kNoAccidental}, {6, kNoAccidental}, {8, kNoAccidental}}));
+    // A seventh chord from E5 on the treble staff moves down to E4.
+    EXPECT_EQ(placed("E G B D"),
+              (std::vector<StaffNote>{{3, kNoAccidental}, {5, kNoAccidental}, {7, kNoAccidental}, {9, kNoAccidental}}));
+    // Down from A2 the bass staff ends under D2; the shape moves up an octave.
+    EXPECT_EQ(placed("A F D B", Clef::Bass),
+              (std::vector<StaffNote>{{13, kNoAccidental}, {11, kNoAccidental}, {9, kNoAccidental}, {7, kNoAccidental}}));
+}
+
+TEST(NoteText, NotesThatFollowAnOctaveOrOutgrowTheStaffAreRefusedNotFolded) {
+    // An octave fixes where the notes after it go: D above B3 is off the bass staff.
+    auto notes = readNoteText("G3 B D", Clef::Bass);
+    ASSERT_EQ(notes.size(), 3u);
+    EXPECT_EQ(notes[1].note, (StaffNote{14, kNoAccidental}));
+    EXPECT_FALSE(notes[2].note);
+    EXPECT_EQ(notes[2].problem, "is above the staff");
+    // Down from C4, B is B3, below the treble staff.
+    notes = readNoteText("C4 B", Clef::Treble);
+    EXPECT_EQ(notes[1].problem, "is below the staff");
+    // Two octaves and more cannot all move onto the staff: the lowest notes stay, the rest are refused.
+    notes = readNoteText("C E G B D F A C E", Clef::Treble);
+    ASSERT_EQ(notes.size(), 9u);
+    EXPECT_EQ(notes[0].note, (StaffNote{1, kNoAccidental}));
+    EXPECT_EQ(notes[6].note, (StaffNote{13, kNoAccidental}));
+    EXPECT_EQ(notes[7].problem, "is above the staff");
+    EXPECT_EQ(notes[8].problem, "is above the staff");
+}
+
 TEST(NoteText, WordsThatAreNoNotesOrLieOffTheStaffSayWhy) {
     const auto notes = readNoteText("H E#4 C6 B3 Cbx 4 C# Db4 G123", Clef::Treble);
     ASSERT_EQ(notes.size(), 9u);
