@@ -14,6 +14,7 @@ control, a label's new text); no step sleeps for a guessed time.
 import os
 import re
 import shutil
+import signal
 import sqlite3
 import subprocess
 import sys
@@ -402,14 +403,20 @@ def main():
     if len(sys.argv) != 4 or sys.argv[1] not in ("chord-spelling", "key-signature"):
         print(__doc__, file=sys.stderr)
         return 2
+    # Stopped from outside (a test timeout), the servers are still stopped.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     try:
         check_tools()
-        if "TONALYST_DRILL_BUS" not in os.environ:
-            # A session bus of its own, so the accessibility bus is the test's too.
-            os.environ["TONALYST_DRILL_BUS"] = "1"
-            os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
-        with tempfile.TemporaryDirectory(prefix="tonalyst-keyboard-") as folder:
-            run(sys.argv[1], os.path.abspath(sys.argv[2]), os.path.abspath(sys.argv[3]), folder)
+        folder = os.environ.get("TONALYST_DRILL_FOLDER")
+        if folder is None:
+            # A session bus of its own, and a runtime folder of its own for the accessibility
+            # bus's socket, which is otherwise one path for every test running at once.
+            with tempfile.TemporaryDirectory(prefix="tonalyst-keyboard-") as folder:
+                runtime = os.path.join(folder, "runtime")
+                os.mkdir(runtime, 0o700)
+                env = dict(os.environ, TONALYST_DRILL_FOLDER=folder, XDG_RUNTIME_DIR=runtime)
+                return subprocess.run(["dbus-run-session", "--", sys.executable, *sys.argv], env=env).returncode
+        run(sys.argv[1], os.path.abspath(sys.argv[2]), os.path.abspath(sys.argv[3]), folder)
     except Failure as failure:
         print(f"FAIL: {failure}", file=sys.stderr)
         return 1
