@@ -1,20 +1,17 @@
 #include "history/HistoryStore.h"
 
+#include "history/FactRows.h"
 #include "history/HistorySchema.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
-#include <sqlite3.h>
-
 #include <algorithm>
-#include <array>
 #include <atomic>
 #include <memory>
 
@@ -129,24 +126,6 @@ void readFactsRow(const QSqlQuery& query, AnswerFacts& facts) {
     facts.inDataFile = query.value(10).toBool();
     facts.imported = query.value(11).toBool();
 }
-
-// A text column read row after row, keeping the last text it made.
-class SharedText {
-public:
-    const QString& read(sqlite3_stmt* statement, int column) {
-        const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-        const QByteArrayView view(bytes, bytes ? sqlite3_column_bytes(statement, column) : 0);
-        if (view != QByteArrayView(m_bytes)) {
-            m_bytes = view.toByteArray();
-            m_text = QString::fromUtf8(view);
-        }
-        return m_text;
-    }
-
-private:
-    QByteArray m_bytes;
-    QString m_text;
-};
 
 enum class Health { Sound, Damaged, Unusable };
 
@@ -380,54 +359,16 @@ bool HistoryStore::readFacts(const QString& userId, const std::optional<QDateTim
                              ReadShare share) {
     if (!m_statements)
         return false;
-    // Qt SQL copies every value into a variant of its own, which for a period of many
-    // thousand answers is most of the reading; the rows are stepped through SQLite itself,
-    // on the connection Qt opened.
-    const QVariant handle = QSqlDatabase::database(m_connection, false).driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return false;
-    sqlite3* connection = *static_cast<sqlite3* const*>(handle.data());
-    if (!connection)
-        return false;
-    const QByteArray sql = QStringLiteral("SELECT %1 FROM answers WHERE user_id = ?1 AND answered_utc >= ?2 "
-                                          "AND answered_utc < ?3 AND rowid % ?4 = ?5")
-                               .arg(kFactColumns)
-                               .toUtf8();
-    sqlite3_stmt* prepared = nullptr;
-    if (sqlite3_prepare_v2(connection, sql.constData(), static_cast<int>(sql.size()), &prepared, nullptr) != SQLITE_OK)
-        return false;
-    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(prepared, &sqlite3_finalize);
-    const QByteArray user = userId.toUtf8();
-    const QByteArray start = from ? timeText(*from).toUtf8() : QByteArray();
-    const QByteArray end = to ? timeText(*to).toUtf8() : QByteArrayLiteral("~");
-    if (sqlite3_bind_text(prepared, 1, user.constData(), static_cast<int>(user.size()), SQLITE_STATIC) != SQLITE_OK ||
-        sqlite3_bind_text(prepared, 2, start.constData(), static_cast<int>(start.size()), SQLITE_STATIC) != SQLITE_OK ||
-        sqlite3_bind_text(prepared, 3, end.constData(), static_cast<int>(end.size()), SQLITE_STATIC) != SQLITE_OK ||
-        sqlite3_bind_int(prepared, 4, std::max(1, share.shares)) != SQLITE_OK ||
-        sqlite3_bind_int(prepared, 5, share.share) != SQLITE_OK)
-        return false;
-
-    // Method, activity, category, key and the rest repeat from one answer to the next, so
-    // a column's text is made anew only when its bytes change.
-    std::array<SharedText, 7> texts;
-    AnswerFacts facts;
-    int stepped = SQLITE_ROW;
-    while ((stepped = sqlite3_step(prepared)) == SQLITE_ROW) {
-        facts.answeredSecs = sqlite3_column_int64(prepared, 0);
-        facts.method = texts[0].read(prepared, 1);
-        facts.activity = texts[1].read(prepared, 2);
-        facts.category = texts[2].read(prepared, 3);
-        facts.key = texts[3].read(prepared, 4);
-        facts.item = texts[4].read(prepared, 5);
-        facts.right = texts[5].read(prepared, 6);
-        facts.given = texts[6].read(prepared, 7);
-        facts.correct = sqlite3_column_int(prepared, 8) != 0;
-        facts.seconds = sqlite3_column_int(prepared, 9);
-        facts.inDataFile = sqlite3_column_int(prepared, 10) != 0;
-        facts.imported = sqlite3_column_int(prepared, 11) != 0;
-        each(facts);
-    }
-    return stepped == SQLITE_DONE;
+    const FactQuery query{QStringLiteral("SELECT %1 FROM answers WHERE user_id = ?1 AND answered_utc >= ?2 "
+                                         "AND answered_utc < ?3 AND rowid % ?4 = ?5")
+                              .arg(kFactColumns)
+                              .toUtf8(),
+                          userId.toUtf8(),
+                          from ? timeText(*from).toUtf8() : QByteArray(),
+                          to ? timeText(*to).toUtf8() : QByteArrayLiteral("~"),
+                          std::max(1, share.shares),
+                          share.share};
+    return stepFactRows(QSqlDatabase::database(m_connection, false), query, each);
 }
 
 std::vector<AnswerFacts> HistoryStore::latestFacts(const QString& userId, int count) {
