@@ -16,11 +16,13 @@ namespace {
 QFont titleFont(const QFont& base) {
     QFont font = base;
     // Times New Roman where it is installed, otherwise the nearest serif of the system.
-    // The family is looked up here rather than handed to the font as a list: a list
-    // sends the font matcher through the fallbacks of every family that is missing,
-    // which takes longer than building the rest of the window.
+    // The family is looked up in the list of installed families rather than handed to
+    // the font as a list, which sends the font matcher through the fallbacks of every
+    // family that is missing, or asked of hasFamily(), which has fontconfig resolve each
+    // name as an alias. Either takes longer than building the rest of the window.
+    const QStringList installed = QFontDatabase::families();
     for (const char* family : {"Times New Roman", "Nimbus Roman", "Liberation Serif", "Noto Serif", "DejaVu Serif"}) {
-        if (QFontDatabase::hasFamily(QLatin1String(family))) {
+        if (installed.contains(QLatin1String(family), Qt::CaseInsensitive)) {
             font.setFamily(QLatin1String(family));
             break;
         }

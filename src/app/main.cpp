@@ -6,6 +6,7 @@
 #include "classserver/ClassCommand.h"
 #include "history/HistoryCommand.h"
 #include "history/WeakSpotHistory.h"
+#include "platform/FontConfigWarmUp.h"
 #include "theory/WorksheetCommand.h"
 #include "worksheet/PdfWorksheetPrinter.h"
 
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
         return refused ? 2 : 0;
     }
 
+    tonalyst::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tonalyst"));
     QApplication::setApplicationVersion(QStringLiteral(TONALYST_VERSION));
@@ -75,5 +77,6 @@ int main(int argc, char** argv) {
     initHelpResources();
     initIconResources();
     QApplication::setWindowIcon(tonalyst::appIcon());
+    fonts.wait();
     return tonalyst::runDesktop(command.options);
 }
