@@ -1,6 +1,6 @@
 #include "app/AboutDialog.h"
 
-#include "app/AppIcon.h"
+#include "startup/AppIcon.h"
 #include "platform/ControlNames.h"
 
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #include "app/AutoQuitDialog.h"
 
-#include "app/AppIcon.h"
+#include "startup/AppIcon.h"
 #include "platform/Clock.h"
 #include "platform/ControlNames.h"
 

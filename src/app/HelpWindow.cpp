@@ -1,7 +1,7 @@
 #include "app/HelpWindow.h"
 
-#include "app/AppIcon.h"
-#include "app/ScreenFit.h"
+#include "startup/AppIcon.h"
+#include "startup/ScreenFit.h"
 
 #include <QAction>
 #include <QFile>

@@ -9,7 +9,7 @@
 #include "app/AnswerHistory.h"
 #include "app/ClassServerLink.h"
 #include "app/ReportDialog.h"
-#include "app/ScreenFit.h"
+#include "startup/ScreenFit.h"
 #include "app/StatusPanel.h"
 #include "cycle/QuestionCycle.h"
 #include "cycle/StatusText.h"

@@ -1,6 +1,6 @@
 #include "app/ReportDialog.h"
 
-#include "app/AppIcon.h"
+#include "startup/AppIcon.h"
 #include "app/ReportDisplayWindow.h"
 #include "app/ReportProgressWindow.h"
 #include "platform/ControlNames.h"

@@ -5,7 +5,7 @@
 #include "app/ReportDisplayWindow.h"
 #include "app/ReportPrinting.h"
 #include "app/ReportProgressWindow.h"
-#include "app/ScreenFit.h"
+#include "startup/ScreenFit.h"
 #include "records/RecordMessages.h"
 #include "records/ReportCompiler.h"
 #include "records/ReportDates.h"

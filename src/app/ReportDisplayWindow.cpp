@@ -1,6 +1,6 @@
 #include "app/ReportDisplayWindow.h"
 
-#include "app/AppIcon.h"
+#include "startup/AppIcon.h"
 #include "app/ReportPrinting.h"
 #include "platform/ControlNames.h"
 

@@ -1,61 +1,35 @@
-#include "app/AppIcon.h"
-#include "app/CommandLine.h"
-#include "app/HelpWindow.h"
-#include "app/ReportCommand.h"
-#include "app/Startup.h"
-#include "classserver/ClassCommand.h"
-#include "history/HistoryCommand.h"
-#include "history/WeakSpotHistory.h"
+#include "startup/AppIcon.h"
+#include "startup/CommandLine.h"
+#include "startup/DesktopLibrary.h"
+#include "startup/Startup.h"
 #include "platform/FontConfigWarmUp.h"
-#include "theory/WorksheetCommand.h"
-#include "worksheet/PdfWorksheetPrinter.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QTextStream>
 
 #include <cstdio>
-#include <iostream>
-#include <string>
-#include <vector>
+#include <cstring>
+
+namespace {
+
+// The commands that print without a window. They live in the desktop library.
+bool isCommand(const char* argument) {
+    for (const char* command : {"worksheet", "report", "history", "class"}) {
+        if (std::strcmp(argument, command) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    // Worksheets are printed, as text or as a PDF, without opening a window.
-    if (argc > 1 && std::string(argv[1]) == "worksheet") {
-        tonalyst::PdfWorksheetPrinter pdf;
-        tonalyst::HistoryWeakSpots weakSpots;
-        return tonalyst::runWorksheetCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr,
-                                             &pdf, &weakSpots);
-    }
-    // So are reports, unless they are printed to a PDF file.
-    if (argc > 1 && std::string(argv[1]) == "report") {
-        QStringList reportArguments;
-        for (int i = 2; i < argc; ++i)
-            reportArguments << QString::fromLocal8Bit(argv[i]);
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        return tonalyst::runReportCommand(reportArguments, out, err);
-    }
-
-    // And a student's answers from the history.
-    if (argc > 1 && std::string(argv[1]) == "history") {
-        QStringList historyArguments;
-        for (int i = 2; i < argc; ++i)
-            historyArguments << QString::fromLocal8Bit(argv[i]);
-        QFile out;
-        out.open(stdout, QIODevice::WriteOnly);
-        QTextStream err(stderr);
-        return tonalyst::runHistoryCommand(historyArguments, out, err);
-    }
-
-    // And the class server's commands.
-    if (argc > 1 && std::string(argv[1]) == "class") {
-        QStringList classArguments;
-        for (int i = 2; i < argc; ++i)
-            classArguments << QString::fromLocal8Bit(argv[i]);
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        return tonalyst::runClassCommand(classArguments, out, err);
+    if (argc > 1 && isCommand(argv[1])) {
+        const tonalyst::DesktopLibrary library = tonalyst::loadDesktopLibrary();
+        if (!library.problem.empty()) {
+            std::fprintf(stderr, "%s\n", library.problem.c_str());
+            return 1;
+        }
+        return library.runCommand(argc, argv);
     }
 
     QStringList arguments;
@@ -74,7 +48,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("tonalyst"));
     QApplication::setApplicationVersion(QStringLiteral(TONALYST_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("tonalyst"));
-    initHelpResources();
     initIconResources();
     QApplication::setWindowIcon(tonalyst::appIcon());
     fonts.wait();

@@ -1,12 +1,12 @@
 #include "MainWindowFixture.h"
 
-#include "app/AccessibilityAids.h"
+#include "startup/AccessibilityAids.h"
 #include "app/EarTrainingWindow.h"
 #include "app/HelpWindow.h"
 #include "app/ReportDesktop.h"
 #include "app/ReportDialog.h"
 #include "app/ReportDisplayWindow.h"
-#include "app/UserIdDialog.h"
+#include "startup/UserIdDialog.h"
 #include "staff/StaffPanel.h"
 
 #include <QAccessible>

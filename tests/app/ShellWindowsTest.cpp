@@ -1,6 +1,6 @@
 #include "app/AboutDialog.h"
-#include "app/AppIcon.h"
-#include "app/SplashWindow.h"
+#include "startup/AppIcon.h"
+#include "startup/SplashWindow.h"
 #include "platform/ControlNames.h"
 
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "app/EarTrainingWindow.h"
 #include "app/HelpWindow.h"
-#include "app/ScreenFit.h"
+#include "startup/ScreenFit.h"
 #include "cycle/QuestionCycle.h"
 #include "staff/StaffPanel.h"
 #include "staff/StaffWidget.h"

@@ -1,14 +1,10 @@
-#include "app/Startup.h"
+#include "startup/Startup.h"
 
-#include "app/AccessibilityAids.h"
-#include "app/AppIcon.h"
-#include "app/DesktopPrompter.h"
-#include "app/MainWindow.h"
-#include "app/ScreenFit.h"
-#include "app/SplashWindow.h"
-#include "app/SystemBeeper.h"
-#include "app/UserIdDialog.h"
-#include "intervals/FluidSynthTonePlayer.h"
+#include "startup/AccessibilityAids.h"
+#include "startup/DesktopLibrary.h"
+#include "startup/DesktopPrompter.h"
+#include "startup/SplashWindow.h"
+#include "startup/UserIdDialog.h"
 #include "platform/FileLocations.h"
 
 #include <QApplication>
@@ -18,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <utility>
 
 namespace tonalyst {
@@ -49,12 +46,8 @@ private:
 
 int runDesktop(const DesktopOptions& options) {
     AccessibilityAids::install(*qApp);
-    SystemClock clock;
-    SeededRandomSource random;
     DesktopPrompter prompter;
-    SystemBeeper beeper;
     const UserFileLocations files(options.dataDir);
-    FluidSynthTonePlayer tones(files.toneDir());
 
     // The data file is opened by bare name, so its folder must exist, be writable and be
     // the current folder before anything else happens.
@@ -72,13 +65,16 @@ int runDesktop(const DesktopOptions& options) {
     SplashWindow splash;
     splash.showNow();
 
-    Platform platform{clock, random, prompter, beeper, tones, files};
-    std::unique_ptr<MainWindow> window;
-    const auto makeWindow = [&] {
-        if (window)
+    std::unique_ptr<DesktopSession> desktop;
+    std::string problem;
+    const auto openDesktop = [&] {
+        if (desktop || !problem.empty())
             return;
-        window = std::make_unique<MainWindow>(platform);
-        QObject::connect(window.get(), &MainWindow::terminated, qApp, &QApplication::quit, Qt::QueuedConnection);
+        const DesktopLibrary library = loadDesktopLibrary();
+        problem = library.problem;
+        if (!problem.empty())
+            return;
+        desktop.reset(library.openDesktop(options));
         splash.clearWarmingUp();
     };
 
@@ -86,18 +82,20 @@ int runDesktop(const DesktopOptions& options) {
     // The prompt is the first thing the student waits for: the main window and the
     // soundfont are made while it is on the screen, not before.
     new AfterFirstPaint(&userId, [&] {
-        makeWindow();
-        tones.start();
+        openDesktop();
+        if (!problem.empty())
+            userId.reject();
     });
-    if (userId.exec() != QDialog::Accepted)
+    const bool accepted = userId.exec() == QDialog::Accepted;
+    if (accepted)
+        openDesktop();
+    if (!problem.empty()) {
+        prompter.message(QString::fromStdString(problem), Prompter::Icon::Exclamation);
+        return 1;
+    }
+    if (!accepted)
         return 0;
-    makeWindow();
-    window->setUserId(userId.userId());
-
-    placeOnScreen(window.get());
-    window->show();
-    // The keys go to the main window straight away, with or without a window manager.
-    window->activateWindow();
+    desktop->start(userId.userId());
     splash.hide();
     return QApplication::exec();
 }

@@ -1,7 +1,7 @@
-#include "app/SplashWindow.h"
+#include "startup/SplashWindow.h"
 
-#include "app/AppIcon.h"
-#include "app/ScreenFit.h"
+#include "startup/AppIcon.h"
+#include "startup/ScreenFit.h"
 #include "platform/ControlNames.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "app/UserIdCheck.h"
+#include "startup/UserIdCheck.h"
 
 #include <QList>
 

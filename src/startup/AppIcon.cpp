@@ -1,4 +1,4 @@
-#include "app/AppIcon.h"
+#include "startup/AppIcon.h"
 
 #include <QGuiApplication>
 

@@ -1,4 +1,4 @@
-#include "app/ScreenFit.h"
+#include "startup/ScreenFit.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,5 +1,5 @@
-#include "app/UserIdDialog.h"
-#include "app/UserIdCheck.h"
+#include "startup/UserIdDialog.h"
+#include "startup/UserIdCheck.h"
 #include "platform/ControlNames.h"
 #include "support/ScriptedPrompter.h"
 

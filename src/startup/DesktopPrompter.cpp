@@ -1,4 +1,4 @@
-#include "app/DesktopPrompter.h"
+#include "startup/DesktopPrompter.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
-#include "app/UserIdDialog.h"
+#include "startup/UserIdDialog.h"
 
-#include "app/AppIcon.h"
-#include "app/UserIdCheck.h"
+#include "startup/AppIcon.h"
+#include "startup/UserIdCheck.h"
 #include "platform/ControlNames.h"
 #include "platform/Prompter.h"
 

@@ -1,4 +1,4 @@
-#include "app/AccessibilityAids.h"
+#include "startup/AccessibilityAids.h"
 
 #include "platform/ControlNames.h"
 

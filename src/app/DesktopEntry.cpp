@@ -1,0 +1,108 @@
+// The entry points of the desktop library (see DesktopLibrary.h). Built into that
+// library only; the program loads it while the User ID prompt is on the screen.
+#include "startup/DesktopLibrary.h"
+#include "startup/DesktopPrompter.h"
+#include "app/MainWindow.h"
+#include "app/ReportCommand.h"
+#include "startup/ScreenFit.h"
+#include "app/SystemBeeper.h"
+#include "classserver/ClassCommand.h"
+#include "history/HistoryCommand.h"
+#include "history/WeakSpotHistory.h"
+#include "intervals/FluidSynthTonePlayer.h"
+#include "platform/FileLocations.h"
+#include "theory/WorksheetCommand.h"
+#include "worksheet/PdfWorksheetPrinter.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTextStream>
+
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tonalyst {
+
+namespace {
+
+class Desktop final : public DesktopSession {
+public:
+    explicit Desktop(const DesktopOptions& options)
+        : m_files(options.dataDir), m_tones(m_files.toneDir()),
+          m_platform{m_clock, m_random, m_prompter, m_beeper, m_tones, m_files},
+          m_window(std::make_unique<MainWindow>(m_platform)) {
+        QObject::connect(m_window.get(), &MainWindow::terminated, qApp, &QApplication::quit, Qt::QueuedConnection);
+        m_tones.start();
+    }
+
+    void start(const QString& userId) override {
+        m_window->setUserId(userId);
+        placeOnScreen(m_window.get());
+        m_window->show();
+        // The keys go to the main window straight away, with or without a window manager.
+        m_window->activateWindow();
+    }
+
+private:
+    SystemClock m_clock;
+    SeededRandomSource m_random;
+    DesktopPrompter m_prompter;
+    SystemBeeper m_beeper;
+    const UserFileLocations m_files;
+    FluidSynthTonePlayer m_tones;
+    Platform m_platform;
+    // Made last, so that it is gone before the outside world it was handed.
+    std::unique_ptr<MainWindow> m_window;
+};
+
+QStringList argumentsAfter(int first, int argc, char** argv) {
+    QStringList arguments;
+    for (int i = first; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+int runCommand(int argc, char** argv) {
+    const std::string command = argv[1];
+    // Worksheets are printed, as text or as a PDF, without opening a window.
+    if (command == "worksheet") {
+        PdfWorksheetPrinter pdf;
+        HistoryWeakSpots weakSpots;
+        return runWorksheetCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr, &pdf,
+                                   &weakSpots);
+    }
+    QTextStream err(stderr);
+    // So are reports, unless they are printed to a PDF file.
+    if (command == "report") {
+        QTextStream out(stdout);
+        return runReportCommand(argumentsAfter(2, argc, argv), out, err);
+    }
+    // And a student's answers from the history.
+    if (command == "history") {
+        QFile out;
+        out.open(stdout, QIODevice::WriteOnly);
+        return runHistoryCommand(argumentsAfter(2, argc, argv), out, err);
+    }
+    // And the class server's commands, the last of the four the program hands over.
+    QTextStream out(stdout);
+    return runClassCommand(argumentsAfter(2, argc, argv), out, err);
+}
+
+} // namespace
+
+} // namespace tonalyst
+
+extern "C" {
+
+__attribute__((visibility("default"))) tonalyst::DesktopSession*
+tonalyst_open_desktop(const tonalyst::DesktopOptions& options) {
+    return new tonalyst::Desktop(options);
+}
+
+__attribute__((visibility("default"))) int tonalyst_run_command(int argc, char** argv) {
+    return tonalyst::runCommand(argc, argv);
+}
+
+} // extern "C"

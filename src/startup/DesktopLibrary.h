@@ -1,0 +1,41 @@
+#pragma once
+
+#include "startup/CommandLine.h"
+
+#include <QString>
+
+#include <string>
+
+namespace tonalyst {
+
+// The desktop program past its User ID prompt: the main window and all it drives.
+class DesktopSession {
+public:
+    virtual ~DesktopSession() = default;
+    // Shows the main window to this user; the event loop takes over from there.
+    virtual void start(const QString& userId) = 0;
+};
+
+// Everything but the splash window and the User ID prompt lives in a library of its
+// own, loaded while the prompt is on the screen: the charts, printing and database
+// libraries the main window links take longer to load than the prompt takes to show.
+// The commands that print without a window live there too.
+struct DesktopLibrary {
+    // Makes the session and starts loading the soundfont; the application quits when
+    // the student does. The caller owns the session.
+    DesktopSession* (*openDesktop)(const DesktopOptions& options) = nullptr;
+    // Runs a command (worksheet, report, history, class) named by argv[1]; returns the
+    // exit status.
+    int (*runCommand)(int argc, char** argv) = nullptr;
+    // Why the library could not be loaded; empty when the entry points are set.
+    std::string problem;
+};
+
+// The library the program was installed with, found beside the program or in its
+// library folder.
+inline constexpr const char* kDesktopLibraryFile = "libtonalyst-desktop.so";
+
+// Loads a desktop library. The library stays loaded for the rest of the run.
+DesktopLibrary loadDesktopLibrary(const char* fileName = kDesktopLibraryFile);
+
+} // namespace tonalyst
