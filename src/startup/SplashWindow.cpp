@@ -13,7 +13,20 @@ namespace tonalyst {
 
 namespace {
 
-QFont titleFont(const QFont& base) {
+// Whether a family is installed, by the installed families' list. A family that more
+// than one foundry offers is listed as "Family [Foundry]".
+bool listed(const QStringList& families, QLatin1String family) {
+    for (const QString& name : families) {
+        const qsizetype foundry = name.indexOf(QLatin1String(" ["));
+        if (QStringView(name).left(foundry < 0 ? name.size() : foundry).compare(family, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QFont splashTitleFont(const QFont& base) {
     QFont font = base;
     // Times New Roman where it is installed, otherwise the nearest serif of the system.
     // The family is looked up in the list of installed families rather than handed to
@@ -21,9 +34,9 @@ QFont titleFont(const QFont& base) {
     // family that is missing, or asked of hasFamily(), which has fontconfig resolve each
     // name as an alias. Either takes longer than building the rest of the window.
     const QStringList installed = QFontDatabase::families();
-    for (const char* family : {"Times New Roman", "Nimbus Roman", "Liberation Serif", "Noto Serif", "DejaVu Serif"}) {
-        if (installed.contains(QLatin1String(family), Qt::CaseInsensitive)) {
-            font.setFamily(QLatin1String(family));
+    for (const QLatin1String family : kSplashTitleFamilies) {
+        if (listed(installed, family)) {
+            font.setFamily(family);
             break;
         }
     }
@@ -33,7 +46,6 @@ QFont titleFont(const QFont& base) {
     return font;
 }
 
-} // namespace
 
 SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     nameControl(this, "frmstartup");
@@ -52,7 +64,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     auto* title = new QLabel(QStringLiteral("Tonalyst"), this);
     nameControl(title, "Label1");
-    title->setFont(titleFont(font()));
+    title->setFont(splashTitleFont(font()));
     title->setAlignment(Qt::AlignCenter);
 
     auto* motto = new QLabel(QStringLiteral("your complete music theory fitness program"), this);

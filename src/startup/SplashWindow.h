@@ -1,10 +1,23 @@
 #pragma once
 
+#include <QFont>
+#include <QLatin1String>
 #include <QWidget>
+
+#include <array>
 
 class QLabel;
 
 namespace tonalyst {
+
+// The title's families in the order they are preferred: Times New Roman, then the
+// serifs drawn to its measure, then the system's own.
+inline constexpr std::array kSplashTitleFamilies = {
+    QLatin1String("Times New Roman"), QLatin1String("Nimbus Roman"), QLatin1String("Liberation Serif"),
+    QLatin1String("Noto Serif"), QLatin1String("DejaVu Serif")};
+
+// The title's font: `base` in the first of those families that is installed, large and bold.
+QFont splashTitleFont(const QFont& base);
 
 // The window shown while the program loads. It is hidden, not destroyed, once the main
 // window is up.
