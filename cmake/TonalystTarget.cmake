@@ -22,6 +22,8 @@ function(tonalyst_subsystem name)
         return()
     endif()
     add_library(tonalyst_${name} STATIC ${sources})
+    # Every subsystem ends up in the library the program loads for its main window.
+    set_target_properties(tonalyst_${name} PROPERTIES POSITION_INDEPENDENT_CODE ON)
     target_link_libraries(tonalyst_${name} PUBLIC ${ARGN})
     add_library(tonalyst::${name} ALIAS tonalyst_${name})
     target_include_directories(tonalyst_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)

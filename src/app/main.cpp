@@ -24,7 +24,7 @@ bool isCommand(const char* argument) {
 
 int main(int argc, char** argv) {
     if (argc > 1 && isCommand(argv[1])) {
-        const tonalyst::DesktopLibrary library = tonalyst::loadDesktopLibrary();
+        const tonalyst::DesktopLibrary library = tonalyst::loadProgramsDesktopLibrary();
         if (!library.problem.empty()) {
             std::fprintf(stderr, "%s\n", library.problem.c_str());
             return 1;

@@ -2,6 +2,9 @@
 
 #include <dlfcn.h>
 
+#include <filesystem>
+#include <system_error>
+
 namespace tonalyst {
 
 DesktopLibrary loadDesktopLibrary(const char* fileName) {
@@ -22,6 +25,17 @@ DesktopLibrary loadDesktopLibrary(const char* fileName) {
     if (!library.runCommand)
         return refuse(dlerror());
     return library;
+}
+
+DesktopLibrary loadProgramsDesktopLibrary() {
+    // Found from the program's own file rather than by the program's run path: the
+    // address sanitizer's dlopen() hides which file asks, and with it the run path.
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    const std::filesystem::path beside = folder / kDesktopLibraryFile;
+    const std::filesystem::path installed =
+        (folder / TONALYST_LIBRARY_DIR_FROM_PROGRAM / kDesktopLibraryFile).lexically_normal();
+    return loadDesktopLibrary(std::filesystem::exists(beside, error) ? beside.c_str() : installed.c_str());
 }
 
 } // namespace tonalyst

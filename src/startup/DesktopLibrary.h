@@ -31,11 +31,13 @@ struct DesktopLibrary {
     std::string problem;
 };
 
-// The library the program was installed with, found beside the program or in its
-// library folder.
 inline constexpr const char* kDesktopLibraryFile = "libtonalyst-desktop.so";
 
 // Loads a desktop library. The library stays loaded for the rest of the run.
-DesktopLibrary loadDesktopLibrary(const char* fileName = kDesktopLibraryFile);
+DesktopLibrary loadDesktopLibrary(const char* fileName);
+
+// Loads the library the program came with: beside the program in the build, in the
+// installed library folder otherwise.
+DesktopLibrary loadProgramsDesktopLibrary();
 
 } // namespace tonalyst

@@ -70,7 +70,7 @@ int runDesktop(const DesktopOptions& options) {
     const auto openDesktop = [&] {
         if (desktop || !problem.empty())
             return;
-        const DesktopLibrary library = loadDesktopLibrary();
+        const DesktopLibrary library = loadProgramsDesktopLibrary();
         problem = library.problem;
         if (!problem.empty())
             return;
