@@ -1,16 +1,16 @@
 // The entry points of the desktop library (see DesktopLibrary.h). Built into that
 // library only; the program loads it while the User ID prompt is on the screen.
-#include "startup/DesktopLibrary.h"
-#include "startup/DesktopPrompter.h"
 #include "app/MainWindow.h"
 #include "app/ReportCommand.h"
-#include "startup/ScreenFit.h"
 #include "app/SystemBeeper.h"
 #include "classserver/ClassCommand.h"
 #include "history/HistoryCommand.h"
 #include "history/WeakSpotHistory.h"
 #include "intervals/FluidSynthTonePlayer.h"
 #include "platform/FileLocations.h"
+#include "startup/DesktopLibrary.h"
+#include "startup/DesktopPrompter.h"
+#include "startup/ScreenFit.h"
 #include "theory/WorksheetCommand.h"
 #include "worksheet/PdfWorksheetPrinter.h"
 
@@ -85,9 +85,13 @@ int runCommand(int argc, char** argv) {
         out.open(stdout, QIODevice::WriteOnly);
         return runHistoryCommand(argumentsAfter(2, argc, argv), out, err);
     }
-    // And the class server's commands, the last of the four the program hands over.
-    QTextStream out(stdout);
-    return runClassCommand(argumentsAfter(2, argc, argv), out, err);
+    // And the class server's commands.
+    if (command == "class") {
+        QTextStream out(stdout);
+        return runClassCommand(argumentsAfter(2, argc, argv), out, err);
+    }
+    err << "tonalyst: unknown command \"" << QString::fromLocal8Bit(argv[1]) << "\"\n";
+    return 2;
 }
 
 } // namespace

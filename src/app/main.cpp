@@ -6,24 +6,11 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
-
-namespace {
-
-// The commands that print without a window. They live in the desktop library.
-bool isCommand(const char* argument) {
-    for (const char* command : {"worksheet", "report", "history", "class"}) {
-        if (std::strcmp(argument, command) == 0)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && isCommand(argv[1])) {
+    if (argc > 1 && std::ranges::find(tonalyst::kDesktopCommands, argv[1]) != tonalyst::kDesktopCommands.end()) {
         const tonalyst::DesktopLibrary library = tonalyst::loadProgramsDesktopLibrary();
         if (!library.problem.empty()) {
             std::fprintf(stderr, "%s\n", library.problem.c_str());

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <array>
+#include <string_view>
 #include <string>
 
 namespace tonalyst {
@@ -24,12 +26,16 @@ struct DesktopLibrary {
     // Makes the session and starts loading the soundfont; the application quits when
     // the student does. The caller owns the session.
     DesktopSession* (*openDesktop)(const DesktopOptions& options) = nullptr;
-    // Runs a command (worksheet, report, history, class) named by argv[1]; returns the
-    // exit status.
+    // Runs the command named by argv[1], one of kDesktopCommands; returns the exit
+    // status, 2 for a name that is not one of them.
     int (*runCommand)(int argc, char** argv) = nullptr;
     // Why the library could not be loaded; empty when the entry points are set.
     std::string problem;
 };
+
+// The commands that print without a window: the program hands them to the library
+// without starting anything of its own.
+inline constexpr std::array<std::string_view, 4> kDesktopCommands = {"worksheet", "report", "history", "class"};
 
 inline constexpr const char* kDesktopLibraryFile = "libtonalyst-desktop.so";
 

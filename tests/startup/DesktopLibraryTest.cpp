@@ -22,6 +22,20 @@ TEST(DesktopLibrary, TheBuiltLibraryOffersBothEntryPoints) {
     EXPECT_NE(library.runCommand, nullptr);
 }
 
+TEST(DesktopLibrary, RunsEveryCommandTheProgramHandsOverAndRefusesOthers) {
+    const DesktopLibrary library = loadDesktopLibrary(TONALYST_DESKTOP_LIBRARY);
+    ASSERT_NE(library.runCommand, nullptr);
+    for (const std::string_view command : kDesktopCommands) {
+        std::string name(command);
+        std::string help("--help");
+        char* argv[] = {const_cast<char*>("tonalyst"), name.data(), help.data()};
+        EXPECT_EQ(library.runCommand(3, argv), 0) << name;
+    }
+    std::string unknown("reprot");
+    char* argv[] = {const_cast<char*>("tonalyst"), unknown.data()};
+    EXPECT_EQ(library.runCommand(2, argv), 2);
+}
+
 TEST(DesktopLibrary, AMissingOrForeignLibraryIsNamedAndOffersNothing) {
     const DesktopLibrary missing = loadDesktopLibrary("/nonexistent/libtonalyst-desktop.so");
     EXPECT_TRUE(mentions(missing.problem, "/nonexistent/libtonalyst-desktop.so")) << missing.problem;
