@@ -1,7 +1,7 @@
 #include "app/AboutDialog.h"
 
-#include "startup/AppIcon.h"
 #include "platform/ControlNames.h"
+#include "startup/AppIcon.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

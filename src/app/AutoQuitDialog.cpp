@@ -1,8 +1,8 @@
 #include "app/AutoQuitDialog.h"
 
-#include "startup/AppIcon.h"
 #include "platform/Clock.h"
 #include "platform/ControlNames.h"
+#include "startup/AppIcon.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>

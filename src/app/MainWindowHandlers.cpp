@@ -1,21 +1,21 @@
 // The main window's handlers: activity and method choice, Start, the answer buttons,
 // the timers, the switches, Reset and Quit, and the end of a run.
+#include "app/AnswerChoices.h"
+#include "app/AnswerHistory.h"
+#include "app/ClassServerLink.h"
 #include "app/EarTrainingWindow.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "app/OptionDialogs.h"
-#include "app/ShellDialogs.h"
-#include "app/AnswerChoices.h"
-#include "app/AnswerHistory.h"
-#include "app/ClassServerLink.h"
 #include "app/ReportDialog.h"
-#include "startup/ScreenFit.h"
+#include "app/ShellDialogs.h"
 #include "app/StatusPanel.h"
 #include "cycle/QuestionCycle.h"
 #include "cycle/StatusText.h"
 #include "intervals/ToneFileName.h"
 #include "progress/ProgressWindow.h"
 #include "staff/StaffPanel.h"
+#include "startup/ScreenFit.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "app/ReportDialog.h"
 
-#include "startup/AppIcon.h"
 #include "app/ReportDisplayWindow.h"
 #include "app/ReportProgressWindow.h"
 #include "platform/ControlNames.h"
 #include "records/ReportDates.h"
+#include "startup/AppIcon.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -5,13 +5,13 @@
 #include "app/ReportDisplayWindow.h"
 #include "app/ReportPrinting.h"
 #include "app/ReportProgressWindow.h"
-#include "startup/ScreenFit.h"
 #include "records/RecordMessages.h"
 #include "records/ReportCompiler.h"
 #include "records/ReportDates.h"
 #include "records/ReportLayout.h"
 #include "records/ReportMessages.h"
 #include "records/ReportSource.h"
+#include "startup/ScreenFit.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #include "app/ReportDisplayWindow.h"
 
-#include "startup/AppIcon.h"
 #include "app/ReportPrinting.h"
 #include "platform/ControlNames.h"
+#include "startup/AppIcon.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #include "app/ReportProgressWindow.h"
 
-#include "startup/AppIcon.h"
 #include "app/ReportPrinting.h"
 #include "platform/ControlNames.h"
+#include "startup/AppIcon.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

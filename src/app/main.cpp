@@ -1,8 +1,8 @@
+#include "platform/FontConfigWarmUp.h"
 #include "startup/AppIcon.h"
 #include "startup/CommandLine.h"
 #include "startup/DesktopLibrary.h"
 #include "startup/Startup.h"
-#include "platform/FontConfigWarmUp.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 #include "startup/SplashWindow.h"
 
+#include "platform/ControlNames.h"
 #include "startup/AppIcon.h"
 #include "startup/ScreenFit.h"
-#include "platform/ControlNames.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>

@@ -1,11 +1,11 @@
 #include "startup/Startup.h"
 
+#include "platform/FileLocations.h"
 #include "startup/AccessibilityAids.h"
 #include "startup/DesktopLibrary.h"
 #include "startup/DesktopPrompter.h"
 #include "startup/SplashWindow.h"
 #include "startup/UserIdDialog.h"
-#include "platform/FileLocations.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "startup/UserIdDialog.h"
 
-#include "startup/AppIcon.h"
-#include "startup/UserIdCheck.h"
 #include "platform/ControlNames.h"
 #include "platform/Prompter.h"
+#include "startup/AppIcon.h"
+#include "startup/UserIdCheck.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>

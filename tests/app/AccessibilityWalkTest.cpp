@@ -1,13 +1,13 @@
 #include "MainWindowFixture.h"
 
-#include "startup/AccessibilityAids.h"
 #include "app/EarTrainingWindow.h"
 #include "app/HelpWindow.h"
 #include "app/ReportDesktop.h"
 #include "app/ReportDialog.h"
 #include "app/ReportDisplayWindow.h"
-#include "startup/UserIdDialog.h"
 #include "staff/StaffPanel.h"
+#include "startup/AccessibilityAids.h"
+#include "startup/UserIdDialog.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "app/AboutDialog.h"
-#include "startup/AppIcon.h"
 #include "platform/ControlNames.h"
+#include "startup/AppIcon.h"
 
 #include <QLabel>
 #include <QPushButton>

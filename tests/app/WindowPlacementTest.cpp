@@ -2,10 +2,10 @@
 
 #include "app/EarTrainingWindow.h"
 #include "app/HelpWindow.h"
-#include "startup/ScreenFit.h"
 #include "cycle/QuestionCycle.h"
 #include "staff/StaffPanel.h"
 #include "staff/StaffWidget.h"
+#include "startup/ScreenFit.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,5 +1,5 @@
-#include "startup/SplashWindow.h"
 #include "platform/ControlNames.h"
+#include "startup/SplashWindow.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

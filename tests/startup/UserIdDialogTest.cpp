@@ -1,6 +1,6 @@
-#include "startup/UserIdDialog.h"
-#include "startup/UserIdCheck.h"
 #include "platform/ControlNames.h"
+#include "startup/UserIdCheck.h"
+#include "startup/UserIdDialog.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QLineEdit>
