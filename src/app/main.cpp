@@ -35,7 +35,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("tonalyst"));
     QApplication::setApplicationVersion(QStringLiteral(TONALYST_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("tonalyst"));
-    initIconResources();
     QApplication::setWindowIcon(tonalyst::appIcon());
     fonts.wait();
     return tonalyst::runDesktop(command.options);

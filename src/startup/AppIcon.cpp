@@ -1,25 +1,20 @@
 #include "startup/AppIcon.h"
 
-#include <QGuiApplication>
+#include "startup/IconPixels.h"
 
-void initIconResources() {
-    static bool registered = false;
-    if (registered)
-        return;
-    Q_INIT_RESOURCE(icons);
-    registered = true;
-}
+#include <QGuiApplication>
+#include <QImage>
 
 namespace tonalyst {
 
 QIcon appIcon() {
-    // Adding a file decodes it, which costs more than building a whole dialog, so the
-    // images are decoded once and every window shares the application's icon.
+    // Every window shares the application's icon, made once from pixels built into the
+    // program: decoding the PNG files took longer than building a whole dialog.
     if (QGuiApplication::windowIcon().isNull()) {
-        initIconResources();
         QIcon icon;
-        for (const int size : {32, 64, 128})
-            icon.addFile(QStringLiteral(":/icons/tonalyst-%1.png").arg(size), QSize(size, size));
+        for (const IconPixels& pixels : kIconPixels)
+            icon.addPixmap(QPixmap::fromImage(
+                QImage(pixels.argb, pixels.size, pixels.size, QImage::Format_ARGB32_Premultiplied)));
         QGuiApplication::setWindowIcon(icon);
     }
     return QGuiApplication::windowIcon();

@@ -3,10 +3,6 @@
 #include <QIcon>
 #include <QPixmap>
 
-// Registers the program's icon images, which live in a static library and are not
-// linked in unless something asks for them. Safe to call more than once.
-void initIconResources();
-
 namespace tonalyst {
 
 // The program's icon, for window frames and task bars; it is also the application's
