@@ -1,6 +1,7 @@
 #include "app/AboutDialog.h"
 #include "platform/ControlNames.h"
 #include "startup/AppIcon.h"
+#include "support/LabelText.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -9,11 +10,6 @@
 
 namespace tonalyst {
 namespace {
-
-QString labelText(const QWidget& root, const char* name) {
-    const QLabel* label = findControl<QLabel>(&root, name);
-    return label ? label->text() : QStringLiteral("<missing>");
-}
 
 TEST(AboutDialog, NamesTheProgramAndItsVersionAndOkCloses) {
     AboutDialog about;

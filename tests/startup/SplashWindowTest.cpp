@@ -1,5 +1,6 @@
 #include "platform/ControlNames.h"
 #include "startup/SplashWindow.h"
+#include "support/LabelText.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -9,11 +10,6 @@
 
 namespace tonalyst {
 namespace {
-
-QString labelText(const QWidget& root, const char* name) {
-    const QLabel* label = findControl<QLabel>(&root, name);
-    return label ? label->text() : QStringLiteral("<missing>");
-}
 
 TEST(SplashWindow, ShowsItsGreetingUntilLoadingIsDone) {
     SplashWindow splash;
