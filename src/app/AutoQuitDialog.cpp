@@ -1,5 +1,6 @@
 #include "app/AutoQuitDialog.h"
 
+#include "options/DialogButtons.h"
 #include "platform/Clock.h"
 #include "platform/ControlNames.h"
 #include "startup/AppIcon.h"
@@ -50,6 +51,7 @@ AutoQuitDialog::AutoQuitDialog(IdleWatch& watch, Clock& clock, QWidget* parent)
     layout->addWidget(frame);
     layout->addWidget(buttons);
     setMinimumWidth(280);
+    focusOnOpening(this);
 }
 
 void AutoQuitDialog::pressOk() {

@@ -26,6 +26,7 @@ ClassServerDialog::ClassServerDialog(const ClassServerSettings& settings, PushWo
     m_test->setObjectName(QStringLiteral("cmdTestConnection"));
     m_result->setObjectName(QStringLiteral("lblTestResult"));
     m_result->setWordWrap(true);
+    m_result->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* note = new QLabel(QStringLiteral("Your teacher gives you the service name or address and a password for "
                                            "your ~/.pgpass file. Tonalyst keeps no password."),
@@ -63,6 +64,20 @@ void ClassServerDialog::showTestResult(bool ok, const QString& message) {
     m_test->setEnabled(true);
     m_result->setText(message);
     m_result->setStyleSheet(ok ? QStringLiteral("color: #1a7f37;") : QStringLiteral("color: #b3261e;"));
+    keepTextsWhole();
+}
+
+void ClassServerDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    keepTextsWhole();
+}
+
+// The wrapped texts need more lines as the dialog narrows or a message grows; the dialog
+// is never lower than they need at its width, so none is cut off.
+void ClassServerDialog::keepTextsWhole() {
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > 0 && needed != minimumHeight())
+        setMinimumHeight(needed);
 }
 
 } // namespace tonalyst

@@ -16,23 +16,31 @@
 #include "intervals/ToneFileName.h"
 #include "platform/ControlNames.h"
 #include "staff/MusicFont.h"
+#include "staff/NotesField.h"
 #include "staff/StaffPanel.h"
 #include "theory/AnswerMenus.h"
 #include "theory/ChordNames.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
 #include <span>
+#include <utility>
 
 namespace tonalyst {
 
@@ -80,6 +88,25 @@ int widestAnswerType(const QFont& typeFont, const QFont& inversionFont) {
                 measure(inversion, QString::fromStdString(label));
     return widest;
 }
+
+// Calls back when the application's palette changes, which the widgets that follow it are
+// not told of.
+class PaletteWatch final : public QObject {
+public:
+    PaletteWatch(QObject* parent, std::function<void()> changed) : QObject(parent), m_changed(std::move(changed)) {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
+            m_changed();
+        return false;
+    }
+
+private:
+    std::function<void()> m_changed;
+};
 
 // An empty label takes no height; one line of text, measured as the label measures it.
 void reserveLine(QLabel* label) {
@@ -162,6 +189,10 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     m_showChoices->hide();
     m_hideDisplay->hide();
 
+    matchMenuBarBackground();
+    new PaletteWatch(this, [this] { matchMenuBarBackground(); });
+    fitToScreen();
+
     // Both files must exist before the first run ends; a run interrupted last time is
     // finished here.
     const WriteOutcome seal = m_records.ensureseal();
@@ -171,6 +202,86 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 
 MainWindow::~MainWindow() {
     delete m_menus;
+}
+
+// Measured at the natural size, with the texts at their own size.
+void MainWindow::fitToScreen() {
+    const QScreen* screen = this->screen();
+    const QMargins frame = windowFrame(this);
+    if (!screen || (screen->availableGeometry() == m_fittedScreen && frame == m_fittedFrame))
+        return;
+    m_fittedScreen = screen->availableGeometry();
+    m_fittedFrame = frame;
+    scaleTexts(1.0);
+    m_naturalSize = fitMainWindowToScreen(this, m_staffPanel, frame);
+    scaleTexts(m_textScale);
+}
+
+// The window opens no larger than its screen shows, where the screen allows.
+QSize MainWindow::sizeHint() const {
+    const QSize wanted = QMainWindow::sizeHint();
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return wanted;
+    const QSize room = screen->availableGeometry().marginsRemoved(windowFrame(this)).size();
+    return wanted.boundedTo(room).expandedTo(minimumSizeHint());
+}
+
+// The factor is the window's own growth, which the texts cannot change: they never make
+// the window grow, nor the staff shrink and the texts with it.
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (m_naturalSize.isEmpty())
+        return;
+    const qreal grown =
+        std::min(qreal(width()) / m_naturalSize.width(), qreal(height()) / m_naturalSize.height());
+    // In steps, so that a window dragged larger does not set the fonts at every pixel.
+    const qreal factor = std::max(1.0, std::floor(grown * 10) / 10);
+    if (factor != m_textScale) {
+        m_textScale = factor;
+        scaleTexts(factor);
+    }
+}
+
+void MainWindow::scaleTexts(qreal factor) {
+    for (auto base = m_baseFonts.cbegin(); base != m_baseFonts.cend(); ++base) {
+        QFont font = base.value();
+        font.setPointSizeF(font.pointSizeF() * factor);
+        if (base.key()->font() == font)
+            continue;
+        base.key()->setFont(font);
+        base.key()->setMinimumHeight(0);
+        reserveLine(base.key());
+    }
+    m_answerGrid->setColumnMinimumWidth(0, qCeil(m_answerTypeWidth * factor));
+}
+
+// The disabled menu titles, and the blank spacers between the menus, are drawn on the
+// disabled colours' window background, which a dark palette may leave light: the bar
+// keeps its one background.
+void MainWindow::matchMenuBarBackground() {
+    QPalette bar = menuBar()->palette();
+    const QColor background = QApplication::palette(menuBar()).color(QPalette::Active, QPalette::Window);
+    if (bar.color(QPalette::Disabled, QPalette::Window) == background)
+        return;
+    bar.setColor(QPalette::Disabled, QPalette::Window, background);
+    menuBar()->setPalette(bar);
+}
+
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::ScreenChangeInternal:
+        // The screen, or the frame the window manager put around the window, is known
+        // only now.
+        fitToScreen();
+        break;
+    default:
+        break;
+    }
+    return handled;
 }
 
 void MainWindow::applyWeakSpots() {
@@ -217,9 +328,13 @@ void MainWindow::buildCentralArea() {
     m_submit = makeButton(central, "cmdOK", QStringLiteral("Submit Answer"));
     new DefaultButton(this, m_submit);
     m_hideDisplay = makeButton(central, "cmdhidedisplay", QStringLiteral("Hide Display"));
-    // Esc presses Clear, as the window's cancel button.
+    // Esc presses Clear, as the window's cancel button, and empties the Notes field of
+    // the names it refused.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, m_clear, &QPushButton::animateClick);
+    connect(escape, &QShortcut::activated, this, [this] {
+        m_staffPanel->notesField()->showOutcome(QString(), QString());
+        m_clear->animateClick();
+    });
     // The captions stay as they are; the keys are told in the tooltips.
     addButtonKey(m_submit, QKeySequence(Qt::CTRL | Qt::Key_Return), QStringLiteral("Submit your answer"));
     addButtonKey(m_showChoices, QKeySequence(Qt::Key_F4), QStringLiteral("Pop up the answer choices"));
@@ -235,26 +350,29 @@ void MainWindow::buildCentralArea() {
     statusLayout->addWidget(m_status);
     statusLayout->addStretch();
 
-    arrangeMainWindow({central,
-                       {m_questionNumber, m_question1, m_question2},
-                       m_staffPanel,
-                       m_answerWas,
-                       m_chordType,
-                       m_chordName,
-                       m_inversionLabel,
-                       m_inversion,
-                       m_answerMessage,
-                       widestAnswerType(m_chordType->font(), m_inversionLabel->font()),
-                       {m_start, m_showChoices, m_clear, m_submit, m_hideDisplay},
-                       statusFrame});
+    m_answerTypeWidth = widestAnswerType(m_chordType->font(), m_inversionLabel->font());
+    m_answerGrid = arrangeMainWindow({central,
+                                      {m_questionNumber, m_question1, m_question2},
+                                      m_staffPanel,
+                                      m_answerWas,
+                                      m_chordType,
+                                      m_chordName,
+                                      m_inversionLabel,
+                                      m_inversion,
+                                      m_answerMessage,
+                                      m_answerTypeWidth,
+                                      {m_start, m_showChoices, m_clear, m_submit, m_hideDisplay},
+                                      statusFrame});
 
     // Enter on the empty Notes field submits, as Submit Answer would.
     connect(m_staffPanel, &StaffPanel::submitRequested, m_submit, &QPushButton::click);
 
     // A label holds a line's height while it is empty, so that filling it moves nothing.
     for (QLabel* label : {m_questionNumber, m_question1, m_question2, m_answerWas, m_chordType, m_chordName,
-                          m_inversionLabel, m_answerMessage})
+                          m_inversionLabel, m_answerMessage}) {
         reserveLine(label);
+        m_baseFonts.insert(label, label->font());
+    }
     // What comes and goes with the run and its questions keeps its room while hidden, so
     // that the window keeps its size and nothing moves under the pointer: the buttons
     // stay where they were when Start gives way to them.

@@ -6,9 +6,12 @@
 #include "theory/IntervalGenerator.h"
 #include "theory/QuestionSettings.h"
 
+#include <QFont>
+#include <QHash>
 #include <QMainWindow>
 
 class QComboBox;
+class QGridLayout;
 class QKeySequence;
 class QLabel;
 class QPushButton;
@@ -40,6 +43,7 @@ public:
     const QuestionSettings& settings() const { return m_settings; }
     void setUserId(const QString& userId);
     ClassServerLink* classServer() const { return m_classServer; }
+    QSize sizeHint() const override;
     QString userId() const { return m_userId; }
     EarTrainingWindow* earTrainingWindow() const { return m_earTraining; }
     StaffPanel* staffPanel() const { return m_staffPanel; }
@@ -80,6 +84,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     class CycleAdapter;
@@ -106,6 +112,9 @@ private:
     void applyChosenClef(ClefChoice clef);
     void terminate();
     void applyWeakSpots();
+    void fitToScreen();
+    void matchMenuBarBackground();
+    void scaleTexts(qreal factor);
 
     Platform& m_platform;
     RunState m_state;
@@ -144,6 +153,16 @@ private:
     QLabel* m_answerWas;
     QTimer* m_elapsedTimer;
     QTimer* m_idleTimer;
+
+    // The question, the answer and the feedback grow with the window beyond its natural
+    // size, from their fonts at that size.
+    QGridLayout* m_answerGrid = nullptr;
+    int m_answerTypeWidth = 0;
+    QHash<QLabel*, QFont> m_baseFonts;
+    qreal m_textScale = 1.0;
+    QSize m_naturalSize;
+    QRect m_fittedScreen;
+    QMargins m_fittedFrame;
 };
 
 } // namespace tonalyst

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace tonalyst {
 
@@ -25,6 +26,34 @@ protected:
 
 private:
     QWidget* m_target;
+};
+
+class OpeningFocus : public QObject {
+public:
+    explicit OpeningFocus(QWidget* dialog) : QObject(dialog), m_dialog(dialog) {
+        dialog->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_dialog && event->type() == QEvent::Show)
+            if (QWidget* target = focusTarget())
+                target->setFocus(Qt::ActiveWindowFocusReason);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget* focusTarget() const {
+        for (QRadioButton* option : m_dialog->findChildren<QRadioButton*>())
+            if (option->isChecked() && option->isEnabled() && option->isVisibleTo(m_dialog))
+                return option;
+        for (QPushButton* button : m_dialog->findChildren<QPushButton*>())
+            if (button->isDefault() && button->isEnabled())
+                return button;
+        return nullptr;
+    }
+
+    QWidget* m_dialog;
 };
 
 } // namespace
@@ -51,6 +80,10 @@ QBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons) {
 
 void focusOnActivation(QWidget* window, QWidget* target) {
     new ActivationFocus(window, target);
+}
+
+void focusOnOpening(QWidget* dialog) {
+    new OpeningFocus(dialog);
 }
 
 } // namespace tonalyst

@@ -25,4 +25,9 @@ QBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons);
 // Gives the focus to target each time window becomes the active window.
 void focusOnActivation(QWidget* window, QWidget* target);
 
+// Each time the dialog opens, the focus goes to its selected option button, or to its
+// default button when it has no option selected: Space or the arrow keys change the
+// choice at once, and Enter confirms it.
+void focusOnOpening(QWidget* dialog);
+
 } // namespace tonalyst

@@ -84,7 +84,8 @@ KeySettingsDialog::KeySettingsDialog(QuestionSettings& settings, Prompter& promp
     layout->addWidget(keySet);
     layout->addLayout(buttonRow({ok, cancel}));
 
-    focusOnActivation(this, cancel);
+    // OK is the default button too, so Enter confirms what the dialog shows.
+    focusOnActivation(this, ok);
     showBoxes(m_settings.keys.boxes());
 }
 

@@ -31,6 +31,7 @@ KeySigDisplayDialog::KeySigDisplayDialog(QuestionSettings& settings, QWidget* pa
     m_options->setMinimumWidth(kMinimumFrameWidth);
     layout->addWidget(m_options);
     layout->addLayout(buttonRow({ok, cancel}));
+    focusOnOpening(this);
 
     showStored();
 }

@@ -37,6 +37,7 @@ void OkOnlyDialog::layOut(std::initializer_list<QWidget*> frames, const char* ok
     if (leftButton)
         row->insertWidget(0, leftButton);
     layout->addLayout(row);
+    focusOnOpening(this);
 }
 
 } // namespace tonalyst

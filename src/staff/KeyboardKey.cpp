@@ -36,7 +36,6 @@ KeyboardKey::KeyboardKey(KeyKind kind, int index, Look look, QWidget* parent)
     else
         m_sign->setColors(keycolors::kText, keycolors::kWhite);
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::TabFocus);
 }
 
 void KeyboardKey::setMarked(bool marked) {
@@ -110,9 +109,14 @@ void KeyboardKey::paintEvent(QPaintEvent*) {
         m_look == Look::Spelling ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter;
     painter.drawText(letterRect(), align, QString(QChar::fromLatin1(letterOfPosition(m_index))));
     if (hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        // The highlight colour with a line of the key's own contrast inside it, so that
+        // the frame shows on a black key, a white key and a red one alike.
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 3));
+        painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+        const bool dark = m_look == Look::BlackKey || m_marked;
+        painter.setPen(QPen(dark ? keycolors::kWhite : keycolors::kText, 1, Qt::DashLine));
+        painter.drawRect(QRectF(rect()).adjusted(3.5, 3.5, -3.5, -3.5));
     }
 }
 

@@ -9,6 +9,7 @@
 #include "staff/TwipScale.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 
 #include <algorithm>
 #include <array>
@@ -74,16 +75,74 @@ KeyboardWidget::KeyboardWidget(QWidget* parent) : QWidget(parent) {
     }
     keepOutOfRangeDisabled();
     setClef(Clef::Treble);
-    // Tab and the arrow keys step through the keys from the lowest spelling up.
-    std::vector<KeyboardKey*> byPitch = m_keys;
-    std::stable_sort(byPitch.begin(), byPitch.end(), [](const KeyboardKey* a, const KeyboardKey* b) {
+    // The arrow keys step through the keys from the lowest spelling up.
+    m_byPitch = m_keys;
+    std::stable_sort(m_byPitch.begin(), m_byPitch.end(), [](const KeyboardKey* a, const KeyboardKey* b) {
         return a->index() * kAccidentalCodes + static_cast<int>(a->kind()) <
                b->index() * kAccidentalCodes + static_cast<int>(b->kind());
     });
-    for (std::size_t i = 1; i < byPitch.size(); ++i)
-        setTabOrder(byPitch[i - 1], byPitch[i]);
-    setFocusProxy(findControl<KeyboardKey>(this, "note", 1));
+    for (KeyboardKey* key : m_keys) {
+        key->setFocusPolicy(Qt::NoFocus);
+        key->installEventFilter(this);
+    }
+    makeCurrent(findControl<KeyboardKey>(this, "note", 1));
     placeChildren();
+}
+
+// The keyboard is one stop for Tab, at the key last used: only that key takes the Tab
+// focus, and the others stay buttons a screen reader can name and press.
+void KeyboardWidget::makeCurrent(KeyboardKey* key) {
+    if (m_current)
+        m_current->setFocusPolicy(Qt::NoFocus);
+    m_current = key;
+    key->setFocusPolicy(Qt::TabFocus);
+}
+
+void KeyboardWidget::chainAfter(QWidget* previous) {
+    for (KeyboardKey* key : m_byPitch) {
+        setTabOrder(previous, key);
+        previous = key;
+    }
+}
+
+KeyboardKey* KeyboardWidget::currentKey() const {
+    return m_current;
+}
+
+// The next key that can take a click, higher (step 1) or lower (step -1) in pitch; the
+// key itself at either end.
+KeyboardKey* KeyboardWidget::neighbour(KeyboardKey* key, int step) const {
+    const auto at = std::find(m_byPitch.begin(), m_byPitch.end(), key);
+    auto i = static_cast<std::ptrdiff_t>(std::distance(m_byPitch.begin(), at));
+    for (i += step; i >= 0 && i < static_cast<std::ptrdiff_t>(m_byPitch.size()); i += step)
+        if (m_byPitch[static_cast<std::size_t>(i)]->isEnabled())
+            return m_byPitch[static_cast<std::size_t>(i)];
+    return key;
+}
+
+bool KeyboardWidget::eventFilter(QObject* watched, QEvent* event) {
+    auto* key = qobject_cast<KeyboardKey*>(watched);
+    if (!key || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* press = static_cast<QKeyEvent*>(event);
+    if (press->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    KeyboardKey* target = nullptr;
+    switch (press->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        target = neighbour(key, 1);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        target = neighbour(key, -1);
+        break;
+    default:
+        return false;
+    }
+    makeCurrent(target);
+    target->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 void KeyboardWidget::setClef(Clef clef) {

@@ -31,6 +31,11 @@ public:
     // disabled whatever this says.
     void setKeysEnabled(bool enabled);
 
+    // Puts the keys in the Tab chain right after previous, lowest first; Tab stops at one.
+    void chainAfter(QWidget* previous);
+    // The key Tab stops at: the one the arrow keys moved to last.
+    KeyboardKey* currentKey() const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -40,6 +45,7 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Placed {
@@ -52,9 +58,13 @@ private:
     void nameSign(KeyboardKey* key, const char* name, int index);
     void placeChildren();
     void keepOutOfRangeDisabled();
+    void makeCurrent(KeyboardKey* key);
+    KeyboardKey* neighbour(KeyboardKey* key, int step) const;
 
     std::vector<Placed> m_placed;
     std::vector<KeyboardKey*> m_keys;
+    std::vector<KeyboardKey*> m_byPitch;
+    KeyboardKey* m_current = nullptr;
     std::vector<std::pair<KeyMarker*, Marker>> m_markers;
 };
 

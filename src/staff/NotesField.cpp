@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace tonalyst {
 
 namespace {
@@ -73,6 +75,19 @@ void NotesField::onReturn() {
         return;
     }
     emit notesTyped(text);
+}
+
+QSize NotesField::sizeHint() const {
+    QSize size = QWidget::sizeHint();
+    const int reserved = 2 * m_message->fontMetrics().lineSpacing();
+    const int needed = m_message->width() > 0 ? m_message->heightForWidth(m_message->width()) : 0;
+    // The message's own size hint guesses its width; what counts is the width it has.
+    size.setHeight(std::max({m_edit->sizeHint().height(), reserved, needed}));
+    return size;
+}
+
+QSize NotesField::minimumSizeHint() const {
+    return {QWidget::minimumSizeHint().width(), sizeHint().height()};
 }
 
 void NotesField::showOutcome(const QString& unentered, const QString& message) {

@@ -22,6 +22,11 @@ public:
     // Leaves the names that were not entered in the field, and says why beside it.
     void showOutcome(const QString& unentered, const QString& message);
 
+    // As high with a message as without one: two lines of it are always reserved, so
+    // that a message coming and going moves nothing; only a longer one takes more.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 signals:
     void notesTyped(const QString& text);
     void submitRequested();

@@ -23,8 +23,6 @@ namespace sg = staffgeometry;
 
 namespace {
 constexpr int kKeyboardGap = 120; // twips between the staff and the keyboard
-// However small the panel is squeezed, the staff and the keyboard's signs stay legible.
-constexpr qreal kSmallestZoom = 1.0;
 } // namespace
 
 StaffPanel::StaffPanel(Beeper& beeper, QWidget* parent)
@@ -34,9 +32,9 @@ StaffPanel::StaffPanel(Beeper& beeper, QWidget* parent)
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
-    // Tab goes from the staff to the Notes field, then over the keyboard.
+    // Tab goes from the staff to the Notes field, then to the keyboard, and on.
     setTabOrder(m_staff, m_notes->edit());
-    setTabOrder(m_notes->edit(), m_keyboard);
+    m_keyboard->chainAfter(m_notes->edit());
 
     connect(m_keyboard, &KeyboardWidget::keyClicked, this, &StaffPanel::onKeyClicked);
     connect(m_staff, &StaffWidget::dragMoved, this, &StaffPanel::onDragMoved);
@@ -207,15 +205,32 @@ QSize StaffPanel::contentSize() const {
     return {staff.width() + gap + keyboard.width(), std::max(staff.height() + palette.height(), keyboard.height())};
 }
 
-// The panel's size at the window's smallest: the zoom the layout was drawn for.
-QSize StaffPanel::sizeHint() const {
-    const QSizeF content = QSizeF(contentSize()) * (TwipScale::kZoom / zoom());
+QSize StaffPanel::sizeAtZoom(qreal zoom) const {
+    const QSizeF content = QSizeF(contentSize()) * (zoom / this->zoom());
     const QSize notes = m_notes->sizeHint();
     return {std::max(qCeil(content.width()), notes.width()), qCeil(content.height()) + notes.height()};
 }
 
+// The panel's size at the window's smallest on a screen with room for it: the zoom the
+// layout was drawn for.
+QSize StaffPanel::sizeHint() const {
+    return sizeAtZoom(TwipScale::kZoom);
+}
+
 QSize StaffPanel::minimumSizeHint() const {
-    return sizeHint();
+    return sizeAtZoom(m_smallestZoom);
+}
+
+void StaffPanel::setSmallestZoom(qreal zoom) {
+    zoom = std::clamp(zoom, kLegibleZoom, TwipScale::kZoom);
+    if (std::abs(zoom - m_smallestZoom) < 1e-3)
+        return;
+    m_smallestZoom = zoom;
+    updateGeometry();
+}
+
+qreal StaffPanel::smallestZoom() const {
+    return m_smallestZoom;
 }
 
 bool StaffPanel::hasHeightForWidth() const {
@@ -227,7 +242,7 @@ int StaffPanel::heightForWidth(int width) const {
     const QSize natural = sizeHint();
     const int notes = m_notes->sizeHint().height();
     const int drawn = natural.height() - notes;
-    return std::max(natural.height(), qCeil(drawn * qreal(width) / natural.width()) + notes);
+    return std::max(minimumSizeHint().height(), qCeil(drawn * qreal(width) / natural.width()) + notes);
 }
 
 void StaffPanel::resizeEvent(QResizeEvent* event) {
@@ -253,7 +268,7 @@ void StaffPanel::arrange() {
     const int notes = m_notes->sizeHint().height();
     const qreal fit = std::min(qreal(width()) / natural.width(),
                                qreal(height() - notes) / std::max(1, natural.height() - notes));
-    const qreal zoom = std::max(kSmallestZoom, TwipScale::kZoom * fit);
+    const qreal zoom = std::max(m_smallestZoom, TwipScale::kZoom * fit);
     if (std::abs(zoom - this->zoom()) > 1e-3) {
         setProperty(TwipScale::kZoomProperty, zoom);
         m_palette->applyScale();

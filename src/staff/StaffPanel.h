@@ -79,14 +79,24 @@ public:
     // The palette is shown in the spelling activities only.
     void setPaletteVisible(bool visible);
 
+    // However small a screen, the staff and the keyboard's letters and signs stay legible
+    // at this zoom.
+    static constexpr qreal kLegibleZoom = 0.75;
+
     // The staff, the palette and the keyboard grow and shrink with the panel, keeping their
-    // proportions; the size hint is their size at the window's smallest.
+    // proportions; the size hint is their size at TwipScale::kZoom, the minimum their size
+    // at the smallest zoom, which is kZoom unless a small screen asks for less.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     bool hasHeightForWidth() const override;
     int heightForWidth(int width) const override;
     // How much the staff's layout is magnified; TwipScale::kZoom at the smallest.
     qreal zoom() const;
+    // The panel's size were it drawn at a zoom.
+    QSize sizeAtZoom(qreal zoom) const;
+    // How small the panel may be drawn, from kLegibleZoom to TwipScale::kZoom.
+    void setSmallestZoom(qreal zoom);
+    qreal smallestZoom() const;
 
     StaffWidget* staff() const { return m_staff; }
     NotePalette* palette() const { return m_palette; }
@@ -121,6 +131,7 @@ private:
     KeyboardWidget* m_keyboard;
     NotesField* m_notes;
     bool m_entryEnabled = false;
+    qreal m_smallestZoom = TwipScale::kZoom;
 };
 
 } // namespace tonalyst

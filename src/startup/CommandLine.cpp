@@ -17,7 +17,40 @@ const QString kUsage = QStringLiteral(
     "  --data-dir DIR  keep the performance data file varen.dat in DIR\n"
     "                  (default: the per-user data folder, ~/.local/share/tonalyst)\n"
     "  --help          show this text\n"
-    "  --version       show the version\n");
+    "  --version       show the version\n"
+    "\n"
+    "Qt's own options, such as -style NAME, -platform NAME, -display DISPLAY,\n"
+    "-geometry WxH+X+Y and -reverse, are passed on to Qt.\n");
+
+// Qt's options, which QApplication takes from the same command line: those that take the
+// next argument as their value, and those that stand alone. Qt accepts them with one dash
+// or two.
+const QStringList kQtOptionsWithValue = {
+    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"),    QStringLiteral("session"),
+    QStringLiteral("display"),         QStringLiteral("geometry"),
+    QStringLiteral("style"),           QStringLiteral("stylesheet"),
+};
+const QStringList kQtFlags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                              QStringLiteral("nograb"), QStringLiteral("dograb"), QStringLiteral("sync")};
+// Options Qt also reads in the form -option=value.
+const QStringList kQtJoinedOptions = {QStringLiteral("style"), QStringLiteral("stylesheet"),
+                                      QStringLiteral("qmljsdebugger")};
+
+QString qtOptionName(const QString& argument) {
+    if (argument.startsWith(QStringLiteral("--")))
+        return argument.mid(2);
+    if (argument.startsWith(QLatin1Char('-')))
+        return argument.mid(1);
+    return {};
+}
+
+bool isJoinedQtOption(const QString& name) {
+    const qsizetype equals = name.indexOf(QLatin1Char('='));
+    return equals > 0 && kQtJoinedOptions.contains(name.left(equals));
+}
 
 } // namespace
 
@@ -37,6 +70,13 @@ CommandLineResult parseDesktopArguments(const QStringList& arguments) {
             result.options.dataDir = argument.mid(QStringLiteral("--data-dir=").size());
             if (result.options.dataDir.isEmpty())
                 return {CommandLineAction::Refused, {}, QStringLiteral("--data-dir needs a folder.\n")};
+        } else if (const QString name = qtOptionName(argument); kQtOptionsWithValue.contains(name)) {
+            // Left in the arguments for QApplication; only its value is stepped over here.
+            if (i + 1 >= arguments.size())
+                return {CommandLineAction::Refused, {}, QStringLiteral("%1 needs a value.\n").arg(argument)};
+            ++i;
+        } else if (kQtFlags.contains(name) || isJoinedQtOption(name)) {
+            continue;
         } else {
             return {CommandLineAction::Refused, {},
                     QStringLiteral("Unknown option: %1\n\n").arg(argument) + kUsage};

@@ -5,10 +5,12 @@
 #include "app/ReportDesktop.h"
 #include "app/ReportDialog.h"
 #include "app/ReportDisplayWindow.h"
+#include "staff/KeyboardWidget.h"
 #include "staff/StaffPanel.h"
 #include "startup/AccessibilityAids.h"
 #include "startup/UserIdDialog.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QDialog>
@@ -99,6 +101,77 @@ TEST_F(AccessibilityWalk, TheKeyboardKeysAreButtonsNamedBySpelling) {
               QStringLiteral("D double flat 4"));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(control<QLineEdit>("txtNotes"))->text(QAccessible::Name),
               QStringLiteral("Notes"));
+}
+
+// From the Notes field Tab stops once on the keyboard, at the key last moved to with the
+// arrow keys, and goes on to Submit Answer; Space presses the key with the focus.
+TEST_F(AccessibilityWalk, TheKeyboardIsOneTabStopWorkedWithTheArrowKeys) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    control<QPushButton>("cmdStart")->click();
+    const auto tabFrom = [](QWidget* start, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(start, Qt::Key_Tab, modifiers);
+        return QApplication::focusWidget();
+    };
+    auto* notes = control<QLineEdit>("txtNotes");
+    notes->setFocus();
+    QWidget* key = tabFrom(notes);
+    EXPECT_EQ(key, control("note", 1));
+
+    // Up the keyboard: C, its natural, then C sharp, the spellings in pitch order.
+    QTest::keyClick(key, Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    key = QApplication::focusWidget();
+    EXPECT_EQ(key, control("Sharp", 1));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(key)->role(), QAccessible::Button);
+    QTest::keyClick(key, Qt::Key_Space);
+    EXPECT_EQ(window->staffPanel()->noteCount(), 1);
+
+    QWidget* next = tabFrom(key);
+    EXPECT_EQ(next->parentWidget(), window->centralWidget()) << next->objectName().toStdString();
+    QStringList stops{next->objectName()};
+    while (next != control("cmdOK") && stops.size() < 5)
+        stops << (next = tabFrom(next))->objectName();
+    EXPECT_EQ(next, control("cmdOK")) << stops.join(QLatin1Char(' ')).toStdString();
+    // Back into the keyboard, at the key last used.
+    QWidget* back = control("cmdOK");
+    for (int i = 0; i < stops.size(); ++i)
+        back = tabFrom(back, Qt::ShiftModifier);
+    EXPECT_EQ(back, key);
+}
+
+// Each dialog the menus open has the focus on its chosen option or its default button,
+// so that Enter confirms what it shows.
+TEST_F(AccessibilityWalk, EveryDialogOpensOnItsChoiceAndEnterConfirmsIt) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (const char* item :
+         {"mnukeyset", "mnuChordset", "mnuinversion", "mnuintervaloption", "mnuetchordselect", "mnuclef",
+          "mnuViewKeysig", "mnutestlong", "mnuidle", "mnuabout"}) {
+        QString focus = QStringLiteral("no dialog");
+        int result = -1;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !QTest::qWaitFor([dialog] { return dialog->isAncestorOf(QApplication::focusWidget()); }))
+                return;
+            QWidget* focused = QApplication::focusWidget();
+            const auto* option = qobject_cast<QRadioButton*>(focused);
+            const auto* button = qobject_cast<QPushButton*>(focused);
+            focus = option && option->isChecked()   ? QStringLiteral("choice")
+                    : button && button->isDefault() ? QStringLiteral("default")
+                    : focused                       ? QStringLiteral("other: ") + focused->objectName()
+                                                    : QStringLiteral("none");
+            QObject::connect(dialog, &QDialog::finished, [&result](int code) { result = code; });
+            QTest::keyClick(focused ? focused : dialog, Qt::Key_Return);
+            if (dialog->isVisible())
+                dialog->close();
+        });
+        action(item)->setEnabled(true);
+        action(item)->trigger();
+        EXPECT_TRUE(focus == QStringLiteral("choice") || focus == QStringLiteral("default"))
+            << item << ": " << focus.toStdString();
+        EXPECT_EQ(result, QDialog::Accepted) << item;
+    }
 }
 
 TEST_F(AccessibilityWalk, LabelsAreReadByTheirTextAndDescribedByWhatTheyAre) {

@@ -50,6 +50,14 @@ TEST_F(MainWindowTest, TheClassServerIsOffUntilAUserTurnsItOnAndEachUserKeepsThe
         EXPECT_EQ(result->text(), QStringLiteral("Testing the connection ..."));
         EXPECT_TRUE(QTest::qWaitFor([&] { return test->isEnabled(); }, 15000));
         testResult = result->text();
+        // However long the message, the dialog shows all of it and of its help text.
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+            if (!label->wordWrap())
+                continue;
+            EXPECT_GE(label->height(), label->heightForWidth(label->width())) << label->text().toStdString();
+            EXPECT_TRUE(dialog->rect().contains(QRect(label->mapTo(dialog, QPoint(0, 0)), label->size())));
+        }
         dialog->accept();
     });
     action("mnuclassserver")->trigger();

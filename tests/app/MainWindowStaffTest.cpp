@@ -4,8 +4,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 
 namespace tonalyst::test {
@@ -69,6 +72,26 @@ TEST_F(MainWindowStaffTest, ClearAndTheEndOfARunEmptyTheStaff) {
     prompter.answerYes();
     action("mnuquittest")->trigger();
     EXPECT_EQ(window->staffPanel()->noteCount(), 0);
+}
+
+TEST_F(MainWindowStaffTest, EscEmptiesTheNotesFieldOfRefusedNamesAlongWithTheStaff) {
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    start();
+    auto* notes = control<QLineEdit>("txtNotes");
+    notes->setFocus();
+    QTest::keyClicks(notes, QStringLiteral("E H"));
+    QTest::keyClick(notes, Qt::Key_Return);
+    ASSERT_EQ(window->staffPanel()->noteCount(), 1);
+    ASSERT_EQ(notes->text(), QStringLiteral("H"));
+    ASSERT_FALSE(control<QLabel>("lblNotesMessage")->text().isEmpty());
+
+    QTest::keyClick(notes, Qt::Key_Escape);
+    EXPECT_EQ(notes->text(), QString());
+    EXPECT_EQ(control<QLabel>("lblNotesMessage")->text(), QString());
+    // Clear is pressed as a click is shown, a moment later.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->staffPanel()->noteCount() == 0; }, 5000));
 }
 
 TEST_F(MainWindowStaffTest, IdentificationKeepsTheKeyboardSilentButForABeep) {

@@ -11,6 +11,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QPalette>
 #include <QTest>
 #include <QTimer>
 
@@ -38,6 +40,29 @@ TEST_F(MainWindowTest, MenuBarReadsAsItAlwaysHas) {
     EXPECT_TRUE(action("mnuprac")->isChecked());
     EXPECT_FALSE(action("mnuquittest")->isEnabled());
     EXPECT_FALSE(action("mnuViewKeysig")->isEnabled());
+}
+
+// A dark palette whose disabled colours keep a light window background, as desktop
+// themes often leave them: the blank spacers and the disabled menus must not show as
+// light blocks on the dark bar.
+TEST_F(MainWindowTest, TheWholeMenuBarTakesADarkPalettesBackground) {
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        dark.setColor(group, QPalette::Window, QColor(0x30, 0x30, 0x30));
+        dark.setColor(group, QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
+        dark.setColor(group, QPalette::Button, QColor(0x38, 0x38, 0x38));
+    }
+    QApplication::setPalette(dark);
+    window->show();
+    QMenuBar* bar = window->menuBar();
+    const QImage shot = bar->grab().toImage();
+    QApplication::setPalette(light);
+    for (const char* blank : {"mnudum0", "mnudum10", "mnudum11"}) {
+        const QRect place = bar->actionGeometry(action(blank));
+        ASSERT_FALSE(place.isEmpty()) << blank;
+        EXPECT_EQ(QColor(shot.pixel(place.center())), QColor(0x30, 0x30, 0x30)) << blank;
+    }
 }
 
 TEST_F(MainWindowTest, StartsIdleInChordSpellingPractice) {

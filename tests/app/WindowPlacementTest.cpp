@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMap>
 #include <QMenu>
 #include <QPushButton>
@@ -180,6 +181,16 @@ TEST_F(MainWindowLayoutTest, StartingARunMovesNothing) {
         settle();
         EXPECT_EQ(window->size(), idle) << activity;
     }
+}
+
+TEST_F(MainWindowLayoutTest, ANotesMessageMovesNothing) {
+    control<QPushButton>("cmdStart")->click();
+    const QList<QRect> before = places();
+    auto* notes = control<QLineEdit>("txtNotes");
+    notes->setText(QStringLiteral("H Q"));
+    emit notes->returnPressed();
+    ASSERT_FALSE(control<QLabel>("lblNotesMessage")->text().isEmpty());
+    EXPECT_EQ(places(), before);
 }
 
 TEST_F(MainWindowLayoutTest, TheInversionListStaysPutWhileTheAnswerFillsIn) {

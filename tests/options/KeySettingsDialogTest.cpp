@@ -138,10 +138,10 @@ TEST_F(KeySettingsDialogTest, EscapeCancels) {
     EXPECT_TRUE(isOn(dialog, "chkShrp", 0));
 }
 
-TEST_F(KeySettingsDialogTest, CancelHasTheFocusWhenTheDialogIsActivated) {
+TEST_F(KeySettingsDialogTest, OkHasTheFocusWhenTheDialogIsActivatedSoEnterConfirms) {
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    EXPECT_EQ(QApplication::focusWidget(), &test::control(dialog, "cmdOK", 1));
+    EXPECT_EQ(QApplication::focusWidget(), &test::control(dialog, "cmdOK", 0));
 }
 
 } // namespace

@@ -18,7 +18,9 @@ void quietPlatformNotes(QtMsgType type, const QMessageLogContext& context, const
 int main(int argc, char** argv) {
     // Nothing a test does may reach the real user's files.
     QStandardPaths::setTestModeEnabled(true);
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    // The offscreen platform, with the options a test gives it (a screen of some size).
+    if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     qInstallMessageHandler(quietPlatformNotes);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
