@@ -62,8 +62,8 @@ void fitHeight(QTableWidget* table, const QString& emptyText) {
     table->setFixedHeight(height + table->horizontalScrollBar()->sizeHint().height());
 }
 
-QString percent(double value) {
-    return QString::number(value, 'f', 0) + QLatin1Char('%');
+QString percent(int value) {
+    return QString::number(value) + QLatin1Char('%');
 }
 
 QString seconds(double value) {

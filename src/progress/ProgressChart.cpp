@@ -9,6 +9,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <functional>
 
 namespace tonalyst {
 
@@ -22,14 +23,14 @@ qreal msecsOf(QDate day) {
 }
 
 QLineSeries* makeSeries(const std::vector<TrendPoint>& points, const QString& name, const QColor& colour,
-                        Qt::PenStyle style, double (TrendPoint::*value)() const) {
+                        Qt::PenStyle style, const std::function<double(const TrendPoint&)>& value) {
     auto* series = new QLineSeries;
     series->setName(name);
     QPen pen(colour, 2, style);
     series->setPen(pen);
     series->setPointsVisible(true);
     for (const TrendPoint& point : points)
-        series->append(msecsOf(point.start), (point.*value)());
+        series->append(msecsOf(point.start), value(point));
     return series;
 }
 
@@ -76,9 +77,9 @@ QChartView* makeProgressChart(const ActivityProgress& progress, const ProgressSt
                    {progress.test, QStringLiteral("Test"), kTestColour}};
     for (const auto& method : methods) {
         QLineSeries* success = makeSeries(method.points, method.method + QStringLiteral(" success rate"),
-                                          method.colour, Qt::SolidLine, &TrendPoint::successPercent);
+                                          method.colour, Qt::SolidLine, [](const TrendPoint& p) { return double(p.successPercent()); });
         QLineSeries* seconds = makeSeries(method.points, method.method + QStringLiteral(" time per question"),
-                                          method.colour, Qt::DashLine, &TrendPoint::secondsPerQuestion);
+                                          method.colour, Qt::DashLine, [](const TrendPoint& p) { return p.secondsPerQuestion(); });
         for (QLineSeries* series : {success, seconds}) {
             chart->addSeries(series);
             series->attachAxis(days);
