@@ -192,7 +192,7 @@ private:
 
 } // namespace
 
-QString Confusion::text() const {
+QString Confusion::what() const {
     const QStringList rightParts = right.split(QStringLiteral(" / "));
     const QStringList givenParts = given.split(QStringLiteral(" / "));
     // What the two share at the front is said once: "Augmented 6 German answered as Italian".
@@ -203,7 +203,11 @@ QString Confusion::text() const {
     const QString givenText = given.trimmed().isEmpty()
                                   ? QStringLiteral("nothing")
                                   : readableAnswer(givenParts.mid(shared).join(QStringLiteral(" / ")));
-    return QStringLiteral("%1 answered as %2: %3 of %4").arg(readableAnswer(right), givenText).arg(count).arg(answers);
+    return QStringLiteral("%1 answered as %2").arg(readableAnswer(right), givenText);
+}
+
+QString Confusion::text() const {
+    return QStringLiteral("%1: %2 of %3").arg(what()).arg(count).arg(answers);
 }
 
 QString readableAnswer(const QString& answer) {

@@ -63,6 +63,8 @@ struct Confusion {
     int count = 0;
     int answers = 0;
 
+    // "Augmented 6 German answered as Italian", for a table whose columns give the counts.
+    QString what() const;
     // "Augmented 6 German answered as Italian: 7 of 19".
     QString text() const;
     bool operator==(const Confusion&) const = default;
