@@ -8,6 +8,7 @@
 #include "history/WeakSpotHistory.h"
 #include "intervals/FluidSynthTonePlayer.h"
 #include "platform/FileLocations.h"
+#include "progress/ProgressCommand.h"
 #include "startup/DesktopLibrary.h"
 #include "startup/DesktopPrompter.h"
 #include "startup/ScreenFit.h"
@@ -84,6 +85,13 @@ int runCommand(int argc, char** argv) {
         QFile out;
         out.open(stdout, QIODevice::WriteOnly);
         return runHistoryCommand(argumentsAfter(2, argc, argv), out, err);
+    }
+    // And the figures of the Progress window.
+    if (command == "progress") {
+        QFile out;
+        out.open(stdout, QIODevice::WriteOnly);
+        const SystemClock clock;
+        return runProgressCommand(argumentsAfter(2, argc, argv), out, err, clock);
     }
     // And the class server's commands.
     if (command == "class") {

@@ -41,7 +41,7 @@ QMenu* addHiddenMenu(QMenuBar* bar, const char* name, const QString& title) {
 MainMenus::MainMenus(QMenuBar* bar) {
     utility = addMenu(bar, "mnuutility", QStringLiteral("&Utility    "));
     data = addItem(utility, "mnudata", QStringLiteral("Performance &Report ...."));
-    progress = addItem(utility, "mnuprogress", QStringLiteral("Progress ..."));
+    progress = addItem(utility, "mnuprogress", QStringLiteral("&Progress ..."));
     classServer = addItem(utility, "mnuclassserver", QStringLiteral("&Class Server ..."));
     utility->addSeparator();
     quitTest = addItem(utility, "mnuquittest", QStringLiteral("&Reset"));

@@ -1,6 +1,7 @@
 #include "cycle/RunCounters.h"
 
 #include "cycle/StatusText.h"
+#include "records/ReportMeasures.h"
 
 #include <cmath>
 
@@ -18,10 +19,7 @@ qint64 RunCounters::avganswertime() const {
 }
 
 int RunCounters::successrate() const {
-    if (m_pendingcount == 0)
-        return 0;
-    const float rate = static_cast<float>(m_successcount) / static_cast<float>(m_pendingcount) * 100.0f;
-    return static_cast<int>(rate);
+    return successRate(m_successcount, m_pendingcount);
 }
 
 std::optional<qint16> RunCounters::score() const {

@@ -17,8 +17,11 @@ namespace tonalyst {
 namespace {
 
 constexpr int kMostRowsShown = 8;
+// Room around a row's one line of text.
+constexpr int kRowPadding = 6;
 
-// The stretching column takes the width left over: a name, never a figure.
+// The stretching column takes the width left over: a name, never a figure; a table of
+// figures alone has none (-1).
 QTableWidget* makeTable(const QStringList& headers, int stretching, const QString& accessibleName, QWidget* parent) {
     auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
     table->setHorizontalHeaderLabels(headers);
@@ -28,8 +31,13 @@ QTableWidget* makeTable(const QStringList& headers, int stretching, const QStrin
     // Tab leaves the table; the arrow keys walk its cells.
     table->setTabKeyNavigation(false);
     table->verticalHeader()->setVisible(false);
+    // Rows of one line each: a long name is cut short rather than making its row tall.
+    table->setWordWrap(false);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + kRowPadding);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setSectionResizeMode(stretching, QHeaderView::Stretch);
+    if (stretching >= 0)
+        table->horizontalHeader()->setSectionResizeMode(stretching, QHeaderView::Stretch);
     return table;
 }
 
@@ -44,7 +52,8 @@ void addRow(QTableWidget* table, const QStringList& cells) {
     }
 }
 
-// Tall enough for its rows up to a few; longer tables scroll.
+// Tall enough for its rows up to a few; longer tables scroll. Room for the horizontal
+// scroll bar only while there is one, so a wide window shows no empty strip.
 void fitHeight(QTableWidget* table, const QString& emptyText) {
     if (table->rowCount() == 0) {
         table->setRowCount(1);
@@ -52,18 +61,21 @@ void fitHeight(QTableWidget* table, const QString& emptyText) {
         table->setItem(0, 0, item);
         table->setSpan(0, 0, 1, table->columnCount());
     }
-    table->resizeRowsToContents();
-    const int rows = std::min(table->rowCount(), kMostRowsShown);
-    int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
-    for (int row = 0; row < rows; ++row)
-        height += table->rowHeight(row);
+    const int rowHeight = table->verticalHeader()->defaultSectionSize();
+    int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth() +
+                 std::min(table->rowCount(), kMostRowsShown) * rowHeight;
     if (table->rowCount() > kMostRowsShown)
-        height += table->rowHeight(0) / 2; // a half row shows there is more
-    table->setFixedHeight(height + table->horizontalScrollBar()->sizeHint().height());
+        height += rowHeight / 2; // a half row shows there is more
+    const auto fit = [table, height] {
+        const QScrollBar* bar = table->horizontalScrollBar();
+        table->setFixedHeight(height + (bar->maximum() > 0 ? bar->sizeHint().height() : 0));
+    };
+    QObject::connect(table->horizontalScrollBar(), &QScrollBar::rangeChanged, table, fit);
+    fit();
 }
 
-QString percent(double value) {
-    return QString::number(value, 'f', 0) + QLatin1Char('%');
+QString percent(int value) {
+    return QString::number(value) + QLatin1Char('%');
 }
 
 QString seconds(double value) {
@@ -102,10 +114,11 @@ ActivitySection::ActivitySection(int activity, const ProgressStatistics& statist
 
     const bool weekly = statistics.step == TrendStep::Week;
     const QString step = weekly ? QStringLiteral("Week of") : QStringLiteral("Day");
-    m_trend = makeTable({step, QStringLiteral("Practice questions"), QStringLiteral("Practice success"),
-                         QStringLiteral("Practice time per question"), QStringLiteral("Test questions"),
-                         QStringLiteral("Test success"), QStringLiteral("Test time per question")},
-                        0,
+    // Two-line headings keep the seven columns within the smallest window.
+    m_trend = makeTable({step, QStringLiteral("Practice\nquestions"), QStringLiteral("Practice\nsuccess"),
+                         QStringLiteral("Practice time\nper question"), QStringLiteral("Test\nquestions"),
+                         QStringLiteral("Test\nsuccess"), QStringLiteral("Test time\nper question")},
+                        -1,
                         name + (weekly ? QStringLiteral(": success rate and time per question by week")
                                                : QStringLiteral(": success rate and time per question by day")),
                         this);
@@ -136,7 +149,7 @@ ActivitySection::ActivitySection(int activity, const ProgressStatistics& statist
                                  name + QStringLiteral(": confusions"), this);
         for (const Confusion& confusion : progress.confusions)
             addRow(m_confusions,
-                   {confusion.text(), QString::number(confusion.count), QString::number(confusion.answers)});
+                   {confusion.what(), QString::number(confusion.count), QString::number(confusion.answers)});
     }
     m_confusions->setObjectName(QStringLiteral("tblconfusions"));
     fitHeight(m_confusions, spelling ? QStringLiteral("No mistakes to tell apart in this period.")

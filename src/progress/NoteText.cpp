@@ -56,6 +56,10 @@ int NoteText::pitchClass() const {
     return ((kNaturalSemitones[static_cast<std::size_t>(letter)] + accidental) % 12 + 12) % 12;
 }
 
+int NoteText::pitch() const {
+    return 12 * octave + kNaturalSemitones[static_cast<std::size_t>(letter)] + accidental;
+}
+
 std::optional<std::vector<NoteText>> readNotes(const QString& text) {
     std::vector<NoteText> notes;
     for (QStringView word : QStringView(text).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {

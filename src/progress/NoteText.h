@@ -17,6 +17,8 @@ struct NoteText {
     bool naturalSign = false;
 
     int pitchClass() const;
+    // Semitones above C0 as the note sounds: B-sharp 3 and C 4 are one pitch.
+    int pitch() const;
     bool operator==(const NoteText&) const = default;
 };
 

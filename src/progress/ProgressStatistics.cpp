@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace tonalyst {
@@ -108,12 +109,19 @@ public:
         for (auto at = m_wrong.cbegin(); at != m_wrong.cend(); ++at)
             wrong[at.key()] = at.value();
         if (isSpellingActivity(activity)) {
-            std::map<std::pair<SpellingErrorKind, QString>, int> mistakes;
+            std::map<std::pair<SpellingErrorKind, QString>, SpellingMistake> mistakes;
+            const auto name = [](const std::optional<NoteText>& note) {
+                return note ? noteTextName(*note) : QString();
+            };
             for (const auto& [answer, times] : wrong)
-                for (const SpellingError& error : classifySpelling(answer.second, answer.first))
-                    mistakes[{error.kind, spellingErrorDetail(error)}] += times;
-            for (const auto& [key, times] : mistakes)
-                m_result.mistakes.push_back({key.first, key.second, times});
+                for (const SpellingError& error : classifySpelling(answer.second, answer.first)) {
+                    const QString detail = spellingErrorDetail(error);
+                    SpellingMistake& mistake = mistakes[{error.kind, detail}];
+                    mistake = {error.kind, detail, mistake.count + times, name(error.given),
+                               name(error.right)};
+                }
+            for (const auto& [key, mistake] : mistakes)
+                m_result.mistakes.push_back(mistake);
             std::stable_sort(m_result.mistakes.begin(), m_result.mistakes.end(),
                              [](const SpellingMistake& a, const SpellingMistake& b) { return a.count > b.count; });
         } else {
@@ -184,7 +192,7 @@ private:
 
 } // namespace
 
-QString Confusion::text() const {
+QString Confusion::what() const {
     const QStringList rightParts = right.split(QStringLiteral(" / "));
     const QStringList givenParts = given.split(QStringLiteral(" / "));
     // What the two share at the front is said once: "Augmented 6 German answered as Italian".
@@ -195,7 +203,11 @@ QString Confusion::text() const {
     const QString givenText = given.trimmed().isEmpty()
                                   ? QStringLiteral("nothing")
                                   : readableAnswer(givenParts.mid(shared).join(QStringLiteral(" / ")));
-    return QStringLiteral("%1 answered as %2: %3 of %4").arg(readableAnswer(right), givenText).arg(count).arg(answers);
+    return QStringLiteral("%1 answered as %2").arg(readableAnswer(right), givenText);
+}
+
+QString Confusion::text() const {
+    return QStringLiteral("%1: %2 of %3").arg(what()).arg(count).arg(answers);
 }
 
 QString readableAnswer(const QString& answer) {
@@ -208,6 +220,10 @@ QString readableAnswer(const QString& answer) {
             parts << part;
     }
     return parts.join(QLatin1Char(' '));
+}
+
+double TrendPoint::secondsPerQuestion() const {
+    return questions ? std::round(10.0 * static_cast<double>(seconds) / questions) / 10.0 : 0.0;
 }
 
 QDate ProgressStatistics::bucketStart(QDate date) const {

@@ -4,6 +4,7 @@
 #include "history/AnswerRecord.h"
 #include "progress/ProgressActivity.h"
 #include "progress/SpellingErrors.h"
+#include "records/ReportMeasures.h"
 
 #include <QDate>
 #include <QString>
@@ -35,8 +36,10 @@ struct TrendPoint {
     int right = 0;
     qint64 seconds = 0;
 
-    double successPercent() const { return questions ? 100.0 * right / questions : 0.0; }
-    double secondsPerQuestion() const { return questions ? static_cast<double>(seconds) / questions : 0.0; }
+    // As the status panel gives it.
+    int successPercent() const { return successRate(right, questions); }
+    // To the tenth of a second the window shows.
+    double secondsPerQuestion() const;
     bool operator==(const TrendPoint&) const = default;
 };
 
@@ -48,7 +51,7 @@ struct WeakSpot {
     int answers = 0;
     int errors = 0;
 
-    double successPercent() const { return answers ? 100.0 * (answers - errors) / answers : 0.0; }
+    int successPercent() const { return successRate(answers - errors, answers); }
     bool operator==(const WeakSpot&) const = default;
 };
 
@@ -60,6 +63,8 @@ struct Confusion {
     int count = 0;
     int answers = 0;
 
+    // "Augmented 6 German answered as Italian", for a table whose columns give the counts.
+    QString what() const;
     // "Augmented 6 German answered as Italian: 7 of 19".
     QString text() const;
     bool operator==(const Confusion&) const = default;
@@ -71,6 +76,9 @@ struct SpellingMistake {
     SpellingErrorKind kind;
     QString detail;
     int count = 0;
+    // The notes' names ("A-flat", "G-sharp"); empty for the one a missing or extra note lacks.
+    QString given;
+    QString right;
     bool operator==(const SpellingMistake&) const = default;
 };
 

@@ -2,6 +2,7 @@
 
 #include "history/AnswerExport.h"
 #include "progress/ActivitySection.h"
+#include "startup/ScreenFit.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -126,6 +127,12 @@ ProgressQuery ProgressWindow::query() const {
     const QDate today = m_clock.now().toTimeZone(m_desktop.zone).date();
     const int days = m_period->currentData().toInt();
     return {days > 0 ? today.addDays(1 - days) : QDate(), today, m_desktop.zone};
+}
+
+void ProgressWindow::setVisible(bool visible) {
+    if (visible && !isVisible())
+        placeOnScreen(this, parentWidget());
+    QWidget::setVisible(visible);
 }
 
 QList<ActivitySection*> ProgressWindow::sections() const {

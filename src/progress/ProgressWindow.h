@@ -37,6 +37,9 @@ public:
     ProgressQuery query() const;
     QList<ActivitySection*> sections() const;
 
+    // Shown whole on the screen, over the window it is opened from.
+    void setVisible(bool visible) override;
+
 signals:
     // The tables and charts show the chosen period and activity.
     void figuresShown();

@@ -1,28 +1,15 @@
 #include "progress/SpellingErrors.h"
 
-#include <functional>
+#include <algorithm>
+#include <bit>
+#include <cstdlib>
+#include <limits>
 
 namespace tonalyst {
 
 namespace {
 
 using Notes = std::vector<NoteText>;
-
-// Pairs each right note with the first given note that `matches` it, takes both out of
-// their lists and reports the pair.
-void pairOff(Notes& given, Notes& right, const std::function<bool(const NoteText&, const NoteText&)>& matches,
-             const std::function<void(const NoteText&, const NoteText&)>& paired) {
-    for (auto r = right.begin(); r != right.end();) {
-        auto g = std::find_if(given.begin(), given.end(), [&](const NoteText& note) { return matches(note, *r); });
-        if (g == given.end()) {
-            ++r;
-            continue;
-        }
-        paired(*g, *r);
-        given.erase(g);
-        r = right.erase(r);
-    }
-}
 
 bool sameSpelling(const NoteText& a, const NoteText& b) {
     return a.letter == b.letter && a.accidental == b.accidental && a.naturalSign == b.naturalSign;
@@ -33,6 +20,92 @@ bool sameButForNaturalSign(const NoteText& a, const NoteText& b) {
     return a.letter == b.letter && a.accidental == b.accidental && a.octave == b.octave;
 }
 
+// What a reading of an answer costs. Every mistake costs the same, so the reading with the
+// fewest mistakes wins whatever its kinds; among readings with as few, the one whose
+// mistakes are the nearer slips, and then the one that pairs the nearer pitches, which is
+// how a teacher reads two wrong signs as two wrong signs and not as one enharmonic and one
+// wrong note.
+constexpr qint64 kPerMistake = 1'000'000;
+constexpr qint64 kPerNearness = 1'000;
+constexpr int kFarthestPitches = 999;
+// No chord or scale has as many notes; an answer with more left over is not taken apart.
+constexpr std::size_t kMostNotesPaired = 12;
+
+struct PairReading {
+    SpellingErrorKind kind;
+    qint64 cost;
+};
+
+PairReading readPair(const NoteText& given, const NoteText& right) {
+    SpellingErrorKind kind = SpellingErrorKind::WrongMember;
+    int nearness = 5;
+    if (sameButForNaturalSign(given, right)) {
+        kind = SpellingErrorKind::WrongAccidental;
+        nearness = 1;
+    } else if (sameSpelling(given, right)) {
+        kind = SpellingErrorKind::WrongOctave;
+        nearness = 2;
+    } else if (given.pitch() == right.pitch()) {
+        kind = SpellingErrorKind::Enharmonic;
+        nearness = 2;
+    } else if (given.letter == right.letter) {
+        kind = SpellingErrorKind::WrongAccidental;
+        nearness = 2;
+    }
+    const int apart = std::min(std::abs(given.pitch() - right.pitch()), kFarthestPitches);
+    return {kind, kPerMistake + kPerNearness * nearness + apart};
+}
+
+// For each given note, the right note it is read as (or nothing for an extra note): the
+// cheapest reading, found over every set of right notes already taken.
+std::vector<std::optional<std::size_t>> cheapestPairing(const Notes& given, const Notes& right) {
+    const std::size_t states = std::size_t{1} << right.size();
+    constexpr qint64 kNone = std::numeric_limits<qint64>::max();
+    std::vector<qint64> cost(states, kNone);
+    cost[0] = 0;
+    // choice[g][taken]: the right note given note g took to reach `taken`, or right.size().
+    std::vector<std::vector<std::size_t>> choice(given.size(),
+                                                 std::vector<std::size_t>(states, right.size()));
+    for (std::size_t g = 0; g < given.size(); ++g) {
+        std::vector<qint64> next(states, kNone);
+        for (std::size_t taken = 0; taken < states; ++taken) {
+            if (cost[taken] == kNone)
+                continue;
+            auto offer = [&](std::size_t reached, qint64 value, std::size_t r) {
+                if (value < next[reached]) {
+                    next[reached] = value;
+                    choice[g][reached] = r;
+                }
+            };
+            offer(taken, cost[taken] + kPerMistake, right.size());
+            for (std::size_t r = 0; r < right.size(); ++r)
+                if (!(taken & (std::size_t{1} << r)))
+                    offer(taken | (std::size_t{1} << r), cost[taken] + readPair(given[g], right[r]).cost, r);
+        }
+        cost = std::move(next);
+    }
+    std::size_t best = 0;
+    qint64 bestCost = kNone;
+    for (std::size_t taken = 0; taken < states; ++taken) {
+        if (cost[taken] == kNone)
+            continue;
+        const qint64 missing = static_cast<qint64>(right.size()) - std::popcount(taken);
+        if (cost[taken] + kPerMistake * missing < bestCost) {
+            bestCost = cost[taken] + kPerMistake * missing;
+            best = taken;
+        }
+    }
+    std::vector<std::optional<std::size_t>> pairing(given.size());
+    for (std::size_t g = given.size(); g-- > 0;) {
+        const std::size_t r = choice[g][best];
+        if (r < right.size()) {
+            pairing[g] = r;
+            best &= ~(std::size_t{1} << r);
+        }
+    }
+    return pairing;
+}
+
 } // namespace
 
 std::vector<SpellingError> classifySpelling(const QString& givenText, const QString& rightText) {
@@ -41,26 +114,37 @@ std::vector<SpellingError> classifySpelling(const QString& givenText, const QStr
     if (!given || !right)
         return {{SpellingErrorKind::Unreadable, std::nullopt, std::nullopt}};
 
+    // A note written as asked is right, whatever else is wrong.
+    for (auto r = right->begin(); r != right->end();) {
+        const auto g = std::find(given->begin(), given->end(), *r);
+        if (g == given->end()) {
+            ++r;
+            continue;
+        }
+        given->erase(g);
+        r = right->erase(r);
+    }
+    if (right->size() > kMostNotesPaired)
+        return {{SpellingErrorKind::Unreadable, std::nullopt, std::nullopt}};
+
+    const std::vector<std::optional<std::size_t>> pairing = cheapestPairing(*given, *right);
+    // In the order of the right notes, then the extra notes in the order written.
+    std::vector<std::optional<std::size_t>> givenFor(right->size());
+    for (std::size_t g = 0; g < given->size(); ++g)
+        if (pairing[g])
+            givenFor[*pairing[g]] = g;
     std::vector<SpellingError> errors;
-    auto report = [&errors](SpellingErrorKind kind) {
-        return [&errors, kind](const NoteText& g, const NoteText& r) { errors.push_back({kind, g, r}); };
-    };
-    pairOff(*given, *right, std::equal_to<NoteText>(), [](const NoteText&, const NoteText&) {});
-    pairOff(*given, *right, sameButForNaturalSign, report(SpellingErrorKind::WrongAccidental));
-    pairOff(*given, *right, sameSpelling, report(SpellingErrorKind::WrongOctave));
-    pairOff(
-        *given, *right,
-        [](const NoteText& g, const NoteText& r) { return g.letter != r.letter && g.pitchClass() == r.pitchClass(); },
-        report(SpellingErrorKind::Enharmonic));
-    pairOff(
-        *given, *right, [](const NoteText& g, const NoteText& r) { return g.letter == r.letter; },
-        report(SpellingErrorKind::WrongAccidental));
-    pairOff(
-        *given, *right, [](const NoteText&, const NoteText&) { return true; }, report(SpellingErrorKind::WrongMember));
-    for (const NoteText& note : *right)
-        errors.push_back({SpellingErrorKind::Missing, std::nullopt, note});
-    for (const NoteText& note : *given)
-        errors.push_back({SpellingErrorKind::Extra, note, std::nullopt});
+    for (std::size_t r = 0; r < right->size(); ++r) {
+        if (givenFor[r]) {
+            const NoteText& g = (*given)[*givenFor[r]];
+            errors.push_back({readPair(g, (*right)[r]).kind, g, (*right)[r]});
+        } else {
+            errors.push_back({SpellingErrorKind::Missing, std::nullopt, (*right)[r]});
+        }
+    }
+    for (std::size_t g = 0; g < given->size(); ++g)
+        if (!pairing[g])
+            errors.push_back({SpellingErrorKind::Extra, (*given)[g], std::nullopt});
     return errors;
 }
 

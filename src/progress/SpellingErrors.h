@@ -30,8 +30,10 @@ struct SpellingError {
 };
 
 // The mistakes that make the notes given differ from the right notes. Notes that agree are
-// set aside first, then the rest are paired up from the closest kind of mistake to the
-// farthest, so one slip is never counted as two. Empty when the two agree.
+// set aside first; the rest are paired so that the answer is explained with the fewest
+// mistakes, the nearer kinds of slip first, so one slip is never counted as two. The right
+// pitch means the same sounding pitch, octave included. Right notes in their order, then
+// extra notes. Empty when the two agree.
 std::vector<SpellingError> classifySpelling(const QString& given, const QString& right);
 
 // "Right pitch, wrong spelling", "Missing note"...; chord spelling calls a wrong note a

@@ -16,6 +16,13 @@ std::optional<qint64> roundedShare(qint64 numerator, qint64 denominator, qint64 
     return negative ? -rounded : rounded;
 }
 
+int successRate(qint64 successes, qint64 answers) {
+    if (answers == 0)
+        return 0;
+    const float rate = static_cast<float>(successes) / static_cast<float>(answers) * 100.0f;
+    return static_cast<int>(rate);
+}
+
 std::optional<qint64> scoreOf(qint64 successes, qint64 seconds) {
     if (seconds == 0)
         return std::nullopt;

@@ -35,7 +35,8 @@ struct DesktopLibrary {
 
 // The commands that print without a window: the program hands them to the library
 // without starting anything of its own.
-inline constexpr std::array<std::string_view, 4> kDesktopCommands = {"worksheet", "report", "history", "class"};
+inline constexpr std::array<std::string_view, 5> kDesktopCommands = {"worksheet", "report", "history",
+                                                                     "progress", "class"};
 
 inline constexpr const char* kDesktopLibraryFile = "libtonalyst-desktop.so";
 

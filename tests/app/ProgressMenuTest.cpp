@@ -34,8 +34,12 @@ TEST_F(MainWindowTest, ProgressInTheUtilityMenuShowsTheCurrentUsersAnswersFromTh
 
     QAction* item = action("mnuprogress");
     ASSERT_TRUE(item);
-    EXPECT_EQ(item->text(), QStringLiteral("Progress ..."));
+    EXPECT_EQ(item->text(), QStringLiteral("&Progress ..."));
     EXPECT_TRUE(control<QMenu>("mnuutility")->actions().contains(item));
+    // Alt+P reaches it: no other item of the menu is marked with P.
+    for (QAction* other : control<QMenu>("mnuutility")->actions())
+        EXPECT_TRUE(other == item || !other->text().contains(QStringLiteral("&P"), Qt::CaseInsensitive))
+            << other->text().toStdString();
     item->trigger();
 
     auto* progress = window->findChild<ProgressWindow*>(QStringLiteral("frmprogress"));

@@ -5,13 +5,17 @@
 #include "support/FakeClock.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
+#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -100,9 +104,67 @@ TEST_F(ProgressWindowTest, showsEachActivityWithAnswersAndItsFiguresAsText) {
     ActivitySection* identify = section(*window, kChordId);
     ASSERT_TRUE(identify);
     EXPECT_EQ(column(identify->confusionTable(), 0),
-              QStringList{QStringLiteral("Augmented 6 German answered as Italian: 1 of 1")});
+              QStringList{QStringLiteral("Augmented 6 German answered as Italian")});
     EXPECT_TRUE(column(identify->weakSpotTable(), 1).contains(QStringLiteral("German")));
     EXPECT_TRUE(window->findChild<QLabel*>(QStringLiteral("lblprogress"))->text().startsWith(QStringLiteral("4 answers")));
+}
+
+// One day of answers in a month: the teacher's first look at a new student.
+TEST_F(ProgressWindowTest, aSingleDayIsReadableAtAGlanceInTheWindowsColours) {
+    answers = {answerOn(kToday, "spell", true, 10), answerOn(kToday, "spell", true, 11),
+               answerOn(kToday, "spell", false, 13), answerOn(kToday, "spell", false, 17, "test")};
+    for (const char* given : {"German", "Italian", "Italian", "Italian"})
+        answers.push_back(identification(kToday, QStringLiteral("Augmented 6 : / German"),
+                                         QStringLiteral("Augmented 6 : / ") + QLatin1String(given)));
+    ProgressWindow window(QStringLiteral("kim"), desktop(), clock, prompter);
+    QPalette dark;
+    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    window.setPalette(dark);
+    window.resize(1400, 1000);
+    window.show();
+    settle(window);
+    ASSERT_EQ(window.sections().size(), 2);
+
+    for (ActivitySection* shown : window.sections()) {
+        QChart* chart = shown->findChild<QChartView*>()->chart();
+        EXPECT_EQ(chart->backgroundBrush().color(), dark.color(QPalette::Base));
+        for (QAbstractAxis* axis : chart->axes())
+            EXPECT_EQ(axis->labelsBrush().color(), dark.color(QPalette::Text));
+        // Every point well inside the plot, with its figure written beside it.
+        for (QAbstractSeries* series : chart->series()) {
+            auto* line = static_cast<QLineSeries*>(series);
+            EXPECT_TRUE(line->pointLabelsVisible());
+            for (QAbstractAxis* attached : line->attachedAxes()) {
+                const auto* axis = qobject_cast<QValueAxis*>(attached);
+                ASSERT_TRUE(axis);
+                const qreal margin = 0.04 * (axis->max() - axis->min());
+                for (const QPointF& point : line->points()) {
+                    const qreal value = attached->orientation() == Qt::Horizontal ? point.x() : point.y();
+                    EXPECT_GE(value - axis->min(), margin) << line->name().toStdString();
+                    EXPECT_GE(axis->max() - value, margin) << line->name().toStdString();
+                }
+                // Seconds at whole numbers only.
+                if (attached->alignment() == Qt::AlignRight) {
+                    EXPECT_EQ(axis->tickInterval(), std::round(axis->tickInterval()));
+                }
+            }
+        }
+        // One line per row, and no empty strip below the last.
+        for (QTableWidget* table : {shown->trendTable(), shown->weakSpotTable(), shown->confusionTable()}) {
+            for (int row = 0; row < table->rowCount(); ++row)
+                EXPECT_LE(table->rowHeight(row), 2 * table->fontMetrics().height());
+            EXPECT_LE(table->viewport()->height() - table->rowCount() * table->rowHeight(0), 2)
+                << table->objectName().toStdString();
+        }
+    }
+    // Two right of three as the status panel says it; each count said once.
+    EXPECT_EQ(column(section(window, kChordSpelling)->trendTable(), 2), QStringList{QStringLiteral("66%")});
+    QTableWidget* confusions = section(window, kChordId)->confusionTable();
+    EXPECT_EQ(column(confusions, 0), QStringList{QStringLiteral("Augmented 6 German answered as Italian")});
+    EXPECT_EQ(column(confusions, 1), QStringList{QStringLiteral("3")});
+    EXPECT_EQ(column(confusions, 2), QStringList{QStringLiteral("4")});
 }
 
 TEST_F(ProgressWindowTest, choosingAnotherPeriodOrActivityUpdatesTheTables) {

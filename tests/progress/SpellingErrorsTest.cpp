@@ -103,6 +103,45 @@ TEST(SpellingErrors, severalSlipsInOneAnswerAreEachNamed) {
                                     QStringLiteral("Wrong accidental on the right letter: A-flat for A")}));
 }
 
+// Several wrong notes are read with the fewest mistakes, nearer slips before farther ones.
+TEST(SpellingErrors, severalWrongNotesAreReadWithTheFewestAndNearestMistakes) {
+    const struct {
+        const char* given;
+        const char* right;
+        std::vector<QString> mistakes;
+    } cases[] = {
+        {"F4 Gb4 B4 D#5",
+         "F#4 G#4 B4 D#5",
+         {"Wrong accidental on the right letter: F for F-sharp",
+          "Wrong accidental on the right letter: G-flat for G-sharp"}},
+        {"A#4 B4",
+         "Ab4 Bb4",
+         {"Wrong accidental on the right letter: A-sharp for A-flat",
+          "Wrong accidental on the right letter: B for B-flat"}},
+        // C-flat 4 sounds as B 3 and B-sharp 4 as C 5: an octave from the notes asked for.
+        {"Cb4 E4 G4 B#4",
+         "C4 E4 G4 B4",
+         {"Wrong accidental on the right letter: C-flat for C",
+          "Wrong accidental on the right letter: B-sharp for B"}},
+        {"Cb4 E4 G4 Ax4",
+         "C4 E4 G4 B4",
+         {"Wrong accidental on the right letter: C-flat for C",
+          "Right pitch, wrong spelling: A-double-sharp for B"}},
+        {"E4 Ab5 B4", "E4 G#4 B4", {"Wrong chord member: A-flat for G-sharp"}},
+        // Signs swapped between two notes in their places, not two notes in the wrong octave.
+        {"C4 C#5",
+         "C#4 C5",
+         {"Wrong accidental on the right letter: C for C-sharp",
+          "Wrong accidental on the right letter: C-sharp for C"}},
+        // Each wrong note for the nearest one missing.
+        {"C4 F4 A4", "C4 E4 G4", {"Wrong chord member: F for E", "Wrong chord member: A for G"}},
+        {"C4 E4", "C4 Eb4 G4", {"Wrong accidental on the right letter: E for E-flat", "Missing note: G"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(described(QString::fromLatin1(c.given), QString::fromLatin1(c.right)), c.mistakes)
+            << c.given << " for " << c.right;
+}
+
 TEST(SpellingErrors, anAnswerThatIsNoNotesIsSaidToBeUnreadable) {
     const auto errors = classifySpelling(QStringLiteral("Augmented 6 : / German"), QStringLiteral("C4 E4 G4"));
     ASSERT_EQ(errors.size(), 1u);
