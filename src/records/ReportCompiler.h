@@ -1,11 +1,13 @@
 #pragma once
 
+#include "records/RecordScanner.h"
 #include "records/ReportFigures.h"
 #include "records/ReportQuery.h"
 
 #include <QIODevice>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -26,6 +28,8 @@ class ReportCompiler {
 public:
     enum class Progress { Working, Finished, Failed };
 
+    using EachRecord = std::function<void(const RecordView&)>;
+
     explicit ReportCompiler(const ReportQuery& query);
     ~ReportCompiler();
     ReportCompiler(const ReportCompiler&) = delete;
@@ -36,6 +40,11 @@ public:
     bool open(const QString& path);
     // Any random-access device, read whole into memory: for small data held elsewhere.
     bool open(std::unique_ptr<QIODevice> source);
+
+    // Also hands every record read to `each`, whoever's and whenever it is, in file order:
+    // for a reader that takes the records themselves, as a report would read them. Set
+    // before the first step.
+    void setEachRecord(EachRecord each) { m_each = std::move(each); }
 
     // Reads and counts about `bytes` more of the file.
     Progress step(qint64 bytes);
@@ -50,6 +59,7 @@ private:
     Progress fail(const QString& problem);
 
     ReportQuery m_query;
+    EachRecord m_each;
     ReportFigures m_figures;
     std::unique_ptr<ReportBytes> m_source;
     qint64 m_size = 0;
