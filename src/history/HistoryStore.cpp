@@ -59,8 +59,10 @@ std::optional<std::pair<QString, QString>> blocked(const QString& path, bool wri
             return std::pair(cannotWrite, reason());
     }
     const QString folder = QFileInfo(path).absolutePath();
-    if (writing && ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
-        return std::pair(cannotWrite,
+    // Reading a write-ahead-logged history makes its shared-memory file beside it when missing.
+    const bool makesFiles = writing || !QFileInfo::exists(path + QStringLiteral("-shm"));
+    if (makesFiles && ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+        return std::pair(writing ? cannotWrite : cannotRead,
                          QStringLiteral("the folder %1: %2").arg(QDir::toNativeSeparators(folder), reason()));
     return std::nullopt;
 }
