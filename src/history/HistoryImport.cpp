@@ -25,7 +25,7 @@ std::vector<AnswerRecord> dataFileSummaries(const QString& dataFilePath, qint64 
     if (!info.exists() || bytes <= 0)
         return summaries;
     ReportCompiler reader({});
-    reader.setEachRecord([&summaries](const RecordView& r) {
+    reader.setRecordSink([&summaries](const RecordView& r) {
         AnswerRecord a;
         a.answerId = QUuid::createUuid().toString(QUuid::WithoutBraces);
         const QDate date(r.dateKey / 10000, r.dateKey / 100 % 100, r.dateKey % 100);

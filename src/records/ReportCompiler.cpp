@@ -26,8 +26,8 @@ constexpr unsigned kMostThreads = 16;
 // that is not a record, numbered from the run's start.
 class PartCount {
 public:
-    PartCount(const ReportQuery& query, char lineEnd, const ReportCompiler::EachRecord* each)
-        : m_tally(query), m_lineEnd(lineEnd), m_each(each) {}
+    PartCount(const ReportQuery& query, char lineEnd, const ReportCompiler::RecordSink* sink)
+        : m_tally(query), m_lineEnd(lineEnd), m_sink(sink) {}
 
     // [begin, end) starts a line and ends just after a line end, or at the file's end.
     void count(const char* begin, const char* end) {
@@ -63,7 +63,6 @@ private:
             else
                 return nullptr;
         }
-        ++m_lines;
         add(record);
         return stop;
     }
@@ -110,7 +109,6 @@ private:
         const auto record = scanRecordLine(line);
         if (!record)
             return false;
-        ++m_lines;
         add(*record);
         return true;
     }
@@ -132,20 +130,24 @@ private:
         const QByteArray activity = record.activity.toUtf8();
         const QByteArray inversions = record.inversions.toUtf8();
         const QByteArray category = record.category.toUtf8();
-        add({userId, dateKey(record.date), method, activity, inversions, category, record.seconds,
-             record.success, record.accidentals});
+        const RecordView view{userId,   dateKey(record.date), method,         activity,          inversions,
+                              category, record.seconds,       record.success, record.accidentals};
+        m_tally.add(view);
+        if (m_sink)
+            (*m_sink)(view);
         return true;
     }
 
     void add(const RecordView& record) {
+        ++m_lines;
         m_tally.add(record);
-        if (m_each && *m_each)
-            (*m_each)(record);
+        if (m_sink)
+            (*m_sink)(record);
     }
 
     ReportTallier m_tally;
     char m_lineEnd;
-    const ReportCompiler::EachRecord* m_each;
+    const ReportCompiler::RecordSink* m_sink;
     qint64 m_lines = 0;
     QString m_reason;
 };
@@ -255,10 +257,10 @@ ReportCompiler::Progress ReportCompiler::step(qint64 bytes) {
     }
     const char* end = begin + length;
 
-    // Records handed on one by one go in file order, so one reader takes them.
     const std::vector<const char*> bounds =
-        m_each ? std::vector<const char*>{begin, end} : partBounds(begin, end, m_lineEnd);
-    std::vector<PartCount> parts(bounds.size() - 1, PartCount(m_query, m_lineEnd, &m_each));
+        m_sink ? std::vector<const char*>{begin, end} : partBounds(begin, end, m_lineEnd);
+    std::vector<PartCount> parts(bounds.size() - 1,
+                                 PartCount(m_query, m_lineEnd, m_sink ? &m_sink : nullptr));
     {
         std::vector<std::jthread> helpers;
         for (size_t i = 1; i < parts.size(); ++i)

@@ -28,8 +28,6 @@ class ReportCompiler {
 public:
     enum class Progress { Working, Finished, Failed };
 
-    using EachRecord = std::function<void(const RecordView&)>;
-
     explicit ReportCompiler(const ReportQuery& query);
     ~ReportCompiler();
     ReportCompiler(const ReportCompiler&) = delete;
@@ -41,10 +39,11 @@ public:
     // Any random-access device, read whole into memory: for small data held elsewhere.
     bool open(std::unique_ptr<QIODevice> source);
 
-    // Also hands every record read to `each`, whoever's and whenever it is, in file order:
-    // for a reader that takes the records themselves, as a report would read them. Set
-    // before the first step.
-    void setEachRecord(EachRecord each) { m_each = std::move(each); }
+    // Hands every record of the file, whoever's, to `sink` in file order as it is read, so
+    // that other readers of data files read them as reports do. The views last for the call
+    // only. With a sink the file is read by one thread.
+    using RecordSink = std::function<void(const RecordView&)>;
+    void setRecordSink(RecordSink sink) { m_sink = std::move(sink); }
 
     // Reads and counts about `bytes` more of the file.
     Progress step(qint64 bytes);
@@ -59,7 +58,7 @@ private:
     Progress fail(const QString& problem);
 
     ReportQuery m_query;
-    EachRecord m_each;
+    RecordSink m_sink;
     ReportFigures m_figures;
     std::unique_ptr<ReportBytes> m_source;
     qint64 m_size = 0;
