@@ -2,6 +2,8 @@
 // wall time and peak memory (getrusage of the child) are its own: `tonalyst history
 // --csv`, the Progress window's Export CSV (through the same desktop function the window
 // calls), and, as the baseline, the sqlite3 command-line program on the same query.
+// Also the time the writer takes to open the history at start, after a clean close and
+// after a writer that died with it open (when the whole file is checked).
 //
 //   bench_historyexport [ANSWERS]     (default 1000000; needs `sqlite3` on the PATH)
 
@@ -126,6 +128,26 @@ int progressExport(const QString& dataDir, const QString& path) {
     return 0;
 }
 
+// The child that opens the history for writing and dies with it open, as a kill leaves it.
+int leftOpen(const QString& path) {
+    HistoryStore history(path);
+    QString notice;
+    if (!history.open(HistoryStore::Access::ReadWrite, notice))
+        return 1;
+    std::fflush(nullptr);
+    _exit(0);
+}
+
+double secondsToOpen(const QString& path) {
+    QElapsedTimer timer;
+    timer.start();
+    HistoryStore history(path);
+    QString notice;
+    if (!history.open(HistoryStore::Access::ReadWrite, notice) || !notice.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(notice));
+    return static_cast<double>(timer.nsecsElapsed()) / 1e9;
+}
+
 qint64 rows(const QString& path) {
     QFile file(path);
     qint64 count = 0;
@@ -148,6 +170,10 @@ int main(int argc, char** argv) {
     if (argc == 4 && qstrcmp(argv[1], "--progress-export") == 0) {
         QCoreApplication app(argc, argv);
         return progressExport(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    }
+    if (argc == 3 && qstrcmp(argv[1], "--left-open") == 0) {
+        QCoreApplication app(argc, argv);
+        return leftOpen(QString::fromLocal8Bit(argv[2]));
     }
     QCoreApplication app(argc, argv);
     const int count = argc > 1 ? QByteArray(argv[1]).toInt() : 1000000;
@@ -176,5 +202,15 @@ int main(int argc, char** argv) {
     print("baseline: sqlite3 -csv", baseline, baseline, rows(baselineOut));
     print("tonalyst history --csv", command, baseline, rows(commandOut));
     print("Progress window's Export CSV", progress, baseline, rows(progressOut));
+
+    const double clean = secondsToOpen(history);
+    measure({QFile::encodeName(QCoreApplication::applicationFilePath()), "--left-open",
+             QFile::encodeName(history)},
+            dir.filePath(QStringLiteral("left-open.log")));
+    const double unclean = secondsToOpen(history);
+    std::printf(
+        "The writer opens the history in %.3f s after a clean close, %.3f s after a writer died with it "
+        "open (checked whole)\n",
+        clean, unclean);
     return 0;
 }
