@@ -49,6 +49,14 @@ void HistoryWriter::markInDataFile(const QStringList& answerIds) {
     m_wake.notify_all();
 }
 
+void HistoryWriter::afterQueued(QObject* context, std::function<void()> then) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_queue.push_back(Then{context, std::move(then)});
+    }
+    m_wake.notify_all();
+}
+
 QFuture<WeakSpotSchedule> HistoryWriter::readWeakSpots(const QString& userId) {
     WeakSpotRequest request{userId, {}};
     QFuture<WeakSpotSchedule> future = request.promise.future();
@@ -123,6 +131,9 @@ void HistoryWriter::take(std::deque<Queued>& batch, HistoryStore& history) {
             m_held.push_back(std::move(*answer));
         } else if (auto* marked = std::get_if<InDataFile>(&queued)) {
             mark(marked->answerIds);
+        } else if (auto* then = std::get_if<Then>(&queued)) {
+            store(history);
+            QMetaObject::invokeMethod(then->context, std::move(then->call), Qt::QueuedConnection);
         } else {
             store(history);
             auto& request = std::get<WeakSpotRequest>(queued);

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <variant>
@@ -43,6 +44,9 @@ public:
     QString record(AnswerRecord answer);
     // Queues the marking of answers as counted in the data file, once their records are there.
     void markInDataFile(const QStringList& answerIds);
+    // Calls `then` on `context`'s thread once everything queued so far has been stored, or
+    // left waiting for room. `context` must outlive the writer.
+    void afterQueued(QObject* context, std::function<void()> then);
     // Waits until everything queued so far has been stored or given up.
     void flush();
     // The user's weak-spot schedule, read on the writer's thread once everything queued
@@ -61,7 +65,11 @@ private:
     struct InDataFile {
         QStringList answerIds;
     };
-    using Queued = std::variant<AnswerRecord, WeakSpotRequest, InDataFile>;
+    struct Then {
+        QObject* context;
+        std::function<void()> call;
+    };
+    using Queued = std::variant<AnswerRecord, WeakSpotRequest, InDataFile, Then>;
 
     void run();
     void take(std::deque<Queued>& batch, HistoryStore& history);

@@ -184,6 +184,19 @@ TEST_F(HistoryWriterTest, AHistoryThatCannotBeWrittenIsToldOnceAndTheWriterGoesO
     EXPECT_TRUE(notices[0][0].toString().contains(QStringLiteral("cannot be written")));
 }
 
+TEST_F(HistoryWriterTest, WhatComesAfterTheRunHearsOfItOnceItsAnswersAreStoredMarked) {
+    HistoryWriter writer(historyPath(), dataFile());
+    AnswerRecord answer = answerAt(QStringLiteral("AB"), utc(1, 9));
+    answer.inDataFile = false;
+    writer.record(answer);
+    writer.markInDataFile({answer.answerId});
+    std::vector<AnswerRecord> seen;
+    QObject context;
+    writer.afterQueued(&context, [&] { seen = stored(QStringLiteral("AB")); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !seen.empty(); }, 5000));
+    EXPECT_TRUE(seen[0].inDataFile);
+}
+
 // Files of this process grow no more while it lives, as on a full disk.
 class FullDisk {
 public:
