@@ -27,6 +27,10 @@ void AnswerHistory::answerJudged(const AnswerRecord& answer) {
         m_judgedSince.push_back(factsOf(answer));
 }
 
+void AnswerHistory::recordsWritten(const QStringList& answerIds) {
+    m_writer.markInDataFile(answerIds);
+}
+
 void AnswerHistory::setUserId(const QString& userId) {
     m_userId = userId;
     m_weakSpotsRead = Reading::NotAsked;

@@ -19,6 +19,7 @@ public:
     AnswerHistory(const QString& dataDir, const QString& dataFile);
 
     void answerJudged(const AnswerRecord& answer) override;
+    void recordsWritten(const QStringList& answerIds) override;
     void setUserId(const QString& userId);
     // Starts reading the student's weak spots on the writer's thread, unless they are read
     // or being read; `whenRead` is called on this thread once they are in.

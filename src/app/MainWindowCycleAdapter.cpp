@@ -1,5 +1,6 @@
 #include "app/MainWindowCycleAdapter.h"
 
+#include "app/AnswerHistory.h"
 #include "app/ClassServerLink.h"
 #include "app/EarTrainingWindow.h"
 #include "app/MainMenus.h"
@@ -201,8 +202,12 @@ void MainWindow::CycleAdapter::enableReset() {
 
 void MainWindow::CycleAdapter::endrun() {
     w.returnToIdle();
-    // The run's answers are stored once the cycle has written them, after this returns.
-    QTimer::singleShot(0, w.m_classServer, &ClassServerLink::runEnded);
+    // The cycle writes the run's records after this returns, and the history then marks the
+    // answers they count; the class server keeps what it is sent, so it is sent them marked.
+    QTimer::singleShot(0, w.m_classServer, [&window = w] {
+        window.m_history->writer().afterQueued(window.m_classServer,
+                                               [link = window.m_classServer] { link->runEnded(); });
+    });
 }
 
 void MainWindow::CycleAdapter::applyactivity() {

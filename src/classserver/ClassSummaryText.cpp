@@ -1,5 +1,6 @@
 #include "classserver/ClassSummaryText.h"
 
+#include "history/CsvField.h"
 #include "records/ReportDates.h"
 #include "records/ReportMeasures.h"
 
@@ -28,14 +29,6 @@ std::optional<qint64> scoreFor(const ActivityFigures& figures) {
 ActivityFigures activityOf(const StudentSummary& student, const QString& activity) {
     const auto found = student.activities.find(activity);
     return found == student.activities.end() ? ActivityFigures{} : found->second;
-}
-
-QString csvField(const QString& text) {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')) &&
-        !text.contains(QLatin1Char('\r')))
-        return text;
-    QString quoted = text;
-    return QLatin1Char('"') + quoted.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
 }
 
 QString csvNumber(std::optional<qint64> value) {

@@ -33,6 +33,7 @@ QuestionCycle::QuestionCycle(RunState& state, const QuestionSettings& settings, 
 void QuestionCycle::start() {
     m_counters.reset();
     m_pending.clear();
+    m_pendingAnswers.clear();
     m_state.questionNumber = 0;
     m_running = true;
     m_runId = QUuid::createUuid().toString(QUuid::WithoutBraces);
@@ -61,8 +62,12 @@ void QuestionCycle::endrun() {
     m_state.questionNumber = 0;
     m_view.endrun();
     const WriteOutcome outcome = m_records.writePending(m_view.userId(), m_pending);
-    // The data file keeps whatever it could not append in its recovery file.
+    // The data file keeps whatever it could not append in its recovery file; the history
+    // counts as the data file does.
+    if (outcome.written && m_observer)
+        m_observer->recordsWritten(m_pendingAnswers);
     m_pending.clear();
+    m_pendingAnswers.clear();
     if (!outcome.message.isEmpty())
         m_services.prompter.message(outcome.message, outcome.icon);
 }
@@ -125,8 +130,8 @@ void QuestionCycle::testStep() {
         m_counters.countSuccess();
         m_view.playanswer(questionNotes(slot));
     }
+    reportAnswer();
     recordanswer(slot, verdict);
-    reportAnswer(true);
     if (verdict == kWrong) {
         m_view.beepn(1);
         m_services.prompter.message(QStringLiteral("Wrong: hit ok for next question"), Prompter::Icon::None);
@@ -172,11 +177,11 @@ void QuestionCycle::practiceStep() {
     if (m_state.questionNumber != 0) {
         QuestionSlot& slot = m_slots[1];
         const int verdict = judge(slot);
+        // Kept the moment it is judged: the verdict's box may be the last thing shown.
+        reportAnswer();
         if (verdict == kWrong) {
             m_view.beepn(1);
             const bool again = m_services.prompter.askYesNo(kTryAgain);
-            if (!m_running || again)
-                reportAnswer(false);
             if (!m_running)
                 return;
             if (again) {
@@ -192,12 +197,9 @@ void QuestionCycle::practiceStep() {
             m_services.prompter.message(QStringLiteral("Good work: hit OK for next question"),
                                         Prompter::Icon::None);
         }
-        if (!m_running) {
-            reportAnswer(false);
+        if (!m_running)
             return;
-        }
         recordanswer(slot, verdict);
-        reportAnswer(true);
     }
     nextQuestion(1, m_counters.pendingcount() + 1);
 }
@@ -223,7 +225,10 @@ int QuestionCycle::judge(QuestionSlot& slot) {
     const QDateTime now = m_services.clock.now();
     AnswerRecord& a = m_judged;
     a = AnswerRecord();
+    a.answerId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     a.answeredUtc = now.toUTC();
+    // Until its run's records are written.
+    a.inDataFile = false;
     a.userId = m_view.userId();
     a.runId = m_runId;
     a.method = QString::fromLatin1(methodCode(m_state.method));
@@ -246,8 +251,7 @@ int QuestionCycle::judge(QuestionSlot& slot) {
     return verdict;
 }
 
-void QuestionCycle::reportAnswer(bool inDataFile) {
-    m_judged.inDataFile = inDataFile;
+void QuestionCycle::reportAnswer() {
     if (m_observer)
         m_observer->answerJudged(m_judged);
 }
@@ -258,8 +262,7 @@ void QuestionCycle::recordanswer(QuestionSlot& slot, int verdict) {
     const qint64 seconds =
         std::max<qint64>(0, m_services.clock.now().toSecsSinceEpoch() - m_questionStart.toSecsSinceEpoch());
     m_counters.addAnswer(seconds);
-    // The data file's time, which includes reading the verdict in practice.
-    m_judged.seconds = static_cast<int>(seconds);
+    m_pendingAnswers << m_judged.answerId;
 
     PendingRecord record;
     record.recseconds = static_cast<int>(seconds);

@@ -82,7 +82,7 @@ private:
     void finishTest();
     void retry(const QuestionSlot& slot);
     int judge(QuestionSlot& slot);
-    void reportAnswer(bool inDataFile);
+    void reportAnswer();
     void recordanswer(QuestionSlot& slot, int verdict);
     void nextQuestion(int number, int shownNumber);
     void presentQuestion(const QuestionSlot& slot);
@@ -108,9 +108,11 @@ private:
     AnswerParts m_answer;
     RunCounters m_counters;
     std::vector<PendingRecord> m_pending;
+    // The answers that the pending records count, for the history to mark once written.
+    QStringList m_pendingAnswers;
     QDateTime m_questionStart;
     QString m_runId;
-    // The answer judged last, until the observer hears of it; attempts at the question so far.
+    // The answer judged last; attempts at the question so far.
     AnswerRecord m_judged;
     int m_attempts = 0;
     // False once the run has ended, also when it ended while a message box was open.

@@ -24,7 +24,7 @@ void QuestionCycle::reviewstep() {
     } else {
         QuestionSlot& slot = m_slots[static_cast<std::size_t>(m_state.questionNumber)];
         const int verdict = judge(slot);
-        reportAnswer(false);
+        reportAnswer();
         if (verdict == kWrong) {
             m_view.beepn(1);
             m_services.prompter.message(

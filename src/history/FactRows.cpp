@@ -35,51 +35,76 @@ private:
     QString m_text;
 };
 
-bool bindText(sqlite3_stmt* statement, int index, const QByteArray& text) {
-    return sqlite3_bind_text(statement, index, text.constData(), static_cast<int>(text.size()), SQLITE_STATIC) ==
-           SQLITE_OK;
+bool bindValue(sqlite3_stmt* statement, int index, const std::variant<QByteArray, qint64>& value) {
+    if (const auto* text = std::get_if<QByteArray>(&value))
+        return sqlite3_bind_text(statement, index, text->constData(), static_cast<int>(text->size()),
+                                 SQLITE_STATIC) == SQLITE_OK;
+    return sqlite3_bind_int64(statement, index, std::get<qint64>(value)) == SQLITE_OK;
+}
+
+RowTrouble troubleOf(sqlite3* connection, int code) {
+    return {code, QString::fromUtf8(sqlite3_errmsg(connection))};
 }
 
 } // namespace
 
-bool stepFactRows(const QSqlDatabase& db, const FactQuery& query, const std::function<void(const AnswerFacts&)>& each) {
+bool stepRows(const QSqlDatabase& db, const RowQuery& query, const std::function<void(sqlite3_stmt*)>& each,
+              RowTrouble& trouble) {
     const QSqlDriver* driver = db.driver();
     const QVariant handle = driver ? driver->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+    sqlite3* connection = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
+                              ? *static_cast<sqlite3* const*>(handle.data())
+                              : nullptr;
+    if (!connection) {
+        trouble = {0, QStringLiteral("the history is not open")};
         return false;
-    sqlite3* connection = *static_cast<sqlite3* const*>(handle.data());
-    if (!connection)
-        return false;
+    }
 
     sqlite3_stmt* prepared = nullptr;
-    if (sqlite3_prepare_v2(connection, query.sql.constData(), static_cast<int>(query.sql.size()), &prepared,
-                           nullptr) != SQLITE_OK)
+    int result = sqlite3_prepare_v2(connection, query.sql.constData(), static_cast<int>(query.sql.size()),
+                                    &prepared, nullptr);
+    if (result != SQLITE_OK) {
+        trouble = troubleOf(connection, result);
+        sqlite3_finalize(prepared);
         return false;
+    }
     const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(prepared, &sqlite3_finalize);
-    if (!bindText(prepared, 1, query.userId) || !bindText(prepared, 2, query.from) || !bindText(prepared, 3, query.to) ||
-        sqlite3_bind_int(prepared, 4, query.shares) != SQLITE_OK ||
-        sqlite3_bind_int(prepared, 5, query.share) != SQLITE_OK)
-        return false;
+    for (std::size_t i = 0; i < query.values.size(); ++i)
+        if (!bindValue(prepared, static_cast<int>(i) + 1, query.values[i])) {
+            trouble = troubleOf(connection, sqlite3_errcode(connection));
+            return false;
+        }
+    while ((result = sqlite3_step(prepared)) == SQLITE_ROW)
+        each(prepared);
+    if (result == SQLITE_DONE)
+        return true;
+    trouble = troubleOf(connection, result);
+    return false;
+}
 
+bool stepFactRows(const QSqlDatabase& db, const FactQuery& query,
+                  const std::function<void(const AnswerFacts&)>& each) {
     std::array<SharedText, 7> texts;
     AnswerFacts facts;
-    int stepped = SQLITE_ROW;
-    while ((stepped = sqlite3_step(prepared)) == SQLITE_ROW) {
-        facts.answeredSecs = sqlite3_column_int64(prepared, 0);
-        facts.method = texts[0].read(prepared, 1);
-        facts.activity = texts[1].read(prepared, 2);
-        facts.category = texts[2].read(prepared, 3);
-        facts.key = texts[3].read(prepared, 4);
-        facts.item = texts[4].read(prepared, 5);
-        facts.right = texts[5].read(prepared, 6);
-        facts.given = texts[6].read(prepared, 7);
-        facts.correct = sqlite3_column_int(prepared, 8) != 0;
-        facts.seconds = sqlite3_column_int(prepared, 9);
-        facts.inDataFile = sqlite3_column_int(prepared, 10) != 0;
-        facts.imported = sqlite3_column_int(prepared, 11) != 0;
-        each(facts);
-    }
-    return stepped == SQLITE_DONE;
+    RowTrouble trouble;
+    return stepRows(
+        db, {query.sql, {query.userId, query.from, query.to, qint64(query.shares), qint64(query.share)}},
+        [&](sqlite3_stmt* row) {
+            facts.answeredSecs = sqlite3_column_int64(row, 0);
+            facts.method = texts[0].read(row, 1);
+            facts.activity = texts[1].read(row, 2);
+            facts.category = texts[2].read(row, 3);
+            facts.key = texts[3].read(row, 4);
+            facts.item = texts[4].read(row, 5);
+            facts.right = texts[5].read(row, 6);
+            facts.given = texts[6].read(row, 7);
+            facts.correct = sqlite3_column_int(row, 8) != 0;
+            facts.seconds = sqlite3_column_int(row, 9);
+            facts.inDataFile = sqlite3_column_int(row, 10) != 0;
+            facts.imported = sqlite3_column_int(row, 11) != 0;
+            each(facts);
+        },
+        trouble);
 }
 
 } // namespace tonalyst

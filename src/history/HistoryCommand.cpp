@@ -114,20 +114,29 @@ int runHistoryCommand(const QStringList& args, QIODevice& out, QTextStream& err)
     const std::unique_ptr<QCoreApplication> app = coreApplicationIfNone();
 
     const QString dataDir = UserFileLocations(options->dataDir).dataDir();
-    std::vector<AnswerRecord> answers;
-    {
-        HistoryStore history(HistoryStore::pathIn(dataDir));
-        QString notice;
-        if (!history.open(HistoryStore::Access::ReadOnly, notice) && !notice.isEmpty()) {
-            err << "tonalyst history: " << notice << "\n";
-            return 1;
-        }
-        answers = history.answers(options->query);
+    HistoryStore history(HistoryStore::pathIn(dataDir));
+    if (!history.open(HistoryStore::Access::ReadOnly, error) && !error.isEmpty()) {
+        err << "tonalyst history: " << error << "\n";
+        return 1;
     }
-    if (options->format == HistoryOptions::Format::Csv)
-        writeAnswersCsv(out, answers);
-    else
-        writeAnswersJsonLines(out, answers);
+    // The days are UTC days, both included.
+    const auto dayStart = [](QDate day) { return QDateTime(day, QTime(0, 0), Qt::UTC); };
+    const HistoryQuery& query = options->query;
+    const AnswerSpan span{query.userId, query.from ? std::optional(dayStart(*query.from)) : std::nullopt,
+                          query.to ? std::optional(dayStart(query.to->addDays(1))) : std::nullopt,
+                          query.last};
+    const AnswerFormat format =
+        options->format == HistoryOptions::Format::Csv ? AnswerFormat::Csv : AnswerFormat::JsonLines;
+    // No history yet: no answers, in the chosen form.
+    if (!history.isOpen()) {
+        if (format == AnswerFormat::Csv)
+            writeAnswersCsv(out, {});
+        return 0;
+    }
+    if (!exportAnswers(history, span, format, out, error)) {
+        err << "tonalyst history: " << error << "\n";
+        return 1;
+    }
     return 0;
 }
 

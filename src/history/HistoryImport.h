@@ -10,8 +10,11 @@ namespace tonalyst {
 
 // The records of a performance data file as history summaries: the data file's fields,
 // no answers, marked imported. The data file keeps dates only, so each record is placed
-// at noon of its day, local time. Lines that are not records are passed over.
-// Only the first `bytes` of the file are read: what it held when the program started.
-std::vector<AnswerRecord> dataFileSummaries(const QString& dataFilePath, qint64 bytes);
+// at noon of its day, local time. The file is read as `tonalyst report` reads it (a
+// byte-order mark, CR LF, LF or CR-only lines), and like the report the import takes
+// all of it or nothing: a line that is not a record gives no summaries and the reason
+// in `error`. Only the first `bytes` of the file are read: what it held when the
+// program started. A missing file has no records.
+std::vector<AnswerRecord> dataFileSummaries(const QString& dataFilePath, qint64 bytes, QString& error);
 
 } // namespace tonalyst

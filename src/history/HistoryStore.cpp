@@ -11,9 +11,19 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <memory>
+#include <optional>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace tonalyst {
 
@@ -24,9 +34,38 @@ const QString kColumns = QStringLiteral(
     "key_name, item, inversion, asked, given, right_answer, correct, attempt, seconds, in_data_file, "
     "imported");
 
-// SQLite's result codes for a file that is not a database, or a damaged one.
-const QString kNotADatabase = QStringLiteral("26");
-const QString kCorrupt = QStringLiteral("11");
+bool isDamage(int code) {
+    return (code & 0xff) == SQLITE_CORRUPT || (code & 0xff) == SQLITE_NOTADB;
+}
+
+// A file that is not a database, or a damaged one, as against one that cannot be reached.
+bool isDamage(const QSqlError& error) {
+    return isDamage(error.nativeErrorCode().toInt());
+}
+
+// What the system says stands in the way of reading the file, or also of writing it and
+// the files beside it: what cannot be done, and why; nullopt when it sees nothing.
+std::optional<std::pair<QString, QString>> blocked(const QString& path, bool writing) {
+    const QString cannotRead = QStringLiteral("cannot be read");
+    const QString cannotWrite = QStringLiteral("cannot be written");
+    if (QFileInfo(path).isDir())
+        return std::pair(writing ? cannotWrite : cannotRead, QStringLiteral("it is a folder, not a file"));
+    const auto reason = [] { return QString::fromLocal8Bit(std::strerror(errno)); };
+    const QByteArray file = QFile::encodeName(path);
+    if (::access(file.constData(), F_OK) == 0) {
+        if (::access(file.constData(), R_OK) != 0)
+            return std::pair(cannotRead, reason());
+        if (writing && ::access(file.constData(), W_OK) != 0)
+            return std::pair(cannotWrite, reason());
+    }
+    const QString folder = QFileInfo(path).absolutePath();
+    // Reading a write-ahead-logged history makes its shared-memory file beside it when missing.
+    const bool makesFiles = writing || !QFileInfo::exists(path + QStringLiteral("-shm"));
+    if (makesFiles && ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+        return std::pair(writing ? cannotWrite : cannotRead,
+                         QStringLiteral("the folder %1: %2").arg(QDir::toNativeSeparators(folder), reason()));
+    return std::nullopt;
+}
 
 QString newConnectionName() {
     static std::atomic<int> next{0};
@@ -108,9 +147,9 @@ AnswerRecord readRecord(const QSqlQuery& query) {
 }
 
 // Seconds come as a number: one text fewer per answer for the driver to copy.
-const QString kFactColumns = QStringLiteral(
-    "CAST(strftime('%s', answered_utc) AS INTEGER), method, activity, category, key_name, item, right_answer, "
-    "given, correct, seconds, in_data_file, imported");
+const QString kFactColumns = QStringLiteral("CAST(strftime('%s', answered_utc) AS INTEGER), method, "
+                                            "activity, category, key_name, item, right_answer, "
+                                            "given, correct, seconds, in_data_file, imported");
 
 void readFactsRow(const QSqlQuery& query, AnswerFacts& facts) {
     facts.answeredSecs = query.value(0).toLongLong();
@@ -133,8 +172,7 @@ Health health(QSqlDatabase& db, QString& error) {
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("PRAGMA integrity_check"))) {
         error = query.lastError().text();
-        const QString code = query.lastError().nativeErrorCode();
-        return code == kNotADatabase || code == kCorrupt ? Health::Damaged : Health::Unusable;
+        return isDamage(query.lastError()) ? Health::Damaged : Health::Unusable;
     }
     if (query.next() && query.value(0).toString() == QStringLiteral("ok"))
         return Health::Sound;
@@ -152,9 +190,11 @@ struct HistoryStore::Statements {
     QSqlQuery unsent;
     QSqlQuery markSent;
     QSqlQuery unsentCount;
+    QSqlQuery markInDataFile;
 
     explicit Statements(const QSqlDatabase& db)
-        : insert(db), select(db), latestFacts(db), any(db), unsent(db), markSent(db), unsentCount(db) {}
+        : insert(db), select(db), latestFacts(db), any(db), unsent(db), markSent(db), unsentCount(db),
+          markInDataFile(db) {}
 };
 
 QString HistoryStore::pathIn(const QString& dataDir) {
@@ -166,6 +206,7 @@ HistoryStore::HistoryStore(QString filePath)
 
 HistoryStore::~HistoryStore() {
     disconnect();
+    releaseInUseMark();
 }
 
 bool HistoryStore::isOpen() const {
@@ -180,36 +221,85 @@ bool HistoryStore::open(Access access, QString& notice) {
             return false;
         if (connect(access, error) && prepare(error))
             return true;
-        notice = QStringLiteral("The answer history %1 cannot be read: %2").arg(m_path, error);
+        notice = error;
         disconnect();
         return false;
     }
 
-    if (connect(access, error)) {
+    // Checking the whole file takes seconds for a long history; a history closed cleanly
+    // has no need of it, and damage met later is told when it is met.
+    const bool unclean = claimInUseMark();
+    bool damaged = false;
+    bool ready = connect(access, error);
+    if (ready && unclean) {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        switch (health(db, error)) {
-        case Health::Sound:
-            break;
-        case Health::Damaged:
-            disconnect();
-            if (!setAside(notice))
-                return false;
-            connect(access, error);
-            break;
-        case Health::Unusable:
-            disconnect();
-            break;
-        }
+        QString detail;
+        const Health found = health(db, detail);
+        damaged = found == Health::Damaged;
+        ready = found == Health::Sound;
+        if (!ready)
+            error = damaged ? trouble(QStringLiteral("is damaged"), detail)
+                            : trouble(QStringLiteral("cannot be read"), detail);
     }
-    if (QSqlDatabase::contains(m_connection) && check(error) && prepare(error))
+    ready = ready && check(error, damaged);
+    if (!ready && damaged) {
+        disconnect();
+        if (!setAside(notice)) {
+            releaseInUseMark();
+            return false;
+        }
+        error.clear();
+        ready = connect(access, error) && check(error, damaged);
+    }
+    if (ready && prepare(error))
         return true;
     disconnect();
-    const QString reason =
-        QStringLiteral("The answer history %1 cannot be written: %2\r\nYour answers are still "
-                       "kept in the performance data file, but not in the history.")
-            .arg(QDir::toNativeSeparators(m_path), error);
-    notice = notice.isEmpty() ? reason : notice + QStringLiteral("\r\n\r\n") + reason;
+    releaseInUseMark();
+    notice = notice.isEmpty() ? error : notice + QStringLiteral("\r\n\r\n") + error;
     return false;
+}
+
+QString HistoryStore::trouble(const QString& what, const QString& reason) const {
+    const QString file = QDir::toNativeSeparators(m_path);
+    return reason.isEmpty() ? QStringLiteral("The answer history %1 %2.").arg(file, what)
+                            : QStringLiteral("The answer history %1 %2: %3").arg(file, what, reason);
+}
+
+QString HistoryStore::failure(bool writing, const QString& detail) const {
+    if (const auto found = blocked(m_path, writing))
+        return trouble(found->first, found->second);
+    return trouble(writing ? QStringLiteral("cannot be written") : QStringLiteral("cannot be read"), detail);
+}
+
+bool HistoryStore::claimInUseMark() {
+    releaseInUseMark();
+    const QByteArray name = QFile::encodeName(m_path + QStringLiteral("-inuse"));
+    const int mark = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (mark < 0)
+        return false;
+    // Held by a store still open, in this program or another: nothing was cut short.
+    if (::flock(mark, LOCK_EX | LOCK_NB) != 0) {
+        ::close(mark);
+        return false;
+    }
+    char left = 0;
+    const bool unclean = ::pread(mark, &left, 1, 0) == 1 && left == '1';
+    if (::pwrite(mark, "1", 1, 0) != 1) {
+        ::close(mark);
+        return unclean;
+    }
+    m_inUseMark = mark;
+    return unclean;
+}
+
+void HistoryStore::releaseInUseMark() {
+    if (m_inUseMark < 0)
+        return;
+    // Emptied, the mark tells the next store that this one closed cleanly.
+    if (::ftruncate(m_inUseMark, 0) != 0)
+        qWarning("the history's in-use mark could not be cleared: %s", std::strerror(errno));
+    ::close(m_inUseMark);
+    m_inUseMark = -1;
 }
 
 bool HistoryStore::connect(Access access, QString& error) {
@@ -221,7 +311,7 @@ bool HistoryStore::connect(Access access, QString& error) {
     db.setConnectOptions(options);
     if (db.open())
         return true;
-    error = db.lastError().text();
+    error = failure(access == Access::ReadWrite, db.lastError().text());
     return false;
 }
 
@@ -235,28 +325,53 @@ void HistoryStore::disconnect() {
 
 // Write-ahead logging, so that a reader never waits for a writer and a kill mid-write
 // leaves the last committed state; then the schema brought up to date.
-bool HistoryStore::check(QString& error) {
+bool HistoryStore::check(QString& error, bool& damaged) {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    const auto unwritable = [this, &error](const QString& detail) {
+        error = failure(true, detail);
+        return false;
+    };
     QSqlQuery wal(db);
     if (!wal.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !wal.next()) {
-        error = wal.lastError().text();
-        return false;
+        damaged = isDamage(wal.lastError());
+        if (damaged) {
+            error = trouble(QStringLiteral("is damaged"), wal.lastError().databaseText());
+            return false;
+        }
+        return unwritable(wal.lastError().text());
     }
     const QString mode = wal.value(0).toString();
     wal.finish();
-    if (mode != QStringLiteral("wal")) {
-        error = QStringLiteral("the file does not allow write-ahead logging");
-        return false;
-    }
+    if (mode != QStringLiteral("wal"))
+        return unwritable(QStringLiteral("the file does not allow write-ahead logging"));
     QSqlQuery synchronous(db);
     synchronous.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
-    return migrateHistory(db, kHistorySchemaVersion, error);
+    if (historySchemaVersion(db) > kHistorySchemaVersion) {
+        error = trouble(QStringLiteral("was made by a newer version of Tonalyst"), {});
+        return false;
+    }
+    QString detail;
+    return migrateHistory(db, kHistorySchemaVersion, detail) || unwritable(detail);
 }
 
 bool HistoryStore::prepare(QString& error) {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (historySchemaVersion(db) != kHistorySchemaVersion) {
-        error = QStringLiteral("it was made by another version of Tonalyst");
+    QSqlQuery version(db);
+    if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next()) {
+        error = isDamage(version.lastError())
+                    ? trouble(QStringLiteral("is damaged"), version.lastError().databaseText())
+                    : failure(false, version.lastError().text());
+        return false;
+    }
+    const int found = version.value(0).toInt();
+    version.finish();
+    if (found > kHistorySchemaVersion) {
+        error = trouble(QStringLiteral("was made by a newer version of Tonalyst"), {});
+        return false;
+    }
+    if (found < kHistorySchemaVersion) {
+        error = trouble(QStringLiteral("was made by an older version of Tonalyst"),
+                        QStringLiteral("start Tonalyst once to bring it up to date"));
         return false;
     }
     auto statements = std::make_unique<Statements>(db);
@@ -264,29 +379,41 @@ bool HistoryStore::prepare(QString& error) {
     statements->select.setForwardOnly(true);
     statements->latestFacts.setForwardOnly(true);
     statements->unsent.setForwardOnly(true);
+    QSqlError failed;
+    const auto take = [&failed](QSqlQuery& statement, const QString& sql) {
+        if (statement.prepare(sql))
+            return true;
+        failed = statement.lastError();
+        return false;
+    };
     const bool prepared =
-        statements->insert.prepare(
-            QStringLiteral("INSERT INTO answers (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                           "?, ?, ?, ?, ?, ?, ?) ON CONFLICT (answer_id) DO NOTHING")
-                .arg(kColumns)) &&
-        statements->select.prepare(
-            QStringLiteral("SELECT %1 FROM answers WHERE user_id = ? AND answered_utc >= ? "
-                           "AND answered_utc < ? ORDER BY answered_utc DESC, rowid DESC "
-                           "LIMIT ?")
-                .arg(kColumns)) &&
-        statements->latestFacts.prepare(
-            QStringLiteral("SELECT %1 FROM answers WHERE user_id = ? ORDER BY answered_utc DESC, rowid DESC LIMIT ?")
-                .arg(kFactColumns)) &&
-        statements->any.prepare(QStringLiteral("SELECT 1 FROM answers LIMIT 1")) &&
-        statements->unsent.prepare(
-            QStringLiteral("SELECT %1 FROM answers WHERE user_id = ? AND sent = 0 AND imported = 0 "
-                           "ORDER BY answered_utc, rowid LIMIT ?")
-                .arg(kColumns)) &&
-        statements->markSent.prepare(QStringLiteral("UPDATE answers SET sent = 1 WHERE answer_id = ?")) &&
-        statements->unsentCount.prepare(QStringLiteral(
-            "SELECT count(*) FROM answers WHERE user_id = ? AND sent = 0 AND imported = 0"));
+        take(statements->insert,
+             QStringLiteral("INSERT INTO answers (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                            "?, ?, ?, ?, ?, ?, ?) ON CONFLICT (answer_id) DO NOTHING")
+                 .arg(kColumns)) &&
+        take(statements->select,
+             QStringLiteral("SELECT %1 FROM answers WHERE user_id = ? AND answered_utc >= ? "
+                            "AND answered_utc < ? ORDER BY answered_utc DESC, rowid DESC "
+                            "LIMIT ?")
+                 .arg(kColumns)) &&
+        take(statements->latestFacts,
+             QStringLiteral(
+                 "SELECT %1 FROM answers WHERE user_id = ? ORDER BY answered_utc DESC, rowid DESC LIMIT ?")
+                 .arg(kFactColumns)) &&
+        take(statements->any, QStringLiteral("SELECT 1 FROM answers LIMIT 1")) &&
+        take(statements->unsent,
+             QStringLiteral("SELECT %1 FROM answers WHERE user_id = ? AND sent = 0 AND imported = 0 "
+                            "ORDER BY answered_utc, rowid LIMIT ?")
+                 .arg(kColumns)) &&
+        take(statements->markSent, QStringLiteral("UPDATE answers SET sent = 1 WHERE answer_id = ?")) &&
+        take(
+            statements->unsentCount,
+            QStringLiteral("SELECT count(*) FROM answers WHERE user_id = ? AND sent = 0 AND imported = 0")) &&
+        take(statements->markInDataFile,
+             QStringLiteral("UPDATE answers SET in_data_file = 1 WHERE answer_id = ?"));
     if (!prepared) {
-        error = db.lastError().text();
+        error = isDamage(failed) ? trouble(QStringLiteral("is damaged"), failed.databaseText())
+                                 : trouble(QStringLiteral("cannot be read"), failed.text());
         return false;
     }
     m_statements = std::move(statements);
@@ -335,6 +462,70 @@ bool HistoryStore::append(const std::vector<AnswerRecord>& answers, QString& err
     return false;
 }
 
+bool HistoryStore::markInDataFile(const QStringList& answerIds, QString& error) {
+    if (!m_statements) {
+        error = QStringLiteral("the history is not open");
+        return false;
+    }
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (!db.transaction()) {
+        error = db.lastError().text();
+        return false;
+    }
+    for (const QString& id : answerIds) {
+        m_statements->markInDataFile.bindValue(0, id);
+        if (!m_statements->markInDataFile.exec()) {
+            error = m_statements->markInDataFile.lastError().text();
+            db.rollback();
+            return false;
+        }
+    }
+    if (db.commit())
+        return true;
+    error = db.lastError().text();
+    db.rollback();
+    return false;
+}
+
+bool HistoryStore::readAnswers(const AnswerSpan& span, const std::function<void(const StoredAnswer&)>& each,
+                               QString& error) {
+    if (!m_statements) {
+        error = trouble(QStringLiteral("cannot be read"), QStringLiteral("it is not open"));
+        return false;
+    }
+    const QString within =
+        QStringLiteral("FROM answers WHERE user_id = ?1 AND answered_utc >= ?2 AND answered_utc < ?3");
+    // In the order of the index, so that rows come as they are found, never sorted first.
+    const QString sql =
+        span.last
+            ? QStringLiteral("SELECT %1 FROM (SELECT rowid AS stored, %1 %2 ORDER BY answered_utc DESC, "
+                             "rowid DESC LIMIT ?4) ORDER BY answered_utc, stored")
+                  .arg(kColumns, within)
+            : QStringLiteral("SELECT %1 %2 ORDER BY answered_utc, rowid").arg(kColumns, within);
+    RowQuery query{sql.toUtf8(),
+                   {span.userId.toUtf8(), span.from ? timeText(*span.from).toUtf8() : QByteArray(),
+                    span.to ? timeText(*span.to).toUtf8() : QByteArrayLiteral("~")}};
+    if (span.last)
+        query.values.emplace_back(qint64(std::max(0, *span.last)));
+    StoredAnswer answer;
+    RowTrouble failed;
+    const bool read = stepRows(
+        QSqlDatabase::database(m_connection, false), query,
+        [&](sqlite3_stmt* row) {
+            for (std::size_t i = 0; i < kStoredAnswerFields; ++i) {
+                const int column = static_cast<int>(i);
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(row, column));
+                answer[i] = QByteArrayView(text, text ? sqlite3_column_bytes(row, column) : 0);
+            }
+            each(answer);
+        },
+        failed);
+    if (!read)
+        error = isDamage(failed.code) ? trouble(QStringLiteral("is damaged"), failed.message)
+                                      : trouble(QStringLiteral("cannot be read"), failed.message);
+    return read;
+}
+
 std::vector<AnswerRecord> HistoryStore::answers(const HistoryQuery& query) {
     std::vector<AnswerRecord> found;
     if (!m_statements)
@@ -355,8 +546,8 @@ std::vector<AnswerRecord> HistoryStore::answers(const HistoryQuery& query) {
 }
 
 bool HistoryStore::readFacts(const QString& userId, const std::optional<QDateTime>& from,
-                             const std::optional<QDateTime>& to, const std::function<void(const AnswerFacts&)>& each,
-                             ReadShare share) {
+                             const std::optional<QDateTime>& to,
+                             const std::function<void(const AnswerFacts&)>& each, ReadShare share) {
     if (!m_statements)
         return false;
     const FactQuery query{QStringLiteral("SELECT %1 FROM answers WHERE user_id = ?1 AND answered_utc >= ?2 "
@@ -371,18 +562,27 @@ bool HistoryStore::readFacts(const QString& userId, const std::optional<QDateTim
     return stepFactRows(QSqlDatabase::database(m_connection, false), query, each);
 }
 
-std::vector<AnswerFacts> HistoryStore::latestFacts(const QString& userId, int count) {
+std::optional<std::vector<AnswerFacts>> HistoryStore::latestFacts(const QString& userId, int count,
+                                                                  QString& error) {
+    if (!m_statements) {
+        error = trouble(QStringLiteral("cannot be read"), QStringLiteral("it is not open"));
+        return std::nullopt;
+    }
     std::vector<AnswerFacts> found;
-    if (!m_statements)
-        return found;
     QSqlQuery& select = m_statements->latestFacts;
     select.bindValue(0, userId);
     select.bindValue(1, std::max(0, count));
-    if (!select.exec())
-        return found;
-    while (select.next())
+    bool read = select.exec();
+    while (read && select.next())
         readFactsRow(select, found.emplace_back());
+    // A row that cannot be read ends next() as the last row does; only the error tells them apart.
+    const QSqlError failed = select.lastError();
     select.finish();
+    if (!read || failed.isValid()) {
+        error = isDamage(failed) ? trouble(QStringLiteral("is damaged"), failed.databaseText())
+                                 : trouble(QStringLiteral("cannot be read"), failed.text());
+        return std::nullopt;
+    }
     std::reverse(found.begin(), found.end());
     return found;
 }

@@ -7,11 +7,16 @@
 #include <QFileInfo>
 #include <QUuid>
 
+#include <algorithm>
+#include <utility>
+
 namespace tonalyst {
 
-HistoryWriter::HistoryWriter(QString historyPath, QString dataFile, QObject* parent)
+HistoryWriter::HistoryWriter(QString historyPath, QString dataFile, QObject* parent,
+                             std::chrono::milliseconds retryEvery)
     : QObject(parent), m_historyPath(std::move(historyPath)), m_dataFile(std::move(dataFile)),
-      m_dataFileSize(QFileInfo(m_dataFile).size()), m_busy(true), m_thread([this] { run(); }) {}
+      m_dataFileSize(QFileInfo(m_dataFile).size()), m_retryEvery(retryEvery), m_busy(true),
+      m_thread([this] { run(); }) {}
 
 HistoryWriter::~HistoryWriter() {
     {
@@ -34,6 +39,24 @@ QString HistoryWriter::record(AnswerRecord answer) {
     return id;
 }
 
+void HistoryWriter::markInDataFile(const QStringList& answerIds) {
+    if (answerIds.isEmpty())
+        return;
+    {
+        std::lock_guard lock(m_mutex);
+        m_queue.push_back(InDataFile{answerIds});
+    }
+    m_wake.notify_all();
+}
+
+void HistoryWriter::afterQueued(QObject* context, std::function<void()> then) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_queue.push_back(Then{context, std::move(then)});
+    }
+    m_wake.notify_all();
+}
+
 QFuture<WeakSpotSchedule> HistoryWriter::readWeakSpots(const QString& userId) {
     WeakSpotRequest request{userId, {}};
     QFuture<WeakSpotSchedule> future = request.promise.future();
@@ -54,67 +77,109 @@ void HistoryWriter::flush() {
 void HistoryWriter::run() {
     HistoryStore history(m_historyPath);
     QString message;
-    bool told = false;
     if (history.open(HistoryStore::Access::ReadWrite, message) && history.isEmpty()) {
         // The student's past, so that the charts begin with it.
         QString error;
-        const std::vector<AnswerRecord> past = dataFileSummaries(m_dataFile, m_dataFileSize);
-        if (!past.empty() && !history.append(past, error))
+        const std::vector<AnswerRecord> past = dataFileSummaries(m_dataFile, m_dataFileSize, error);
+        if (!error.isEmpty() || (!past.empty() && !history.append(past, error)))
             message = QStringLiteral("The records of %1 could not be brought into the answer history: %2")
                           .arg(m_dataFile, error);
     }
     if (!message.isEmpty()) {
-        told = !history.isOpen();
-        emit notice(message);
+        // A history that cannot be opened waits from the start: that is the news.
+        m_toldWaiting = !history.isOpen();
+        emit notice(m_toldWaiting ? message + QStringLiteral("\r\n") +
+                                        tr("Your answers are kept and stored as soon "
+                                           "as the history can be written again.")
+                                  : message);
     }
 
     std::unique_lock lock(m_mutex);
     for (;;) {
         m_busy = false;
         m_drained.notify_all();
-        m_wake.wait(lock, [this] { return m_stopping || !m_queue.empty(); });
-        if (m_queue.empty())
-            return;
+        const auto due = [this] { return m_stopping || !m_queue.empty(); };
+        const bool waiting = !m_held.empty() || !m_heldMarks.isEmpty();
+        if (waiting && !m_wake.wait_for(lock, m_retryEvery, due)) {
+            m_busy = true;
+            lock.unlock();
+            store(history);
+            lock.lock();
+            continue;
+        }
+        m_wake.wait(lock, due);
         std::deque<Queued> batch;
         batch.swap(m_queue);
         m_busy = true;
+        const bool stopping = m_stopping;
         lock.unlock();
-
-        std::vector<AnswerRecord> answers;
-        for (Queued& queued : batch) {
-            if (auto* answer = std::get_if<AnswerRecord>(&queued)) {
-                answers.push_back(std::move(*answer));
-                continue;
-            }
-            store(history, answers, told);
-            auto& request = std::get<WeakSpotRequest>(queued);
-            request.promise.addResult(history.isOpen() ? weakSpotsIn(history, request.userId) : WeakSpotSchedule());
-            request.promise.finish();
+        take(batch, history);
+        store(history);
+        if (stopping) {
+            lock.lock();
+            if (m_queue.empty())
+                return;
+            continue;
         }
-        store(history, answers, told);
         lock.lock();
     }
 }
 
-void HistoryWriter::store(HistoryStore& history, std::vector<AnswerRecord>& answers, bool& told) {
-    if (answers.empty())
+void HistoryWriter::take(std::deque<Queued>& batch, HistoryStore& history) {
+    for (Queued& queued : batch) {
+        if (auto* answer = std::get_if<AnswerRecord>(&queued)) {
+            m_held.push_back(std::move(*answer));
+        } else if (auto* marked = std::get_if<InDataFile>(&queued)) {
+            mark(marked->answerIds);
+        } else if (auto* then = std::get_if<Then>(&queued)) {
+            store(history);
+            QMetaObject::invokeMethod(then->context, std::move(then->call), Qt::QueuedConnection);
+        } else {
+            store(history);
+            auto& request = std::get<WeakSpotRequest>(queued);
+            QString error;
+            const std::optional<WeakSpotSchedule> schedule =
+                history.isOpen() ? weakSpotsIn(history, request.userId, error) : std::nullopt;
+            request.promise.addResult(schedule.value_or(WeakSpotSchedule()));
+            request.promise.finish();
+        }
+    }
+}
+
+void HistoryWriter::mark(const QStringList& answerIds) {
+    for (const QString& id : answerIds) {
+        // An answer still waiting is simply stored marked.
+        const auto held = std::find_if(m_held.begin(), m_held.end(),
+                                       [&id](const AnswerRecord& answer) { return answer.answerId == id; });
+        if (held != m_held.end())
+            held->inDataFile = true;
+        else
+            m_heldMarks << id;
+    }
+}
+
+void HistoryWriter::store(HistoryStore& history) {
+    if (m_held.empty() && m_heldMarks.isEmpty())
         return;
     QString error;
-    // A history that could not be opened is tried again with every batch: the disk
-    // may have room again, the folder may be writable again.
+    // A history that could not be opened is tried again: the disk may have room again,
+    // the folder may be writable again.
     if (!history.isOpen())
         history.open(HistoryStore::Access::ReadWrite, error);
-    if (history.isOpen())
-        history.append(answers, error);
-    answers.clear();
-    if (!error.isEmpty() && !told) {
-        told = true;
-        emit notice(history.isOpen() ? QStringLiteral("The answer history cannot be written: %1\r\nYour "
-                                                      "answers are still kept in the performance data "
-                                                      "file, but not in the history.")
-                                           .arg(error)
-                                     : error);
+    if (history.isOpen() && history.append(m_held, error))
+        m_held.clear();
+    if (m_held.empty() && history.isOpen() && history.markInDataFile(m_heldMarks, error))
+        m_heldMarks.clear();
+    if (m_held.empty() && m_heldMarks.isEmpty()) {
+        m_toldWaiting = false;
+        return;
     }
+    if (std::exchange(m_toldWaiting, true))
+        return;
+    const QString reason =
+        history.isOpen() ? QStringLiteral("The answer history cannot be written: %1").arg(error) : error;
+    emit notice(reason + QStringLiteral("\r\n") +
+                tr("Your answers are kept and stored as soon as the history can be written again."));
 }
 
 } // namespace tonalyst

@@ -7,9 +7,12 @@
 #include <QObject>
 #include <QPromise>
 #include <QString>
+#include <QStringList>
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <variant>
@@ -23,19 +26,27 @@ class HistoryStore;
 // handed in while a write is under way are stored together in the next transaction.
 //
 // At start the thread opens the history (renaming a damaged file aside) and, when the
-// history is empty, brings in the data file's records as summaries. What the student
-// should hear of all this -- a damaged file, a history that cannot be written -- comes
-// as `notice`, at most once for a history that cannot be written.
+// history is empty, brings in the data file's records as summaries. Answers that cannot
+// be stored -- a full disk, a folder made read-only -- are kept, in order, and stored when
+// the history can be written again: tried with the next answer and every `retryEvery`
+// while they wait. What the student should hear of all this -- a damaged file, a history
+// that waits -- comes as `notice`, once for each time the history starts waiting.
 class HistoryWriter final : public QObject {
     Q_OBJECT
 
 public:
     // dataFile: the performance data file whose records an empty history starts with.
-    HistoryWriter(QString historyPath, QString dataFile, QObject* parent = nullptr);
+    HistoryWriter(QString historyPath, QString dataFile, QObject* parent = nullptr,
+                  std::chrono::milliseconds retryEvery = std::chrono::seconds(20));
     ~HistoryWriter() override;
 
     // Queues the answer, giving it its id when it has none; returns the id.
     QString record(AnswerRecord answer);
+    // Queues the marking of answers as counted in the data file, once their records are there.
+    void markInDataFile(const QStringList& answerIds);
+    // Calls `then` on `context`'s thread once everything queued so far has been stored, or
+    // left waiting for room. `context` must outlive the writer.
+    void afterQueued(QObject* context, std::function<void()> then);
     // Waits until everything queued so far has been stored or given up.
     void flush();
     // The user's weak-spot schedule, read on the writer's thread once everything queued
@@ -51,16 +62,32 @@ private:
         QString userId;
         QPromise<WeakSpotSchedule> promise;
     };
-    using Queued = std::variant<AnswerRecord, WeakSpotRequest>;
+    struct InDataFile {
+        QStringList answerIds;
+    };
+    struct Then {
+        QObject* context;
+        std::function<void()> call;
+    };
+    using Queued = std::variant<AnswerRecord, WeakSpotRequest, InDataFile, Then>;
 
     void run();
-    void store(HistoryStore& history, std::vector<AnswerRecord>& answers, bool& told);
+    void take(std::deque<Queued>& batch, HistoryStore& history);
+    void mark(const QStringList& answerIds);
+    void store(HistoryStore& history);
 
     const QString m_historyPath;
     const QString m_dataFile;
     // The data file's size at start: records appended since are this session's answers,
     // which reach the history as answers, not as summaries.
     const qint64 m_dataFileSize;
+    const std::chrono::milliseconds m_retryEvery;
+
+    // The writer thread's own: answers and marks not stored yet, oldest first, and whether
+    // the student has been told that they wait.
+    std::vector<AnswerRecord> m_held;
+    QStringList m_heldMarks;
+    bool m_toldWaiting = false;
 
     std::mutex m_mutex;
     std::condition_variable m_wake;

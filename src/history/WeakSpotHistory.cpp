@@ -4,6 +4,7 @@
 #include "history/HistoryStore.h"
 #include "platform/FileLocations.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace tonalyst {
@@ -16,31 +17,39 @@ void learnFrom(WeakSpotSchedule& schedule, const AnswerFacts& answer) {
         answer.correct);
 }
 
-WeakSpotSchedule weakSpotsIn(HistoryStore& history, const QString& userId) {
+std::optional<WeakSpotSchedule> weakSpotsIn(HistoryStore& history, const QString& userId, QString& error) {
+    const std::optional<std::vector<AnswerFacts>> latest =
+        history.latestFacts(userId, kWeakSpotAnswers, error);
+    if (!latest)
+        return std::nullopt;
     WeakSpotSchedule schedule;
-    for (const AnswerFacts& answer : history.latestFacts(userId, kWeakSpotAnswers))
+    for (const AnswerFacts& answer : *latest)
         learnFrom(schedule, answer);
     return schedule;
 }
 
-WeakSpotSchedule readWeakSpots(const QString& historyPath, const QString& userId) {
-    HistoryStore history(historyPath);
-    QString notice;
-    if (!history.open(HistoryStore::Access::ReadOnly, notice))
-        return WeakSpotSchedule();
-    return weakSpotsIn(history, userId);
-}
-
-std::optional<WeakSpotSchedule> HistoryWeakSpots::weakSpots(const std::string& user, const std::string& dataDir,
-                                                            std::string& error) {
-    const std::unique_ptr<QCoreApplication> app = coreApplicationIfNone();
-    const QString path =
-        HistoryStore::pathIn(UserFileLocations(QString::fromStdString(dataDir)).dataDir());
-    if (!QFileInfo::exists(path)) {
-        error = "there is no answer history at " + path.toStdString();
+std::optional<WeakSpotSchedule> readWeakSpots(const QString& historyPath, const QString& userId,
+                                              QString& error) {
+    if (!QFileInfo::exists(historyPath)) {
+        error = QStringLiteral("there is no answer history at %1, so the weak spots are not known")
+                    .arg(QDir::toNativeSeparators(historyPath));
         return std::nullopt;
     }
-    return readWeakSpots(path, QString::fromStdString(user));
+    HistoryStore history(historyPath);
+    if (!history.open(HistoryStore::Access::ReadOnly, error))
+        return std::nullopt;
+    return weakSpotsIn(history, userId, error);
+}
+
+std::optional<WeakSpotSchedule> HistoryWeakSpots::weakSpots(const std::string& user,
+                                                            const std::string& dataDir, std::string& error) {
+    const std::unique_ptr<QCoreApplication> app = coreApplicationIfNone();
+    const QString path = HistoryStore::pathIn(UserFileLocations(QString::fromStdString(dataDir)).dataDir());
+    QString problem;
+    std::optional<WeakSpotSchedule> schedule = readWeakSpots(path, QString::fromStdString(user), problem);
+    if (!schedule)
+        error = problem.toStdString();
+    return schedule;
 }
 
 } // namespace tonalyst

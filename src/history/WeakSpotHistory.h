@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace tonalyst {
 
 // How far back the schedule looks: the user's latest answers.
@@ -16,12 +18,14 @@ class HistoryStore;
 // One more answer in the schedule; imported summaries name no item and pass by.
 void learnFrom(WeakSpotSchedule& schedule, const AnswerFacts& answer);
 
-// The schedule from the user's latest answers in an open history.
-WeakSpotSchedule weakSpotsIn(HistoryStore& history, const QString& userId);
+// The schedule from the user's latest answers in an open history; nullopt, with what the
+// student should be told in `error`, when the history cannot be read.
+std::optional<WeakSpotSchedule> weakSpotsIn(HistoryStore& history, const QString& userId, QString& error);
 
-// The schedule from the user's latest answers in the history file; empty when there is
-// no history or it cannot be read.
-WeakSpotSchedule readWeakSpots(const QString& historyPath, const QString& userId);
+// The same from the history file; a missing file is an error too, since weak spots that
+// cannot be known are not "none".
+std::optional<WeakSpotSchedule> readWeakSpots(const QString& historyPath, const QString& userId,
+                                              QString& error);
 
 // `tonalyst worksheet --favor-weak-spots` reads the student's weak spots here.
 class HistoryWeakSpots final : public WeakSpotSource {

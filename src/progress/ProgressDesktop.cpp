@@ -1,5 +1,6 @@
 #include "progress/ProgressDesktop.h"
 
+#include "history/AnswerExport.h"
 #include "history/HistoryStore.h"
 #include "progress/ProgressReading.h"
 
@@ -25,19 +26,23 @@ ProgressDesktop systemProgressDesktop(const QString& dataDir, const QString& use
         }
         return FiguresLoad{computeProgress({}, query), false, notice};
     };
-    desktop.loadAnswers = [dataDir, userId](const ProgressQuery& query) {
+    desktop.exportAnswers = [dataDir, userId](const ProgressQuery& query, QIODevice& csv) {
         HistoryStore store(HistoryStore::pathIn(dataDir));
         QString notice;
-        if (!store.open(HistoryStore::Access::ReadOnly, notice))
-            return AnswerLoad{{}, notice};
-        // The history's days are UTC days: a day either side holds every local date's answers.
-        const auto widened = [](QDate day, int days) {
-            return day.isValid() ? std::optional<QDate>(day.addDays(days)) : std::nullopt;
+        if (!store.open(HistoryStore::Access::ReadOnly, notice)) {
+            // No history yet: no answers.
+            if (notice.isEmpty())
+                writeAnswersCsv(csv, {});
+            return AnswerExportLoad{0, notice};
+        }
+        // The query's local days, as moments.
+        const auto dayStart = [&query](QDate day) {
+            return day.isValid() ? std::optional(QDateTime(day, QTime(0, 0), query.zone)) : std::nullopt;
         };
-        return AnswerLoad{
-            answersWithin(store.answers(HistoryQuery{userId, widened(query.first, -1), widened(query.last, 1), {}}),
-                          query),
-            {}};
+        AnswerExportLoad load;
+        exportAnswers(store, {userId, dayStart(query.first), dayStart(query.last.addDays(1)), {}},
+                      AnswerFormat::Csv, csv, load.error, &load.answers);
+        return load;
     };
     desktop.chooseCsvPath = [userId](QWidget* parent) {
         // A user ID may hold anything; the suggested name keeps only what any file system takes.

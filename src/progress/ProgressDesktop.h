@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+class QIODevice;
 class QWidget;
 
 namespace tonalyst {
@@ -21,9 +22,9 @@ struct FiguresLoad {
     QString error;
 };
 
-// The answers of a period, or why they could not be read.
-struct AnswerLoad {
-    std::vector<AnswerRecord> answers;
+// How many answers an export wrote, or why it could not write them all.
+struct AnswerExportLoad {
+    qint64 answers = 0;
     QString error;
 };
 
@@ -32,8 +33,9 @@ struct AnswerLoad {
 struct ProgressDesktop {
     // The current user's figures for the query's dates.
     std::function<FiguresLoad(const ProgressQuery&)> loadFigures;
-    // The current user's answers within the query's dates, oldest first.
-    std::function<AnswerLoad(const ProgressQuery&)> loadAnswers;
+    // Writes the current user's answers within the query's dates to `csv`, oldest first,
+    // as they are read.
+    std::function<AnswerExportLoad(const ProgressQuery&, QIODevice& csv)> exportAnswers;
     // The file to export to, or an empty string when the dialog was cancelled.
     std::function<QString(QWidget* parent)> chooseCsvPath;
     // The zone whose days the figures follow.

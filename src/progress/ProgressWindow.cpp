@@ -226,7 +226,7 @@ void ProgressWindow::updateTabOrder() {
 }
 
 void ProgressWindow::exportCsv() {
-    if (!m_desktop.chooseCsvPath || !m_desktop.loadAnswers)
+    if (!m_desktop.chooseCsvPath || !m_desktop.exportAnswers)
         return;
     const QString path = m_desktop.chooseCsvPath(this);
     if (path.isEmpty())
@@ -234,17 +234,16 @@ void ProgressWindow::exportCsv() {
     m_export->setEnabled(false);
     m_awaitingExport = true;
     m_summary->setText(QStringLiteral("Writing ") + path + QStringLiteral(" ..."));
-    m_exporting.setFuture(QtConcurrent::run([load = m_desktop.loadAnswers, query = query(), path] {
-        const AnswerLoad within = load(query);
-        if (!within.error.isEmpty())
-            return Export{path, 0, within.error};
+    m_exporting.setFuture(QtConcurrent::run([write = m_desktop.exportAnswers, query = query(), path] {
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             return Export{path, 0, file.errorString()};
-        writeAnswersCsv(file, within.answers);
+        const AnswerExportLoad written = write(query, file);
+        if (!written.error.isEmpty())
+            return Export{path, 0, written.error};
         if (!file.commit())
             return Export{path, 0, file.errorString()};
-        return Export{path, static_cast<int>(within.answers.size()), {}};
+        return Export{path, static_cast<int>(written.answers), {}};
     }));
 }
 

@@ -10,8 +10,11 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace tonalyst::test {
 namespace {
@@ -195,6 +198,54 @@ TEST_F(MainWindowHistoryTest, ASpellingTestsReviewedAnswerIsItsSecondAttempt) {
     EXPECT_EQ(corrected.right, answers[2].right);
     EXPECT_EQ(corrected.given, corrected.right);
     EXPECT_FALSE(answers[2].correct);
+}
+
+TEST_F(MainWindowHistoryTest, ATestsAnswersAreOnFileWhileTheirVerdictShowsAndCountOnceTheRunIsWritten) {
+    // The history file as another program reads it while the box is up: what a kill then leaves.
+    const auto onFile = [this](std::size_t atLeast) {
+        std::vector<AnswerRecord> found;
+        // Short of the count, what there is tells the failure.
+        (void)QTest::qWaitFor(
+            [&] {
+                HistoryStore history(HistoryStore::pathIn(files.dataDir()));
+                QString notice;
+                found = history.open(HistoryStore::Access::ReadOnly, notice)
+                            ? history.answers({QStringLiteral("AB"), {}, {}, {}})
+                            : std::vector<AnswerRecord>{};
+                return found.size() >= atLeast;
+            },
+            5000);
+        return found;
+    };
+    std::vector<std::size_t> keptByBox;
+    std::size_t countedByBox = 0;
+    prompter.whileShowing([&](const QString& text) {
+        if (!text.startsWith(QStringLiteral("Good work")) && !text.startsWith(QStringLiteral("Wrong")))
+            return;
+        const std::vector<AnswerRecord> kept = onFile(keptByBox.size() + 1);
+        keptByBox.push_back(kept.size());
+        countedByBox += static_cast<std::size_t>(
+            std::count_if(kept.begin(), kept.end(), [](const AnswerRecord& a) { return a.inDataFile; }));
+    });
+    chooseTestLength(0);
+    action("mnutest")->trigger();
+    start();
+    for (int question = 1; question <= 5; ++question) {
+        if (question == 2)
+            spellWrongAnswer();
+        else
+            spellRightAnswer();
+        if (question == 5)
+            prompter.answerNo(); // no review
+        submit();
+    }
+    EXPECT_EQ(keptByBox, (std::vector<std::size_t>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(countedByBox, 0u) << "counted before varen.dat had them";
+
+    const std::vector<AnswerRecord> answers = historyAfterQuit();
+    ASSERT_EQ(answers.size(), 5u);
+    for (const AnswerRecord& a : answers)
+        EXPECT_TRUE(a.inDataFile);
 }
 
 TEST_F(MainWindowHistoryTest, ADamagedHistoryIsToldOnceAndTheRunGoesOn) {

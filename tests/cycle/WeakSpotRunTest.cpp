@@ -8,7 +8,9 @@ namespace {
 // Hears the cycle's answers as the history would.
 struct HeardAnswers final : AnswerObserver {
     void answerJudged(const AnswerRecord& answer) override { answers.push_back(answer); }
+    void recordsWritten(const QStringList& answerIds) override { inDataFile << answerIds; }
     std::vector<AnswerRecord> answers;
+    QStringList inDataFile;
 };
 
 // The items a run of chord identification asks, every answer right, with or without
@@ -28,7 +30,8 @@ protected:
         std::vector<std::string> items;
         for (int i = 0; i < questions; ++i) {
             const Question& asked = run.currentSlot()->question;
-            items.push_back(weakSpotItem(ActivityState::settled(QuestionType::Identify, ActivityMode::None), asked));
+            items.push_back(
+                weakSpotItem(ActivityState::settled(QuestionType::Identify, ActivityMode::None), asked));
             run.answer() = {asked.category, asked.name, asked.invLabel};
             run.questionstep();
         }
@@ -52,9 +55,12 @@ TEST_F(WeakSpotRun, PracticeGoesAfterTheFailedChordAndTestsAreLeftAlone) {
     EXPECT_GT(count(favored), count(plainPractice)) << plainPractice.front();
 }
 
-TEST_F(CycleFixture, EveryAnswerIsHeardWithItsAttemptAndWhetherTheDataFileHasIt) {
+TEST_F(CycleFixture, EveryAnswerIsHeardBeforeItsVerdictShowsAndCountedOnceTheDataFileHasIt) {
     HeardAnswers heard;
     cycle.setAnswerObserver(&heard);
+    // What the history had when each box came up: a kill while it shows loses nothing.
+    std::vector<std::size_t> heardByBox;
+    prompter.whileShowing([&](const QString&) { heardByBox.push_back(heard.answers.size()); });
     startRun(QuestionType::Spell, ActivityMode::None, Method::Practice);
     answerWrong();
     prompter.answerYes(); // try again
@@ -64,19 +70,23 @@ TEST_F(CycleFixture, EveryAnswerIsHeardWithItsAttemptAndWhetherTheDataFileHasIt)
     answerWrong();
     prompter.answerNo(); // see the answer
     submitAfter(1);
+    EXPECT_EQ(heardByBox, (std::vector<std::size_t>{1, 2, 3, 3}));
+    EXPECT_TRUE(heard.inDataFile.isEmpty()) << "counted before the data file has it";
     cycle.endrun();
 
     ASSERT_EQ(heard.answers.size(), 3u);
+    for (const AnswerRecord& answer : heard.answers)
+        EXPECT_FALSE(answer.inDataFile);
     EXPECT_EQ(heard.answers[0].attempt, 1);
-    EXPECT_FALSE(heard.answers[0].inDataFile);
     EXPECT_EQ(heard.answers[0].seconds, 4);
     EXPECT_EQ(heard.answers[1].attempt, 2);
-    EXPECT_TRUE(heard.answers[1].inDataFile);
     EXPECT_EQ(heard.answers[1].seconds, 6);
     EXPECT_EQ(heard.answers[1].given, heard.answers[1].right);
     EXPECT_EQ(heard.answers[2].attempt, 1);
     EXPECT_NE(heard.answers[2].given, heard.answers[2].right);
     EXPECT_EQ(heard.answers[0].runId, heard.answers[2].runId);
+    // The retry is no question of the data file's; the other two are, once written.
+    EXPECT_EQ(heard.inDataFile, (QStringList{heard.answers[1].answerId, heard.answers[2].answerId}));
     EXPECT_EQ(dataFile().count("\r\n"), 2);
 }
 

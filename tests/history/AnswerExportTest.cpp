@@ -1,6 +1,8 @@
 #include "history/AnswerExport.h"
+#include "history/CsvField.h"
 
 #include "HistoryTestKit.h"
+#include "support/TempLocations.h"
 
 #include <QBuffer>
 #include <QJsonDocument>
@@ -41,55 +43,107 @@ QList<QStringList> parseCsv(const QString& text) {
     return rows;
 }
 
-std::vector<AnswerRecord> awkwardAnswers() {
-    AnswerRecord quoted = answerAt(QStringLiteral("O'Brien, \"Bo\"\nsecond line"), utc(2, 23, 59), false);
-    quoted.given = QStringLiteral("Seventh : / V7");
-    quoted.right = QStringLiteral("V7 of / IV (or iv)");
-    return {answerAt(QStringLiteral("AB"), utc(1, 9)), quoted};
-}
-
-TEST(AnswerExport, CsvHasAHeaderAndQuotesWhatNeedsIt) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    const std::vector<AnswerRecord> answers = awkwardAnswers();
-    writeAnswersCsv(buffer, answers);
-    const QList<QStringList> rows = parseCsv(QString::fromUtf8(buffer.data()));
-    ASSERT_EQ(rows.size(), 3);
-    const QStringList& header = rows[0];
-    ASSERT_EQ(rows[1].size(), header.size());
-    ASSERT_EQ(rows[2].size(), header.size());
-    auto field = [&](int row, const char* name) { return rows[row][header.indexOf(QLatin1String(name))]; };
-    EXPECT_EQ(field(1, "user_id"), QStringLiteral("AB"));
-    EXPECT_EQ(field(1, "result"), QStringLiteral("right"));
-    EXPECT_EQ(field(1, "given"), field(1, "right"));
-    EXPECT_EQ(field(1, "answered_utc"), QStringLiteral("2026-03-01T09:00:00.000Z"));
-    EXPECT_EQ(field(2, "user_id"), answers[1].userId);
-    EXPECT_EQ(field(2, "result"), QStringLiteral("wrong"));
-    EXPECT_EQ(field(2, "right"), QStringLiteral("V7 of / IV (or iv)"));
-    EXPECT_EQ(field(2, "attempt"), QStringLiteral("1"));
-    // Unquoted where nothing needs quoting.
-    EXPECT_TRUE(buffer.data().contains(",AB,"));
-}
-
-TEST(AnswerExport, JsonLinesHoldOneAnswerPerLine) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    const std::vector<AnswerRecord> answers = awkwardAnswers();
-    writeAnswersJsonLines(buffer, answers);
-    const QList<QByteArray> lines = buffer.data().split('\n');
-    ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(lines[2].isEmpty());
-    for (int i = 0; i < 2; ++i) {
-        QJsonParseError error;
-        const QJsonObject object = QJsonDocument::fromJson(lines[i], &error).object();
-        ASSERT_EQ(error.error, QJsonParseError::NoError) << lines[i].toStdString();
-        EXPECT_EQ(object[QStringLiteral("user_id")].toString(), answers[static_cast<std::size_t>(i)].userId);
-        EXPECT_EQ(object[QStringLiteral("given")].toString(), answers[static_cast<std::size_t>(i)].given);
-        EXPECT_EQ(object[QStringLiteral("seconds")].toInt(), 7);
-        EXPECT_EQ(object[QStringLiteral("imported")].toBool(), false);
+// Answers read back from a real history file, written as the commands write them.
+class AnswerExportTest : public ::testing::Test {
+protected:
+    AnswerExportTest() {
+        AnswerRecord quoted = answerAt(QStringLiteral("O'Brien, \"Bo\"\nsecond line"), utc(2, 23, 59), false);
+        quoted.given = QStringLiteral("Seventh : / V7");
+        quoted.right = QStringLiteral("V7 of / IV (or iv)");
+        AnswerRecord formula =
+            answerAt(QStringLiteral("=HYPERLINK(\"http://x.example\",\"grades\")"), utc(3, 8));
+        formula.item = QStringLiteral("@SUM(A1)");
+        formula.given = QStringLiteral("+1");
+        answers = {answerAt(QStringLiteral("AB"), utc(1, 9)), quoted, formula};
+        QString notice;
+        EXPECT_TRUE(history.open(HistoryStore::Access::ReadWrite, notice)) << notice.toStdString();
+        QString error;
+        EXPECT_TRUE(history.append(answers, error)) << error.toStdString();
     }
-    EXPECT_EQ(QJsonDocument::fromJson(lines[0]).object()[QStringLiteral("result")].toString(),
-              QStringLiteral("right"));
+
+    QByteArray exported(const AnswerRecord& answer, AnswerFormat format) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QString error;
+        qint64 written = 0;
+        EXPECT_TRUE(exportAnswers(history, {answer.userId, {}, {}, {}}, format, buffer, error, &written))
+            << error.toStdString();
+        EXPECT_EQ(written, 1);
+        return buffer.data();
+    }
+
+    TempLocations files;
+    HistoryStore history{HistoryStore::pathIn(files.dataDir())};
+    std::vector<AnswerRecord> answers;
+};
+
+TEST_F(AnswerExportTest, CsvQuotesWhatNeedsItAndNoFieldOpensAFormula) {
+    for (const AnswerRecord& answer : answers) {
+        const QByteArray csv = exported(answer, AnswerFormat::Csv);
+        const QList<QStringList> rows = parseCsv(QString::fromUtf8(csv));
+        ASSERT_EQ(rows.size(), 2) << csv.toStdString();
+        const QStringList& header = rows[0];
+        ASSERT_EQ(rows[1].size(), header.size());
+        auto field = [&](const char* name) { return rows[1][header.indexOf(QLatin1String(name))]; };
+        EXPECT_EQ(field("answer_id"), answer.answerId);
+        EXPECT_EQ(field("answered_utc"), answer.answeredUtc.toString(Qt::ISODateWithMs));
+        EXPECT_EQ(field("result"), answer.correct ? QStringLiteral("right") : QStringLiteral("wrong"));
+        EXPECT_EQ(field("right"), answer.right);
+        EXPECT_EQ(field("attempt"), QStringLiteral("1"));
+        EXPECT_EQ(field("in_data_file"),
+                  answer.inDataFile ? QStringLiteral("true") : QStringLiteral("false"));
+        // Every field that a spreadsheet would run is led by an apostrophe, -1 too.
+        EXPECT_EQ(field("inversions"), QStringLiteral("'-1"));
+        for (const QString& text : rows[1])
+            EXPECT_FALSE(QStringLiteral("=+-@\t\r").contains(text.isEmpty() ? QChar(u'x') : text.front()))
+                << text.toStdString();
+        const auto guarded = [](const QString& text) {
+            return QStringLiteral("=+-@").contains(text.front()) ? QLatin1Char('\'') + text : text;
+        };
+        EXPECT_EQ(field("user_id"), guarded(answer.userId));
+        EXPECT_EQ(field("item"), guarded(answer.item));
+        EXPECT_EQ(field("given"), guarded(answer.given));
+    }
+    // Unquoted where nothing needs quoting.
+    EXPECT_TRUE(exported(answers[0], AnswerFormat::Csv).contains(",AB,"));
+}
+
+TEST_F(AnswerExportTest, JsonLinesKeepEveryTextExactly) {
+    for (const AnswerRecord& answer : answers) {
+        const QList<QByteArray> lines = exported(answer, AnswerFormat::JsonLines).split('\n');
+        ASSERT_EQ(lines.size(), 2);
+        EXPECT_TRUE(lines[1].isEmpty());
+        QJsonParseError error;
+        const QJsonObject object = QJsonDocument::fromJson(lines[0], &error).object();
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << lines[0].toStdString();
+        EXPECT_EQ(object[QStringLiteral("user_id")].toString(), answer.userId);
+        EXPECT_EQ(object[QStringLiteral("item")].toString(), answer.item);
+        EXPECT_EQ(object[QStringLiteral("given")].toString(), answer.given);
+        EXPECT_EQ(object[QStringLiteral("inversions")].toString(), QStringLiteral("-1"));
+        EXPECT_EQ(object[QStringLiteral("seconds")].toInt(), 7);
+        EXPECT_EQ(object[QStringLiteral("accidentals")].toInt(), 3);
+        EXPECT_EQ(object[QStringLiteral("imported")].toBool(true), false);
+        EXPECT_EQ(object[QStringLiteral("result")].toString(),
+                  answer.correct ? QStringLiteral("right") : QStringLiteral("wrong"));
+    }
+}
+
+TEST(CsvField, QuotesLineBreaksAndLeadsFormulasWithAnApostrophe) {
+    const std::vector<std::pair<QString, QString>> cases{
+        {QStringLiteral("AB"), QStringLiteral("AB")},
+        {QString(), QString()},
+        {QStringLiteral("a=b"), QStringLiteral("a=b")},
+        {QStringLiteral("=1+2"), QStringLiteral("'=1+2")},
+        {QStringLiteral("+1"), QStringLiteral("'+1")},
+        {QStringLiteral("-"), QStringLiteral("'-")},
+        {QStringLiteral("@x"), QStringLiteral("'@x")},
+        {QStringLiteral("\tx"), QStringLiteral("'\tx")},
+        {QStringLiteral("\rx"), QStringLiteral("\"'\rx\"")},
+        {QStringLiteral("=A1,\"B\""), QStringLiteral("\"'=A1,\"\"B\"\"\"")},
+        {QStringLiteral("Lee, \"Jo\""), QStringLiteral("\"Lee, \"\"Jo\"\"\"")},
+    };
+    for (const auto& [text, field] : cases)
+        EXPECT_EQ(csvField(text), field) << text.toStdString();
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "history/HistoryStore.h"
 
+#include "HistoryTestKit.h"
 #include "support/TempLocations.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 
@@ -76,6 +78,41 @@ TEST(KilledHistoryWriter, LeavesAReadableHistoryWithEveryConfirmedBatchWhole) {
     ::testing::Test::RecordProperty("kills", kills);
     ::testing::Test::RecordProperty("batchesStored", lastBatch);
     EXPECT_GE(kills, 10);
+}
+
+TEST(KilledHistoryWriter, OnlyAHistoryLeftOpenByAKillIsCheckedWholeAtStart) {
+    TempLocations files;
+    const QString path = HistoryStore::pathIn(files.dataDir());
+    fillHistory(path, QStringLiteral("AB"), 2000);
+    damagePageHolding(path, "asked-01000;");
+    const auto setAside = [&] {
+        return QDir(files.dataDir()).entryList({QStringLiteral("history.sqlite.damaged-*")}, QDir::Files);
+    };
+
+    // Closed cleanly: opened at once, the damage left for the reading that meets it.
+    {
+        HistoryStore history(path);
+        QString notice;
+        ASSERT_TRUE(history.open(HistoryStore::Access::ReadWrite, notice)) << notice.toStdString();
+        EXPECT_TRUE(notice.isEmpty()) << notice.toStdString();
+    }
+    EXPECT_TRUE(setAside().isEmpty());
+
+    // Left open by a writer killed outright: checked whole, and the damage found.
+    QProcess child;
+    child.start(QStringLiteral(HISTORY_CHILD), {path, QStringLiteral("1")});
+    QByteArray output;
+    while (!output.contains("ready\n")) {
+        ASSERT_TRUE(child.waitForReadyRead(10000)) << child.readAllStandardError().toStdString();
+        output += child.readAllStandardOutput();
+    }
+    ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
+    ASSERT_TRUE(child.waitForFinished(10000));
+    HistoryStore history(path);
+    QString notice;
+    ASSERT_TRUE(history.open(HistoryStore::Access::ReadWrite, notice)) << notice.toStdString();
+    EXPECT_TRUE(notice.contains(QStringLiteral("was damaged"))) << notice.toStdString();
+    EXPECT_EQ(setAside().size(), 1);
 }
 
 } // namespace

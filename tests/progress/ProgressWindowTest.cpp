@@ -1,4 +1,5 @@
 #include "ProgressTestKit.h"
+#include "history/AnswerExport.h"
 #include "history/HistoryStore.h"
 #include "progress/ActivitySection.h"
 #include "progress/ProgressWindow.h"
@@ -43,8 +44,11 @@ struct ProgressWindowTest : ::testing::Test {
         stand_in.loadFigures = [answers = answers, error](const ProgressQuery& query) {
             return FiguresLoad{computeProgress(answers, query), !answers.empty(), error};
         };
-        stand_in.loadAnswers = [answers = answers, error](const ProgressQuery& query) {
-            return AnswerLoad{answersWithin(answers, query), error};
+        stand_in.exportAnswers = [answers = answers, error](const ProgressQuery& query, QIODevice& csv) {
+            const std::vector<AnswerRecord> within = answersWithin(answers, query);
+            if (error.isEmpty())
+                writeAnswersCsv(csv, within);
+            return AnswerExportLoad{error.isEmpty() ? qint64(within.size()) : 0, error};
         };
         stand_in.chooseCsvPath = [this](QWidget*) {
             ++dialogs;
