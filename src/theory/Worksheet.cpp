@@ -1,6 +1,7 @@
 #include "theory/Worksheet.h"
 
 #include "theory/IntervalGenerator.h"
+#include "theory/SignatureSigns.h"
 
 #include <algorithm>
 #include <random>
@@ -186,15 +187,11 @@ WorksheetStaff worksheetStaff(const Worksheet& sheet, const WorksheetItem& item)
         break;
     }
     if (staff.signature) {
-        // With the signature on the staff, a sharp or flat the key gives needs no sign.
-        std::array<int, 7> perLetter{};
-        for (std::size_t degree = 0; degree < 7; ++degree)
-            perLetter[static_cast<std::size_t>(item.key.scaleletter[degree] % 7)] = item.key.keysigacc[degree];
-        for (WrittenNote& note : staff.notes) {
-            const int given = perLetter[static_cast<std::size_t>((note.position - 1) % 7)];
-            if ((note.code == Sharp && given == 1) || (note.code == Flat && given == -1))
-                note.code = NoSign;
-        }
+        // The same signs the window draws beside the same signature.
+        const std::array<int, 7> perLetter = signatureAlterations(q.sigKind, q.sigCount);
+        for (WrittenNote& note : staff.notes)
+            note.code = signUnderSignature(
+                note.code, perLetter[static_cast<std::size_t>(letterIndex(note.position - 1))]);
     }
     return staff;
 }
