@@ -2,6 +2,7 @@
 
 #include "theory/IntervalGenerator.h"
 #include "theory/SignatureSigns.h"
+#include "theory/WorksheetPaper.h"
 
 #include <algorithm>
 #include <random>
@@ -142,15 +143,29 @@ std::vector<std::string> worksheetQuestionLines(const Worksheet& sheet, const Wo
             lines.push_back("Notes, lowest first: " + noteList(q.notes));
         break;
     case WorksheetActivity::IntervalSpelling:
-        lines.push_back(std::string("Enter the ") + (q.direction == IntervalDirection::Below ? "lower" : "upper") +
-                        " note");
+        // On paper the prompt says above or below, and the sheet's instruction what to write.
+        if (!withStaff)
+            lines.push_back(std::string("Enter the ") +
+                            (q.direction == IntervalDirection::Below ? "lower" : "upper") + " note");
         break;
     case WorksheetActivity::ChordEarTraining:
     case WorksheetActivity::IntervalEarTraining:
-        lines.push_back("Sounded: " + soundedNotes(q));
+        // A student's sheet must not name what is played: the answer key does.
+        if (!withStaff)
+            lines.push_back("Sounded: " + soundedNotes(q));
         break;
     }
-    lines.push_back(trimmed(q.prompt));
+    if (withStaff && sheet.options.activity == WorksheetActivity::ChordSpelling && !q.figLabel.empty()) {
+        // The window's "vii-dim6-5-3 of ii" as a textbook prints it.
+        lines.push_back(textbookChordName(q, sheet.options.settings.inversions));
+    } else if (withStaff && sheet.options.activity == WorksheetActivity::IntervalSpelling) {
+        // The window's "perfect Fifth : above D" in words.
+        const bool below = q.direction == IntervalDirection::Below;
+        lines.push_back(intervalInWords(q) + (below ? " below " : " above ") +
+                        trimmed(givenNoteName(below ? q.notes.back() : q.notes.front())));
+    } else {
+        lines.push_back(trimmed(q.prompt));
+    }
     lines.erase(std::remove(lines.begin(), lines.end(), std::string()), lines.end());
     return lines;
 }

@@ -2,6 +2,7 @@
 #include "theory/AnswerMenus.h"
 #include "theory/SignatureSigns.h"
 #include "theory/Worksheet.h"
+#include "theory/WorksheetPaper.h"
 
 #include <gtest/gtest.h>
 
@@ -456,6 +457,65 @@ TEST(WorksheetCommand, JsonKeysGiveTheKeysOwnSignature) {
         const KeySignature own = scaleSignature(item.key);
         EXPECT_EQ(own.count, item.question.sigCount) << item.keyName;
         EXPECT_EQ(own.kind, item.question.sigKind) << item.keyName;
+    }
+}
+
+TEST(WorksheetPaper, ChordAnswersAreWrittenAsATextbookPrintsThem) {
+    struct Expected {
+        std::string category;
+        std::string name;
+        int inversion;
+        std::string paper;
+    };
+    const std::vector<Expected> table{
+        {"Triad :", "I", 2, "I\u2076\u2084 in C major"},
+        {"Triad :", "vii-dim", 1, "vii\u00B0\u2076 in C major"},
+        {"Triad :", "Flat-VI", 0, "\u266DVI in C major"},
+        {"Seventh :", "V7", 1, "V\u2076\u2085 in C major"},
+        {"Seventh :", "vii-half-dim7", 2, "vii\u00F8\u2074\u2083 in C major"},
+        {"Seventh :", "IV-maj7", 0, "IVM7 in C major"},
+        {"V7 of", "ii", 3, "V\u2074\u2082/ii in C major"},
+        {"vii-dim7 of", "vi", 0, "vii\u00B07/vi in C major"},
+        {"vii-dim7 of", "V", 1, "vii\u00B0\u2076\u2085/V in C major"},
+        {"Augmented 6 :", "German", 0, "Ger+6 in C major"},
+        {"Flat-II (Neapolitan)", "", 1, "N\u2076 in C major"},
+    };
+    const Worksheet sheet =
+        sheetOf({"--activity", "chord-id", "--count", "1500", "--seed", "12", "--keys", "C/a", "--mode",
+                 "major", "--chords", "all", "--mixture", "triads,sevenths", "--inversions", "figured"});
+    std::set<std::string> found;
+    for (const WorksheetItem& item : sheet.items) {
+        const Question& q = item.question;
+        const std::string paper = worksheetPaperAnswer(sheet, item);
+        for (const char* menuWord : {"-dim", " of ", "-3", "Triad", "Seventh", "Flat-", "(", "\r"})
+            EXPECT_EQ(paper.find(menuWord), std::string::npos) << paper;
+        std::string name = q.name;
+        name.erase(name.find_last_not_of(' ') + 1);
+        for (const Expected& row : table) {
+            if (row.category == q.category && row.name == name && row.inversion == q.inversion) {
+                EXPECT_EQ(paper, row.paper);
+                found.insert(row.paper);
+            }
+        }
+    }
+    EXPECT_EQ(found.size(), table.size());
+
+    // An interval's key names the note to write, not the one given.
+    const Worksheet spelled = sheetOf({"--activity", "interval-spell", "--count", "40", "--seed", "12"});
+    for (const WorksheetItem& item : spelled.items) {
+        const auto& notes = item.question.notes;
+        const bool below = item.question.direction == IntervalDirection::Below;
+        EXPECT_EQ(worksheetPaperAnswer(spelled, item), noteName(below ? notes.front() : notes.back()));
+    }
+
+    // Inversions in words are kept in words; the text worksheet keeps the window's wording.
+    const Worksheet basic =
+        sheetOf({"--activity", "chord-id", "--count", "30", "--seed", "12", "--keys", "C/a", "--mode",
+                 "major", "--chords", "triad:3", "--inversions", "basic"});
+    for (const WorksheetItem& item : basic.items) {
+        EXPECT_EQ(worksheetPaperAnswer(basic, item), "IV " + item.question.invLabel + " in C major");
+        EXPECT_EQ(worksheetAnswerLine(item),
+                  "Triad : IV (  In the key of C major ) " + item.question.invLabel);
     }
 }
 
