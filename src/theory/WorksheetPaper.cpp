@@ -12,7 +12,7 @@ namespace tonalyst {
 
 namespace {
 
-// Figures by inversion, stacked as superscript over subscript the way typed texts print them.
+// Figures by inversion, a superscript then a subscript, as typed texts print stacked figures.
 constexpr std::array<std::string_view, 3> kTriadFigures{"", "\u2076", "\u2076\u2084"};
 constexpr std::array<std::string_view, 4> kSeventhFigures{"7", "\u2076\u2085", "\u2074\u2083",
                                                           "\u2074\u2082"};
@@ -52,38 +52,6 @@ std::string figure(std::span<const std::string_view> figures, int inversion) {
                : std::string();
 }
 
-} // namespace
-
-std::string textbookChordName(const Question& q, InversionOption inversions) {
-    const bool figured = inversions == InversionOption::FiguredBass && !q.invLabel.empty();
-    const int inversion = figured ? q.inversion : 0;
-    std::string name;
-    if (q.category == kTriadCategory) {
-        name = numeral(q.name) + figure(kTriadFigures, inversion);
-    } else if (q.category == kSeventhCategory) {
-        std::string base = trimmed(q.name);
-        if (base.ends_with('7'))
-            base.pop_back();
-        name = numeral(base) + figure(kSeventhFigures, inversion);
-    } else if (q.category == kVofCategory) {
-        name = "V" + figure(kSeventhFigures, inversion) + "/" + numeral(q.name);
-    } else if (q.category == kViiofCategory) {
-        name = "vii\u00B0" + figure(kSeventhFigures, inversion) + "/" + numeral(q.name);
-    } else if (q.category == kAug6Category) {
-        // Named by its kind alone, in any inversion, as the window asks it.
-        return trimmed(q.name).substr(0, q.name.starts_with("German") ? 3 : 2) + "+6";
-    } else if (q.category == kFlat2Category) {
-        name = "N" + figure(kTriadFigures, inversion);
-    } else {
-        return {};
-    }
-    if (!figured && !q.invLabel.empty())
-        name += " " + q.invLabel;
-    return name;
-}
-
-namespace {
-
 // "  In the key of E-flat major" → "E-flat major".
 std::string keyOf(const Question& q) {
     std::string key = trimmed(q.keyText);
@@ -120,6 +88,34 @@ std::string playedNotes(const Question& q) {
 }
 
 } // namespace
+
+std::string textbookChordName(const Question& q, InversionOption inversions) {
+    const bool figured = inversions == InversionOption::FiguredBass && !q.invLabel.empty();
+    const int inversion = figured ? q.inversion : 0;
+    std::string name;
+    if (q.category == kTriadCategory) {
+        name = numeral(q.name) + figure(kTriadFigures, inversion);
+    } else if (q.category == kSeventhCategory) {
+        std::string base = trimmed(q.name);
+        if (base.ends_with('7'))
+            base.pop_back();
+        name = numeral(base) + figure(kSeventhFigures, inversion);
+    } else if (q.category == kVofCategory) {
+        name = "V" + figure(kSeventhFigures, inversion) + "/" + numeral(q.name);
+    } else if (q.category == kViiofCategory) {
+        name = "vii\u00B0" + figure(kSeventhFigures, inversion) + "/" + numeral(q.name);
+    } else if (q.category == kAug6Category) {
+        // Named by its kind alone, in any inversion, as the window asks it.
+        return trimmed(q.name).substr(0, q.name.starts_with("German") ? 3 : 2) + "+6";
+    } else if (q.category == kFlat2Category) {
+        name = "N" + figure(kTriadFigures, inversion);
+    } else {
+        return {};
+    }
+    if (!figured && !q.invLabel.empty())
+        name += " " + q.invLabel;
+    return name;
+}
 
 std::string intervalInWords(const Question& question) {
     return trimmed(question.name) + " " + intervalWord(question.category);
