@@ -11,6 +11,7 @@
 #include "staff/StaffPanel.h"
 #include "theory/AnswerMenus.h"
 #include "theory/ChordNames.h"
+#include "theory/SignatureSigns.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -147,20 +148,17 @@ void MainWindow::CycleAdapter::showkeysig(const Question& question, bool show) {
         w.m_staffPanel->setKeyAccidentals(std::nullopt);
 }
 
-void MainWindow::CycleAdapter::showKeyIndication(const Question& question, const CurrentKey& key) {
+void MainWindow::CycleAdapter::showKeyIndication(const Question& question, const CurrentKey&) {
     const KeySigDisplay& display = w.m_settings.keySigDisplay;
     const bool symbolic = display.symbolic || display.both;
     const bool written = display.written || display.both;
     if (!written)
         w.m_question2->clear();
     showkeysig(question, symbolic);
-    if (symbolic) {
-        // With the signature on the staff, a sharp or flat the key gives needs no sign.
-        std::array<int, 7> perLetter{};
-        for (std::size_t degree = 0; degree < 7; ++degree)
-            perLetter[static_cast<std::size_t>(key.scaleletter[degree] % 7)] = key.keysigacc[degree];
-        w.m_staffPanel->setKeyAccidentals(perLetter);
-    }
+    // The notes' signs follow the signature as drawn, which is blank for a key the
+    // question gives no signature (intervals on any note).
+    if (symbolic)
+        w.m_staffPanel->setKeyAccidentals(signatureAlterations(question.sigKind, question.sigCount));
 }
 
 void MainWindow::CycleAdapter::playanswer(const std::vector<WrittenNote>& notes) {

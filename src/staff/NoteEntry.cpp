@@ -1,5 +1,7 @@
 #include "staff/NoteEntry.h"
 
+#include "theory/SignatureSigns.h"
+
 #include <algorithm>
 
 namespace tonalyst {
@@ -91,11 +93,9 @@ std::vector<StaffNote> NoteEntry::drawnNotes() const {
     std::vector<StaffNote> notes(m_slots.begin(), m_slots.begin() + m_noteCount);
     if (!m_keyAccidentals)
         return notes;
-    for (StaffNote& note : notes) {
-        const int given = (*m_keyAccidentals)[static_cast<std::size_t>((note.position - 1) % 7)];
-        if ((note.code == kSharp && given == 1) || (note.code == kFlat && given == -1))
-            note.code = kNoAccidental;
-    }
+    for (StaffNote& note : notes)
+        note.code = signUnderSignature(
+            note.code, (*m_keyAccidentals)[static_cast<std::size_t>((note.position - 1) % 7)]);
     return notes;
 }
 

@@ -42,7 +42,8 @@ public:
     const KeyboardMarks& marks() const { return m_marks; }
 
     // The notes as drawn: the filled slots, lowest first. With a key's accidentals given,
-    // a sharp or flat that the key signature already gives is drawn without its sign.
+    // each note carries the sign it needs beside the signature (signUnderSignature): a
+    // sharp or flat the signature gives goes, a natural on a letter it alters gets its sign.
     std::vector<StaffNote> drawnNotes() const;
 
     // How many notes the current question takes (0 to 4).

@@ -54,8 +54,12 @@ void StaffPainter::drawHorizontalLine(qreal left, qreal right, qreal y, qreal th
 }
 
 void StaffPainter::drawStaffLines(const QColor& color) {
+    drawStaffLines(color, sg::kStaffRight);
+}
+
+void StaffPainter::drawStaffLines(const QColor& color, int rightTwips) {
     for (int y : sg::kLineY)
-        drawHorizontalLine(sg::kStaffLeft, sg::kStaffRight, y, sg::kStaffLineThickness, color);
+        drawHorizontalLine(sg::kStaffLeft, rightTwips, y, sg::kStaffLineThickness, color);
 }
 
 void StaffPainter::drawLedgerLine(int left, int right, int y, const QColor& color) {

@@ -20,6 +20,8 @@ public:
     enum class Edge { Left, Right };
 
     void drawStaffLines(const QColor& color);
+    // Lines running on to a right end of their own, as a printed staff fills its column.
+    void drawStaffLines(const QColor& color, int rightTwips);
     void drawClef(Clef clef, const QColor& color);
     void drawSignature(SignatureKind kind, int count, Clef clef, const QColor& color);
     // A note: its ledger lines, its head and its accidental.

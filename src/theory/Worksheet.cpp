@@ -1,6 +1,8 @@
 #include "theory/Worksheet.h"
 
 #include "theory/IntervalGenerator.h"
+#include "theory/SignatureSigns.h"
+#include "theory/WorksheetPaper.h"
 
 #include <algorithm>
 #include <random>
@@ -141,15 +143,29 @@ std::vector<std::string> worksheetQuestionLines(const Worksheet& sheet, const Wo
             lines.push_back("Notes, lowest first: " + noteList(q.notes));
         break;
     case WorksheetActivity::IntervalSpelling:
-        lines.push_back(std::string("Enter the ") + (q.direction == IntervalDirection::Below ? "lower" : "upper") +
-                        " note");
+        // On paper the prompt says above or below, and the sheet's instruction what to write.
+        if (!withStaff)
+            lines.push_back(std::string("Enter the ") +
+                            (q.direction == IntervalDirection::Below ? "lower" : "upper") + " note");
         break;
     case WorksheetActivity::ChordEarTraining:
     case WorksheetActivity::IntervalEarTraining:
-        lines.push_back("Sounded: " + soundedNotes(q));
+        // A student's sheet must not name what is played: the answer key does.
+        if (!withStaff)
+            lines.push_back("Sounded: " + soundedNotes(q));
         break;
     }
-    lines.push_back(trimmed(q.prompt));
+    if (withStaff && sheet.options.activity == WorksheetActivity::ChordSpelling && !q.figLabel.empty()) {
+        // The window's "vii-dim6-5-3 of ii" as a textbook prints it.
+        lines.push_back(textbookChordName(q, sheet.options.settings.inversions));
+    } else if (withStaff && sheet.options.activity == WorksheetActivity::IntervalSpelling) {
+        // The window's "perfect Fifth : above D" in words.
+        const bool below = q.direction == IntervalDirection::Below;
+        lines.push_back(intervalInWords(q) + (below ? " below " : " above ") +
+                        trimmed(givenNoteName(below ? q.notes.back() : q.notes.front())));
+    } else {
+        lines.push_back(trimmed(q.prompt));
+    }
     lines.erase(std::remove(lines.begin(), lines.end(), std::string()), lines.end());
     return lines;
 }
@@ -186,15 +202,11 @@ WorksheetStaff worksheetStaff(const Worksheet& sheet, const WorksheetItem& item)
         break;
     }
     if (staff.signature) {
-        // With the signature on the staff, a sharp or flat the key gives needs no sign.
-        std::array<int, 7> perLetter{};
-        for (std::size_t degree = 0; degree < 7; ++degree)
-            perLetter[static_cast<std::size_t>(item.key.scaleletter[degree] % 7)] = item.key.keysigacc[degree];
-        for (WrittenNote& note : staff.notes) {
-            const int given = perLetter[static_cast<std::size_t>((note.position - 1) % 7)];
-            if ((note.code == Sharp && given == 1) || (note.code == Flat && given == -1))
-                note.code = NoSign;
-        }
+        // The same signs the window draws beside the same signature.
+        const std::array<int, 7> perLetter = signatureAlterations(q.sigKind, q.sigCount);
+        for (WrittenNote& note : staff.notes)
+            note.code = signUnderSignature(
+                note.code, perLetter[static_cast<std::size_t>(letterIndex(note.position - 1))]);
     }
     return staff;
 }

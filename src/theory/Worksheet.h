@@ -41,7 +41,8 @@ std::optional<Worksheet> makeWorksheet(const WorksheetOptions& options, std::str
 std::string worksheetTitle(const Worksheet& sheet);
 
 // The lines that ask a question, without its number. On paper, where a staff shows the
-// notes, they are not listed again.
+// notes, they are not listed again, nor are the notes an ear-training question plays,
+// and the window's "Enter the upper note" gives way to the sheet's instruction.
 std::vector<std::string> worksheetQuestionLines(const Worksheet& sheet, const WorksheetItem& item,
                                                 bool withStaff);
 

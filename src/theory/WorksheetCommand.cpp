@@ -2,6 +2,7 @@
 
 #include "theory/IntervalDirection.h"
 #include "theory/JsonText.h"
+#include "theory/SignatureSigns.h"
 #include "theory/Worksheet.h"
 #include "theory/WorksheetOptions.h"
 
@@ -11,14 +12,16 @@ namespace {
 
 void writeJson(std::ostream& out, const WorksheetOptions& options, const WorksheetItem& item) {
     const Question& q = item.question;
+    // The key's own signature, also where the question shows none (intervals on any note).
+    const KeySignature signature = scaleSignature(item.key);
     out << "{\"activity\":" << jsonString(worksheetActivityCode(options.activity))
         << ",\"key\":{\"name\":" << jsonString(item.keyName)
         << ",\"mode\":" << jsonString(keyModeCode(item.keyMode))
-        << ",\"sigkind\":" << jsonString(signatureKindCode(q.sigKind)) << ",\"sigcount\":" << q.sigCount
-        << "},\"category\":" << jsonString(q.category) << ",\"name\":" << jsonString(q.name)
-        << ",\"inversion\":" << jsonString(q.invLabel) << ",\"figured\":" << jsonString(q.figLabel)
-        << ",\"prompt\":" << jsonString(q.prompt) << ",\"keytext\":" << jsonString(q.keyText)
-        << ",\"notes\":[";
+        << ",\"sigkind\":" << jsonString(signatureKindCode(signature.kind))
+        << ",\"sigcount\":" << signature.count << "},\"category\":" << jsonString(q.category)
+        << ",\"name\":" << jsonString(q.name) << ",\"inversion\":" << jsonString(q.invLabel)
+        << ",\"figured\":" << jsonString(q.figLabel) << ",\"prompt\":" << jsonString(q.prompt)
+        << ",\"keytext\":" << jsonString(q.keyText) << ",\"notes\":[";
     for (std::size_t i = 0; i < q.notes.size(); ++i) {
         out << (i == 0 ? "" : ",") << "{\"name\":" << jsonString(noteName(q.notes[i]))
             << ",\"step\":" << q.notes[i].step << ",\"accidental\":" << q.notes[i].accidental

@@ -2,6 +2,7 @@
 
 #include "platform/PrintingApplication.h"
 #include "staff/MusicFont.h"
+#include "theory/WorksheetPaper.h"
 #include "worksheet/WorksheetPage.h"
 
 #include <QFontMetricsF>
@@ -42,10 +43,13 @@ public:
     PdfLayout(const Worksheet& sheet, QPdfWriter& writer)
         : m_sheet(sheet), m_writer(writer), m_pt(writer.resolution() / 72.0),
           m_area(QRectF(writer.pageLayout().paintRectPoints())),
-          m_columnWidth((m_area.width() - wp::kColumnGap * (wp::kColumns - 1)) / wp::kColumns) {
+          m_columnWidth((m_area.width() - wp::kColumnGap * (wp::kColumns - 1)) / wp::kColumns),
+          m_answerLine(worksheetAnswersInWords(sheet.options.activity)), m_promptHeight(promptHeight()),
+          m_questionHeight(wp::questionHeight(m_promptHeight, m_answerLine)) {
         const qreal body = m_area.height() - wp::kFooterHeight;
-        m_rowsPerPage = qMax(1, static_cast<int>(body / wp::questionHeight()));
-        m_rowsOnFirstPage = qMax(1, static_cast<int>((body - wp::kTitleHeight) / wp::questionHeight()));
+        m_headerHeight = headingHeight() + wp::kHeaderLine * 2 + wp::kHeaderGap;
+        m_rowsPerPage = qMax(1, static_cast<int>(body / m_questionHeight));
+        m_rowsOnFirstPage = qMax(1, static_cast<int>((body - m_headerHeight) / m_questionHeight));
         placeAnswers();
     }
 
@@ -59,17 +63,16 @@ public:
                 m_writer.newPage();
             qreal top = 0;
             if (page == 0) {
-                painter.setFont(textFont(15, true));
-                painter.drawText(rect(0, 0, m_area.width(), wp::kTitleHeight), Qt::AlignLeft | Qt::AlignTop,
-                                 qs(worksheetTitle(m_sheet)));
-                top = wp::kTitleHeight;
+                paintHeader(painter);
+                top = m_headerHeight;
             }
             const int rows = page == 0 ? m_rowsOnFirstPage : m_rowsPerPage;
             for (int slot = 0; slot < rows * wp::kColumns && index < count; ++slot, ++index) {
                 const int row = slot / wp::kColumns;
                 const int column = slot % wp::kColumns;
-                paintQuestion(painter, index,
-                              QPointF(column * (m_columnWidth + wp::kColumnGap), top + row * wp::questionHeight()));
+                paintQuestion(
+                    painter, index,
+                    QPointF(column * (m_columnWidth + wp::kColumnGap), top + row * m_questionHeight));
             }
             paintFooter(painter, ++page);
         }
@@ -92,25 +95,93 @@ private:
         return {x * m_pt, y * m_pt, width * m_pt, height * m_pt};
     }
 
-    void paintQuestion(QPainter& painter, int index, QPointF at) {
+    QString promptText(int index) const {
         const WorksheetItem& item = m_sheet.items[static_cast<std::size_t>(index)];
         QString prompt = QString::number(index + 1) + QStringLiteral(".  ");
         const std::vector<std::string> lines = worksheetQuestionLines(m_sheet, item, true);
         for (std::size_t i = 0; i < lines.size(); ++i)
             prompt += (i == 0 ? QString() : QStringLiteral("\n")) + qs(lines[i]);
+        return prompt;
+    }
+
+    // Room for the tallest prompt of the sheet, wrapped to the column, so that none is cut
+    // and short ones leave no gap.
+    qreal promptHeight() const {
+        const QFontMetricsF metrics(textFont(10), &m_writer);
+        qreal tallest = metrics.height();
+        for (int i = 0; i < static_cast<int>(m_sheet.items.size()); ++i)
+            tallest = qMax(
+                tallest,
+                metrics.boundingRect(QRectF(0, 0, m_columnWidth * m_pt, 1e6), Qt::TextWordWrap, promptText(i))
+                    .height());
+        return tallest / m_pt;
+    }
+
+    // The heading wraps rather than run off the page.
+    qreal headingHeight() const {
+        const QFontMetricsF metrics(textFont(15, true), &m_writer);
+        const QRectF needed = metrics.boundingRect(QRectF(0, 0, m_area.width() * m_pt, 1e6), Qt::TextWordWrap,
+                                                   qs(worksheetHeading(m_sheet)));
+        return needed.height() / m_pt;
+    }
+
+    // The heading, a line for the student's name, class and date, and what to do.
+    void paintHeader(QPainter& painter) {
+        painter.setPen(Qt::black);
+        painter.setFont(textFont(15, true));
+        const qreal heading = headingHeight();
+        painter.drawText(rect(0, 0, m_area.width(), heading), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                         qs(worksheetHeading(m_sheet)));
+        painter.setFont(textFont(10));
+        const qreal y = heading + wp::kHeaderLine;
+        const qreal width = m_area.width();
+        const struct {
+            const char* label;
+            qreal from;
+            qreal to;
+        } fields[] = {
+            {"Name", 0, width * 0.5}, {"Class", width * 0.5, width * 0.75}, {"Date", width * 0.75, width}};
+        const QFontMetricsF metrics(painter.font(), &m_writer);
+        for (const auto& field : fields) {
+            const QString label = QString::fromLatin1(field.label);
+            painter.drawText(rect(field.from, y - wp::kHeaderLine, field.to - field.from, wp::kHeaderLine),
+                             Qt::AlignLeft | Qt::AlignBottom, label);
+            const qreal start = field.from + metrics.horizontalAdvance(label) / m_pt + 4;
+            rule(painter, start, field.to - (field.to < width ? 12 : 0), y - 2);
+        }
+        painter.drawText(rect(0, y, width, wp::kHeaderLine), Qt::AlignLeft | Qt::AlignBottom,
+                         qs(worksheetInstruction(m_sheet)));
+    }
+
+    // A thin line to write on, in points.
+    void rule(QPainter& painter, qreal left, qreal right, qreal y) const {
+        painter.fillRect(rect(left, y - 0.25, right - left, 0.5), Qt::black);
+    }
+
+    void paintQuestion(QPainter& painter, int index, QPointF at) {
+        const WorksheetItem& item = m_sheet.items[static_cast<std::size_t>(index)];
         painter.setFont(textFont(10));
         painter.setPen(Qt::black);
-        painter.drawText(rect(at.x(), at.y(), m_columnWidth, wp::kPromptHeight),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, prompt);
-        paintWorksheetStaff(painter, QPointF(at.x(), at.y() + wp::kPromptHeight) * m_pt, m_pt,
+        painter.drawText(rect(at.x(), at.y(), m_columnWidth, m_promptHeight),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, promptText(index));
+        const qreal staffTop = at.y() + m_promptHeight + wp::kPromptGap;
+        paintWorksheetStaff(painter, QPointF(at.x(), staffTop) * m_pt, m_pt, m_columnWidth,
                             worksheetStaff(m_sheet, item), item);
+        if (!m_answerLine)
+            return;
+        const qreal bottom = staffTop + wp::staffHeight() + wp::kAnswerLineHeight;
+        const QString label = QStringLiteral("Answer");
+        painter.drawText(rect(at.x(), bottom - wp::kAnswerLineHeight, m_columnWidth, wp::kAnswerLineHeight),
+                         Qt::AlignLeft | Qt::AlignBottom, label);
+        const qreal start = QFontMetricsF(painter.font(), &m_writer).horizontalAdvance(label) / m_pt + 4;
+        rule(painter, at.x() + start, at.x() + m_columnWidth, bottom - 2);
     }
 
     void paintFooter(QPainter& painter, int page) {
         painter.setFont(textFont(8));
         painter.setPen(Qt::black);
         const QRectF footer = rect(0, m_area.height() - wp::kFooterHeight, m_area.width(), wp::kFooterHeight);
-        painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom, qs(worksheetTitle(m_sheet)));
+        painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom, qs(worksheetHeading(m_sheet)));
         painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom,
                          QStringLiteral("Page %1 of %2").arg(page).arg(pageCount()));
     }
@@ -142,7 +213,7 @@ private:
 
     QString answerText(std::size_t index) const {
         return QString::number(index + 1) + QStringLiteral(".  ") +
-               qs(worksheetAnswerLine(m_sheet.items[index]));
+               qs(worksheetPaperAnswer(m_sheet, m_sheet.items[index]));
     }
 
     void paintAnswers(QPainter& painter, int firstPage) {
@@ -152,7 +223,10 @@ private:
             painter.setFont(textFont(15, true));
             painter.drawText(rect(0, 0, m_area.width(), wp::kTitleHeight), Qt::AlignLeft | Qt::AlignTop,
                              QStringLiteral("Answer key"));
+            // The seed, to print the same sheet again, is for the teacher's eyes only.
             painter.setFont(textFont(9));
+            painter.drawText(rect(0, 0, m_area.width(), wp::kTitleHeight - 6),
+                             Qt::AlignLeft | Qt::AlignBottom, qs(worksheetTitle(m_sheet)));
             for (std::size_t i = 0; i < m_answers.size(); ++i) {
                 const PlacedAnswer& answer = m_answers[i];
                 if (answer.page != page)
@@ -170,6 +244,10 @@ private:
     qreal m_pt; // device pixels to a point
     QRectF m_area;
     qreal m_columnWidth;
+    bool m_answerLine;
+    qreal m_promptHeight;
+    qreal m_questionHeight;
+    qreal m_headerHeight = 0;
     int m_rowsPerPage = 1;
     int m_rowsOnFirstPage = 1;
     std::vector<PlacedAnswer> m_answers;
@@ -189,7 +267,7 @@ bool PdfWorksheetPrinter::print(const Worksheet& sheet, std::string& error) {
     }
     {
         QPdfWriter writer(&file);
-        writer.setTitle(QString::fromStdString(worksheetTitle(sheet)));
+        writer.setTitle(QString::fromStdString(worksheetHeading(sheet)));
         writer.setCreator(QStringLiteral("Tonalyst"));
         writer.setResolution(600);
         writer.setPageSize(QPageSize(sheet.options.paper == WorksheetPaper::Letter ? QPageSize::Letter

@@ -20,20 +20,20 @@ qreal staffHeight() {
     return staffTwips().height() / sg::kLineSpacing * kStaffSpace;
 }
 
-qreal questionHeight() {
-    return kPromptHeight + staffHeight() + kQuestionGap;
+qreal questionHeight(qreal promptHeight, bool answerLine) {
+    return promptHeight + kPromptGap + staffHeight() + (answerLine ? kAnswerLineHeight : 0.0) + kQuestionGap;
 }
 
 } // namespace worksheetpage
 
-void paintWorksheetStaff(QPainter& painter, QPointF topLeft, qreal pixelsPerPoint, const WorksheetStaff& staff,
-                         const WorksheetItem& item) {
+void paintWorksheetStaff(QPainter& painter, QPointF topLeft, qreal pixelsPerPoint, qreal widthPoints,
+                         const WorksheetStaff& staff, const WorksheetItem& item) {
     const qreal perTwip = worksheetpage::kStaffSpace * pixelsPerPoint / sg::kLineSpacing;
     const QPointF origin = worksheetpage::staffTwips().topLeft() - topLeft / perTwip;
     StaffPainter staffPainter(painter, TwipScale{perTwip, perTwip}, origin);
     const Clef clef = staff.bassClef ? Clef::Bass : Clef::Treble;
     const QColor ink(Qt::black);
-    staffPainter.drawStaffLines(ink);
+    staffPainter.drawStaffLines(ink, sg::kStaffLeft + qRound(widthPoints * pixelsPerPoint / perTwip));
     staffPainter.drawClef(clef, ink);
     if (staff.signature)
         staffPainter.drawSignature(item.question.sigKind, item.question.sigCount, clef, ink);

@@ -98,6 +98,17 @@ TEST(NoteEntry, SignsTheKeySignatureGivesAreDrawnWithoutTheirSign) {
     EXPECT_EQ(entry.enteredNotes()[0].code, kSharp);
     entry.setKeyAccidentals(std::nullopt);
     EXPECT_EQ(entry.drawnNotes()[0].code, kSharp);
+
+    // An interval keeps its natural without a sign, and shows the sign where the
+    // signature alters the letter: D to F natural in D major reads as a minor third.
+    NoteEntry interval;
+    interval.setQuestionType(QuestionType::IntId);
+    interval.add(2, kNoAccidental);
+    interval.add(4, kNatural);
+    interval.setKeyAccidentals(std::array<int, 7>{1, 0, 0, 1, 0, 0, 0});
+    EXPECT_EQ(interval.enteredNotes()[1].code, kNoAccidental);
+    EXPECT_EQ(interval.drawnNotes()[0].code, kNoAccidental);
+    EXPECT_EQ(interval.drawnNotes()[1].code, kNatural);
 }
 
 } // namespace

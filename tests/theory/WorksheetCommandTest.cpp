@@ -1,10 +1,13 @@
 #include "theory/WorksheetCommand.h"
-#include "theory/Worksheet.h"
 #include "theory/AnswerMenus.h"
+#include "theory/SignatureSigns.h"
+#include "theory/Worksheet.h"
+#include "theory/WorksheetPaper.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -356,6 +359,164 @@ TEST(WorksheetStaff, TheClefChoiceDoesNotChangeTheQuestions) {
     std::string error;
     EXPECT_FALSE(parseWorksheetOptions({"--clef", "alto"}, error).has_value());
     EXPECT_FALSE(parseWorksheetOptions({"--key-display", "both,written"}, error).has_value());
+}
+
+// How a reader takes a note beside a key signature: its own sign, or else the signature's.
+int readBack(int drawnCode, int letter, SignatureKind kind, int count) {
+    switch (drawnCode) {
+    case Natural:
+        return 0;
+    case Sharp:
+        return 1;
+    case Flat:
+        return -1;
+    case DoubleSharp:
+        return 2;
+    case DoubleFlat:
+        return -2;
+    default:
+        break;
+    }
+    const std::string_view order = kind == SignatureKind::Sharp ? "FCGDAEB" : "BEADGCF";
+    const char name = "CDEFGAB"[letter];
+    return order.substr(0, static_cast<std::size_t>(count)).find(name) == std::string_view::npos
+               ? 0
+               : (kind == SignatureKind::Sharp ? 1 : -1);
+}
+
+TEST(WorksheetStaff, EveryNoteUnderEveryKeySignatureReadsAsTheNoteMeant) {
+    // Both ways the program writes a natural: no sign (intervals) and a natural sign (chords).
+    const std::vector<std::pair<int, int>> meant{{NoSign, 0}, {Natural, 0},     {Sharp, 1},
+                                                 {Flat, -1},  {DoubleSharp, 2}, {DoubleFlat, -2}};
+    for (const SignatureKind kind : {SignatureKind::Sharp, SignatureKind::Flat}) {
+        for (int count = 0; count <= 7; ++count) {
+            const std::array<int, 7> signature = signatureAlterations(kind, count);
+            for (int letter = 0; letter < 7; ++letter) {
+                for (const auto& [code, accidental] : meant) {
+                    const int drawn = signUnderSignature(code, signature[static_cast<std::size_t>(letter)]);
+                    EXPECT_EQ(readBack(drawn, letter, kind, count), accidental)
+                        << signatureKindCode(kind) << " " << count << " letter " << letter << " code "
+                        << code;
+                    // What the signature already says is not said again.
+                    if (accidental != 0 && readBack(NoSign, letter, kind, count) == accidental) {
+                        EXPECT_EQ(drawn, NoSign) << count << " letter " << letter;
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(WorksheetStaff, IdentificationNotesOnPaperReadAsTheQuestionMeansThem) {
+    for (const char* activity : {"interval-id", "chord-id"}) {
+        const Worksheet sheet =
+            sheetOf({"--activity", activity, "--count", "300", "--seed", "6", "--keys", "all", "--chords",
+                     "all", "--mixture", "triads,sevenths", "--key-display", "both"});
+        for (const WorksheetItem& item : sheet.items) {
+            const Question& q = item.question;
+            const WorksheetStaff staff = worksheetStaff(sheet, item);
+            ASSERT_TRUE(staff.signature);
+            ASSERT_EQ(staff.notes.size(), q.notes.size());
+            for (std::size_t i = 0; i < q.notes.size(); ++i) {
+                const WrittenNote& note = staff.notes[i];
+                EXPECT_EQ(letterIndex(note.position - 1), letterIndex(q.notes[i].step));
+                EXPECT_EQ(readBack(note.code, letterIndex(note.position - 1), q.sigKind, q.sigCount),
+                          q.notes[i].accidental)
+                    << activity << " " << noteName(q.notes[i]) << " in " << item.keyName;
+            }
+        }
+    }
+}
+
+TEST(WorksheetCommand, JsonKeysGiveTheKeysOwnSignature) {
+    // Intervals on any note: the key is the lower note's major key, whatever the staff shows.
+    const std::map<std::string, std::string> expected{
+        {"C", "sharp 0"},        {"C-sharp", "sharp 7"}, {"C-flat", "flat 7"},   {"D", "sharp 2"},
+        {"D-sharp", "sharp 9"},  {"D-flat", "flat 5"},   {"E", "sharp 4"},       {"E-sharp", "sharp 11"},
+        {"E-flat", "flat 3"},    {"F", "flat 1"},        {"F-sharp", "sharp 6"}, {"F-flat", "flat 8"},
+        {"G", "sharp 1"},        {"G-sharp", "sharp 8"}, {"G-flat", "flat 6"},   {"A", "sharp 3"},
+        {"A-sharp", "sharp 10"}, {"A-flat", "flat 4"}};
+    const CommandRun run = worksheet(
+        {"--activity", "interval-id", "--interval-notes", "all", "--count", "400", "--seed", "2", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::set<std::string> seen;
+    const std::regex key(
+        "\"key\":\\{\"name\":\"([^\"]*)\",\"mode\":\"major\",\"sigkind\":\"(\\w+)\",\"sigcount\":(\\d+)\\}");
+    for (const std::string& line : lines(run.out)) {
+        std::smatch match;
+        ASSERT_TRUE(std::regex_search(line, match, key)) << line;
+        seen.insert(match[1]);
+        EXPECT_EQ(match[2].str() + " " + match[3].str(), expected.at(match[1])) << line;
+    }
+    EXPECT_EQ(seen.size(), expected.size());
+
+    // Keys from the key boxes keep the signature their questions show.
+    const Worksheet chords = sheetOf(
+        {"--activity", "chord-id", "--count", "300", "--seed", "3", "--keys", "all", "--chords", "all"});
+    for (const WorksheetItem& item : chords.items) {
+        const KeySignature own = scaleSignature(item.key);
+        EXPECT_EQ(own.count, item.question.sigCount) << item.keyName;
+        EXPECT_EQ(own.kind, item.question.sigKind) << item.keyName;
+    }
+}
+
+TEST(WorksheetPaper, ChordAnswersAreWrittenAsATextbookPrintsThem) {
+    struct Expected {
+        std::string category;
+        std::string name;
+        int inversion;
+        std::string paper;
+    };
+    const std::vector<Expected> table{
+        {"Triad :", "I", 2, "I\u2076\u2084 in C major"},
+        {"Triad :", "vii-dim", 1, "vii\u00B0\u2076 in C major"},
+        {"Triad :", "Flat-VI", 0, "\u266DVI in C major"},
+        {"Seventh :", "V7", 1, "V\u2076\u2085 in C major"},
+        {"Seventh :", "vii-half-dim7", 2, "vii\u00F8\u2074\u2083 in C major"},
+        {"Seventh :", "IV-maj7", 0, "IVM7 in C major"},
+        {"V7 of", "ii", 3, "V\u2074\u2082/ii in C major"},
+        {"vii-dim7 of", "vi", 0, "vii\u00B07/vi in C major"},
+        {"vii-dim7 of", "V", 1, "vii\u00B0\u2076\u2085/V in C major"},
+        {"Augmented 6 :", "German", 0, "Ger+6 in C major"},
+        {"Flat-II (Neapolitan)", "", 1, "N\u2076 in C major"},
+    };
+    const Worksheet sheet =
+        sheetOf({"--activity", "chord-id", "--count", "1500", "--seed", "12", "--keys", "C/a", "--mode",
+                 "major", "--chords", "all", "--mixture", "triads,sevenths", "--inversions", "figured"});
+    std::set<std::string> found;
+    for (const WorksheetItem& item : sheet.items) {
+        const Question& q = item.question;
+        const std::string paper = worksheetPaperAnswer(sheet, item);
+        for (const char* menuWord : {"-dim", " of ", "-3", "Triad", "Seventh", "Flat-", "(", "\r"})
+            EXPECT_EQ(paper.find(menuWord), std::string::npos) << paper;
+        std::string name = q.name;
+        name.erase(name.find_last_not_of(' ') + 1);
+        for (const Expected& row : table) {
+            if (row.category == q.category && row.name == name && row.inversion == q.inversion) {
+                EXPECT_EQ(paper, row.paper);
+                found.insert(row.paper);
+            }
+        }
+    }
+    EXPECT_EQ(found.size(), table.size());
+
+    // An interval's key names the note to write, not the one given.
+    const Worksheet spelled = sheetOf({"--activity", "interval-spell", "--count", "40", "--seed", "12"});
+    for (const WorksheetItem& item : spelled.items) {
+        const auto& notes = item.question.notes;
+        const bool below = item.question.direction == IntervalDirection::Below;
+        EXPECT_EQ(worksheetPaperAnswer(spelled, item), noteName(below ? notes.front() : notes.back()));
+    }
+
+    // Inversions in words are kept in words; the text worksheet keeps the window's wording.
+    const Worksheet basic =
+        sheetOf({"--activity", "chord-id", "--count", "30", "--seed", "12", "--keys", "C/a", "--mode",
+                 "major", "--chords", "triad:3", "--inversions", "basic"});
+    for (const WorksheetItem& item : basic.items) {
+        EXPECT_EQ(worksheetPaperAnswer(basic, item), "IV " + item.question.invLabel + " in C major");
+        EXPECT_EQ(worksheetAnswerLine(item),
+                  "Triad : IV (  In the key of C major ) " + item.question.invLabel);
+    }
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 // Worksheets printed to real PDF files and read back with the poppler tools.
 #include "theory/Worksheet.h"
 #include "theory/WorksheetCommand.h"
+#include "theory/WorksheetPaper.h"
 #include "worksheet/PdfWorksheetPrinter.h"
 
 #include <QFile>
 #include <QProcess>
+#include <QRectF>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -78,7 +80,7 @@ TEST_F(PdfWorksheet, QuestionsFillSeveralPagesAndTheAnswerKeyHasTheLastOneToItse
 
     const Worksheet sheet = sheetFor(args);
     const QString first = text(file, 1, 1);
-    EXPECT_TRUE(first.contains(QStringLiteral("Tonalyst worksheet: Chord Identification (seed 7)")));
+    EXPECT_TRUE(first.contains(QStringLiteral("Tonalyst worksheet: Chord Identification")));
     EXPECT_TRUE(first.contains(QStringLiteral("Page 1 of 4")));
     EXPECT_TRUE(first.contains(QStringLiteral("1. ") + QString::fromStdString(sheet.items[0].question.keyText).simplified()));
     EXPECT_FALSE(first.contains(QStringLiteral("11. ")));
@@ -91,7 +93,8 @@ TEST_F(PdfWorksheet, QuestionsFillSeveralPagesAndTheAnswerKeyHasTheLastOneToItse
     EXPECT_TRUE(key.contains(QStringLiteral("Answer key")));
     EXPECT_TRUE(key.contains(QStringLiteral("Page 4 of 4")));
     for (std::size_t i = 0; i < sheet.items.size(); ++i) {
-        const QString answer = QString::fromStdString(worksheetAnswerLine(sheet.items[i])).simplified();
+        const QString answer =
+            QString::fromStdString(worksheetPaperAnswer(sheet, sheet.items[i])).simplified();
         EXPECT_TRUE(key.contains(QStringLiteral("%1. %2").arg(i + 1).arg(answer))) << answer.toStdString();
     }
 }
@@ -119,6 +122,82 @@ TEST_F(PdfWorksheet, LetterPaperAndALongKeyThatRunsOverSeveralPages) {
     }
     EXPECT_GE(keyPages, 2);
     EXPECT_TRUE(all.contains(QStringLiteral("300. ")));
+}
+
+// Words as pdftotext places them, in points from the page's top left.
+struct PlacedWord {
+    QString text;
+    QRectF box;
+};
+std::vector<PlacedWord> placedWords(const QString& bboxHtml) {
+    std::vector<PlacedWord> words;
+    const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    for (auto match = word.globalMatch(bboxHtml); match.hasNext();) {
+        const auto m = match.next();
+        const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
+        words.push_back({m.captured(5), QRectF(topLeft, bottomRight)});
+    }
+    return words;
+}
+
+TEST_F(PdfWorksheet, EveryActivityPrintsASheetToHandOutAsItIs) {
+    const std::vector<std::string> activities{"keysig",      "chord-spell", "chord-id",    "interval-spell",
+                                              "interval-id", "chord-ear",   "interval-ear"};
+    for (const std::string& activity : activities) {
+        for (const std::string paper : {"a4", "letter"}) {
+            SCOPED_TRACE(activity + " " + paper);
+            const QString file = path(QString::fromStdString(activity + "-" + paper + ".pdf"));
+            const std::vector<std::string> args{
+                "--activity", activity,     "--count",       "12",
+                "--seed",     "4000000000", "--key-display", "both",
+                "--chords",   "all",        "--inversions",  "figured",
+                "--paper",    paper,        "--pdf",         file.toStdString()};
+            const Printed printed = print(args);
+            ASSERT_EQ(printed.status, 0) << printed.err;
+            const Worksheet sheet = sheetFor(args);
+            const int pages = info(file, QStringLiteral("Pages")).toInt();
+            ASSERT_GE(pages, 2);
+
+            const QString first = text(file, 1, 1);
+            for (const char* field : {"Name", "Class", "Date"})
+                EXPECT_TRUE(first.contains(QLatin1String(field))) << field;
+            EXPECT_TRUE(first.contains(QString::fromStdString(worksheetInstruction(sheet))));
+            EXPECT_TRUE(first.contains(QString::fromStdString(worksheetHeading(sheet))));
+
+            const QString questions = text(file, 1, pages - 1);
+            // Nor the window's words: its seed, its entry prompts, its figured-bass captions.
+            for (const char* windowWords :
+                 {"seed", "4000000000", "Enter the", "Sounded", "-dim", "5-3", "6-3", "6-4"})
+                EXPECT_FALSE(questions.contains(QLatin1String(windowWords))) << windowWords;
+            const int answerLines =
+                static_cast<int>(questions.count(QRegularExpression(QStringLiteral("\\bAnswer\\b"))));
+            EXPECT_EQ(answerLines, worksheetAnswersInWords(sheet.options.activity) ? 12 : 0);
+
+            const QString key = text(file, pages, pages);
+            EXPECT_TRUE(key.contains(QStringLiteral("(seed 4000000000)")));
+            for (std::size_t i = 0; i < sheet.items.size(); ++i) {
+                const QString answer = QString::fromStdString(worksheetPaperAnswer(sheet, sheet.items[i]));
+                EXPECT_TRUE(key.contains(QStringLiteral("%1. %2").arg(i + 1).arg(answer.simplified())))
+                    << answer.toStdString();
+            }
+
+            // Nothing runs off the printable area: no word is cut at the page's edge.
+            const QString html =
+                run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")});
+            const QRegularExpression pageSize(
+                QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
+            const auto size = pageSize.match(html);
+            ASSERT_TRUE(size.hasMatch());
+            const QRectF printable = QRectF(0, 0, size.captured(1).toDouble(), size.captured(2).toDouble())
+                                         .adjusted(40, 40, -40, -40);
+            const std::vector<PlacedWord> words = placedWords(html);
+            EXPECT_GT(words.size(), 50u);
+            for (const PlacedWord& word : words)
+                EXPECT_TRUE(printable.contains(word.box)) << word.text.toStdString();
+        }
+    }
 }
 
 TEST_F(PdfWorksheet, AnUnwritableFileIsReportedAndLeavesNothingBehind) {
