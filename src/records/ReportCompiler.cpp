@@ -26,7 +26,8 @@ constexpr unsigned kMostThreads = 16;
 // that is not a record, numbered from the run's start.
 class PartCount {
 public:
-    PartCount(const ReportQuery& query, char lineEnd) : m_tally(query), m_lineEnd(lineEnd) {}
+    PartCount(const ReportQuery& query, char lineEnd, const ReportCompiler::RecordSink* sink)
+        : m_tally(query), m_lineEnd(lineEnd), m_sink(sink) {}
 
     // [begin, end) starts a line and ends just after a line end, or at the file's end.
     void count(const char* begin, const char* end) {
@@ -62,8 +63,7 @@ private:
             else
                 return nullptr;
         }
-        ++m_lines;
-        m_tally.add(record);
+        add(record);
         return stop;
     }
 
@@ -109,8 +109,7 @@ private:
         const auto record = scanRecordLine(line);
         if (!record)
             return false;
-        ++m_lines;
-        m_tally.add(*record);
+        add(*record);
         return true;
     }
 
@@ -131,13 +130,24 @@ private:
         const QByteArray activity = record.activity.toUtf8();
         const QByteArray inversions = record.inversions.toUtf8();
         const QByteArray category = record.category.toUtf8();
-        m_tally.add({userId, dateKey(record.date), method, activity, inversions, category, record.seconds,
-                     record.success, record.accidentals});
+        const RecordView view{userId,   dateKey(record.date), method,         activity,          inversions,
+                              category, record.seconds,       record.success, record.accidentals};
+        m_tally.add(view);
+        if (m_sink)
+            (*m_sink)(view);
         return true;
+    }
+
+    void add(const RecordView& record) {
+        ++m_lines;
+        m_tally.add(record);
+        if (m_sink)
+            (*m_sink)(record);
     }
 
     ReportTallier m_tally;
     char m_lineEnd;
+    const ReportCompiler::RecordSink* m_sink;
     qint64 m_lines = 0;
     QString m_reason;
 };
@@ -247,8 +257,10 @@ ReportCompiler::Progress ReportCompiler::step(qint64 bytes) {
     }
     const char* end = begin + length;
 
-    const std::vector<const char*> bounds = partBounds(begin, end, m_lineEnd);
-    std::vector<PartCount> parts(bounds.size() - 1, PartCount(m_query, m_lineEnd));
+    const std::vector<const char*> bounds =
+        m_sink ? std::vector<const char*>{begin, end} : partBounds(begin, end, m_lineEnd);
+    std::vector<PartCount> parts(bounds.size() - 1,
+                                 PartCount(m_query, m_lineEnd, m_sink ? &m_sink : nullptr));
     {
         std::vector<std::jthread> helpers;
         for (size_t i = 1; i < parts.size(); ++i)

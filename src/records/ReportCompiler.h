@@ -1,11 +1,13 @@
 #pragma once
 
+#include "records/RecordScanner.h"
 #include "records/ReportFigures.h"
 #include "records/ReportQuery.h"
 
 #include <QIODevice>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -37,6 +39,12 @@ public:
     // Any random-access device, read whole into memory: for small data held elsewhere.
     bool open(std::unique_ptr<QIODevice> source);
 
+    // Hands every record of the file, whoever's, to `sink` in file order as it is read, so
+    // that other readers of data files read them as reports do. The views last for the call
+    // only. With a sink the file is read by one thread.
+    using RecordSink = std::function<void(const RecordView&)>;
+    void setRecordSink(RecordSink sink) { m_sink = std::move(sink); }
+
     // Reads and counts about `bytes` more of the file.
     Progress step(qint64 bytes);
 
@@ -50,6 +58,7 @@ private:
     Progress fail(const QString& problem);
 
     ReportQuery m_query;
+    RecordSink m_sink;
     ReportFigures m_figures;
     std::unique_ptr<ReportBytes> m_source;
     qint64 m_size = 0;
