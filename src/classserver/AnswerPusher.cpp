@@ -10,12 +10,14 @@ constexpr int kAnswersPerPush = 5000;
 
 } // namespace
 
-PushStatus pushWaitingAnswers(AnswerOutbox& outbox, const QString& server, PgConnection::Limits limits) {
+PushStatus pushWaitingAnswers(AnswerOutbox& outbox, const QString& server, PgConnection::Limits limits,
+                              const std::atomic<bool>* stop) {
     PushStatus status;
     status.waiting = outbox.unsentCount();
     if (status.waiting == 0)
         return status;
     PgConnection db;
+    db.stopWhen(stop);
     if (!db.open(server, limits)) {
         status.fault = db.fault();
         status.problem = db.problem();

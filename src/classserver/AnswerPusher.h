@@ -20,8 +20,10 @@ struct PushStatus {
 // sent only once the server has committed it. An answer marked sent is on the server; one
 // sent but not marked (the history could not be written) is sent again next time, and the
 // server ignores it.
+// Once `stop` turns true the push ends at once, cancelling its statement on the server.
 PushStatus pushWaitingAnswers(AnswerOutbox& outbox, const QString& server,
-                              PgConnection::Limits limits = PgConnection::Limits{});
+                              PgConnection::Limits limits = PgConnection::Limits{},
+                              const std::atomic<bool>* stop = nullptr);
 
 // The status bar's words for a push.
 QString pushStatusText(const PushStatus& status);

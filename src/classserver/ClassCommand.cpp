@@ -31,10 +31,15 @@ const QString kUsage = QStringLiteral(
     "\n"
     "Commands:\n"
     "  init                                  create the class database's tables, or upgrade them\n"
-    "  add-student --class NAME --user ID    make a login for a student of the class\n"
+    "  add-student --class NAME --user ID    make a login for a new student of the class (an ID\n"
+    "                                        already in another class is refused: one ID, one student)\n"
+    "  enrol --class NAME --user ID          put an existing student into another class as well\n"
+    "                                        (no new login; that class's teachers then read all the\n"
+    "                                        student's answers)\n"
     "  add-teacher --class NAME[,NAME...] --user ID\n"
     "                                        make a login for the teacher of those classes\n"
-    "  import --data FILE --user ID          bring the student's records in a data file to the server\n"
+    "  import --data FILE --user ID          bring the student's records in a data file to the server,\n"
+    "                                        leaving out those the student's window has already sent\n"
     "  report --user ID [period] [--type TYPE]\n"
     "                                        a performance report, laid out as tonalyst report's\n"
     "  summary --class NAME [period] [--csv] one line per student of the class\n"
@@ -126,9 +131,10 @@ std::optional<QString> readArguments(const QStringList& arguments, ClassArgument
     }
     if (parsed.help)
         return std::nullopt;
-    static const QStringList kCommands{QStringLiteral("init"),   QStringLiteral("add-student"),
-                                       QStringLiteral("add-teacher"), QStringLiteral("import"),
-                                       QStringLiteral("report"), QStringLiteral("summary")};
+    static const QStringList kCommands{QStringLiteral("init"),        QStringLiteral("add-student"),
+                                       QStringLiteral("add-teacher"), QStringLiteral("enrol"),
+                                       QStringLiteral("import"),      QStringLiteral("report"),
+                                       QStringLiteral("summary")};
     if (parsed.command.isEmpty())
         return QStringLiteral("Which command? One of %1.").arg(kCommands.join(QStringLiteral(", ")));
     if (!kCommands.contains(parsed.command))
@@ -139,6 +145,7 @@ std::optional<QString> readArguments(const QStringList& arguments, ClassArgument
     if (needsUser && parsed.userId.isEmpty())
         return QStringLiteral("--user is required.");
     const bool needsClass = parsed.command.startsWith(QLatin1String("add-")) ||
+                            parsed.command == QStringLiteral("enrol") ||
                             parsed.command == QStringLiteral("summary");
     if (needsClass && parsed.classes.isEmpty())
         return QStringLiteral("--class is required.");
@@ -258,13 +265,14 @@ int runImport(ClassServer& server, const ClassArguments& arguments, QTextStream&
         return kServerFailed;
     }
     bool fileFailed = false;
-    const PushOutcome outcome = server.push([&file, &fileFailed](QVector<AnswerRecord>& batch, QString& reason) {
-        if (file.next(batch, kImportBatch))
-            return true;
-        reason = file.problem();
-        fileFailed = true;
-        return false;
-    });
+    const PushOutcome outcome =
+        server.importRecords([&file, &fileFailed](QVector<AnswerRecord>& batch, QString& reason) {
+            if (file.next(batch, kImportBatch))
+                return true;
+            reason = file.problem();
+            fileFailed = true;
+            return false;
+        });
     if (!outcome.ok) {
         if (fileFailed)
             err << plainText(reportFileProblemMessage()) << '\n' << arguments.data << ": " << outcome.problem << '\n';
@@ -368,6 +376,16 @@ int runClassCommand(const QStringList& arguments, QTextStream& out, QTextStream&
             return kServerFailed;
         }
         printLogin(out, *login, parsed.userId, classes);
+        return 0;
+    }
+    if (parsed.command == QStringLiteral("enrol")) {
+        const auto classes = server.enrol(parsed.classes.front(), parsed.userId, problem);
+        if (!classes) {
+            err << "No class was changed: " << problem << '\n';
+            return kServerFailed;
+        }
+        out << "User ID: " << parsed.userId << '\n'
+            << "Classes: " << classes->join(QStringLiteral(", ")) << '\n';
         return 0;
     }
     if (parsed.command == QStringLiteral("import"))

@@ -133,7 +133,60 @@ CREATE INDEX answers_user_day ON tonalyst.answers (user_id, day)
     INCLUDE (activity, category, inversions, method, correct, seconds, accidentals, in_data_file);
 )sql";
 
-const std::array<const char*, 3> kSteps{kStep1, kStep2, kStep3};
+// Step 4: a login belongs to one student's row, and the server, not the client, vouches
+// for what it can. The login's ID is tied to its student's by a key, so the rules that
+// read the login read the student's own ID. A student's login cannot set the time an
+// answer arrived, cannot send records as if imported from a data file, and cannot send an
+// answer whose verdict disagrees with the answer given and the right one (both in the
+// same notation, so a right answer has them equal). Rows already stored are not checked
+// again.
+const char* const kStep4 = R"sql(
+ALTER TABLE tonalyst.students ADD COLUMN student_id integer GENERATED ALWAYS AS IDENTITY;
+ALTER TABLE tonalyst.students ADD CONSTRAINT students_student_id_user_id_key UNIQUE (student_id, user_id);
+ALTER TABLE tonalyst.logins ADD COLUMN student_id integer;
+UPDATE tonalyst.logins l SET student_id = s.student_id FROM tonalyst.students s
+    WHERE NOT l.is_teacher AND s.user_id = l.user_id;
+ALTER TABLE tonalyst.logins
+    ADD CONSTRAINT logins_student FOREIGN KEY (student_id, user_id)
+        REFERENCES tonalyst.students (student_id, user_id) ON UPDATE CASCADE,
+    ADD CONSTRAINT logins_student_or_teacher CHECK (is_teacher = (student_id IS NULL));
+
+DROP POLICY own_membership ON tonalyst.class_students;
+CREATE POLICY own_membership ON tonalyst.class_students FOR SELECT TO tonalyst_student
+    USING (user_id IN (SELECT l.user_id FROM tonalyst.logins l
+                       WHERE l.role_name = current_user AND l.student_id IS NOT NULL));
+DROP POLICY own_answers_read ON tonalyst.answers;
+CREATE POLICY own_answers_read ON tonalyst.answers FOR SELECT TO tonalyst_student
+    USING (user_id IN (SELECT l.user_id FROM tonalyst.logins l
+                       WHERE l.role_name = current_user AND l.student_id IS NOT NULL));
+DROP POLICY own_answers_add ON tonalyst.answers;
+CREATE POLICY own_answers_add ON tonalyst.answers FOR INSERT TO tonalyst_student
+    WITH CHECK (NOT imported AND
+                user_id IN (SELECT l.user_id FROM tonalyst.logins l
+                            WHERE l.role_name = current_user AND l.student_id IS NOT NULL));
+
+REVOKE INSERT ON tonalyst.answers FROM tonalyst_student;
+GRANT INSERT (user_id, answer_id, day, answered_at, run_id, method, activity, inversions, category, accidentals,
+              key, item, inversion, asked, given, right_answer, correct, attempt, seconds, in_data_file, imported)
+    ON tonalyst.answers TO tonalyst_student;
+ALTER TABLE tonalyst.answers ADD CONSTRAINT answers_verdict_agrees
+    CHECK (imported OR correct = (given IS NOT DISTINCT FROM right_answer)) NOT VALID;
+)sql";
+
+const std::array<const char*, 4> kSteps{kStep1, kStep2, kStep3, kStep4};
+
+// Run by every init, not once: on a database made before PostgreSQL 15 everyone may
+// create objects in the public schema, and a function planted there would be found by
+// any session that looks there.
+const char* const kLockPublic = R"sql(
+DO $$
+BEGIN
+    IF pg_catalog.to_regnamespace('public') IS NOT NULL THEN
+        REVOKE CREATE ON SCHEMA public FROM PUBLIC;
+    END IF;
+END
+$$;
+)sql";
 
 const QString kVersionTableExists = QStringLiteral("SELECT to_regclass('tonalyst.schema_version') IS NOT NULL");
 const QString kReadVersion = QStringLiteral("SELECT coalesce(max(version), 0) FROM tonalyst.schema_version");
@@ -205,6 +258,8 @@ bool ClassSchema::migrate(PgConnection& db, QString& problem, std::optional<int>
             !noted.ok())
             return failed(noted);
     }
+    if (PgResult locked = db.execScript(QString::fromUtf8(kLockPublic)); !locked.ok())
+        return failed(locked);
     if (PgResult committed = db.exec(QStringLiteral("COMMIT")); !committed.ok()) {
         problem = committed.problem();
         return false;

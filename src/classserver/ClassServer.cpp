@@ -25,6 +25,45 @@ const QString kInsertAnswers = QStringLiteral(
     "$15::text[], $16::text[], $17::boolean[], $18::integer[], $19::integer[], $20::boolean[], $21::boolean[]) "
     "ON CONFLICT (user_id, answer_id) DO NOTHING");
 
+// A record from a data file is the n-th of its kind (same student, day, method,
+// activity, category, time and verdict) in the file. The server adds it only when it
+// has fewer than n answers of that kind, whether sent by the student's window or
+// imported before, so a file whose answers the window already sent adds nothing, and
+// the same file imported again, or after it has grown, adds only what is new.
+const QString kImportRecords = QStringLiteral(
+    "INSERT INTO tonalyst.answers (user_id, answer_id, day, answered_at, run_id, method, activity, "
+    "inversions, category, accidentals, key, item, inversion, asked, given, right_answer, correct, attempt, "
+    "seconds, in_data_file, imported) "
+    "SELECT f.user_id, f.answer_id, f.day, f.answered_at, f.run_id, f.method, f.activity, f.inversions, "
+    "f.category, f.accidentals, f.key, f.item, f.inversion, f.asked, f.given, f.right_answer, f.correct, "
+    "f.attempt, f.seconds, f.in_data_file, f.imported "
+    "FROM unnest($1::text[], $2::uuid[], $3::date[], $4::timestamptz[], $5::text[], $6::text[], "
+    "$7::text[], $8::text[], $9::text[], $10::integer[], $11::text[], $12::text[], $13::text[], $14::text[], "
+    "$15::text[], $16::text[], $17::boolean[], $18::integer[], $19::integer[], $20::boolean[], "
+    "$21::boolean[], $22::integer[]) "
+    "AS f(user_id, answer_id, day, answered_at, run_id, method, activity, inversions, category, accidentals, "
+    "key, item, inversion, asked, given, right_answer, correct, attempt, seconds, in_data_file, imported, "
+    "occurrence) "
+    "WHERE f.occurrence > (SELECT count(*) FROM tonalyst.answers a WHERE a.user_id = f.user_id "
+    "AND a.day = f.day AND a.in_data_file AND a.method = f.method AND a.activity = f.activity "
+    "AND a.inversions = f.inversions AND a.category = f.category AND a.accidentals = f.accidentals "
+    "AND a.correct = f.correct AND a.seconds = f.seconds) "
+    "ON CONFLICT (user_id, answer_id) DO NOTHING");
+
+// What makes two records of a data file alike: every field the file has.
+QString kindOf(const AnswerRecord& record) {
+    return QStringList{record.userId,
+                       ClassServer::dayOf(record).toString(Qt::ISODate),
+                       record.method,
+                       record.activity,
+                       record.inversions,
+                       record.category,
+                       QString::number(record.accidentals),
+                       QString::number(record.correct),
+                       QString::number(record.seconds)}
+        .join(QLatin1Char('\n'));
+}
+
 QString randomText(int length, QLatin1StringView alphabet) {
     QString text;
     text.reserve(length);
@@ -111,10 +150,11 @@ std::optional<ClassLogin> ClassServer::createLogin(const QString& group, QString
         return std::nullopt;
     }
     // Roles cannot be named by a bound parameter; the server quotes the name itself.
-    const PgResult statement =
-        m_db.exec(QStringLiteral("SELECT format('CREATE ROLE %I LOGIN PASSWORD %L IN ROLE %I', $1::text, $2::text, "
-                                 "$3::text)"),
-                  {login.roleName, QString::fromLatin1(*verifier), group});
+    const PgResult statement = m_db.exec(
+        QStringLiteral(
+            "SELECT pg_catalog.format('CREATE ROLE %I LOGIN PASSWORD %L IN ROLE %I', $1::text, $2::text, "
+            "$3::text)"),
+        {login.roleName, QString::fromLatin1(*verifier), group});
     if (!statement.ok() || statement.rows() != 1) {
         problem = statement.problem();
         return std::nullopt;
@@ -124,28 +164,96 @@ std::optional<ClassLogin> ClassServer::createLogin(const QString& group, QString
     return login;
 }
 
+std::optional<QStringList> ClassServer::classesOf(const QString& userId, QString& problem) {
+    const PgResult result =
+        m_db.exec(QStringLiteral("SELECT c.name FROM tonalyst.class_students s JOIN tonalyst.classes c "
+                                 "ON c.class_id = s.class_id WHERE s.user_id = $1 ORDER BY c.name"),
+                  {userId});
+    if (!result.ok()) {
+        problem = result.problem();
+        return std::nullopt;
+    }
+    QStringList classes;
+    for (int row = 0; row < result.rows(); ++row)
+        classes << result.text(row, 0);
+    return classes;
+}
+
+bool ClassServer::putInClass(const QString& className, const QString& userId, QString& problem) {
+    return run(QStringLiteral(
+                   "INSERT INTO tonalyst.classes (name) VALUES ($1) ON CONFLICT (name) DO NOTHING"),
+               {className}, problem) &&
+           run(QStringLiteral(
+                   "INSERT INTO tonalyst.class_students (class_id, user_id) "
+                   "SELECT class_id, $2 FROM tonalyst.classes WHERE name = $1 ON CONFLICT DO NOTHING"),
+               {className, userId}, problem);
+}
+
+bool ClassServer::lockStudent(const QString& userId, QString& problem) {
+    return run(QStringLiteral("BEGIN"), {}, problem) &&
+           run(QStringLiteral("SELECT pg_advisory_xact_lock(hashtext('tonalyst student ' || $1))"), {userId},
+               problem);
+}
+
 std::optional<ClassLogin> ClassServer::addStudent(const QString& className, const QString& userId,
                                                   QString& problem) {
     const auto failed = [this]() -> std::optional<ClassLogin> {
         m_db.exec(QStringLiteral("ROLLBACK"));
         return std::nullopt;
     };
-    if (!run(QStringLiteral("BEGIN"), {}, problem) ||
-        !run(QStringLiteral("INSERT INTO tonalyst.classes (name) VALUES ($1) ON CONFLICT (name) DO NOTHING"),
-             {className}, problem) ||
-        !run(QStringLiteral("INSERT INTO tonalyst.students (user_id) VALUES ($1) ON CONFLICT DO NOTHING"), {userId},
-             problem) ||
-        !run(QStringLiteral("INSERT INTO tonalyst.class_students (class_id, user_id) "
-                            "SELECT class_id, $2 FROM tonalyst.classes WHERE name = $1 ON CONFLICT DO NOTHING"),
-             {className, userId}, problem))
+    if (!lockStudent(userId, problem))
+        return failed();
+    // The same ID in another class is the same student: a new login there would read that
+    // student's answers, and that class's teacher with it.
+    const std::optional<QStringList> classes = classesOf(userId, problem);
+    if (!classes)
+        return failed();
+    if (!classes->isEmpty() && !classes->contains(className)) {
+        problem =
+            QStringLiteral("The student ID \"%1\" is already a student of class %2. One ID is one "
+                           "student: to put that student into %3 as well, use tonalyst class enrol --class "
+                           "%3 --user ID; for another student, choose another ID.")
+                .arg(userId, classes->join(QStringLiteral(", ")), className);
+        return failed();
+    }
+    if (!run(QStringLiteral("INSERT INTO tonalyst.students (user_id) VALUES ($1) ON CONFLICT DO NOTHING"),
+             {userId}, problem) ||
+        !putInClass(className, userId, problem))
         return failed();
     std::optional<ClassLogin> login = createLogin(QStringLiteral("tonalyst_student"), problem);
     if (!login ||
-        !run(QStringLiteral("INSERT INTO tonalyst.logins (role_name, user_id, is_teacher) VALUES ($1, $2, false)"),
-             {login->roleName, userId}, problem) ||
+        !run(
+            QStringLiteral("INSERT INTO tonalyst.logins (role_name, user_id, is_teacher, student_id) "
+                           "SELECT $1, user_id, false, student_id FROM tonalyst.students WHERE user_id = $2"),
+            {login->roleName, userId}, problem) ||
         !run(QStringLiteral("COMMIT"), {}, problem))
         return failed();
     return login;
+}
+
+std::optional<QStringList> ClassServer::enrol(const QString& className, const QString& userId,
+                                              QString& problem) {
+    const auto failed = [this]() -> std::optional<QStringList> {
+        m_db.exec(QStringLiteral("ROLLBACK"));
+        return std::nullopt;
+    };
+    if (!lockStudent(userId, problem))
+        return failed();
+    const std::optional<QStringList> before = classesOf(userId, problem);
+    if (!before)
+        return failed();
+    if (before->isEmpty()) {
+        problem = QStringLiteral("There is no student with the ID \"%1\" to put into a class; make one with "
+                                 "tonalyst class add-student.")
+                      .arg(userId);
+        return failed();
+    }
+    if (!putInClass(className, userId, problem))
+        return failed();
+    const std::optional<QStringList> after = classesOf(userId, problem);
+    if (!after || !run(QStringLiteral("COMMIT"), {}, problem))
+        return failed();
+    return after;
 }
 
 std::optional<ClassLogin> ClassServer::addTeacher(const QStringList& classNames, const QString& userId,
@@ -184,7 +292,16 @@ PushOutcome ClassServer::push(const QVector<AnswerRecord>& answers) {
 }
 
 PushOutcome ClassServer::push(const NextBatch& next) {
+    return send(next, false);
+}
+
+PushOutcome ClassServer::importRecords(const NextBatch& next) {
+    return send(next, true);
+}
+
+PushOutcome ClassServer::send(const NextBatch& next, bool fromDataFile) {
     PushOutcome outcome;
+    std::map<QString, int> seen;
     const auto failed = [this, &outcome](ServerFault fault, const QString& problem) {
         outcome.ok = false;
         outcome.added = 0;
@@ -204,8 +321,30 @@ PushOutcome ClassServer::push(const NextBatch& next) {
             break;
         for (qsizetype from = 0; from < batch.size(); from += kRowsPerStatement) {
             const qsizetype to = qMin(batch.size(), from + kRowsPerStatement);
+            if (!fromDataFile) {
+                PgResult inserted =
+                    m_db.exec(kInsertAnswers, rowsAsArrays(batch.constData() + from, batch.constData() + to));
+                if (!inserted.ok())
+                    return failed(inserted.fault(), inserted.problem());
+                outcome.added += inserted.affectedRows();
+                continue;
+            }
+            SqlArray occurrences;
+            for (qsizetype i = from; i < to; ++i) {
+                AnswerRecord& record = batch[i];
+                const QString kind = kindOf(record);
+                const int occurrence = ++seen[kind];
+                // The n-th record of a kind has the same id on every import.
+                static const QUuid kImported =
+                    QUuid::fromString(QLatin1String("d7c0b3a4-1f2e-4b8a-9c61-5e0f7a2d9b13"));
+                record.answerId =
+                    QUuid::createUuidV5(kImported, kind + QLatin1Char('\n') + QString::number(occurrence))
+                        .toString(QUuid::WithoutBraces);
+                occurrences.append(QString::number(occurrence), false);
+            }
             PgResult inserted =
-                m_db.exec(kInsertAnswers, rowsAsArrays(batch.constData() + from, batch.constData() + to));
+                m_db.exec(kImportRecords, rowsAsArrays(batch.constData() + from, batch.constData() + to)
+                                              << occurrences.text());
             if (!inserted.ok())
                 return failed(inserted.fault(), inserted.problem());
             outcome.added += inserted.affectedRows();

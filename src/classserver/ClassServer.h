@@ -54,9 +54,13 @@ public:
     explicit ClassServer(PgConnection& db) : m_db(db) {}
 
     // New login roles. The password is made here and given out once; the server keeps
-    // only a verifier of it.
+    // only a verifier of it. A student ID names one student: a new login for an ID that
+    // is already a student of another class is refused, with the reason in `problem`.
     std::optional<ClassLogin> addStudent(const QString& className, const QString& userId, QString& problem);
     std::optional<ClassLogin> addTeacher(const QStringList& classNames, const QString& userId, QString& problem);
+    // Puts an existing student into another class as well, with no new login. The
+    // student's classes afterwards, or nullopt with `problem`.
+    std::optional<QStringList> enrol(const QString& className, const QString& userId, QString& problem);
 
     // Adds the answers the server does not have yet, all in one transaction.
     PushOutcome push(const QVector<AnswerRecord>& answers);
@@ -64,6 +68,10 @@ public:
     // when there are no more) or returns false with the reason, which undoes the push.
     using NextBatch = std::function<bool(QVector<AnswerRecord>& batch, QString& problem)>;
     PushOutcome push(const NextBatch& next);
+    // Records read from a data file, which have no ids of their own: only those the server
+    // has fewer of, by kind, than the file are added, so answers the student's window has
+    // already sent are not counted again. The batch's answer ids are filled in.
+    PushOutcome importRecords(const NextBatch& next);
 
     // Whether the caller's role may see the student at all (the server decides).
     std::optional<bool> canSee(const QString& userId, QString& problem);
@@ -82,6 +90,11 @@ public:
 private:
     std::optional<ClassLogin> createLogin(const QString& group, QString& problem);
     bool run(const QString& sql, const QStringList& parameters, QString& problem);
+    // Begins a transaction that no other change to the same student runs beside.
+    bool lockStudent(const QString& userId, QString& problem);
+    std::optional<QStringList> classesOf(const QString& userId, QString& problem);
+    bool putInClass(const QString& className, const QString& userId, QString& problem);
+    PushOutcome send(const NextBatch& next, bool fromDataFile);
 
     PgConnection& m_db;
 };

@@ -1,82 +1,72 @@
 #include "classserver/DataFileImport.h"
 
-#include "records/RecordParser.h"
-
-#include <QUuid>
-
 namespace tonalyst {
 
 namespace {
 
-QByteArray withoutLineEnd(QByteArray line) {
-    while (line.endsWith('\n') || line.endsWith('\r'))
-        line.chop(1);
-    return line;
+// Enough of the file per step that a batch is a few steps, little enough that the
+// batch's records stay a small multiple of it.
+constexpr qint64 kStepBytes = qint64(1) << 20;
+
+QString textOf(QByteArrayView bytes) {
+    return QString::fromUtf8(bytes);
 }
 
 } // namespace
 
-DataFileImport::DataFileImport(const QString& path, const QString& userId) : m_file(path), m_userId(userId) {}
-
-bool DataFileImport::open() {
-    if (!m_file.open(QIODevice::ReadOnly)) {
-        m_problem = m_file.errorString();
-        return false;
-    }
-    if (m_file.isSequential()) {
-        m_problem = QStringLiteral("not a file");
-        return false;
-    }
-    m_firstLine = withoutLineEnd(m_file.readLine());
-    return m_file.seek(0);
+DataFileImport::DataFileImport(const QString& path, const QString& userId)
+    : m_path(path), m_userId(userId), m_userIdBytes(userId.toUtf8()), m_reader(ReportQuery{}) {
+    m_reader.setRecordSink([this](const RecordView& record) { take(record); });
 }
 
-QString DataFileImport::answerIdFor(const QString& userId, const QByteArray& firstLine, qint64 lineNumber,
-                                    const QByteArray& line) {
-    static const QUuid kImported = QUuid::fromString(QLatin1String("d7c0b3a4-1f2e-4b8a-9c61-5e0f7a2d9b13"));
-    QByteArray name = userId.toUtf8();
-    name += '\n' + firstLine + '\n' + QByteArray::number(lineNumber) + '\n' + line;
-    return QUuid::createUuidV5(kImported, name).toString(QUuid::WithoutBraces);
+bool DataFileImport::open() {
+    if (!m_reader.open(m_path)) {
+        m_problem = m_reader.problem();
+        return false;
+    }
+    return true;
+}
+
+void DataFileImport::take(const RecordView& record) {
+    if (record.userId != QByteArrayView(m_userIdBytes)) {
+        ++m_others;
+        return;
+    }
+    ++m_mine;
+    const QDate date(record.dateKey / 10000, record.dateKey / 100 % 100, record.dateKey % 100);
+    AnswerRecord answer;
+    // Midday, so the record stays on its own day whatever the clocks do that night.
+    answer.answeredUtc = QDateTime(date, QTime(12, 0)).toUTC();
+    answer.userId = m_userId;
+    answer.method = textOf(record.method);
+    answer.activity = textOf(record.activity);
+    answer.inversions = textOf(record.inversions);
+    answer.category = textOf(record.category);
+    answer.accidentals = record.accidentals;
+    answer.correct = record.success == 1;
+    answer.seconds = record.seconds;
+    answer.inDataFile = true;
+    answer.imported = true;
+    m_batch->append(answer);
 }
 
 bool DataFileImport::next(QVector<AnswerRecord>& batch, qsizetype most) {
     batch.clear();
-    while (batch.size() < most && !m_file.atEnd()) {
-        const QByteArray line = withoutLineEnd(m_file.readLine());
-        ++m_lineNumber;
-        if (line.trimmed().isEmpty())
-            continue;
-        const ParsedRecord parsed = parseRecordLine(line);
-        if (!parsed.record) {
-            m_problem = QStringLiteral("line %1: %2").arg(m_lineNumber).arg(parsed.reason);
+    m_batch = &batch;
+    while (!m_finished && batch.size() < most) {
+        switch (m_reader.step(kStepBytes)) {
+        case ReportCompiler::Progress::Working:
+            break;
+        case ReportCompiler::Progress::Finished:
+            m_finished = true;
+            break;
+        case ReportCompiler::Progress::Failed:
+            m_batch = nullptr;
+            m_problem = m_reader.problem();
             return false;
         }
-        const PerformanceRecord& record = *parsed.record;
-        if (record.userId != m_userId) {
-            ++m_others;
-            continue;
-        }
-        ++m_mine;
-        AnswerRecord answer;
-        answer.answerId = answerIdFor(m_userId, m_firstLine, m_lineNumber, line);
-        // Midday, so the record stays on its own day whatever the clocks do that night.
-        answer.answeredUtc = QDateTime(record.date, QTime(12, 0)).toUTC();
-        answer.userId = record.userId;
-        answer.method = record.method;
-        answer.activity = record.activity;
-        answer.inversions = record.inversions;
-        answer.category = record.category;
-        answer.accidentals = record.accidentals;
-        answer.correct = record.success == 1;
-        answer.seconds = record.seconds;
-        answer.inDataFile = true;
-        answer.imported = true;
-        batch.append(answer);
     }
-    if (m_file.error() != QFileDevice::NoError) {
-        m_problem = m_file.errorString();
-        return false;
-    }
+    m_batch = nullptr;
     return true;
 }
 

@@ -4,7 +4,9 @@
 
 #include <poll.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <thread>
 
 namespace tonalyst {
 
@@ -17,19 +19,43 @@ const PgLibrary& pq() {
     return PgLibrary::shared();
 }
 
-// Waits until the socket is ready as asked or the deadline passes; false on the deadline.
-bool waitForSocket(int socket, bool forWriting, Clock::time_point deadline) {
+enum class Wait { Ready, Deadline, Stopped };
+
+// A stop is noticed within this, so quitting never waits on the network.
+constexpr std::chrono::milliseconds kStopCheck{50};
+
+// Waits until the socket is ready as asked, the deadline passes or `stop` turns true.
+Wait waitForSocket(int socket, bool forWriting, Clock::time_point deadline, const std::atomic<bool>* stop) {
     for (;;) {
+        if (stop && stop->load())
+            return Wait::Stopped;
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0)
-            return false;
+            return Wait::Deadline;
         pollfd watched{socket, static_cast<short>(forWriting ? POLLOUT : POLLIN), 0};
-        const int ready = ::poll(&watched, 1, static_cast<int>(left.count()));
+        const int ready = ::poll(&watched, 1, static_cast<int>(std::min(left, kStopCheck).count()));
         if (ready > 0)
-            return true;
+            return Wait::Ready;
         if (ready < 0 && errno != EINTR)
-            return true; // let libpq find and report what is wrong with the socket
+            return Wait::Ready; // let libpq find and report what is wrong with the socket
     }
+}
+
+QString seconds(std::chrono::milliseconds duration) {
+    return QString::number(double(duration.count()) / 1000.0);
+}
+
+// Asks the server to cancel the running statement, on a thread of its own: the request
+// opens a connection of its own, which a silent network could hold for minutes.
+void cancelOnServer(pg_conn* conn) {
+    pg_cancel* cancel = pq().PQgetCancel(conn);
+    if (!cancel)
+        return;
+    std::thread([cancel] {
+        char reason[256];
+        pq().PQcancel(cancel, reason, sizeof reason);
+        pq().PQfreeCancel(cancel);
+    }).detach();
 }
 
 QString trimmedMessage(const char* message) {
@@ -42,7 +68,9 @@ ServerFault faultOfState(const QString& state) {
     if (state.startsWith(QLatin1String("08")) || state == QLatin1String("57P01") ||
         state == QLatin1String("57P02") || state == QLatin1String("57P03"))
         return ServerFault::Unreachable;
-    if (state == QLatin1String("57014"))
+    // A statement cancelled by its deadline or a lock it waited for too long (55P03), or
+    // a session ended for idling inside its transaction (25P03).
+    if (state == QLatin1String("57014") || state == QLatin1String("55P03") || state == QLatin1String("25P03"))
         return ServerFault::TimedOut;
     if (state == QLatin1String("42501"))
         return ServerFault::Refused;
@@ -138,8 +166,8 @@ bool PgConnection::open(const QString& server, Limits limits) {
         return false;
     }
 
-    const QByteArray timeout = QByteArray::number(qMax<qint64>(2, limits.connect.count()));
-    const QByteArray userTimeout = QByteArray::number(qint64(limits.statement.count()) * 1000);
+    const QByteArray timeout = QByteArray::number(qMax<qint64>(2, (limits.connect.count() + 999) / 1000));
+    const QByteArray userTimeout = QByteArray::number(qint64(limits.statement.count()));
     const QByteArray settings = connectionText(server).toUtf8();
     // Tonalyst's limits come first so that settings the school gives in the URI or the
     // service file win; the deadline below holds whatever they say.
@@ -165,11 +193,15 @@ bool PgConnection::open(const QString& server, Limits limits) {
     PostgresPollingStatusType polling = PGRES_POLLING_WRITING;
     while (pq().PQstatus(conn) != CONNECTION_BAD && polling != PGRES_POLLING_OK &&
            polling != PGRES_POLLING_FAILED) {
-        if (!waitForSocket(pq().PQsocket(conn), polling == PGRES_POLLING_WRITING, deadline)) {
+        const Wait waited =
+            waitForSocket(pq().PQsocket(conn), polling == PGRES_POLLING_WRITING, deadline, m_stop);
+        if (waited != Wait::Ready) {
             pq().PQfinish(conn);
-            m_fault = ServerFault::TimedOut;
-            m_problem =
-                QStringLiteral("no answer from the server within %1 seconds").arg(limits.connect.count());
+            m_fault = waited == Wait::Stopped ? ServerFault::Stopped : ServerFault::TimedOut;
+            m_problem = waited == Wait::Stopped
+                            ? QStringLiteral("stopped by Tonalyst")
+                            : QStringLiteral("no answer from the server within %1 seconds")
+                                  .arg(seconds(limits.connect));
             return false;
         }
         polling = pq().PQconnectPoll(conn);
@@ -186,8 +218,51 @@ bool PgConnection::open(const QString& server, Limits limits) {
         pq().PQfinish(conn);
         return false;
     }
+    // Nothing may block on a full socket buffer, not even the goodbye of PQfinish.
+    if (pq().PQsetnonblocking(conn, 1) != 0) {
+        m_problem = trimmedMessage(pq().PQerrorMessage(conn));
+        m_fault = ServerFault::Other;
+        pq().PQfinish(conn);
+        return false;
+    }
     m_conn = conn;
-    return true;
+    return fixSession();
+}
+
+bool PgConnection::fixSession() {
+    // Names are looked up in pg_catalog and Tonalyst's schema alone, whatever the
+    // database's or the role's defaults say; the server's own limits keep a session that
+    // the network has cut off from holding locks for long.
+    const PgResult fixed = exec(
+        QStringLiteral("SELECT pg_catalog.set_config('search_path', 'pg_catalog, tonalyst, pg_temp', false), "
+                       "pg_catalog.set_config('statement_timeout', $1, false), "
+                       "pg_catalog.set_config('lock_timeout', $2, false), "
+                       "pg_catalog.set_config('idle_in_transaction_session_timeout', $3, false)"),
+        {QString::number(m_limits.statement.count()), QString::number(m_limits.lock.count()),
+         QString::number(m_limits.idleInTransaction.count())});
+    if (fixed.ok())
+        return true;
+    m_fault = fixed.fault();
+    m_problem = fixed.problem();
+    if (m_conn) {
+        pq().PQfinish(m_conn);
+        m_conn = nullptr;
+    }
+    return false;
+}
+
+PgResult PgConnection::abandon(ServerFault fault, const QString& problem) {
+    PgResult outcome;
+    outcome.m_fault = fault;
+    outcome.m_problem = problem;
+    // The session is left mid-statement; only a new one can be trusted.
+    if (fault == ServerFault::Stopped)
+        cancelOnServer(m_conn);
+    pq().PQfinish(m_conn);
+    m_conn = nullptr;
+    m_fault = fault;
+    m_problem = problem;
+    return outcome;
 }
 
 PgResult PgConnection::exec(const QString& sql, const QStringList& parameters) {
@@ -228,27 +303,31 @@ PgResult PgConnection::await(bool sent) {
 
     const Clock::time_point deadline = Clock::now() + m_limits.statement;
     const int socket = pq().PQsocket(m_conn);
+    const auto gaveUp = [this](Wait waited) {
+        return waited == Wait::Stopped ? abandon(ServerFault::Stopped, QStringLiteral("stopped by Tonalyst"))
+                                       : abandon(ServerFault::TimedOut,
+                                                 QStringLiteral("no answer from the server within %1 seconds")
+                                                     .arg(seconds(m_limits.statement)));
+    };
     // Parameters too large for the socket's buffer are sent as the server takes them.
     for (int flushed = pq().PQflush(m_conn); flushed != 0; flushed = pq().PQflush(m_conn)) {
-        if (flushed < 0 || !waitForSocket(socket, true, deadline) || !pq().PQconsumeInput(m_conn)) {
-            outcome.m_fault = flushed < 0 ? ServerFault::Unreachable : ServerFault::TimedOut;
+        if (flushed < 0) {
+            outcome.m_fault = ServerFault::Unreachable;
+            outcome.m_problem = trimmedMessage(pq().PQerrorMessage(m_conn));
+            return finish(std::move(outcome));
+        }
+        if (const Wait waited = waitForSocket(socket, true, deadline, m_stop); waited != Wait::Ready)
+            return gaveUp(waited);
+        if (!pq().PQconsumeInput(m_conn)) {
+            outcome.m_fault = ServerFault::Unreachable;
             outcome.m_problem = trimmedMessage(pq().PQerrorMessage(m_conn));
             return finish(std::move(outcome));
         }
     }
     for (;;) {
         while (pq().PQisBusy(m_conn)) {
-            if (!waitForSocket(socket, false, deadline)) {
-                outcome.m_fault = ServerFault::TimedOut;
-                outcome.m_problem = QStringLiteral("no answer from the server within %1 seconds")
-                                        .arg(m_limits.statement.count());
-                // The session is left mid-statement; only a new one can be trusted.
-                pq().PQfinish(m_conn);
-                m_conn = nullptr;
-                m_fault = outcome.m_fault;
-                m_problem = outcome.m_problem;
-                return outcome;
-            }
+            if (const Wait waited = waitForSocket(socket, false, deadline, m_stop); waited != Wait::Ready)
+                return gaveUp(waited);
             if (!pq().PQconsumeInput(m_conn)) {
                 outcome.m_fault = ServerFault::Unreachable;
                 outcome.m_problem = trimmedMessage(pq().PQerrorMessage(m_conn));
@@ -328,6 +407,8 @@ QString faultInWords(ServerFault fault) {
                               "login)");
     case ServerFault::NoClientLibrary:
         return QStringLiteral("the PostgreSQL client library is missing on this computer");
+    case ServerFault::Stopped:
+        return QStringLiteral("Tonalyst was closed while sending");
     case ServerFault::Other:
         break;
     }

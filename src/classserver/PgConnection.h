@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -21,6 +22,7 @@ enum class ServerFault {
     WrongPassword,   // the server refused the login
     Refused,         // the server refused what was asked (rights, a broken rule)
     NoClientLibrary, // libpq could not be loaded, so no server can be asked at all
+    Stopped,         // Tonalyst itself stopped the call (it is quitting)
     Other,
 };
 
@@ -63,11 +65,20 @@ private:
 // from Tonalyst. Every wait on the server is bounded: connecting by the connect timeout,
 // each statement by the statement deadline, so a server that goes silent ends the call
 // with a fault instead of hanging.
+//
+// The server bounds the session too: a session left inside a transaction by a cut
+// connection ends after `idleInTransaction`, releasing its locks, and a statement waits
+// for another session's locks no longer than `lock`. A push that meets the locks of a
+// cut push therefore waits until that session is gone, and no longer. Every session
+// names objects only in pg_catalog and Tonalyst's own schema, so nothing another user
+// creates in a shared schema is ever run by it.
 class PgConnection {
 public:
     struct Limits {
-        std::chrono::seconds connect{5};
-        std::chrono::seconds statement{20};
+        std::chrono::milliseconds connect{std::chrono::seconds(5)};
+        std::chrono::milliseconds statement{std::chrono::seconds(20)};
+        std::chrono::milliseconds lock{std::chrono::seconds(15)};
+        std::chrono::milliseconds idleInTransaction{std::chrono::seconds(10)};
     };
 
     PgConnection();
@@ -79,6 +90,9 @@ public:
     bool open(const QString& server, Limits limits);
     bool open(const QString& server) { return open(server, Limits{}); }
     bool isOpen() const { return m_conn != nullptr; }
+    // Once `stop` turns true, the call in progress and every later one ends at once with
+    // ServerFault::Stopped; a statement running on the server is cancelled there.
+    void stopWhen(const std::atomic<bool>* stop) { m_stop = stop; }
     ServerFault fault() const { return m_fault; }
     const QString& problem() const { return m_problem; }
 
@@ -98,8 +112,11 @@ public:
 private:
     PgResult finish(PgResult result);
     PgResult await(bool sent);
+    bool fixSession();
+    PgResult abandon(ServerFault fault, const QString& problem);
 
     pg_conn* m_conn = nullptr;
+    const std::atomic<bool>* m_stop = nullptr;
     Limits m_limits;
     ServerFault m_fault = ServerFault::None;
     QString m_problem;

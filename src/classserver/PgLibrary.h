@@ -19,6 +19,7 @@ namespace tonalyst {
     X(PQsocket) \
     X(PQerrorMessage) \
     X(PQsetClientEncoding) \
+    X(PQsetnonblocking) \
     X(PQfinish) \
     X(PQsendQueryParams) \
     X(PQsendQuery) \
@@ -40,7 +41,10 @@ namespace tonalyst {
     X(PQport) \
     X(PQdb) \
     X(PQencryptPasswordConn) \
-    X(PQfreemem)
+    X(PQfreemem) \
+    X(PQgetCancel) \
+    X(PQcancel) \
+    X(PQfreeCancel)
 // clang-format on
 
 struct PgLibrary {

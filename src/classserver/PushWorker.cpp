@@ -6,20 +6,21 @@ namespace tonalyst {
 
 class PushWorker::Runner final : public QObject {
 public:
-    Runner(OutboxFactory factory, PushWorker* owner) : m_factory(std::move(factory)), m_owner(owner) {}
+    Runner(OutboxFactory factory, PushWorker* owner, const std::atomic<bool>* stop)
+        : m_factory(std::move(factory)), m_owner(owner), m_stop(stop) {}
 
     void push(const QString& server) {
         if (!m_outbox && m_factory)
             m_outbox = m_factory();
         PushStatus status;
         if (m_outbox)
-            status = pushWaitingAnswers(*m_outbox, server);
+            status = pushWaitingAnswers(*m_outbox, server, PgConnection::Limits{}, m_stop);
         QMetaObject::invokeMethod(m_owner, [owner = m_owner, status] { emit owner->pushed(status); },
                                   Qt::QueuedConnection);
     }
 
     void test(const QString& server) {
-        const ConnectionTest result = testConnection(server);
+        const ConnectionTest result = testConnection(server, m_stop);
         QMetaObject::invokeMethod(m_owner, [owner = m_owner, result] { emit owner->tested(result.ok, result.message); },
                                   Qt::QueuedConnection);
     }
@@ -28,10 +29,11 @@ private:
     OutboxFactory m_factory;
     std::unique_ptr<AnswerOutbox> m_outbox;
     PushWorker* m_owner;
+    const std::atomic<bool>* m_stop;
 };
 
 PushWorker::PushWorker(OutboxFactory outboxFactory, QObject* parent)
-    : QObject(parent), m_runner(new Runner(std::move(outboxFactory), this)) {
+    : QObject(parent), m_runner(new Runner(std::move(outboxFactory), this, &m_stopping)) {
     qRegisterMetaType<tonalyst::PushStatus>();
     m_runner->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_runner, &QObject::deleteLater);
@@ -40,6 +42,9 @@ PushWorker::PushWorker(OutboxFactory outboxFactory, QObject* parent)
 }
 
 PushWorker::~PushWorker() {
+    // Quitting never waits for the network: the push in flight is cancelled, on the server
+    // too, and its answers stay waiting for the next push.
+    m_stopping = true;
     m_thread.quit();
     m_thread.wait();
 }
@@ -52,10 +57,11 @@ void PushWorker::requestTest(const QString& server) {
     QMetaObject::invokeMethod(m_runner, [runner = m_runner, server] { runner->test(server); }, Qt::QueuedConnection);
 }
 
-ConnectionTest testConnection(const QString& server) {
+ConnectionTest testConnection(const QString& server, const std::atomic<bool>* stop) {
     if (server.trimmed().isEmpty())
         return {false, QStringLiteral("Enter the service name or the address your teacher gave you.")};
     PgConnection db;
+    db.stopWhen(stop);
     if (!db.open(server))
         return {false, QStringLiteral("Could not connect: %1.").arg(faultInWords(db.fault()))};
     QString problem;

@@ -6,13 +6,15 @@
 #include <QObject>
 #include <QThread>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
 namespace tonalyst {
 
 // Pushes waiting answers on a thread of its own, so the window never waits for the
-// network. Requests queue up; each finds what is still waiting.
+// network. Requests queue up; each finds what is still waiting. Destroying the worker
+// cancels the push in flight at once.
 class PushWorker final : public QObject {
     Q_OBJECT
 
@@ -34,6 +36,7 @@ signals:
 
 private:
     class Runner;
+    std::atomic<bool> m_stopping = false;
     QThread m_thread;
     Runner* m_runner;
 };
@@ -43,6 +46,6 @@ struct ConnectionTest {
     bool ok = false;
     QString message;
 };
-ConnectionTest testConnection(const QString& server);
+ConnectionTest testConnection(const QString& server, const std::atomic<bool>* stop = nullptr);
 
 } // namespace tonalyst

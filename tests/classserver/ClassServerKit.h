@@ -91,6 +91,9 @@ inline AnswerRecord answerOf(const QString& userId, QDate day, const QString& me
     answer.inversions = QStringLiteral("-1");
     answer.category = category;
     answer.accidentals = 2;
+    answer.asked = QStringLiteral("C4 E4 G4");
+    answer.right = QStringLiteral("C4 E4 G4");
+    answer.given = correct ? answer.right : QStringLiteral("C4 Eb4 G4");
     answer.correct = correct;
     answer.seconds = seconds;
     return answer;

@@ -62,6 +62,54 @@ TEST_F(Import, AFileWithAForeignLineOrAStudentNotYetAddedImportsNothing) {
     EXPECT_EQ(answers(), 0);
 }
 
+TEST_F(Import, AnswersTheWindowHasSentAreNotCountedAgainByAnImportOfTheSameFile) {
+    const ClassLogin login = student(QStringLiteral("4B"), QStringLiteral("AB"));
+    // The window sent the two answers of kLine's kind as the student gave them.
+    QVector<AnswerRecord> sent;
+    for (int i = 0; i < 2; ++i)
+        sent << answerOf(QStringLiteral("AB"), QDate(2026, 3, 2), QStringLiteral("test"),
+                         QStringLiteral("spell"), QStringLiteral("Triad :"), true, 12);
+    for (AnswerRecord& answer : sent)
+        answer.accidentals = 3;
+    PgConnection window;
+    ASSERT_TRUE(window.open(this->login(login)));
+    ASSERT_TRUE(ClassServer(window).push(sent).ok);
+
+    write(kLine + kLine + kLine + kLater);
+    const CommandRun imported = import();
+    ASSERT_EQ(imported.status, 0) << imported.err.toStdString();
+    EXPECT_TRUE(imported.out.contains(QStringLiteral("Imported 2 new records")))
+        << imported.out.toStdString();
+    EXPECT_EQ(import().status, 0);
+    // As many answers as the file has records, imported or sent.
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM tonalyst.answers WHERE in_data_file")), 4);
+}
+
+TEST_F(Import, EveryFileAReportReadsImports) {
+    student(QStringLiteral("4B"), QStringLiteral("AB"));
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } files[] = {
+        {"byte-order mark", "\xEF\xBB\xBF" + kLine + kLater},
+        {"CR-only line ends",
+         QByteArray(kLine).replace("\r\n", "\r") + QByteArray(kLater).replace("\r\n", "\r")},
+        {"LF line ends, no end to the last",
+         QByteArray(kLine).replace("\r\n", "\n") + QByteArray(kLater).chopped(2)},
+    };
+    qint64 expected = 0;
+    for (const auto& file : files) {
+        // Each file's records on a day of their own, so each import adds both.
+        const QByteArray day = "2026-04-0" + QByteArray::number(++expected);
+        write(QByteArray(file.bytes).replace("2026-03-02", day).replace("2026-03-04", day));
+        const CommandRun run = import();
+        EXPECT_EQ(run.status, 0) << file.name << run.err.toStdString();
+        EXPECT_TRUE(run.out.contains(QStringLiteral("Imported 2 new records")))
+            << file.name << run.out.toStdString();
+    }
+    EXPECT_EQ(answers(), 2 * expected);
+}
+
 // Reads one line of comma-separated values with quoted fields.
 QStringList csvFields(const QString& line) {
     QStringList fields{QString()};

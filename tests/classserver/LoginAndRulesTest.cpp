@@ -169,5 +169,118 @@ TEST_F(ClassDatabase, ATeacherReadsTheAnswersOfItsClassesOnly) {
     EXPECT_EQ(report.status, 1);
 }
 
+TEST_F(ClassDatabase, AFunctionAStudentPlantsInThePublicSchemaIsNeverRunByTonalyst) {
+    // As on a database made before PostgreSQL 15, where everyone may create in public.
+    ASSERT_TRUE(m_admin.exec(QStringLiteral("GRANT CREATE ON SCHEMA public TO PUBLIC")).ok());
+    const ClassLogin planter = student(QStringLiteral("4B"), QStringLiteral("AB"));
+    PgConnection connection;
+    ASSERT_TRUE(connection.open(login(planter)));
+    // A closer match than the catalog's format(text, VARIADIC "any"), so a session that
+    // looks in public picks it, and runs it with the rights of whoever called it.
+    const PgResult planted = connection.exec(
+        QStringLiteral(
+            "CREATE FUNCTION public.format(text, text, text, text) RETURNS text LANGUAGE plpgsql AS $$ "
+            "BEGIN EXECUTE pg_catalog.format('GRANT tonalyst_teacher TO %I', '%1'); "
+            "RETURN pg_catalog.format($1, $2, $3, $4); END $$")
+            .arg(planter.roleName));
+    ASSERT_TRUE(planted.ok()) << planted.problem().toStdString();
+
+    for (const char* command : {"add-student", "add-teacher"}) {
+        const CommandRun added = runClass({QString::fromLatin1(command), QStringLiteral("--db"), server(),
+                                           QStringLiteral("--class"), QStringLiteral("4C"),
+                                           QStringLiteral("--user"), QStringLiteral("EF")});
+        EXPECT_EQ(added.status, 0) << added.err.toStdString();
+    }
+    EXPECT_EQ(
+        count(QStringLiteral("SELECT count(*) FROM pg_auth_members m JOIN pg_roles r ON r.oid = m.member "
+                             "WHERE r.rolname = $1"),
+              {planter.roleName}),
+        1);
+
+    // init takes the right to create in public away from everyone.
+    ASSERT_EQ(runClass({QStringLiteral("init"), QStringLiteral("--db"), server()}).status, 0);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM pg_namespace WHERE nspname = 'public' AND "
+                                   "has_schema_privilege($1, oid, 'CREATE')"),
+                    {planter.roleName}),
+              0);
+}
+
+TEST_F(ClassDatabase, OneStudentIdIsOneStudentPutIntoASecondClassOnlyOnPurpose) {
+    student(QStringLiteral("4B"), QStringLiteral("CD"));
+    ASSERT_TRUE(ClassServer(m_admin)
+                    .push({answerOf(QStringLiteral("CD"), QDate(2026, 3, 2), QStringLiteral("test"),
+                                    QStringLiteral("spell"), QStringLiteral("Triad :"), true, 4)})
+                    .ok);
+    const auto classRun = [this](const char* command, const QString& className, const QString& userId) {
+        return runClass({QString::fromLatin1(command), QStringLiteral("--db"), server(),
+                         QStringLiteral("--class"), className, QStringLiteral("--user"), userId});
+    };
+    const CommandRun teacherMade = classRun("add-teacher", QStringLiteral("4C"), QStringLiteral("Ms T"));
+    ASSERT_EQ(teacherMade.status, 0);
+    const ClassLogin teacher{
+        lineWith(teacherMade.out, QStringLiteral("role")).section(QStringLiteral(": "), 1),
+        lineWith(teacherMade.out, QStringLiteral("password")).section(QStringLiteral(": "), 1)};
+    const auto answersTheTeacherSees = [&] {
+        PgConnection connection;
+        EXPECT_TRUE(connection.open(login(teacher)));
+        return connection.exec(QStringLiteral("SELECT count(*) FROM tonalyst.answers")).number(0, 0);
+    };
+
+    const CommandRun refused = classRun("add-student", QStringLiteral("4C"), QStringLiteral("CD"));
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("already a student of class 4B")))
+        << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("enrol")));
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM tonalyst.logins WHERE user_id = 'CD'")), 1);
+    EXPECT_EQ(answersTheTeacherSees(), 0);
+
+    const CommandRun enrolled = classRun("enrol", QStringLiteral("4C"), QStringLiteral("CD"));
+    EXPECT_EQ(enrolled.status, 0) << enrolled.err.toStdString();
+    EXPECT_TRUE(enrolled.out.contains(QStringLiteral("Classes: 4B, 4C"))) << enrolled.out.toStdString();
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM tonalyst.logins WHERE user_id = 'CD'")), 1);
+    EXPECT_EQ(answersTheTeacherSees(), 1);
+
+    const CommandRun nobody = classRun("enrol", QStringLiteral("4C"), QStringLiteral("GH"));
+    EXPECT_EQ(nobody.status, 1);
+    EXPECT_TRUE(nobody.err.contains(QStringLiteral("no student with the ID \"GH\"")))
+        << nobody.err.toStdString();
+}
+
+TEST_F(ClassDatabase, TheServerStampsTheArrivalAndRefusesAVerdictItsOwnAnswersContradict) {
+    const ClassLogin ab = student(QStringLiteral("4B"), QStringLiteral("AB"));
+    PgConnection connection;
+    ASSERT_TRUE(connection.open(login(ab)));
+    ClassServer own(connection);
+    const auto answer = [](bool correct) {
+        return answerOf(QStringLiteral("AB"), QDate(2026, 3, 2), QStringLiteral("test"),
+                        QStringLiteral("spell"), QStringLiteral("Triad :"), correct, 4);
+    };
+    AnswerRecord rightButWrong = answer(true);
+    rightButWrong.given = QStringLiteral("C4 Eb4 G4");
+    AnswerRecord wrongButRight = answer(false);
+    wrongButRight.given = wrongButRight.right;
+    AnswerRecord passedOffAsImported = answer(false);
+    passedOffAsImported.correct = true;
+    passedOffAsImported.imported = true;
+    for (const AnswerRecord& made : {rightButWrong, wrongButRight, passedOffAsImported}) {
+        const PushOutcome outcome = own.push({made});
+        EXPECT_FALSE(outcome.ok) << made.given.toStdString();
+        EXPECT_EQ(outcome.fault, made.imported ? ServerFault::Refused : ServerFault::Other)
+            << outcome.problem.toStdString();
+    }
+    const PgResult backdated = connection.exec(QStringLiteral(
+        "INSERT INTO tonalyst.answers (user_id, answer_id, day, method, activity, inversions, category, "
+        "accidentals, "
+        "correct, attempt, seconds, in_data_file, imported, received_at) VALUES ('AB', gen_random_uuid(), "
+        "'2026-03-02', 'test', 'spell', '-1', 'Triad :', 0, false, 1, 4, true, false, '2020-01-01')"));
+    EXPECT_EQ(backdated.fault(), ServerFault::Refused) << backdated.problem().toStdString();
+
+    ASSERT_TRUE(own.push({answer(true), answer(false)}).ok);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM tonalyst.answers")), 2);
+    EXPECT_EQ(count(QStringLiteral(
+                  "SELECT count(*) FROM tonalyst.answers WHERE received_at > now() - interval '1 minute'")),
+              2);
+}
+
 } // namespace
 } // namespace tonalyst::test

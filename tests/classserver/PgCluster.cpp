@@ -10,6 +10,7 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <pwd.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -194,6 +195,79 @@ SilentListener::SilentListener() {
 SilentListener::~SilentListener() {
     if (m_socket >= 0)
         ::close(m_socket);
+}
+
+StallingProxy::StallingProxy(int targetPort) : m_target(targetPort) {
+    m_listener = boundSocket(m_port);
+    if (m_listener >= 0 && ::listen(m_listener, 16) != 0) {
+        ::close(m_listener);
+        m_listener = -1;
+        m_port = 0;
+    }
+    if (m_listener >= 0)
+        m_thread = std::thread([this] { run(); });
+}
+
+StallingProxy::~StallingProxy() {
+    m_done = true;
+    if (m_thread.joinable())
+        m_thread.join();
+    for (const int fd : m_sockets)
+        if (fd >= 0)
+            ::close(fd);
+    if (m_listener >= 0)
+        ::close(m_listener);
+}
+
+void StallingProxy::run() {
+    while (!m_done) {
+        std::vector<pollfd> watched{{m_listener, POLLIN, 0}};
+        // Once stalled, nothing is read, so nothing passes and no close is noticed.
+        if (!m_stalled) {
+            for (const int fd : m_sockets)
+                watched.push_back({fd, POLLIN, 0});
+        }
+        if (::poll(watched.data(), watched.size(), 50) <= 0)
+            continue;
+        if (watched[0].revents & POLLIN) {
+            const int client = ::accept(m_listener, nullptr, nullptr);
+            const int server = ::socket(AF_INET, SOCK_STREAM, 0);
+            sockaddr_in address{};
+            address.sin_family = AF_INET;
+            address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            address.sin_port = htons(static_cast<uint16_t>(m_target));
+            if (client >= 0 && server >= 0 &&
+                ::connect(server, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+                m_sockets.push_back(client);
+                m_sockets.push_back(server);
+            } else {
+                for (const int fd : {client, server})
+                    if (fd >= 0)
+                        ::close(fd);
+            }
+        }
+        for (size_t i = 1; i < watched.size(); ++i) {
+            if (!(watched[i].revents & (POLLIN | POLLHUP)) || m_stalled)
+                continue;
+            const size_t index = i - 1;
+            const int peer = m_sockets[index % 2 == 0 ? index + 1 : index - 1];
+            char buffer[65536];
+            const ssize_t got = ::read(watched[i].fd, buffer, sizeof buffer);
+            for (ssize_t sent = 0; got > 0 && sent < got;) {
+                const ssize_t wrote = ::write(peer, buffer + sent, static_cast<size_t>(got - sent));
+                if (wrote <= 0)
+                    break;
+                sent += wrote;
+            }
+            if (got <= 0) {
+                // poll passes over a negative descriptor.
+                ::close(m_sockets[index]);
+                m_sockets[index] = -1;
+                if (peer >= 0)
+                    ::shutdown(peer, SHUT_WR);
+            }
+        }
+    }
 }
 
 } // namespace tonalyst::test

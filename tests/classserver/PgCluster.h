@@ -4,6 +4,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <atomic>
+#include <thread>
+#include <vector>
+
 namespace tonalyst::test {
 
 // A throw-away PostgreSQL cluster in a temporary folder, on a private port and socket
@@ -56,6 +60,29 @@ public:
 private:
     int m_socket = -1;
     int m_port = 0;
+};
+
+// A TCP proxy on 127.0.0.1 to a port of 127.0.0.1 that can be told to stop forwarding, as
+// a cut network would: its connections stay open on both sides and nothing more passes.
+class StallingProxy {
+public:
+    explicit StallingProxy(int targetPort);
+    ~StallingProxy();
+    StallingProxy(const StallingProxy&) = delete;
+    StallingProxy& operator=(const StallingProxy&) = delete;
+    int port() const { return m_port; }
+    void stall() { m_stalled = true; }
+
+private:
+    void run();
+
+    int m_listener = -1;
+    int m_port = 0;
+    int m_target = 0;
+    std::atomic<bool> m_stalled = false;
+    std::atomic<bool> m_done = false;
+    std::vector<int> m_sockets; // in pairs: the client's side, then the server's
+    std::thread m_thread;
 };
 
 } // namespace tonalyst::test

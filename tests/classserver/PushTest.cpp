@@ -81,6 +81,50 @@ TEST_F(ClassDatabase, APushCutOffByTheServerStoppingAddsNothingAndTheNextPushAdd
     EXPECT_EQ(counted.number(0, 1), answers.size());
 }
 
+TEST_F(ClassDatabase, APushCutOffByTheNetworkNeverHoldsUpTheNextOneNorLeavesASessionBehind) {
+    const ClassLogin login = student(QStringLiteral("4B"), QStringLiteral("AB"));
+    const QVector<AnswerRecord> answers = answersOf(QStringLiteral("AB"), 200);
+    StallingProxy proxy(cluster().port());
+    ASSERT_NE(proxy.port(), 0);
+
+    // The network stops passing anything once the answers are in the server's open
+    // transaction: the server's session holds their locks and never hears the commit.
+    PgConnection cut;
+    PgConnection::Limits quick;
+    quick.statement = std::chrono::seconds(2);
+    quick.idleInTransaction = std::chrono::seconds(3);
+    ASSERT_TRUE(cut.open(QStringLiteral("postgresql://%1:%2@127.0.0.1:%3/%4")
+                             .arg(login.roleName, login.password)
+                             .arg(proxy.port())
+                             .arg(m_name),
+                         quick))
+        << cut.problem().toStdString();
+    bool given = false;
+    const PushOutcome lost = ClassServer(cut).push([&](QVector<AnswerRecord>& batch, QString&) {
+        if (given)
+            proxy.stall();
+        batch = given ? QVector<AnswerRecord>() : answers;
+        given = true;
+        return true;
+    });
+    ASSERT_FALSE(lost.ok);
+    EXPECT_EQ(lost.fault, ServerFault::TimedOut) << lost.problem.toStdString();
+
+    // The next push, as the window makes it, gets through once the cut session is gone.
+    QElapsedTimer timer;
+    timer.start();
+    PgConnection next;
+    ASSERT_TRUE(next.open(this->login(login)));
+    const PushOutcome pushed = ClassServer(next).push(answers);
+    EXPECT_TRUE(pushed.ok) << pushed.problem.toStdString();
+    EXPECT_EQ(pushed.added, answers.size());
+    EXPECT_LT(timer.elapsed(), 60000);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE datname = $1 AND state LIKE "
+                                   "'idle in transaction%'"),
+                    {m_name}),
+              0);
+}
+
 TEST(ServerOutOfReach, AClosedPortFailsAtOnceAndASilentServerWithinTheConnectTimeout) {
     PgConnection closed;
     QElapsedTimer timer;

@@ -4,6 +4,8 @@
 #include "classserver/ClassServerSettings.h"
 #include "classserver/PushWorker.h"
 
+#include <QElapsedTimer>
+
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -108,6 +110,51 @@ TEST_F(ClassDatabase, TheWorkerPushesOffTheCallersThreadAndTestsTheConnection) {
     ASSERT_TRUE(tested.wait(20000));
     EXPECT_FALSE(tested.last().at(0).toBool());
     EXPECT_TRUE(tested.last().at(1).toString().contains(QStringLiteral("cannot be reached")));
+}
+
+// The history's part as the worker's thread sees it, kept by the test across workers.
+class BorrowedOutbox final : public AnswerOutbox {
+public:
+    explicit BorrowedOutbox(MemoryOutbox& outbox) : m_outbox(outbox) {}
+    QVector<AnswerRecord> unsent(int limit) override { return m_outbox.unsent(limit); }
+    bool markSent(const QStringList& answerIds) override { return m_outbox.markSent(answerIds); }
+    qint64 unsentCount() override { return m_outbox.unsentCount(); }
+
+private:
+    MemoryOutbox& m_outbox;
+};
+
+TEST_F(ClassDatabase, QuittingCancelsAPushTheServerIsSilentOnAndKeepsItsAnswersWaiting) {
+    const ClassLogin login = student(QStringLiteral("4B"), QStringLiteral("AB"));
+    MemoryOutbox outbox(answersOf(QStringLiteral("AB"), 30));
+    // The server takes the push's statement and says nothing until the table is free.
+    PgConnection locker;
+    ASSERT_TRUE(locker.open(server()));
+    ASSERT_TRUE(locker.exec(QStringLiteral("BEGIN")).ok());
+    ASSERT_TRUE(locker.exec(QStringLiteral("LOCK TABLE tonalyst.answers IN ACCESS EXCLUSIVE MODE")).ok());
+    const QString waiting = QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE usename = $1 AND "
+                                           "wait_event_type = 'Lock'");
+
+    auto worker =
+        std::make_unique<PushWorker>([&outbox] { return std::make_unique<BorrowedOutbox>(outbox); });
+    worker->request(this->login(login));
+    QElapsedTimer timer;
+    timer.start();
+    while (count(waiting, {login.roleName}) == 0 && timer.elapsed() < 10000)
+        QThread::msleep(20);
+    ASSERT_EQ(count(waiting, {login.roleName}), 1);
+
+    timer.restart();
+    worker.reset();
+    EXPECT_LT(timer.elapsed(), 2000);
+    // The statement is cancelled on the server, not left waiting there.
+    while (count(waiting, {login.roleName}) != 0 && timer.elapsed() < 2000)
+        QThread::msleep(20);
+    EXPECT_EQ(count(waiting, {login.roleName}), 0);
+    ASSERT_TRUE(locker.exec(QStringLiteral("ROLLBACK")).ok());
+
+    EXPECT_EQ(outbox.unsentCount(), 30);
+    EXPECT_EQ(pushWaitingAnswers(outbox, this->login(login)).sent, 30);
 }
 
 TEST(ClassServerSettings, EachUserHasTheirOwnSettingOffUntilTurnedOn) {

@@ -40,6 +40,41 @@ TEST_F(BareDatabase, EachStepUpgradesADatabaseMadeByTheStepBefore) {
                     .ok);
 }
 
+TEST_F(BareDatabase, LoginsMadeBeforeStudentsHadRowsOfTheirOwnAreTiedToTheirStudentOnUpgrade) {
+    QString problem;
+    ASSERT_TRUE(ClassSchema::migrate(m_admin, problem, 3)) << problem.toStdString();
+    // A student and a teacher as a Tonalyst of schema version 3 made them.
+    const QString role = QStringLiteral("tonalyst_old_%1").arg(::getpid());
+    const QString password = QStringLiteral("old-password-1");
+    for (const QString& statement :
+         {QStringLiteral("INSERT INTO tonalyst.classes (name) VALUES ('4B')"),
+          QStringLiteral("INSERT INTO tonalyst.students (user_id) VALUES ('AB')"),
+          QStringLiteral("INSERT INTO tonalyst.class_students SELECT class_id, 'AB' FROM tonalyst.classes"),
+          QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD '%2' IN ROLE tonalyst_student").arg(role, password),
+          QStringLiteral(
+              "INSERT INTO tonalyst.logins (role_name, user_id, is_teacher) VALUES ('%1', 'AB', false), "
+              "('%1_t', 'Ms T', true)")
+              .arg(role)}) {
+        const PgResult done = m_admin.exec(statement);
+        ASSERT_TRUE(done.ok()) << statement.toStdString() << done.problem().toStdString();
+    }
+    ASSERT_TRUE(ClassSchema::migrate(m_admin, problem)) << problem.toStdString();
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM tonalyst.logins l JOIN tonalyst.students s "
+                                   "ON s.student_id = l.student_id AND s.user_id = l.user_id")),
+              1);
+
+    // The old login still adds and reads its student's answers, and the ID it had is
+    // refused a second student in another class.
+    PgConnection old;
+    ASSERT_TRUE(old.open(cluster().loginServer(role, password, m_name))) << old.problem().toStdString();
+    ASSERT_TRUE(ClassServer(old)
+                    .push({answerOf(QStringLiteral("AB"), QDate(2026, 3, 2), QStringLiteral("test"),
+                                    QStringLiteral("spell"), QStringLiteral("Triad :"), true, 5)})
+                    .ok);
+    EXPECT_EQ(old.exec(QStringLiteral("SELECT count(*) FROM tonalyst.answers")).number(0, 0), 1);
+    EXPECT_FALSE(ClassServer(m_admin).addStudent(QStringLiteral("4C"), QStringLiteral("AB"), problem));
+}
+
 TEST_F(BareDatabase, AHalfUpgradedDatabaseIsRefusedUntilInitIsRun) {
     QString problem;
     ASSERT_TRUE(ClassSchema::migrate(m_admin, problem, 1));
