@@ -1,5 +1,7 @@
 #include "classserver/DataFileImport.h"
 
+#include "history/HistoryImport.h"
+
 namespace tonalyst {
 
 namespace {
@@ -7,10 +9,6 @@ namespace {
 // Enough of the file per step that a batch is a few steps, little enough that the
 // batch's records stay a small multiple of it.
 constexpr qint64 kStepBytes = qint64(1) << 20;
-
-QString textOf(QByteArrayView bytes) {
-    return QString::fromUtf8(bytes);
-}
 
 } // namespace
 
@@ -33,21 +31,7 @@ void DataFileImport::take(const RecordView& record) {
         return;
     }
     ++m_mine;
-    const QDate date(record.dateKey / 10000, record.dateKey / 100 % 100, record.dateKey % 100);
-    AnswerRecord answer;
-    // Midday, so the record stays on its own day whatever the clocks do that night.
-    answer.answeredUtc = QDateTime(date, QTime(12, 0)).toUTC();
-    answer.userId = m_userId;
-    answer.method = textOf(record.method);
-    answer.activity = textOf(record.activity);
-    answer.inversions = textOf(record.inversions);
-    answer.category = textOf(record.category);
-    answer.accidentals = record.accidentals;
-    answer.correct = record.success == 1;
-    answer.seconds = record.seconds;
-    answer.inDataFile = true;
-    answer.imported = true;
-    m_batch->append(answer);
+    m_batch->append(summaryOf(record));
 }
 
 bool DataFileImport::next(QVector<AnswerRecord>& batch, qsizetype most) {

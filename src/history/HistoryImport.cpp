@@ -19,6 +19,23 @@ QString text(QByteArrayView utf8) {
 
 } // namespace
 
+AnswerRecord summaryOf(const RecordView& record) {
+    AnswerRecord answer;
+    const QDate date(record.dateKey / 10000, record.dateKey / 100 % 100, record.dateKey % 100);
+    answer.answeredUtc = QDateTime(date, QTime(12, 0)).toUTC();
+    answer.userId = text(record.userId);
+    answer.method = text(record.method);
+    answer.activity = text(record.activity);
+    answer.inversions = text(record.inversions);
+    answer.category = text(record.category);
+    answer.accidentals = record.accidentals;
+    answer.correct = record.success == 1;
+    answer.seconds = record.seconds;
+    answer.inDataFile = true;
+    answer.imported = true;
+    return answer;
+}
+
 std::vector<AnswerRecord> dataFileSummaries(const QString& dataFilePath, qint64 bytes, QString& error) {
     std::vector<AnswerRecord> summaries;
     const QFileInfo info(dataFilePath);
@@ -26,22 +43,11 @@ std::vector<AnswerRecord> dataFileSummaries(const QString& dataFilePath, qint64 
         return summaries;
     ReportCompiler reader({});
     reader.setRecordSink([&summaries](const RecordView& r) {
-        AnswerRecord a;
+        AnswerRecord a = summaryOf(r);
         a.answerId = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        const QDate date(r.dateKey / 10000, r.dateKey / 100 % 100, r.dateKey % 100);
-        a.answeredUtc = QDateTime(date, QTime(12, 0)).toUTC();
-        a.userId = text(r.userId);
         // A data file's run is everything one user wrote on one day.
-        a.runId = QStringLiteral("varen.dat %1 %2").arg(date.toString(Qt::ISODate), a.userId);
-        a.method = text(r.method);
-        a.activity = text(r.activity);
-        a.inversions = text(r.inversions);
-        a.category = text(r.category);
-        a.accidentals = r.accidentals;
-        a.correct = r.success == 1;
-        a.seconds = r.seconds;
-        a.inDataFile = true;
-        a.imported = true;
+        a.runId = QStringLiteral("varen.dat %1 %2")
+                      .arg(a.answeredUtc.toLocalTime().date().toString(Qt::ISODate), a.userId);
         summaries.push_back(std::move(a));
     });
     bool opened = false;

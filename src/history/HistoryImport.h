@@ -1,12 +1,18 @@
 #pragma once
 
 #include "history/AnswerRecord.h"
+#include "records/RecordScanner.h"
 
 #include <QString>
 
 #include <vector>
 
 namespace tonalyst {
+
+// One data-file record as a history summary: its fields, no answers, marked imported and
+// counted in the data file, placed at noon of its day so it stays there whatever the
+// clocks do that night. The caller gives it its ids.
+AnswerRecord summaryOf(const RecordView& record);
 
 // The records of a performance data file as history summaries: the data file's fields,
 // no answers, marked imported. The data file keeps dates only, so each record is placed

@@ -81,6 +81,10 @@ QString dayStart(QDate day) {
     return timeText(QDateTime(day, QTime(0, 0), Qt::UTC));
 }
 
+void bindId(QSqlQuery& query, const QString& answerId) {
+    query.bindValue(0, answerId);
+}
+
 void bindRecord(QSqlQuery& query, const AnswerRecord& a) {
     const QVariantList values{a.answerId,    timeText(a.answeredUtc),
                               a.userId,      a.runId,
@@ -178,6 +182,30 @@ Health health(QSqlDatabase& db, QString& error) {
         return Health::Sound;
     error = query.value(0).toString();
     return Health::Damaged;
+}
+
+// Runs `statement` once per item, bound by `bind`, in one transaction: all of them are
+// stored or none.
+template <typename Items, typename Bind>
+bool execEachInOneTransaction(QSqlDatabase db, QSqlQuery& statement, const Items& items, Bind bind,
+                              QString& error) {
+    if (!db.transaction()) {
+        error = db.lastError().text();
+        return false;
+    }
+    for (const auto& item : items) {
+        bind(statement, item);
+        if (!statement.exec()) {
+            error = statement.lastError().text();
+            db.rollback();
+            return false;
+        }
+    }
+    if (db.commit())
+        return true;
+    error = db.lastError().text();
+    db.rollback();
+    return false;
 }
 
 } // namespace
@@ -442,24 +470,8 @@ bool HistoryStore::append(const std::vector<AnswerRecord>& answers, QString& err
         error = QStringLiteral("the history is not open");
         return false;
     }
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction()) {
-        error = db.lastError().text();
-        return false;
-    }
-    for (const AnswerRecord& answer : answers) {
-        bindRecord(m_statements->insert, answer);
-        if (!m_statements->insert.exec()) {
-            error = m_statements->insert.lastError().text();
-            db.rollback();
-            return false;
-        }
-    }
-    if (db.commit())
-        return true;
-    error = db.lastError().text();
-    db.rollback();
-    return false;
+    return execEachInOneTransaction(QSqlDatabase::database(m_connection, false), m_statements->insert,
+                                    answers, bindRecord, error);
 }
 
 bool HistoryStore::markInDataFile(const QStringList& answerIds, QString& error) {
@@ -467,24 +479,8 @@ bool HistoryStore::markInDataFile(const QStringList& answerIds, QString& error) 
         error = QStringLiteral("the history is not open");
         return false;
     }
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction()) {
-        error = db.lastError().text();
-        return false;
-    }
-    for (const QString& id : answerIds) {
-        m_statements->markInDataFile.bindValue(0, id);
-        if (!m_statements->markInDataFile.exec()) {
-            error = m_statements->markInDataFile.lastError().text();
-            db.rollback();
-            return false;
-        }
-    }
-    if (db.commit())
-        return true;
-    error = db.lastError().text();
-    db.rollback();
-    return false;
+    return execEachInOneTransaction(QSqlDatabase::database(m_connection, false), m_statements->markInDataFile,
+                                    answerIds, bindId, error);
 }
 
 bool HistoryStore::readAnswers(const AnswerSpan& span, const std::function<void(const StoredAnswer&)>& each,
@@ -612,20 +608,9 @@ std::vector<AnswerRecord> HistoryStore::unsent(const QString& userId, int limit)
 bool HistoryStore::markSent(const QStringList& answerIds) {
     if (!m_statements)
         return false;
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction())
-        return false;
-    for (const QString& id : answerIds) {
-        m_statements->markSent.bindValue(0, id);
-        if (!m_statements->markSent.exec()) {
-            db.rollback();
-            return false;
-        }
-    }
-    if (db.commit())
-        return true;
-    db.rollback();
-    return false;
+    QString error;
+    return execEachInOneTransaction(QSqlDatabase::database(m_connection, false), m_statements->markSent,
+                                    answerIds, bindId, error);
 }
 
 int HistoryStore::unsentCount(const QString& userId) {
