@@ -12,7 +12,7 @@
 #include "startup/DesktopLibrary.h"
 #include "startup/DesktopPrompter.h"
 #include "startup/ScreenFit.h"
-#include "theory/WorksheetCommand.h"
+#include "worksheet/WorksheetCommand.h"
 #include "worksheet/PdfWorksheetPrinter.h"
 
 #include <QApplication>
