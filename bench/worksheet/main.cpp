@@ -4,9 +4,9 @@
 //
 //   bench_worksheet [RUNS]        (default 5; the best time counts)
 
-#include "theory/Worksheet.h"
-#include "theory/WorksheetCommand.h"
 #include "worksheet/PdfWorksheetPrinter.h"
+#include "worksheet/Worksheet.h"
+#include "worksheet/WorksheetCommand.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // The entry points of the desktop library (see DesktopLibrary.h). Built into that
 // library only; the program loads it while the User ID prompt is on the screen.
 #include "app/MainWindow.h"
-#include "app/ReportCommand.h"
+#include "report/ReportCommand.h"
 #include "app/SystemBeeper.h"
 #include "classserver/ClassCommand.h"
 #include "history/HistoryCommand.h"
@@ -12,7 +12,7 @@
 #include "startup/DesktopLibrary.h"
 #include "startup/DesktopPrompter.h"
 #include "startup/ScreenFit.h"
-#include "theory/WorksheetCommand.h"
+#include "worksheet/WorksheetCommand.h"
 #include "worksheet/PdfWorksheetPrinter.h"
 
 #include <QApplication>

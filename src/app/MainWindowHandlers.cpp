@@ -7,13 +7,13 @@
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "app/OptionDialogs.h"
-#include "app/ReportDialog.h"
 #include "app/ShellDialogs.h"
 #include "app/StatusPanel.h"
 #include "cycle/QuestionCycle.h"
 #include "cycle/StatusText.h"
 #include "intervals/ToneFileName.h"
 #include "progress/ProgressWindow.h"
+#include "report/ReportDialog.h"
 #include "staff/StaffPanel.h"
 #include "startup/ScreenFit.h"
 
@@ -309,7 +309,7 @@ void MainWindow::setUserId(const QString& userId) {
 }
 
 void MainWindow::openReport() {
-    ReportDialog dialog(m_platform, m_userId, this);
+    ReportDialog dialog(m_platform.clock, m_platform.prompter, m_platform.files, m_userId, this);
     dialog.exec();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "history/AnswerFacts.h"
+#include "theory/WeakSpotSource.h"
 #include "theory/WeakSpots.h"
-#include "theory/WorksheetCommand.h"
 
 #include <QString>
 

@@ -2,8 +2,8 @@
 
 #include "platform/PrintingApplication.h"
 #include "staff/MusicFont.h"
-#include "theory/WorksheetPaper.h"
 #include "worksheet/WorksheetPage.h"
+#include "worksheet/WorksheetPaper.h"
 
 #include <QFontMetricsF>
 #include <QPageSize>

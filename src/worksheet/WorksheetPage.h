@@ -1,6 +1,6 @@
 #pragma once
 
-#include "theory/Worksheet.h"
+#include "worksheet/Worksheet.h"
 
 #include <QPainter>
 #include <QRectF>

@@ -2,9 +2,9 @@
 
 #include "app/EarTrainingWindow.h"
 #include "app/HelpWindow.h"
-#include "app/ReportDesktop.h"
-#include "app/ReportDialog.h"
-#include "app/ReportDisplayWindow.h"
+#include "report/ReportDesktop.h"
+#include "report/ReportDialog.h"
+#include "report/ReportDisplayWindow.h"
 #include "staff/KeyboardWidget.h"
 #include "staff/StaffPanel.h"
 #include "startup/AccessibilityAids.h"
@@ -87,7 +87,8 @@ TEST_F(AccessibilityWalk, EveryWindowNamesEveryControlTheFocusCanReach) {
     expectAllNamed(&userId);
     HelpWindow help;
     expectAllNamed(&help);
-    ReportDialog report(platform, QStringLiteral("AB"), nullptr, ReportDesktop{});
+    ReportDialog report(platform.clock, platform.prompter, platform.files, QStringLiteral("AB"), nullptr,
+                        ReportDesktop{});
     expectAllNamed(&report);
     for (QDialog* reportWindow : report.findChildren<QDialog*>())
         expectAllNamed(reportWindow);

@@ -1,7 +1,7 @@
 #include "history/HistoryCommand.h"
 #include "history/HistoryStore.h"
 #include "history/WeakSpotHistory.h"
-#include "theory/WorksheetCommand.h"
+#include "worksheet/WorksheetCommand.h"
 
 #include "HistoryTestKit.h"
 #include "support/TempLocations.h"

@@ -1,8 +1,8 @@
 // Worksheets printed to real PDF files and read back with the poppler tools.
-#include "theory/Worksheet.h"
-#include "theory/WorksheetCommand.h"
-#include "theory/WorksheetPaper.h"
 #include "worksheet/PdfWorksheetPrinter.h"
+#include "worksheet/Worksheet.h"
+#include "worksheet/WorksheetCommand.h"
+#include "worksheet/WorksheetPaper.h"
 
 #include <QFile>
 #include <QProcess>

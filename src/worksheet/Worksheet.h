@@ -4,8 +4,8 @@
 #include "theory/Key.h"
 #include "theory/Question.h"
 #include "theory/WeakSpots.h"
-#include "theory/WorksheetAnswer.h"
-#include "theory/WorksheetOptions.h"
+#include "worksheet/WorksheetAnswer.h"
+#include "worksheet/WorksheetOptions.h"
 
 #include <cstdint>
 #include <optional>

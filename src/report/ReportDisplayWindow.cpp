@@ -1,7 +1,7 @@
-#include "app/ReportDisplayWindow.h"
+#include "report/ReportDisplayWindow.h"
 
-#include "app/ReportPrinting.h"
 #include "platform/ControlNames.h"
+#include "report/ReportPrinting.h"
 #include "startup/AppIcon.h"
 
 #include <QFrame>

@@ -1,17 +1,14 @@
 #include "ReportTestKit.h"
 
-#include "app/ReportDialog.h"
-#include "app/ReportDisplayWindow.h"
-#include "app/ReportPrinting.h"
-#include "app/ReportProgressWindow.h"
 #include "platform/ControlNames.h"
 #include "records/PerformanceDataFile.h"
 #include "records/RecordMessages.h"
+#include "report/ReportDialog.h"
+#include "report/ReportDisplayWindow.h"
+#include "report/ReportPrinting.h"
+#include "report/ReportProgressWindow.h"
 #include "support/FakeClock.h"
-#include "support/RecordingBeeper.h"
-#include "support/RecordingTonePlayer.h"
 #include "support/ScriptedPrompter.h"
-#include "support/ScriptedRandom.h"
 #include "support/TempLocations.h"
 
 #include <QDir>
@@ -30,7 +27,7 @@ namespace {
 
 class ReportDialogTest : public ::testing::Test {
 protected:
-    ReportDialogTest() : platform{clock, random, prompter, beeper, tones, files} {
+    ReportDialogTest() {
         QDir().mkpath(files.dataDir());
         desktop.chooseSourceFile = [this](QWidget*) { return chosenFile; };
         desktop.openPrinter = [this](QWidget*) -> std::unique_ptr<QPrinter> {
@@ -54,7 +51,8 @@ protected:
 
     ReportDialog& dialog() {
         if (!m_dialog) {
-            m_dialog = std::make_unique<ReportDialog>(platform, QStringLiteral("AB"), nullptr, desktop);
+            m_dialog = std::make_unique<ReportDialog>(clock, prompter, files, QStringLiteral("AB"), nullptr,
+                                                      desktop);
             m_dialog->show();
         }
         return *m_dialog;
@@ -73,12 +71,8 @@ protected:
     QString shownReport() { return dialog().displayWindow()->reportText(); }
 
     FakeClock clock; // 12 May 1998
-    ScriptedRandom random;
     ScriptedPrompter prompter;
-    RecordingBeeper beeper;
-    RecordingTonePlayer tones;
     TempLocations files;
-    Platform platform;
     ReportDesktop desktop;
     QString chosenFile;
     QString pdfPath;

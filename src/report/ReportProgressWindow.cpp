@@ -1,7 +1,7 @@
-#include "app/ReportProgressWindow.h"
+#include "report/ReportProgressWindow.h"
 
-#include "app/ReportPrinting.h"
 #include "platform/ControlNames.h"
+#include "report/ReportPrinting.h"
 #include "startup/AppIcon.h"
 
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
-#include "theory/Worksheet.h"
+#include "worksheet/Worksheet.h"
 
 #include "theory/IntervalGenerator.h"
 #include "theory/SignatureSigns.h"
-#include "theory/WorksheetPaper.h"
+#include "worksheet/WorksheetPaper.h"
 
 #include <algorithm>
 #include <random>

@@ -1,4 +1,4 @@
-#include "app/ReportPrinting.h"
+#include "report/ReportPrinting.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

@@ -1,6 +1,6 @@
-#include "app/ReportDesktop.h"
+#include "report/ReportDesktop.h"
 
-#include "app/ReportPrinting.h"
+#include "report/ReportPrinting.h"
 
 #include <QFileDialog>
 #include <QPrinterInfo>

@@ -1,8 +1,8 @@
-#include "theory/WorksheetCommand.h"
+#include "worksheet/WorksheetCommand.h"
 #include "theory/AnswerMenus.h"
 #include "theory/SignatureSigns.h"
-#include "theory/Worksheet.h"
-#include "theory/WorksheetPaper.h"
+#include "worksheet/Worksheet.h"
+#include "worksheet/WorksheetPaper.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "app/ReportDialog.h"
+#include "report/ReportDialog.h"
 
-#include "app/ReportDisplayWindow.h"
-#include "app/ReportProgressWindow.h"
 #include "platform/ControlNames.h"
 #include "records/ReportDates.h"
+#include "report/ReportDisplayWindow.h"
+#include "report/ReportProgressWindow.h"
 #include "startup/AppIcon.h"
 
 #include <QGridLayout>
@@ -36,9 +36,10 @@ int leadingNumber(const QString& text) {
 
 } // namespace
 
-ReportDialog::ReportDialog(Platform& platform, const QString& userId, QWidget* parent, ReportDesktop desktop)
-    : QDialog(parent), m_platform(platform), m_userId(userId), m_desktop(std::move(desktop)),
-      m_today(platform.clock.now().date()), m_display(new ReportDisplayWindow(this)),
+ReportDialog::ReportDialog(Clock& clock, Prompter& prompter, const FileLocations& files,
+                           const QString& userId, QWidget* parent, ReportDesktop desktop)
+    : QDialog(parent), m_clock(clock), m_prompter(prompter), m_files(files), m_userId(userId),
+      m_desktop(std::move(desktop)), m_today(clock.now().date()), m_display(new ReportDisplayWindow(this)),
       m_progress(new ReportProgressWindow(this)) {
     nameControl(this, "frmReport");
     setWindowTitle(QStringLiteral("Create Report"));

@@ -1,4 +1,4 @@
-#include "theory/WorksheetOptions.h"
+#include "worksheet/WorksheetOptions.h"
 
 // The worksheet command's help text, kept apart from the parsing it describes.
 

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "app/Platform.h"
-#include "app/ReportDesktop.h"
+#include "platform/Clock.h"
+#include "platform/FileLocations.h"
+#include "platform/Prompter.h"
 #include "records/ReportFigures.h"
+#include "report/ReportDesktop.h"
 
 #include <QDate>
 #include <QDialog>
@@ -27,8 +29,8 @@ class ReportDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    ReportDialog(Platform& platform, const QString& userId, QWidget* parent = nullptr,
-                 ReportDesktop desktop = systemReportDesktop());
+    ReportDialog(Clock& clock, Prompter& prompter, const FileLocations& files, const QString& userId,
+                 QWidget* parent = nullptr, ReportDesktop desktop = systemReportDesktop());
     ~ReportDialog() override;
 
     // The handlers of the controls.
@@ -67,7 +69,9 @@ private:
     void fileProblem();
     QStringList laidOut(const ReportFigures& figures, const QString& reportType, bool printer) const;
 
-    Platform& m_platform;
+    Clock& m_clock;
+    Prompter& m_prompter;
+    const FileLocations& m_files;
     QString m_userId;
     ReportDesktop m_desktop;
     QDate m_today;

@@ -1,6 +1,6 @@
 #include "ReportTestKit.h"
 
-#include "app/ReportPrinting.h"
+#include "report/ReportPrinting.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>

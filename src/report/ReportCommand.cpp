@@ -1,6 +1,5 @@
-#include "app/ReportCommand.h"
+#include "report/ReportCommand.h"
 
-#include "app/ReportPrinting.h"
 #include "platform/Clock.h"
 #include "platform/FileLocations.h"
 #include "platform/PrintingApplication.h"
@@ -10,6 +9,7 @@
 #include "records/ReportLayout.h"
 #include "records/ReportMessages.h"
 #include "records/ReportSource.h"
+#include "report/ReportPrinting.h"
 
 #include <QDir>
 #include <QFileInfo>

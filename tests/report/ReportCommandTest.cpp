@@ -1,10 +1,10 @@
 #include "ReportTestKit.h"
 
-#include "app/ReportCommand.h"
 #include "platform/Clock.h"
 #include "platform/FileLocations.h"
 #include "records/PerformanceDataFile.h"
 #include "records/RecordMessages.h"
+#include "report/ReportCommand.h"
 
 #include <QDir>
 #include <QFileInfo>

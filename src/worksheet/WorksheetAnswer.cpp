@@ -1,4 +1,4 @@
-#include "theory/WorksheetAnswer.h"
+#include "worksheet/WorksheetAnswer.h"
 
 #include "theory/AnswerPreparation.h"
 #include "theory/Judge.h"

@@ -1,4 +1,4 @@
-#include "theory/WorksheetOptions.h"
+#include "worksheet/WorksheetOptions.h"
 
 #include "theory/Key.h"
 #include "theory/KeyTables.h"

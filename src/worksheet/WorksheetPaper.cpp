@@ -1,4 +1,4 @@
-#include "theory/WorksheetPaper.h"
+#include "worksheet/WorksheetPaper.h"
 
 #include "theory/ChordNames.h"
 

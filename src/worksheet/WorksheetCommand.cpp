@@ -1,10 +1,10 @@
-#include "theory/WorksheetCommand.h"
+#include "worksheet/WorksheetCommand.h"
 
 #include "theory/IntervalDirection.h"
 #include "theory/JsonText.h"
 #include "theory/SignatureSigns.h"
-#include "theory/Worksheet.h"
-#include "theory/WorksheetOptions.h"
+#include "worksheet/Worksheet.h"
+#include "worksheet/WorksheetOptions.h"
 
 namespace tonalyst {
 

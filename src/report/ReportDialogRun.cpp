@@ -1,16 +1,16 @@
 // Compiling, showing and printing a report: the work behind View/Print and Print Report.
 
-#include "app/ReportDialog.h"
+#include "report/ReportDialog.h"
 
-#include "app/ReportDisplayWindow.h"
-#include "app/ReportPrinting.h"
-#include "app/ReportProgressWindow.h"
 #include "records/RecordMessages.h"
 #include "records/ReportCompiler.h"
 #include "records/ReportDates.h"
 #include "records/ReportLayout.h"
 #include "records/ReportMessages.h"
 #include "records/ReportSource.h"
+#include "report/ReportDisplayWindow.h"
+#include "report/ReportPrinting.h"
+#include "report/ReportProgressWindow.h"
 #include "startup/ScreenFit.h"
 
 #include <QCoreApplication>
@@ -80,7 +80,7 @@ std::optional<ReportDialog::Period> ReportDialog::validatedPeriod() {
 }
 
 void ReportDialog::refuseDate(const QString& message, int box) {
-    m_platform.prompter.message(message, Prompter::Icon::Exclamation);
+    m_prompter.message(message, Prompter::Icon::Exclamation);
     m_display->hide();
     show();
     m_fromTo[box]->setFocus();
@@ -115,8 +115,7 @@ void ReportDialog::buildreport() {
     m_display->raise();
     m_progress->hide();
     if (records > kArchiveAdviceRecords)
-        m_platform.prompter.message(recordCountAdviceMessage(m_shownSource, records),
-                                    Prompter::Icon::Exclamation);
+        m_prompter.message(recordCountAdviceMessage(m_shownSource, records), Prompter::Icon::Exclamation);
 }
 
 bool ReportDialog::printreport() {
@@ -126,7 +125,7 @@ bool ReportDialog::printreport() {
     if (!printer)
         return false;
     if (isPortrait(*printer)) {
-        m_platform.prompter.message(landscapeRequiredMessage(), Prompter::Icon::Exclamation);
+        m_prompter.message(landscapeRequiredMessage(), Prompter::Icon::Exclamation);
         return false;
     }
     m_progress->showLines(printingReportLines());
@@ -146,18 +145,18 @@ bool ReportDialog::printreport() {
     const bool printed = printReportLines(*printer, reports);
     m_progress->hide();
     if (!printed)
-        m_platform.prompter.message(reportGenerationErrorMessage(), Prompter::Icon::Exclamation);
+        m_prompter.message(reportGenerationErrorMessage(), Prompter::Icon::Exclamation);
     return printed;
 }
 
 std::optional<ReportFigures> ReportDialog::compilereport(const QString& reportType) {
     const QString& source = m_shownSource;
-    switch (checkReportSeal(source, m_platform.files, m_platform.clock)) {
+    switch (checkReportSeal(source, m_files, m_clock)) {
     case ReportSeal::Passed:
         break;
     case ReportSeal::Broken:
         m_progress->hide();
-        m_platform.prompter.message(unauthorizedModificationMessage(), Prompter::Icon::Exclamation);
+        m_prompter.message(unauthorizedModificationMessage(), Prompter::Icon::Exclamation);
         reject();
         return std::nullopt;
     case ReportSeal::Unreadable:
@@ -167,7 +166,7 @@ std::optional<ReportFigures> ReportDialog::compilereport(const QString& reportTy
 
     const QString method = reportType == kComposite ? QString() : reportType;
     ReportCompiler compiler({m_userId, m_shownPeriod.start, m_shownPeriod.end, method});
-    if (!compiler.open(reportSourcePath(source, m_platform.files))) {
+    if (!compiler.open(reportSourcePath(source, m_files))) {
         fileProblem();
         return std::nullopt;
     }
@@ -192,7 +191,7 @@ void ReportDialog::reportguage(int percent) {
 
 void ReportDialog::fileProblem() {
     m_progress->hide();
-    m_platform.prompter.message(reportFileProblemMessage(), Prompter::Icon::Exclamation);
+    m_prompter.message(reportFileProblemMessage(), Prompter::Icon::Exclamation);
     m_display->hide();
 }
 
