@@ -29,7 +29,7 @@ protected:
     }
 
 private:
-    using QObject::QObject;
+    explicit FirstKeyExit(QObject* parent) : QObject(parent) {}
 };
 
 } // namespace tonalyst
