@@ -1,4 +1,7 @@
-// The least a Qt Widgets program can do before asking something: start and show a dialog.
+// The least a Qt Widgets program can do before asking something: start and show a dialog
+// whose line edit takes the keys.
+#include "startup/FirstKeyExit.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
@@ -6,6 +9,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    tonalyst::FirstKeyExit::installIfAsked(app);
     QDialog dialog;
     dialog.setWindowTitle(QStringLiteral("Bare Window"));
     auto* layout = new QVBoxLayout(&dialog);

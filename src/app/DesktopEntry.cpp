@@ -1,5 +1,7 @@
-// The entry points of the desktop library (see DesktopLibrary.h). Built into that
-// library only; the program loads it while the User ID prompt is on the screen.
+// What the program does past its command line (see DesktopEntry.h). Built into the
+// program only.
+#include "app/DesktopEntry.h"
+
 #include "app/MainWindow.h"
 #include "report/ReportCommand.h"
 #include "app/SystemBeeper.h"
@@ -9,7 +11,6 @@
 #include "intervals/FluidSynthTonePlayer.h"
 #include "platform/FileLocations.h"
 #include "progress/ProgressCommand.h"
-#include "startup/DesktopLibrary.h"
 #include "startup/DesktopPrompter.h"
 #include "startup/ScreenFit.h"
 #include "worksheet/WorksheetCommand.h"
@@ -31,10 +32,11 @@ namespace {
 class Desktop final : public DesktopSession {
 public:
     explicit Desktop(const DesktopOptions& options)
-        : m_files(options.dataDir), m_tones(m_files.toneDir()),
-          m_platform{m_clock, m_random, m_prompter, m_beeper, m_tones, m_files},
+        : m_files(options.dataDir),
+          m_tones(m_files.toneDir()), m_platform{m_clock, m_random, m_prompter, m_beeper, m_tones, m_files},
           m_window(std::make_unique<MainWindow>(m_platform)) {
-        QObject::connect(m_window.get(), &MainWindow::terminated, qApp, &QApplication::quit, Qt::QueuedConnection);
+        QObject::connect(m_window.get(), &MainWindow::terminated, qApp, &QApplication::quit,
+                         Qt::QueuedConnection);
         m_tones.start();
     }
 
@@ -65,14 +67,16 @@ QStringList argumentsAfter(int first, int argc, char** argv) {
     return arguments;
 }
 
-int runCommand(int argc, char** argv) {
+} // namespace
+
+int runDesktopCommand(int argc, char** argv) {
     const std::string command = argv[1];
     // Worksheets are printed, as text or as a PDF, without opening a window.
     if (command == "worksheet") {
         PdfWorksheetPrinter pdf;
         HistoryWeakSpots weakSpots;
-        return runWorksheetCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr, &pdf,
-                                   &weakSpots);
+        return runWorksheetCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr,
+                                   &pdf, &weakSpots);
     }
     QTextStream err(stderr);
     // So are reports, unless they are printed to a PDF file.
@@ -102,19 +106,8 @@ int runCommand(int argc, char** argv) {
     return 2;
 }
 
-} // namespace
+std::unique_ptr<DesktopSession> openDesktop(const DesktopOptions& options) {
+    return std::make_unique<Desktop>(options);
+}
 
 } // namespace tonalyst
-
-extern "C" {
-
-__attribute__((visibility("default"))) tonalyst::DesktopSession*
-tonalyst_open_desktop(const tonalyst::DesktopOptions& options) {
-    return new tonalyst::Desktop(options);
-}
-
-__attribute__((visibility("default"))) int tonalyst_run_command(int argc, char** argv) {
-    return tonalyst::runCommand(argc, argv);
-}
-
-} // extern "C"

@@ -1,7 +1,8 @@
+#include "app/DesktopEntry.h"
 #include "platform/FontConfigWarmUp.h"
 #include "startup/AppIcon.h"
 #include "startup/CommandLine.h"
-#include "startup/DesktopLibrary.h"
+#include "startup/FirstKeyExit.h"
 #include "startup/Startup.h"
 
 #include <QApplication>
@@ -10,14 +11,9 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::ranges::find(tonalyst::kDesktopCommands, argv[1]) != tonalyst::kDesktopCommands.end()) {
-        const tonalyst::DesktopLibrary library = tonalyst::loadProgramsDesktopLibrary();
-        if (!library.problem.empty()) {
-            std::fprintf(stderr, "%s\n", library.problem.c_str());
-            return 1;
-        }
-        return library.runCommand(argc, argv);
-    }
+    if (argc > 1 &&
+        std::ranges::find(tonalyst::kDesktopCommands, argv[1]) != tonalyst::kDesktopCommands.end())
+        return tonalyst::runDesktopCommand(argc, argv);
 
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
@@ -32,10 +28,11 @@ int main(int argc, char** argv) {
 
     tonalyst::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
+    tonalyst::FirstKeyExit::installIfAsked(app);
     QApplication::setApplicationName(QStringLiteral("tonalyst"));
     QApplication::setApplicationVersion(QStringLiteral(TONALYST_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("tonalyst"));
     QApplication::setWindowIcon(tonalyst::appIcon());
     fonts.wait();
-    return tonalyst::runDesktop(command.options);
+    return tonalyst::runDesktop(command.options, tonalyst::openDesktop);
 }

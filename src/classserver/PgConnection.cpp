@@ -1,6 +1,6 @@
 #include "classserver/PgConnection.h"
 
-#include "classserver/PgLibrary.h"
+#include <libpq-fe.h>
 
 #include <poll.h>
 
@@ -13,11 +13,6 @@ namespace tonalyst {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// Only called once a connection or result exists, so the library has been opened.
-const PgLibrary& pq() {
-    return PgLibrary::shared();
-}
 
 enum class Wait { Ready, Deadline, Stopped };
 
@@ -48,13 +43,13 @@ QString seconds(std::chrono::milliseconds duration) {
 // Asks the server to cancel the running statement, on a thread of its own: the request
 // opens a connection of its own, which a silent network could hold for minutes.
 void cancelOnServer(pg_conn* conn) {
-    pg_cancel* cancel = pq().PQgetCancel(conn);
+    pg_cancel* cancel = PQgetCancel(conn);
     if (!cancel)
         return;
     std::thread([cancel] {
         char reason[256];
-        pq().PQcancel(cancel, reason, sizeof reason);
-        pq().PQfreeCancel(cancel);
+        PQcancel(cancel, reason, sizeof reason);
+        PQfreeCancel(cancel);
     }).detach();
 }
 
@@ -79,7 +74,7 @@ ServerFault faultOfState(const QString& state) {
 
 // libpq reports a failed login only as text; these are its words and the server's.
 ServerFault faultOfLogin(pg_conn* conn, const QString& message) {
-    if (pq().PQconnectionNeedsPassword(conn) ||
+    if (PQconnectionNeedsPassword(conn) ||
         message.contains(QLatin1String("password authentication failed")) ||
         message.contains(QLatin1String("no password supplied")) ||
         message.contains(QLatin1String("SCRAM authentication")))
@@ -101,47 +96,47 @@ QString quotedSetting(const QString& value) {
 } // namespace
 
 void PgResult::Clear::operator()(pg_result* result) const {
-    pq().PQclear(result);
+    PQclear(result);
 }
 
 int PgResult::rows() const {
-    return m_result ? pq().PQntuples(m_result.get()) : 0;
+    return m_result ? PQntuples(m_result.get()) : 0;
 }
 
 int PgResult::columns() const {
-    return m_result ? pq().PQnfields(m_result.get()) : 0;
+    return m_result ? PQnfields(m_result.get()) : 0;
 }
 
 bool PgResult::isNull(int row, int column) const {
-    return !m_result || pq().PQgetisnull(m_result.get(), row, column);
+    return !m_result || PQgetisnull(m_result.get(), row, column);
 }
 
 QString PgResult::text(int row, int column) const {
     if (isNull(row, column))
         return {};
-    return QString::fromUtf8(pq().PQgetvalue(m_result.get(), row, column),
-                             pq().PQgetlength(m_result.get(), row, column));
+    return QString::fromUtf8(PQgetvalue(m_result.get(), row, column),
+                             PQgetlength(m_result.get(), row, column));
 }
 
 qint64 PgResult::number(int row, int column) const {
     if (isNull(row, column))
         return 0;
-    return QByteArray(pq().PQgetvalue(m_result.get(), row, column)).toLongLong();
+    return QByteArray(PQgetvalue(m_result.get(), row, column)).toLongLong();
 }
 
 bool PgResult::flag(int row, int column) const {
-    return !isNull(row, column) && pq().PQgetvalue(m_result.get(), row, column)[0] == 't';
+    return !isNull(row, column) && PQgetvalue(m_result.get(), row, column)[0] == 't';
 }
 
 qint64 PgResult::affectedRows() const {
-    return m_result ? QByteArray(pq().PQcmdTuples(m_result.get())).toLongLong() : 0;
+    return m_result ? QByteArray(PQcmdTuples(m_result.get())).toLongLong() : 0;
 }
 
 PgConnection::PgConnection() = default;
 
 PgConnection::~PgConnection() {
     if (m_conn)
-        pq().PQfinish(m_conn);
+        PQfinish(m_conn);
 }
 
 QString PgConnection::connectionText(const QString& server) {
@@ -154,17 +149,12 @@ QString PgConnection::connectionText(const QString& server) {
 
 bool PgConnection::open(const QString& server, Limits limits) {
     if (m_conn) {
-        pq().PQfinish(m_conn);
+        PQfinish(m_conn);
         m_conn = nullptr;
     }
     m_limits = limits;
     m_fault = ServerFault::None;
     m_problem.clear();
-    if (!pq().loaded()) {
-        m_fault = ServerFault::NoClientLibrary;
-        m_problem = pq().problem;
-        return false;
-    }
 
     const QByteArray timeout = QByteArray::number(qMax<qint64>(2, (limits.connect.count() + 999) / 1000));
     const QByteArray userTimeout = QByteArray::number(qint64(limits.statement.count()));
@@ -182,7 +172,7 @@ bool PgConnection::open(const QString& server, Limits limits) {
                                     nullptr};
     const char* const values[] = {timeout.constData(), userTimeout.constData(), "1",    "5", "2", "3",
                                   "tonalyst",          settings.constData(),    nullptr};
-    pg_conn* conn = pq().PQconnectStartParams(keywords, values, 1);
+    pg_conn* conn = PQconnectStartParams(keywords, values, 1);
     if (!conn) {
         m_fault = ServerFault::Other;
         m_problem = QStringLiteral("out of memory");
@@ -191,12 +181,11 @@ bool PgConnection::open(const QString& server, Limits limits) {
 
     const Clock::time_point deadline = Clock::now() + limits.connect;
     PostgresPollingStatusType polling = PGRES_POLLING_WRITING;
-    while (pq().PQstatus(conn) != CONNECTION_BAD && polling != PGRES_POLLING_OK &&
+    while (PQstatus(conn) != CONNECTION_BAD && polling != PGRES_POLLING_OK &&
            polling != PGRES_POLLING_FAILED) {
-        const Wait waited =
-            waitForSocket(pq().PQsocket(conn), polling == PGRES_POLLING_WRITING, deadline, m_stop);
+        const Wait waited = waitForSocket(PQsocket(conn), polling == PGRES_POLLING_WRITING, deadline, m_stop);
         if (waited != Wait::Ready) {
-            pq().PQfinish(conn);
+            PQfinish(conn);
             m_fault = waited == Wait::Stopped ? ServerFault::Stopped : ServerFault::TimedOut;
             m_problem = waited == Wait::Stopped
                             ? QStringLiteral("stopped by Tonalyst")
@@ -204,25 +193,25 @@ bool PgConnection::open(const QString& server, Limits limits) {
                                   .arg(seconds(limits.connect));
             return false;
         }
-        polling = pq().PQconnectPoll(conn);
+        polling = PQconnectPoll(conn);
     }
-    if (pq().PQstatus(conn) != CONNECTION_OK) {
-        m_problem = trimmedMessage(pq().PQerrorMessage(conn));
+    if (PQstatus(conn) != CONNECTION_OK) {
+        m_problem = trimmedMessage(PQerrorMessage(conn));
         m_fault = faultOfLogin(conn, m_problem);
-        pq().PQfinish(conn);
+        PQfinish(conn);
         return false;
     }
-    if (pq().PQsetClientEncoding(conn, "UTF8") != 0) {
-        m_problem = trimmedMessage(pq().PQerrorMessage(conn));
+    if (PQsetClientEncoding(conn, "UTF8") != 0) {
+        m_problem = trimmedMessage(PQerrorMessage(conn));
         m_fault = ServerFault::Other;
-        pq().PQfinish(conn);
+        PQfinish(conn);
         return false;
     }
     // Nothing may block on a full socket buffer, not even the goodbye of PQfinish.
-    if (pq().PQsetnonblocking(conn, 1) != 0) {
-        m_problem = trimmedMessage(pq().PQerrorMessage(conn));
+    if (PQsetnonblocking(conn, 1) != 0) {
+        m_problem = trimmedMessage(PQerrorMessage(conn));
         m_fault = ServerFault::Other;
-        pq().PQfinish(conn);
+        PQfinish(conn);
         return false;
     }
     m_conn = conn;
@@ -245,7 +234,7 @@ bool PgConnection::fixSession() {
     m_fault = fixed.fault();
     m_problem = fixed.problem();
     if (m_conn) {
-        pq().PQfinish(m_conn);
+        PQfinish(m_conn);
         m_conn = nullptr;
     }
     return false;
@@ -258,7 +247,7 @@ PgResult PgConnection::abandon(ServerFault fault, const QString& problem) {
     // The session is left mid-statement; only a new one can be trusted.
     if (fault == ServerFault::Stopped)
         cancelOnServer(m_conn);
-    pq().PQfinish(m_conn);
+    PQfinish(m_conn);
     m_conn = nullptr;
     m_fault = fault;
     m_problem = problem;
@@ -276,16 +265,15 @@ PgResult PgConnection::exec(const QString& sql, const QStringList& parameters) {
         values.push_back(parameter.toUtf8());
         pointers.push_back(parameter.isNull() ? nullptr : values.back().constData());
     }
-    const bool sent =
-        pq().PQsendQueryParams(m_conn, sql.toUtf8().constData(), static_cast<int>(pointers.size()), nullptr,
-                               pointers.data(), nullptr, nullptr, 0) == 1;
+    const bool sent = PQsendQueryParams(m_conn, sql.toUtf8().constData(), static_cast<int>(pointers.size()),
+                                        nullptr, pointers.data(), nullptr, nullptr, 0) == 1;
     return await(sent);
 }
 
 PgResult PgConnection::execScript(const QString& sql) {
     if (!m_conn)
         return await(false);
-    return await(pq().PQsendQuery(m_conn, sql.toUtf8().constData()) == 1);
+    return await(PQsendQuery(m_conn, sql.toUtf8().constData()) == 1);
 }
 
 PgResult PgConnection::await(bool sent) {
@@ -297,12 +285,12 @@ PgResult PgConnection::await(bool sent) {
     }
     if (!sent) {
         outcome.m_fault = ServerFault::Unreachable;
-        outcome.m_problem = trimmedMessage(pq().PQerrorMessage(m_conn));
+        outcome.m_problem = trimmedMessage(PQerrorMessage(m_conn));
         return finish(std::move(outcome));
     }
 
     const Clock::time_point deadline = Clock::now() + m_limits.statement;
-    const int socket = pq().PQsocket(m_conn);
+    const int socket = PQsocket(m_conn);
     const auto gaveUp = [this](Wait waited) {
         return waited == Wait::Stopped ? abandon(ServerFault::Stopped, QStringLiteral("stopped by Tonalyst"))
                                        : abandon(ServerFault::TimedOut,
@@ -310,58 +298,58 @@ PgResult PgConnection::await(bool sent) {
                                                      .arg(seconds(m_limits.statement)));
     };
     // Parameters too large for the socket's buffer are sent as the server takes them.
-    for (int flushed = pq().PQflush(m_conn); flushed != 0; flushed = pq().PQflush(m_conn)) {
+    for (int flushed = PQflush(m_conn); flushed != 0; flushed = PQflush(m_conn)) {
         if (flushed < 0) {
             outcome.m_fault = ServerFault::Unreachable;
-            outcome.m_problem = trimmedMessage(pq().PQerrorMessage(m_conn));
+            outcome.m_problem = trimmedMessage(PQerrorMessage(m_conn));
             return finish(std::move(outcome));
         }
         if (const Wait waited = waitForSocket(socket, true, deadline, m_stop); waited != Wait::Ready)
             return gaveUp(waited);
-        if (!pq().PQconsumeInput(m_conn)) {
+        if (!PQconsumeInput(m_conn)) {
             outcome.m_fault = ServerFault::Unreachable;
-            outcome.m_problem = trimmedMessage(pq().PQerrorMessage(m_conn));
+            outcome.m_problem = trimmedMessage(PQerrorMessage(m_conn));
             return finish(std::move(outcome));
         }
     }
     for (;;) {
-        while (pq().PQisBusy(m_conn)) {
+        while (PQisBusy(m_conn)) {
             if (const Wait waited = waitForSocket(socket, false, deadline, m_stop); waited != Wait::Ready)
                 return gaveUp(waited);
-            if (!pq().PQconsumeInput(m_conn)) {
+            if (!PQconsumeInput(m_conn)) {
                 outcome.m_fault = ServerFault::Unreachable;
-                outcome.m_problem = trimmedMessage(pq().PQerrorMessage(m_conn));
+                outcome.m_problem = trimmedMessage(PQerrorMessage(m_conn));
                 return finish(std::move(outcome));
             }
         }
-        pg_result* result = pq().PQgetResult(m_conn);
+        pg_result* result = PQgetResult(m_conn);
         if (!result)
             break;
-        const ExecStatusType status = pq().PQresultStatus(result);
+        const ExecStatusType status = PQresultStatus(result);
         const bool failed =
             status == PGRES_FATAL_ERROR || status == PGRES_BAD_RESPONSE || status == PGRES_NONFATAL_ERROR;
         if (failed && outcome.ok()) {
-            const char* state = pq().PQresultErrorField(result, PG_DIAG_SQLSTATE);
+            const char* state = PQresultErrorField(result, PG_DIAG_SQLSTATE);
             outcome.m_sqlState = state ? QString::fromLatin1(state) : QString();
             outcome.m_fault = faultOfState(outcome.m_sqlState);
-            outcome.m_problem = trimmedMessage(pq().PQresultErrorMessage(result));
+            outcome.m_problem = trimmedMessage(PQresultErrorMessage(result));
         }
         if (outcome.ok() || failed)
             outcome.m_result.reset(result);
         else
-            pq().PQclear(result);
+            PQclear(result);
     }
     return finish(std::move(outcome));
 }
 
 PgResult PgConnection::finish(PgResult result) {
-    if (m_conn && pq().PQstatus(m_conn) == CONNECTION_BAD) {
+    if (m_conn && PQstatus(m_conn) == CONNECTION_BAD) {
         if (result.ok() || result.m_fault == ServerFault::Other) {
             result.m_fault = ServerFault::Unreachable;
             if (result.m_problem.isEmpty())
-                result.m_problem = trimmedMessage(pq().PQerrorMessage(m_conn));
+                result.m_problem = trimmedMessage(PQerrorMessage(m_conn));
         }
-        pq().PQfinish(m_conn);
+        PQfinish(m_conn);
         m_conn = nullptr;
         m_fault = result.m_fault;
         m_problem = result.m_problem;
@@ -372,21 +360,21 @@ PgResult PgConnection::finish(PgResult result) {
 QString PgConnection::description() const {
     if (!m_conn)
         return {};
-    const QString host = QString::fromUtf8(pq().PQhost(m_conn));
+    const QString host = QString::fromUtf8(PQhost(m_conn));
     const QString where = host.startsWith(QLatin1Char('/')) ? QStringLiteral("local") : host;
     return QStringLiteral("%1:%2/%3")
-        .arg(where, QString::fromUtf8(pq().PQport(m_conn)), QString::fromUtf8(pq().PQdb(m_conn)));
+        .arg(where, QString::fromUtf8(PQport(m_conn)), QString::fromUtf8(PQdb(m_conn)));
 }
 
 std::optional<QByteArray> PgConnection::passwordVerifier(const QString& password, const QString& role) {
     if (!m_conn)
         return std::nullopt;
-    char* verifier = pq().PQencryptPasswordConn(m_conn, password.toUtf8().constData(),
-                                                role.toUtf8().constData(), "scram-sha-256");
+    char* verifier = PQencryptPasswordConn(m_conn, password.toUtf8().constData(), role.toUtf8().constData(),
+                                           "scram-sha-256");
     if (!verifier)
         return std::nullopt;
     QByteArray text(verifier);
-    pq().PQfreemem(verifier);
+    PQfreemem(verifier);
     return text;
 }
 
@@ -405,8 +393,6 @@ QString faultInWords(ServerFault fault) {
     case ServerFault::Refused:
         return QStringLiteral("the class server refused the answers (ask your teacher to check your class "
                               "login)");
-    case ServerFault::NoClientLibrary:
-        return QStringLiteral("the PostgreSQL client library is missing on this computer");
     case ServerFault::Stopped:
         return QStringLiteral("Tonalyst was closed while sending");
     case ServerFault::Other:

@@ -21,7 +21,6 @@ enum class ServerFault {
     TimedOut,        // a server took the connection but did not answer in time
     WrongPassword,   // the server refused the login
     Refused,         // the server refused what was asked (rights, a broken rule)
-    NoClientLibrary, // libpq could not be loaded, so no server can be asked at all
     Stopped,         // Tonalyst itself stopped the call (it is quitting)
     Other,
 };

@@ -2,11 +2,8 @@
 
 #include <fluidsynth.h>
 
-#include <dlfcn.h>
-
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 namespace tonalyst {
 
@@ -24,68 +21,6 @@ constexpr std::array<const char*, 2> kAudioDrivers{"pulseaudio", "alsa"};
 // library's default periods add over 20 ms, which is heard as a lag behind the click.
 constexpr double kMaxBufferMilliseconds = 10.0;
 
-// The synthesiser library, opened on first use on the tone thread: it brings some sixty
-// sound libraries with it, and loading them all at launch held up the start.
-#if FLUIDSYNTH_VERSION_MAJOR >= 2
-#define TONALYST_FLUID_V2_FUNCTIONS(X) X(fluid_synth_key_pressure)
-#else
-#define TONALYST_FLUID_V2_FUNCTIONS(X)
-#endif
-#define TONALYST_FLUID_FUNCTIONS(X) \
-    X(new_fluid_settings) \
-    X(delete_fluid_settings) \
-    X(fluid_settings_setnum) \
-    X(fluid_settings_getnum) \
-    X(fluid_settings_setstr) \
-    X(fluid_settings_setint) \
-    X(fluid_settings_getint) \
-    X(fluid_settings_getint_default) \
-    X(new_fluid_synth) \
-    X(delete_fluid_synth) \
-    X(fluid_synth_sfload) \
-    X(new_fluid_audio_driver) \
-    X(delete_fluid_audio_driver) \
-    X(fluid_synth_noteoff) \
-    X(fluid_synth_noteon) \
-    X(fluid_synth_cc) \
-    X(fluid_synth_program_change) \
-    X(fluid_synth_channel_pressure) \
-    X(fluid_synth_pitch_bend) \
-    X(fluid_synth_write_float) \
-    TONALYST_FLUID_V2_FUNCTIONS(X)
-
-struct Library {
-#define TONALYST_DECLARE(name) decltype(&::name) name = nullptr;
-    TONALYST_FLUID_FUNCTIONS(TONALYST_DECLARE)
-#undef TONALYST_DECLARE
-    bool loaded = false;
-};
-
-// The shared object of the version the headers belong to; without it, no tones.
-Library loadLibrary() {
-    Library library;
-    void* handle = dlopen("libfluidsynth.so." FLUIDSYNTH_SONAME_MAJOR, RTLD_NOW | RTLD_LOCAL);
-    if (!handle)
-        return library;
-    bool complete = true;
-    const auto resolve = [handle, &complete](auto& function, const char* name) {
-        void* symbol = dlsym(handle, name);
-        complete = complete && symbol;
-        std::memcpy(&function, &symbol, sizeof function);
-    };
-#define TONALYST_RESOLVE(name) resolve(library.name, #name);
-    TONALYST_FLUID_FUNCTIONS(TONALYST_RESOLVE)
-#undef TONALYST_RESOLVE
-    library.loaded = complete;
-    return library;
-}
-
-// Opened once, whichever thread asks first; never closed, as threads of its own may run.
-const Library& library() {
-    static const Library loaded = loadLibrary();
-    return loaded;
-}
-
 bool settingsChanged(int result) {
 #if FLUIDSYNTH_VERSION_MAJOR >= 2
     return result == FLUID_OK;
@@ -96,7 +31,7 @@ bool settingsChanged(int result) {
 
 void keyPressure(fluid_synth_t* synth, int channel, int key, int value) {
 #if FLUIDSYNTH_VERSION_MAJOR >= 2
-    library().fluid_synth_key_pressure(synth, channel, key, value);
+    fluid_synth_key_pressure(synth, channel, key, value);
 #else
     (void)synth, (void)channel, (void)key, (void)value;
 #endif
@@ -105,19 +40,20 @@ void keyPressure(fluid_synth_t* synth, int channel, int key, int value) {
 int settingInt(fluid_settings_t* settings, const char* name, bool defaultValue) {
     int value = 0;
     if (defaultValue)
-        library().fluid_settings_getint_default(settings, name, &value);
+        fluid_settings_getint_default(settings, name, &value);
     else
-        library().fluid_settings_getint(settings, name, &value);
+        fluid_settings_getint(settings, name, &value);
     return value;
 }
 
 DriverBuffering buffering(fluid_settings_t* settings, bool defaults) {
-    return {settingInt(settings, "audio.period-size", defaults), settingInt(settings, "audio.periods", defaults)};
+    return {settingInt(settings, "audio.period-size", defaults),
+            settingInt(settings, "audio.periods", defaults)};
 }
 
 void setBuffering(fluid_settings_t* settings, const DriverBuffering& buffering) {
-    library().fluid_settings_setint(settings, "audio.period-size", buffering.periodFrames);
-    library().fluid_settings_setint(settings, "audio.periods", buffering.periods);
+    fluid_settings_setint(settings, "audio.period-size", buffering.periodFrames);
+    fluid_settings_setint(settings, "audio.periods", buffering.periods);
 }
 
 } // namespace
@@ -141,30 +77,28 @@ struct FluidSynthEngine::Handles {
     // The driver calls into the synth from its own thread, so it goes first.
     ~Handles() {
         if (driver)
-            library().delete_fluid_audio_driver(driver);
+            delete_fluid_audio_driver(driver);
         if (synth)
-            library().delete_fluid_synth(synth);
+            delete_fluid_synth(synth);
         if (settings)
-            library().delete_fluid_settings(settings);
+            delete_fluid_settings(settings);
     }
 
     // Settings, synth and soundfont, each checked before the next.
     static std::unique_ptr<Handles> load(const std::string& soundFont) {
-        if (!library().loaded)
-            return nullptr;
         auto handles = std::make_unique<Handles>();
-        handles->settings = library().new_fluid_settings();
+        handles->settings = new_fluid_settings();
         if (!handles->settings)
             return nullptr;
-        library().fluid_settings_setnum(handles->settings, "synth.gain", kGain);
-        library().fluid_settings_getnum(handles->settings, "synth.sample-rate", &handles->sampleRate);
+        fluid_settings_setnum(handles->settings, "synth.gain", kGain);
+        fluid_settings_getnum(handles->settings, "synth.sample-rate", &handles->sampleRate);
         const DriverBuffering standard = buffering(handles->settings, true);
         setBuffering(handles->settings,
                      bufferingWithin(handles->sampleRate, standard.periodFrames, kMaxBufferMilliseconds));
-        handles->synth = library().new_fluid_synth(handles->settings);
+        handles->synth = new_fluid_synth(handles->settings);
         if (!handles->synth)
             return nullptr;
-        if (library().fluid_synth_sfload(handles->synth, soundFont.c_str(), 1) == FLUID_FAILED)
+        if (fluid_synth_sfload(handles->synth, soundFont.c_str(), 1) == FLUID_FAILED)
             return nullptr;
         return handles;
     }
@@ -179,9 +113,9 @@ struct FluidSynthEngine::Handles {
 
     bool openAnyDriver() {
         for (const char* name : kAudioDrivers) {
-            if (!settingsChanged(library().fluid_settings_setstr(settings, "audio.driver", name)))
+            if (!settingsChanged(fluid_settings_setstr(settings, "audio.driver", name)))
                 continue;
-            driver = library().new_fluid_audio_driver(settings, synth);
+            driver = new_fluid_audio_driver(settings, synth);
             if (driver)
                 return true;
         }
@@ -212,25 +146,25 @@ void FluidSynthEngine::send(const MidiMessage& message) {
     const int channel = message.status & 0x0F;
     switch (message.status & 0xF0) {
     case 0x80:
-        library().fluid_synth_noteoff(synth, channel, message.data1);
+        fluid_synth_noteoff(synth, channel, message.data1);
         break;
     case 0x90:
-        library().fluid_synth_noteon(synth, channel, message.data1, message.data2);
+        fluid_synth_noteon(synth, channel, message.data1, message.data2);
         break;
     case 0xA0:
         keyPressure(synth, channel, message.data1, message.data2);
         break;
     case 0xB0:
-        library().fluid_synth_cc(synth, channel, message.data1, message.data2);
+        fluid_synth_cc(synth, channel, message.data1, message.data2);
         break;
     case 0xC0:
-        library().fluid_synth_program_change(synth, channel, message.data1);
+        fluid_synth_program_change(synth, channel, message.data1);
         break;
     case 0xD0:
-        library().fluid_synth_channel_pressure(synth, channel, message.data1);
+        fluid_synth_channel_pressure(synth, channel, message.data1);
         break;
     case 0xE0:
-        library().fluid_synth_pitch_bend(synth, channel, (message.data2 << 7) | message.data1);
+        fluid_synth_pitch_bend(synth, channel, (message.data2 << 7) | message.data1);
         break;
     default:
         break;
@@ -240,7 +174,7 @@ void FluidSynthEngine::send(const MidiMessage& message) {
 bool FluidSynthEngine::render(std::span<float> left, std::span<float> right) {
     if (m_handles->driver || left.size() != right.size())
         return false;
-    return library().fluid_synth_write_float(m_handles->synth, static_cast<int>(left.size()), left.data(), 0, 1,
+    return fluid_synth_write_float(m_handles->synth, static_cast<int>(left.size()), left.data(), 0, 1,
                                    right.data(), 0, 1) == FLUID_OK;
 }
 
