@@ -3,7 +3,6 @@
 #include "app/DesktopEntry.h"
 
 #include "app/MainWindow.h"
-#include "report/ReportCommand.h"
 #include "app/SystemBeeper.h"
 #include "classserver/ClassCommand.h"
 #include "history/HistoryCommand.h"
@@ -11,10 +10,11 @@
 #include "intervals/FluidSynthTonePlayer.h"
 #include "platform/FileLocations.h"
 #include "progress/ProgressCommand.h"
+#include "report/ReportCommand.h"
 #include "startup/DesktopPrompter.h"
 #include "startup/ScreenFit.h"
-#include "worksheet/WorksheetCommand.h"
 #include "worksheet/PdfWorksheetPrinter.h"
+#include "worksheet/WorksheetCommand.h"
 
 #include <QApplication>
 #include <QFile>
