@@ -91,6 +91,7 @@ int main(int argc, char** argv) {
     });
 
     tonalyst::HistoryWriter writer(dir.filePath(QStringLiteral("writer.sqlite")), dir.filePath(QStringLiteral("none")));
+    writer.start();
     writer.flush();
     const Figures handOver = measure([&](int i) { writer.record(answer(i)); });
     QElapsedTimer drain;

@@ -5,8 +5,11 @@
 
 namespace tonalyst {
 
-AnswerHistory::AnswerHistory(const QString& dataDir, const QString& dataFile)
+AnswerHistory::AnswerHistory(const QString& dataDir, const QString& dataFile,
+                             std::function<void(const QString&)> told)
     : m_historyPath(HistoryStore::pathIn(dataDir)), m_writer(m_historyPath, dataFile) {
+    if (told)
+        QObject::connect(&m_writer, &HistoryWriter::notice, &m_writer, std::move(told));
     QObject::connect(&m_reading, &QFutureWatcher<WeakSpotSchedule>::finished, [this] {
         // A read for a user since replaced is of no use.
         if (m_weakSpotsRead != Reading::Underway)
@@ -15,6 +18,8 @@ AnswerHistory::AnswerHistory(const QString& dataDir, const QString& dataFile)
         if (m_whenRead)
             m_whenRead();
     });
+    // Only now: a notice of the writer's start would reach no one before.
+    m_writer.start();
 }
 
 void AnswerHistory::answerJudged(const AnswerRecord& answer) {

@@ -16,7 +16,9 @@ namespace tonalyst {
 // writer and to the weak-spot schedule of the student.
 class AnswerHistory final : public AnswerObserver {
 public:
-    AnswerHistory(const QString& dataDir, const QString& dataFile);
+    // `told` hears the writer's notices on this thread, those of its start among them.
+    AnswerHistory(const QString& dataDir, const QString& dataFile,
+                  std::function<void(const QString&)> told = {});
 
     void answerJudged(const AnswerRecord& answer) override;
     void recordsWritten(const QStringList& answerIds) override;

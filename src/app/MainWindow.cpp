@@ -161,12 +161,12 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     connect(m_options.get(), &OptionDialogs::helpRequested, this, [this] { openHelp(3); });
     connect(m_options.get(), &OptionDialogs::clefChosen, this, &MainWindow::applyChosenClef);
 
-    m_history = std::make_unique<AnswerHistory>(m_platform.files.dataDir(), m_records.dataFilePath());
-    m_classServer->setOutbox([historyPath = HistoryStore::pathIn(m_platform.files.dataDir())](const QString& userId) {
-        return std::make_unique<HistoryOutbox>(historyPath, userId);
-    });
-    connect(&m_history->writer(), &HistoryWriter::notice, this, [this](const QString& message) {
-        m_platform.prompter.message(message, Prompter::Icon::Exclamation);
+    m_history = std::make_unique<AnswerHistory>(
+        m_platform.files.dataDir(), m_records.dataFilePath(),
+        [this](const QString& message) { m_platform.prompter.message(message, Prompter::Icon::Exclamation); });
+    m_classServer->setOutbox([historyPath = HistoryStore::pathIn(m_platform.files.dataDir()),
+                              writer = &m_history->writer()](const QString& userId) {
+        return std::make_unique<HistoryOutbox>(historyPath, userId, *writer);
     });
 
     m_cycleView = std::make_unique<CycleAdapter>(*this);
@@ -201,6 +201,12 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+    // The push worker's outbox has the history writer store its marks, so the worker stops
+    // while the writer is still there to answer; what the writer still has for the class
+    // server link is handed over before the link goes.
+    if (m_history)
+        m_history->writer().flush();
+    delete m_classServer;
     delete m_menus;
 }
 

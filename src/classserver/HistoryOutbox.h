@@ -5,13 +5,17 @@
 
 namespace tonalyst {
 
-// One student's answers in the answer history, as the class server's outbox. Each outbox
-// has its own connection to history.sqlite, so it is made on the push worker's thread and
-// used only there. It opens the history when first asked, and again later if the history
-// could not be opened yet (the history writer makes the file).
+class HistoryWriter;
+
+// One student's answers in the answer history, as the class server's outbox. It reads the
+// history through a connection of its own, so it is made on the push worker's thread and
+// used only there; the marks of what was sent are stored by the history writer, the one
+// that writes the file. It opens the history when first asked, and again later if the
+// history could not be opened yet (the history writer makes the file). `writer` must
+// outlive the outbox.
 class HistoryOutbox final : public AnswerOutbox {
 public:
-    HistoryOutbox(const QString& historyPath, QString userId);
+    HistoryOutbox(const QString& historyPath, QString userId, HistoryWriter& writer);
 
     QVector<AnswerRecord> unsent(int limit) override;
     bool markSent(const QStringList& answerIds) override;
@@ -22,6 +26,7 @@ private:
 
     HistoryStore m_store;
     QString m_userId;
+    HistoryWriter& m_writer;
 };
 
 } // namespace tonalyst

@@ -15,10 +15,11 @@ namespace tonalyst {
 HistoryWriter::HistoryWriter(QString historyPath, QString dataFile, QObject* parent,
                              std::chrono::milliseconds retryEvery)
     : QObject(parent), m_historyPath(std::move(historyPath)), m_dataFile(std::move(dataFile)),
-      m_dataFileSize(QFileInfo(m_dataFile).size()), m_retryEvery(retryEvery), m_busy(true),
-      m_thread([this] { run(); }) {}
+      m_dataFileSize(QFileInfo(m_dataFile).size()), m_retryEvery(retryEvery), m_busy(true) {}
 
 HistoryWriter::~HistoryWriter() {
+    if (!m_thread.joinable())
+        return;
     {
         std::lock_guard lock(m_mutex);
         m_stopping = true;
@@ -27,45 +28,48 @@ HistoryWriter::~HistoryWriter() {
     m_thread.join();
 }
 
+void HistoryWriter::start() {
+    m_thread = std::thread([this] { run(); });
+}
+
+void HistoryWriter::push(Queued queued) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_queue.push_back(std::move(queued));
+    }
+    m_wake.notify_all();
+}
+
 QString HistoryWriter::record(AnswerRecord answer) {
     if (answer.answerId.isEmpty())
         answer.answerId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     const QString id = answer.answerId;
-    {
-        std::lock_guard lock(m_mutex);
-        m_queue.push_back(std::move(answer));
-    }
-    m_wake.notify_all();
+    push(std::move(answer));
     return id;
 }
 
 void HistoryWriter::markInDataFile(const QStringList& answerIds) {
-    if (answerIds.isEmpty())
-        return;
-    {
-        std::lock_guard lock(m_mutex);
-        m_queue.push_back(InDataFile{answerIds});
-    }
-    m_wake.notify_all();
+    if (!answerIds.isEmpty())
+        push(InDataFile{answerIds});
 }
 
 void HistoryWriter::afterQueued(QObject* context, std::function<void()> then) {
-    {
-        std::lock_guard lock(m_mutex);
-        m_queue.push_back(Then{context, std::move(then)});
-    }
-    m_wake.notify_all();
+    push(Then{context, std::move(then)});
 }
 
 QFuture<WeakSpotSchedule> HistoryWriter::readWeakSpots(const QString& userId) {
     WeakSpotRequest request{userId, {}};
     QFuture<WeakSpotSchedule> future = request.promise.future();
     request.promise.start();
-    {
-        std::lock_guard lock(m_mutex);
-        m_queue.push_back(std::move(request));
-    }
-    m_wake.notify_all();
+    push(std::move(request));
+    return future;
+}
+
+QFuture<bool> HistoryWriter::markSent(const QStringList& answerIds) {
+    SentRequest request{answerIds, {}};
+    QFuture<bool> future = request.promise.future();
+    request.promise.start();
+    push(std::move(request));
     return future;
 }
 
@@ -131,6 +135,13 @@ void HistoryWriter::take(std::deque<Queued>& batch, HistoryStore& history) {
             m_held.push_back(std::move(*answer));
         } else if (auto* marked = std::get_if<InDataFile>(&queued)) {
             mark(marked->answerIds);
+        } else if (auto* sent = std::get_if<SentRequest>(&queued)) {
+            store(history);
+            QString error;
+            if (!history.isOpen())
+                history.open(HistoryStore::Access::ReadWrite, error);
+            sent->promise.addResult(history.isOpen() && history.markSent(sent->answerIds));
+            sent->promise.finish();
         } else if (auto* then = std::get_if<Then>(&queued)) {
             store(history);
             QMetaObject::invokeMethod(then->context, std::move(then->call), Qt::QueuedConnection);

@@ -23,7 +23,9 @@ namespace tonalyst {
 class HistoryStore;
 
 // Stores answers on a thread of its own, so the window never waits for the disk. Answers
-// handed in while a write is under way are stored together in the next transaction.
+// handed in while a write is under way are stored together in the next transaction. The
+// writer's thread is the one writer of the history: every other store of the program reads
+// it, and asks the writer for the marks it needs stored.
 //
 // At start the thread opens the history (renaming a damaged file aside) and, when the
 // history is empty, brings in the data file's records as summaries. Answers that cannot
@@ -40,6 +42,10 @@ public:
                   std::chrono::milliseconds retryEvery = std::chrono::seconds(20));
     ~HistoryWriter() override;
 
+    // Starts the writer's thread. Its first notices come at once, so connect to `notice`
+    // first. Until then requests wait in the queue.
+    void start();
+
     // Queues the answer, giving it its id when it has none; returns the id.
     QString record(AnswerRecord answer);
     // Queues the marking of answers as counted in the data file, once their records are there.
@@ -53,6 +59,9 @@ public:
     // so far is stored: the answers queued later are not in it. Empty when the history
     // cannot be read.
     QFuture<WeakSpotSchedule> readWeakSpots(const QString& userId);
+    // Marks the answers as taken by the class server; true once the marks are stored, false
+    // when they could not be. May be called from any thread.
+    QFuture<bool> markSent(const QStringList& answerIds);
 
 signals:
     void notice(const QString& message);
@@ -65,12 +74,17 @@ private:
     struct InDataFile {
         QStringList answerIds;
     };
+    struct SentRequest {
+        QStringList answerIds;
+        QPromise<bool> promise;
+    };
     struct Then {
         QObject* context;
         std::function<void()> call;
     };
-    using Queued = std::variant<AnswerRecord, WeakSpotRequest, InDataFile, Then>;
+    using Queued = std::variant<AnswerRecord, WeakSpotRequest, InDataFile, SentRequest, Then>;
 
+    void push(Queued queued);
     void run();
     void take(std::deque<Queued>& batch, HistoryStore& history);
     void mark(const QStringList& answerIds);

@@ -3,6 +3,7 @@
 #include "support/TempLocations.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -64,6 +65,21 @@ TEST_F(AnswerHistoryTest, WeakSpotsReadAheadAreReportedAndBelongToTheCurrentStud
     told = false;
     history.readWeakSpotsAhead([&told] { told = true; });
     EXPECT_TRUE(told);
+}
+
+// The writer tells at once what it finds at start: no one may miss it.
+TEST(AnswerHistoryStart, WhatTheWriterFindsAtStartIsTold) {
+    TempLocations files;
+    const QString dataFile = QDir(files.dataDir()).filePath(QStringLiteral("varen.dat"));
+    QFile refused(dataFile);
+    ASSERT_TRUE(refused.open(QIODevice::WriteOnly));
+    refused.write("not a record\r\n");
+    refused.close();
+
+    QStringList told;
+    AnswerHistory history(files.dataDir(), dataFile, [&told](const QString& message) { told << message; });
+    ASSERT_TRUE(QTest::qWaitFor([&told] { return !told.isEmpty(); }, 5000));
+    EXPECT_TRUE(told[0].contains(QStringLiteral("varen.dat"))) << told[0].toStdString();
 }
 
 } // namespace

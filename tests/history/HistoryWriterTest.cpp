@@ -45,6 +45,7 @@ TEST_F(HistoryWriterTest, EveryAnswerHandedInIsStoredWithAnIdOfItsOwn) {
     QSet<QString> ids;
     {
         HistoryWriter writer(historyPath(), dataFile());
+        writer.start();
         for (int i = 0; i < 300; ++i) {
             AnswerRecord answer = answerAt(QStringLiteral("AB"), utc(1, 9).addSecs(i));
             answer.answerId.clear();
@@ -70,6 +71,7 @@ TEST_F(HistoryWriterTest, WeakSpotsAreReadAfterTheAnswersQueuedBeforeAndWithoutT
     const std::string fourth = weakSpotItem("spell", "Triad :", "IV");
     const std::string fifth = weakSpotItem("spell", "Triad :", "V");
     HistoryWriter writer(historyPath(), dataFile());
+    writer.start();
     writer.record(answerAt(QStringLiteral("AB"), utc(1, 9), false));
     QFuture<WeakSpotSchedule> read = writer.readWeakSpots(QStringLiteral("AB"));
     AnswerRecord later = answerAt(QStringLiteral("AB"), utc(1, 10), false);
@@ -118,6 +120,7 @@ TEST_F(HistoryWriterTest, TheDataFileIsBroughtInOnceAsSummaries) {
         {
             HistoryWriter writer(historyPath(), dataFile());
             QSignalSpy notices(&writer, &HistoryWriter::notice);
+            writer.start();
             writer.flush();
             QCoreApplication::processEvents();
             EXPECT_EQ(notices.count(), 0);
@@ -146,6 +149,7 @@ TEST_F(HistoryWriterTest, TheDataFileIsBroughtInOnceAsSummaries) {
     // The next start finds a history and brings in nothing more.
     {
         HistoryWriter writer(historyPath(), dataFile());
+        writer.start();
         writer.record(answerAt(QStringLiteral("AB"), utc(20, 9)));
     }
     EXPECT_EQ(stored(QStringLiteral("AB")).size(), 3u);
@@ -162,6 +166,7 @@ TEST_F(HistoryWriterTest, ADataFileTheReportRefusesIsToldAndNothingOfItBroughtIn
     {
         HistoryWriter writer(historyPath(), dataFile());
         QSignalSpy notices(&writer, &HistoryWriter::notice);
+        writer.start();
         writer.flush();
         QCoreApplication::processEvents();
         ASSERT_EQ(notices.count(), 1);
@@ -175,6 +180,7 @@ TEST_F(HistoryWriterTest, AHistoryThatCannotBeWrittenIsToldOnceAndTheWriterGoesO
     ASSERT_TRUE(QDir(files.dataDir()).mkdir(HistoryStore::fileName()));
     HistoryWriter writer(historyPath(), dataFile());
     QSignalSpy notices(&writer, &HistoryWriter::notice);
+    writer.start();
     for (int i = 0; i < 3; ++i) {
         writer.record(answerAt(QStringLiteral("AB"), utc(1, 9 + i)));
         writer.flush();
@@ -186,6 +192,7 @@ TEST_F(HistoryWriterTest, AHistoryThatCannotBeWrittenIsToldOnceAndTheWriterGoesO
 
 TEST_F(HistoryWriterTest, WhatComesAfterTheRunHearsOfItOnceItsAnswersAreStoredMarked) {
     HistoryWriter writer(historyPath(), dataFile());
+    writer.start();
     AnswerRecord answer = answerAt(QStringLiteral("AB"), utc(1, 9));
     answer.inDataFile = false;
     writer.record(answer);
@@ -220,6 +227,7 @@ private:
 TEST_F(HistoryWriterTest, AnswersJudgedOnAFullDiskWaitInOrderAndAreStoredOnceThereIsRoom) {
     HistoryWriter writer(historyPath(), dataFile(), nullptr, std::chrono::milliseconds(100));
     QSignalSpy notices(&writer, &HistoryWriter::notice);
+    writer.start();
     std::vector<AnswerRecord> judged;
     for (int i = 0; i < 4; ++i) {
         judged.push_back(answerAt(QStringLiteral("AB"), utc(1, 9, i)));
