@@ -46,11 +46,12 @@ using StoredAnswer = std::array<QByteArrayView, kStoredAnswerFields>;
 class HistoryStore {
 public:
     enum class Access {
-        // Makes the file if missing, brings its schema up to date, and renames a damaged
-        // file aside and starts a new one. The whole file is checked only when the last
+        // The history writer's alone: makes the file if missing, brings its schema up to
+        // date, and renames a damaged file aside and starts a new one. The whole file is checked only when the last
         // store to write it was not closed, as after a crash or a kill.
         ReadWrite,
-        // Leaves the file as it is; a missing file reads as an empty history.
+        // Every other opener's: leaves the file as it is; a missing file reads as an empty
+        // history.
         ReadOnly
     };
 
