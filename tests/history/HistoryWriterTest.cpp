@@ -38,6 +38,19 @@ protected:
         return history.answers({user, {}, {}, {}});
     }
 
+    // What the student is told when a writer starts on this folder and finishes its first work.
+    QStringList noticesOfAStart() {
+        HistoryWriter writer(historyPath(), dataFile());
+        QSignalSpy notices(&writer, &HistoryWriter::notice);
+        writer.start();
+        writer.flush();
+        QCoreApplication::processEvents();
+        QStringList told;
+        for (const QList<QVariant>& notice : notices)
+            told << notice[0].toString();
+        return told;
+    }
+
     TempLocations files;
 };
 
@@ -117,14 +130,7 @@ TEST_F(HistoryWriterTest, TheDataFileIsBroughtInOnceAsSummaries) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(bytes);
         file.close();
-        {
-            HistoryWriter writer(historyPath(), dataFile());
-            QSignalSpy notices(&writer, &HistoryWriter::notice);
-            writer.start();
-            writer.flush();
-            QCoreApplication::processEvents();
-            EXPECT_EQ(notices.count(), 0);
-        }
+        EXPECT_TRUE(noticesOfAStart().isEmpty());
         const std::vector<AnswerRecord> ab = stored(QStringLiteral("AB"));
         ASSERT_EQ(ab.size(), 2u);
         EXPECT_TRUE(ab[0].imported);
@@ -163,16 +169,9 @@ TEST_F(HistoryWriterTest, ADataFileTheReportRefusesIsToldAndNothingOfItBroughtIn
                     QStringLiteral("identify"), QStringLiteral("0"), QStringLiteral("Seventh :"), 12, 1, 2}) +
         "not a record\r\n");
     file.close();
-    {
-        HistoryWriter writer(historyPath(), dataFile());
-        QSignalSpy notices(&writer, &HistoryWriter::notice);
-        writer.start();
-        writer.flush();
-        QCoreApplication::processEvents();
-        ASSERT_EQ(notices.count(), 1);
-        EXPECT_TRUE(notices[0][0].toString().contains(QStringLiteral("line 2")))
-            << notices[0][0].toString().toStdString();
-    }
+    const QStringList told = noticesOfAStart();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains(QStringLiteral("line 2"))) << told[0].toStdString();
     EXPECT_TRUE(stored(QStringLiteral("AB")).empty());
 }
 
