@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace tonalyst {
+
+// Texts a person reads are made here, below Qt, as well as in the windows. They are
+// written as translate("Context", "English text") so that lupdate finds them by that
+// name; the program installs Qt's translator once at start, before any thread runs.
+// Until then, and in tests of the theory alone, a text comes back as written.
+using Translator = std::string (*)(const char* context, const char* source);
+
+void setTranslator(Translator translator);
+std::string translate(const char* context, const char* source);
+
+} // namespace tonalyst
