@@ -6,6 +6,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <memory>
+
 namespace tonalyst {
 
 namespace {
@@ -14,23 +16,25 @@ std::string translateBelowQt(const char* context, const char* source) {
     return QCoreApplication::translate(context, source).toStdString();
 }
 
+// Installs the locale's file of that name, for as long as the application lives; false
+// when there is none.
+bool installFile(const QLocale& locale, const QString& name, const QString& directory) {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(locale, name, QStringLiteral("_"), directory))
+        return false;
+    QCoreApplication::installTranslator(translator.get());
+    translator.release()->setParent(QCoreApplication::instance());
+    return true;
+}
+
 } // namespace
 
 bool installTranslations(const QLocale& locale, const QString& directory) {
-    auto* own = new QTranslator(QCoreApplication::instance());
-    if (!own->load(locale, QStringLiteral("tonalyst"), QStringLiteral("_"), directory)) {
-        delete own;
+    if (!installFile(locale, QStringLiteral("tonalyst"), directory))
         return false;
-    }
-    QCoreApplication::installTranslator(own);
     // Qt's captions only with a translation of the program's own: a window half in
     // the locale's language and half in English reads worse than one all in English.
-    auto* qt = new QTranslator(own);
-    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
-    else
-        delete qt;
+    installFile(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     setTranslator(translateBelowQt);
     // The help pages (help.qrc's lang sections) and the numbers follow the same language.
     QLocale::setDefault(locale);
