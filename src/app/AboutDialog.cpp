@@ -24,7 +24,7 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text) {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     nameControl(this, "frmabout");
-    setWindowTitle(QStringLiteral("About Tonalyst ..."));
+    setWindowTitle(tr("About Tonalyst ..."));
     setWindowIcon(appIcon());
     setModal(true);
 
@@ -39,27 +39,23 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     titleFont.setBold(true);
     title->setFont(titleFont);
 
-    QLabel* version =
-        addLabel(this, "lblVersion", QStringLiteral("Version %1").arg(QStringLiteral(TONALYST_VERSION)));
-    QLabel* description =
-        addLabel(this, "lblDescription", QStringLiteral("your complete music theory fitness program"));
+    QLabel* version = addLabel(this, "lblVersion", tr("Version %1").arg(QStringLiteral(TONALYST_VERSION)));
+    QLabel* description = addLabel(this, "lblDescription", tr("your complete music theory fitness program"));
     QFont descriptionFont = description->font();
     descriptionFont.setItalic(true);
     description->setFont(descriptionFont);
-    QLabel* details =
-        addLabel(this, "lblDetails",
-                 QStringLiteral("Drills in key signatures, intervals and chords, written and by ear, with "
-                                "practice and test runs and performance reports."));
-    QLabel* credits =
-        addLabel(this, "lblCredits",
-                 QStringLiteral("Tones are played by a software synthesizer from a General MIDI "
-                                "soundfont installed on this computer."));
+    QLabel* details = addLabel(this, "lblDetails",
+                               tr("Drills in key signatures, intervals and chords, written and by ear, with "
+                                  "practice and test runs and performance reports."));
+    QLabel* credits = addLabel(this, "lblCredits",
+                               tr("Tones are played by a software synthesizer from a General MIDI "
+                                  "soundfont installed on this computer."));
     QPalette quiet = credits->palette();
     quiet.setColor(QPalette::WindowText, quiet.color(QPalette::PlaceholderText));
     credits->setPalette(quiet);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     nameControl(ok, "Command1");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

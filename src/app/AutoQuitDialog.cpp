@@ -19,17 +19,16 @@ namespace tonalyst {
 AutoQuitDialog::AutoQuitDialog(IdleWatch& watch, Clock& clock, QWidget* parent)
     : QDialog(parent), m_watch(watch), m_clock(clock) {
     nameControl(this, "frmautoquit");
-    setWindowTitle(QStringLiteral("Options: Auto Exit"));
+    setWindowTitle(tr("Options: Auto Exit"));
     setWindowIcon(appIcon());
     setModal(true);
 
-    auto* frame = new QGroupBox(QStringLiteral("Shutdown After Idle Period:"), this);
+    auto* frame = new QGroupBox(tr("Shutdown After Idle Period:"), this);
     nameControl(frame, "frmModeset");
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->setSpacing(8);
-    const std::array<QString, kNever + 1> captions{QStringLiteral("5 min"), QStringLiteral("10 min"),
-                                                   QStringLiteral("20 min"), QStringLiteral("30 min"),
-                                                   QStringLiteral("Never")};
+    const std::array<QString, kNever + 1> captions{tr("5 min"), tr("10 min"), tr("20 min"), tr("30 min"),
+                                                   tr("Never")};
     for (int i = 0; i <= kNever; ++i) {
         auto* option = new QRadioButton(captions[static_cast<std::size_t>(i)], frame);
         nameControl(option, "opttime", i);
@@ -40,7 +39,7 @@ AutoQuitDialog::AutoQuitDialog(IdleWatch& watch, Clock& clock, QWidget* parent)
     m_options[kNever]->setChecked(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     nameControl(ok, "cmdidle");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &AutoQuitDialog::pressOk);

@@ -13,27 +13,27 @@
 namespace tonalyst {
 
 ClassServerDialog::ClassServerDialog(const ClassServerSettings& settings, PushWorker& worker, QWidget* parent)
-    : QDialog(parent), m_enabled(new QCheckBox(QStringLiteral("Send my answers to the class server"), this)),
-      m_server(new QLineEdit(settings.server, this)), m_test(new QPushButton(QStringLiteral("Test connection"), this)),
+    : QDialog(parent), m_enabled(new QCheckBox(tr("Send my answers to the class server"), this)),
+      m_server(new QLineEdit(settings.server, this)), m_test(new QPushButton(tr("Test connection"), this)),
       m_result(new QLabel(this)), m_worker(worker) {
     setObjectName(QStringLiteral("frmClassServer"));
-    setWindowTitle(QStringLiteral("Class Server"));
+    setWindowTitle(tr("Class Server"));
     m_enabled->setObjectName(QStringLiteral("chkClassServer"));
     m_enabled->setChecked(settings.enabled);
     m_server->setObjectName(QStringLiteral("txtClassServer"));
-    m_server->setPlaceholderText(QStringLiteral("service name, or postgresql://host/database"));
+    m_server->setPlaceholderText(tr("service name, or postgresql://host/database"));
     m_server->setMinimumWidth(320);
     m_test->setObjectName(QStringLiteral("cmdTestConnection"));
     m_result->setObjectName(QStringLiteral("lblTestResult"));
     m_result->setWordWrap(true);
     m_result->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* note = new QLabel(QStringLiteral("Your teacher gives you the service name or address and a password for "
-                                           "your ~/.pgpass file. Tonalyst keeps no password."),
+    auto* note = new QLabel(tr("Your teacher gives you the service name or address and a password for "
+                               "your ~/.pgpass file. Tonalyst keeps no password."),
                             this);
     note->setWordWrap(true);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Server:"), m_server);
+    form->addRow(tr("Server:"), m_server);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_enabled);
@@ -56,7 +56,7 @@ ClassServerSettings ClassServerDialog::settings() const {
 
 void ClassServerDialog::testConnection() {
     m_test->setEnabled(false);
-    m_result->setText(QStringLiteral("Testing the connection ..."));
+    m_result->setText(tr("Testing the connection ..."));
     m_worker.requestTest(m_server->text().trimmed());
 }
 

@@ -53,11 +53,11 @@ void ClassServerLink::push() {
         return;
     }
     if (!m_outbox) {
-        showLine(QStringLiteral("Class server: on. Answers are sent once your answer history is kept."));
+        showLine(tr("Class server: on. Answers are sent once your answer history is kept."));
         return;
     }
     showLine(m_line && !m_line->text().isEmpty() ? m_line->text()
-                                                 : QStringLiteral("Class server: sending your answers ..."));
+                                                 : tr("Class server: sending your answers ..."));
     m_worker->request(m_settings.server);
 }
 

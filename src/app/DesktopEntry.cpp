@@ -5,14 +5,17 @@
 #include "app/MainWindow.h"
 #include "app/SystemBeeper.h"
 #include "classserver/ClassCommand.h"
+#include "history/CommandLineApplication.h"
 #include "history/HistoryCommand.h"
 #include "history/WeakSpotHistory.h"
 #include "intervals/FluidSynthTonePlayer.h"
 #include "platform/FileLocations.h"
+#include "platform/PrintingApplication.h"
 #include "progress/ProgressCommand.h"
 #include "report/ReportCommand.h"
 #include "startup/DesktopPrompter.h"
 #include "startup/ScreenFit.h"
+#include "startup/Translations.h"
 #include "worksheet/PdfWorksheetPrinter.h"
 #include "worksheet/WorksheetCommand.h"
 
@@ -23,6 +26,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tonalyst {
@@ -67,9 +71,25 @@ QStringList argumentsAfter(int first, int argc, char** argv) {
     return arguments;
 }
 
+bool printsPdf(int argc, char** argv) {
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--pdf" || argument.starts_with("--pdf="))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int runDesktopCommand(int argc, char** argv) {
+    // The commands speak the locale's language, which needs an application object from
+    // the start. Printing a PDF needs fonts, and fonts a GUI application (one that opens
+    // no display); every other command makes do with the plain one, which adds nothing
+    // of its own to what the command says.
+    const std::unique_ptr<QCoreApplication> app =
+        printsPdf(argc, argv) ? std::unique_ptr<QCoreApplication>(guiForPrinting()) : coreApplicationIfNone();
+    installTranslations(QLocale::system());
     const std::string command = argv[1];
     // Worksheets are printed, as text or as a PDF, without opening a window.
     if (command == "worksheet") {

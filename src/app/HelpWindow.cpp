@@ -38,12 +38,12 @@ QString helpStyleSheet() {
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     initHelpResources();
     setObjectName(QStringLiteral("helpWindow"));
-    setWindowTitle(QStringLiteral("Tonalyst Help"));
+    setWindowTitle(tr("Tonalyst Help"));
     setWindowIcon(appIcon());
 
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
-    m_browser->setAccessibleName(QStringLiteral("Help page"));
+    m_browser->setAccessibleName(tr("Help page"));
     m_browser->setOpenExternalLinks(true);
     m_browser->document()->setDefaultStyleSheet(helpStyleSheet());
     m_browser->document()->setDocumentMargin(18);
@@ -51,21 +51,20 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     auto* toolBar = new QToolBar(this);
     toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    QAction* back = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Back"));
+    QAction* back = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"));
     back->setObjectName(QStringLiteral("helpBack"));
     back->setShortcut(QKeySequence::Back);
     back->setEnabled(false);
-    QAction* forward =
-        toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Forward"));
+    QAction* forward = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"));
     forward->setObjectName(QStringLiteral("helpForward"));
     forward->setShortcut(QKeySequence::Forward);
     forward->setEnabled(false);
     toolBar->addSeparator();
-    QAction* contents = toolBar->addAction(QStringLiteral("Contents"));
+    QAction* contents = toolBar->addAction(tr("Contents"));
     contents->setObjectName(QStringLiteral("helpContents"));
-    QAction* theory = toolBar->addAction(QStringLiteral("Theory Help"));
+    QAction* theory = toolBar->addAction(tr("Theory Help"));
     theory->setObjectName(QStringLiteral("helpTheory"));
-    QAction* program = toolBar->addAction(QStringLiteral("Program Help"));
+    QAction* program = toolBar->addAction(tr("Program Help"));
     program->setObjectName(QStringLiteral("helpProgram"));
 
     connect(back, &QAction::triggered, m_browser, &QTextBrowser::backward);
@@ -77,8 +76,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(program, &QAction::triggered, this, [this] { showPage(pageForContext(ProgramContext)); });
     connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = m_browser->documentTitle();
-        setWindowTitle(title.isEmpty() ? QStringLiteral("Tonalyst Help")
-                                       : QStringLiteral("Tonalyst Help - ") + title);
+        setWindowTitle(title.isEmpty() ? tr("Tonalyst Help") : tr("Tonalyst Help - %1").arg(title));
     });
 
     auto* layout = new QVBoxLayout(this);

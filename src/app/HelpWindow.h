@@ -12,7 +12,9 @@ void initHelpResources();
 namespace tonalyst {
 
 // The program's help: HTML pages built into the program, shown with back, forward and
-// contents buttons. One window serves the whole run; it is hidden when closed.
+// contents buttons. One window serves the whole run; it is hidden when closed. A
+// language's pages are a lang section of help.qrc under the same names, which Qt's
+// resources choose by the program's locale; the English pages are the fallback.
 class HelpWindow final : public QWidget {
     Q_OBJECT
 

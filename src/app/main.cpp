@@ -4,6 +4,7 @@
 #include "startup/CommandLine.h"
 #include "startup/FirstKeyExit.h"
 #include "startup/Startup.h"
+#include "startup/Translations.h"
 
 #include <QApplication>
 
@@ -21,13 +22,19 @@ int main(int argc, char** argv) {
 
     const tonalyst::CommandLineResult command = tonalyst::parseDesktopArguments(arguments);
     if (command.action != tonalyst::CommandLineAction::Run) {
+        // Said in the locale's language, which needs an application object; one that
+        // opens no display, so that --help works without one.
+        QCoreApplication core(argc, argv);
+        tonalyst::installTranslations(QLocale::system());
         const bool refused = command.action == tonalyst::CommandLineAction::Refused;
-        std::fputs(command.output.toLocal8Bit().constData(), refused ? stderr : stdout);
+        const QString output = tonalyst::parseDesktopArguments(arguments).output;
+        std::fputs(output.toLocal8Bit().constData(), refused ? stderr : stdout);
         return refused ? 2 : 0;
     }
 
     tonalyst::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
+    tonalyst::installTranslations(QLocale::system());
     tonalyst::FirstKeyExit::installIfAsked(app);
     QApplication::setApplicationName(QStringLiteral("tonalyst"));
     QApplication::setApplicationVersion(QStringLiteral(TONALYST_VERSION));

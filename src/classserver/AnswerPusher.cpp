@@ -2,6 +2,8 @@
 
 #include "classserver/ClassServer.h"
 
+#include <QCoreApplication>
+
 namespace tonalyst {
 
 namespace {
@@ -43,7 +45,8 @@ PushStatus pushWaitingAnswers(AnswerOutbox& outbox, const QString& server, PgCon
             ids << answer.answerId;
         if (!outbox.markSent(ids)) {
             status.fault = ServerFault::Other;
-            status.problem = QStringLiteral("the answer history could not note the answers as sent");
+            status.problem = QCoreApplication::translate(
+                "AnswerPusher", "the answer history could not note the answers as sent");
             break;
         }
         status.sent += batch.size();
@@ -54,13 +57,25 @@ PushStatus pushWaitingAnswers(AnswerOutbox& outbox, const QString& server, PgCon
 
 QString pushStatusText(const PushStatus& status) {
     if (status.waiting == 0)
-        return QStringLiteral("Class server: all your answers are sent.");
-    const QString count = status.waiting == 1 ? QStringLiteral("1 answer is")
-                                              : QStringLiteral("%1 answers are").arg(status.waiting);
+        return QCoreApplication::translate("AnswerPusher", "Class server: all your answers are sent.");
+    // English says "1 answer is" and "2 answers are" and nothing more; a language with
+    // more forms makes them from the number in its own sentence.
+    const bool one = status.waiting == 1;
     if (status.fault == ServerFault::None)
-        return QStringLiteral("Class server: %1 waiting to be sent.").arg(count);
-    return QStringLiteral("Class server: %1 waiting on this computer, because %2. They are kept and sent later.")
-        .arg(count, faultInWords(status.fault));
+        return one ? QCoreApplication::translate("AnswerPusher",
+                                                 "Class server: 1 answer is waiting to be sent.")
+                   : QCoreApplication::translate("AnswerPusher",
+                                                 "Class server: %1 answers are waiting to be sent.")
+                         .arg(status.waiting);
+    if (one)
+        return QCoreApplication::translate("AnswerPusher",
+                                           "Class server: 1 answer is waiting on this computer, because %1. "
+                                           "They are kept and sent later.")
+            .arg(faultInWords(status.fault));
+    return QCoreApplication::translate("AnswerPusher",
+                                       "Class server: %1 answers are waiting on this computer, because %2. "
+                                       "They are kept and sent later.")
+        .arg(QString::number(status.waiting), faultInWords(status.fault));
 }
 
 } // namespace tonalyst

@@ -1,5 +1,7 @@
 #include "classserver/ClassSchema.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace tonalyst {
@@ -198,8 +200,10 @@ int ClassSchema::latestVersion() {
 }
 
 QString ClassSchema::newerSchemaMessage(int found) {
-    return QStringLiteral("The class database was set up by a newer Tonalyst (schema version %1; this Tonalyst "
-                          "knows versions up to %2). Use a newer Tonalyst with this database.")
+    return QCoreApplication::translate(
+               "ClassSchema",
+               "The class database was set up by a newer Tonalyst (schema version %1; this Tonalyst "
+               "knows versions up to %2). Use a newer Tonalyst with this database.")
         .arg(found)
         .arg(latestVersion());
 }

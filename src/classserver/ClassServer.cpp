@@ -3,6 +3,7 @@
 #include "classserver/SqlArray.h"
 #include "records/ReportTallier.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QUuid>
 
@@ -146,7 +147,7 @@ std::optional<ClassLogin> ClassServer::createLogin(const QString& group, QString
                      randomText(20, QLatin1StringView("abcdefghijkmnpqrstuvwxyzABCDEFGHJKLMNPQRSTUVWXYZ23456789"))};
     const std::optional<QByteArray> verifier = m_db.passwordVerifier(login.password, login.roleName);
     if (!verifier) {
-        problem = QStringLiteral("could not make a password verifier");
+        problem = QCoreApplication::translate("ClassServer", "could not make a password verifier");
         return std::nullopt;
     }
     // Roles cannot be named by a bound parameter; the server quotes the name itself.
@@ -209,11 +210,12 @@ std::optional<ClassLogin> ClassServer::addStudent(const QString& className, cons
     if (!classes)
         return failed();
     if (!classes->isEmpty() && !classes->contains(className)) {
-        problem =
-            QStringLiteral("The student ID \"%1\" is already a student of class %2. One ID is one "
-                           "student: to put that student into %3 as well, use tonalyst class enrol --class "
-                           "%3 --user ID; for another student, choose another ID.")
-                .arg(userId, classes->join(QStringLiteral(", ")), className);
+        problem = QCoreApplication::translate(
+                      "ClassServer",
+                      "The student ID \"%1\" is already a student of class %2. One ID is one "
+                      "student: to put that student into %3 as well, use tonalyst class enrol --class "
+                      "%3 --user ID; for another student, choose another ID.")
+                      .arg(userId, classes->join(QStringLiteral(", ")), className);
         return failed();
     }
     if (!run(QStringLiteral("INSERT INTO tonalyst.students (user_id) VALUES ($1) ON CONFLICT DO NOTHING"),
@@ -243,9 +245,11 @@ std::optional<QStringList> ClassServer::enrol(const QString& className, const QS
     if (!before)
         return failed();
     if (before->isEmpty()) {
-        problem = QStringLiteral("There is no student with the ID \"%1\" to put into a class; make one with "
-                                 "tonalyst class add-student.")
-                      .arg(userId);
+        problem =
+            QCoreApplication::translate(
+                "ClassServer", "There is no student with the ID \"%1\" to put into a class; make one with "
+                               "tonalyst class add-student.")
+                .arg(userId);
         return failed();
     }
     if (!putInClass(className, userId, problem))
@@ -402,7 +406,9 @@ std::optional<QVector<StudentSummary>> ClassServer::summary(const QString& class
         return std::nullopt;
     }
     if (known.rows() != 1) {
-        problem = QStringLiteral("There is no class named \"%1\" that you may read.").arg(className);
+        problem =
+            QCoreApplication::translate("ClassServer", "There is no class named \"%1\" that you may read.")
+                .arg(className);
         return std::nullopt;
     }
     const QString classId = known.text(0, 0);

@@ -4,14 +4,14 @@
 #include "records/ReportDates.h"
 #include "records/ReportMeasures.h"
 
+#include <QCoreApplication>
+
 namespace tonalyst {
 
 namespace {
 
-const QString kNotAvailable = QStringLiteral("N/A");
-
 QString shown(std::optional<qint64> value, const QString& unit = {}) {
-    return value ? QString::number(*value) + unit : kNotAvailable;
+    return value ? QString::number(*value) + unit : QCoreApplication::translate("ClassSummaryText", "N/A");
 }
 
 std::optional<qint64> rateOf(const ActivityFigures& figures) {
@@ -65,20 +65,28 @@ QStringList summaryLines(const QVector<StudentSummary>& students, const QString&
                          QDate end) {
     QStringList lines;
     lines << QString()
-          << QStringLiteral("    Class Summary for period :") + reportDate(start) + QStringLiteral(" to ") +
-                 reportDate(end)
-          << QStringLiteral("    Class : ") + className << QString()
-          << columns({QStringLiteral("answers"), QStringLiteral("success"), QStringLiteral("sec/ques"),
-                      QStringLiteral("SCORE"), QStringLiteral("spell"), QStringLiteral("identify"),
-                      QStringLiteral("ear"), QStringLiteral("intspell"), QStringLiteral("intid"),
-                      QStringLiteral("keysig"), QStringLiteral("last day")},
-                     QStringLiteral("student"));
+          << QCoreApplication::translate("ClassSummaryText", "    Class Summary for period :%1 to %2")
+                 .arg(reportDate(start), reportDate(end))
+          << QCoreApplication::translate("ClassSummaryText", "    Class : %1").arg(className) << QString()
+          << columns({QCoreApplication::translate("ClassSummaryText", "answers"),
+                      QCoreApplication::translate("ClassSummaryText", "success"),
+                      QCoreApplication::translate("ClassSummaryText", "sec/ques"),
+                      QCoreApplication::translate("ClassSummaryText", "SCORE"),
+                      QCoreApplication::translate("ClassSummaryText", "spell"),
+                      QCoreApplication::translate("ClassSummaryText", "identify"),
+                      QCoreApplication::translate("ClassSummaryText", "ear"),
+                      QCoreApplication::translate("ClassSummaryText", "intspell"),
+                      QCoreApplication::translate("ClassSummaryText", "intid"),
+                      QCoreApplication::translate("ClassSummaryText", "keysig"),
+                      QCoreApplication::translate("ClassSummaryText", "last day")},
+                     QCoreApplication::translate("ClassSummaryText", "student"));
 
     ActivityFigures classTotal;
     std::map<QString, ActivityFigures> classActivities;
     for (const StudentSummary& student : students) {
         QStringList cells = figureCells(student.total, student.activities);
-        cells << (student.lastActive.isValid() ? reportDate(student.lastActive) : QStringLiteral("never"));
+        cells << (student.lastActive.isValid() ? reportDate(student.lastActive)
+                                               : QCoreApplication::translate("ClassSummaryText", "never"));
         lines << columns(cells, student.userId);
         classTotal.answers += student.total.answers;
         classTotal.successes += student.total.successes;
@@ -90,8 +98,10 @@ QStringList summaryLines(const QVector<StudentSummary>& students, const QString&
             sum.seconds += figures.seconds;
         }
     }
-    lines << QString() << columns(figureCells(classTotal, classActivities) << QString(),
-                                  QStringLiteral("(whole class, %1 students)").arg(students.size()));
+    lines << QString()
+          << columns(figureCells(classTotal, classActivities) << QString(),
+                     QCoreApplication::translate("ClassSummaryText", "(whole class, %1 students)")
+                         .arg(students.size()));
     return lines;
 }
 

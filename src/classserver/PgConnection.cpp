@@ -1,5 +1,7 @@
 #include "classserver/PgConnection.h"
 
+#include <QCoreApplication>
+
 #include <libpq-fe.h>
 
 #include <poll.h>
@@ -175,7 +177,7 @@ bool PgConnection::open(const QString& server, Limits limits) {
     pg_conn* conn = PQconnectStartParams(keywords, values, 1);
     if (!conn) {
         m_fault = ServerFault::Other;
-        m_problem = QStringLiteral("out of memory");
+        m_problem = QCoreApplication::translate("PgConnection", "out of memory");
         return false;
     }
 
@@ -188,8 +190,9 @@ bool PgConnection::open(const QString& server, Limits limits) {
             PQfinish(conn);
             m_fault = waited == Wait::Stopped ? ServerFault::Stopped : ServerFault::TimedOut;
             m_problem = waited == Wait::Stopped
-                            ? QStringLiteral("stopped by Tonalyst")
-                            : QStringLiteral("no answer from the server within %1 seconds")
+                            ? QCoreApplication::translate("PgConnection", "stopped by Tonalyst")
+                            : QCoreApplication::translate("PgConnection",
+                                                          "no answer from the server within %1 seconds")
                                   .arg(seconds(limits.connect));
             return false;
         }
@@ -280,7 +283,8 @@ PgResult PgConnection::await(bool sent) {
     PgResult outcome;
     if (!m_conn) {
         outcome.m_fault = m_fault == ServerFault::None ? ServerFault::Unreachable : m_fault;
-        outcome.m_problem = m_problem.isEmpty() ? QStringLiteral("not connected") : m_problem;
+        outcome.m_problem =
+            m_problem.isEmpty() ? QCoreApplication::translate("PgConnection", "not connected") : m_problem;
         return outcome;
     }
     if (!sent) {
@@ -292,10 +296,13 @@ PgResult PgConnection::await(bool sent) {
     const Clock::time_point deadline = Clock::now() + m_limits.statement;
     const int socket = PQsocket(m_conn);
     const auto gaveUp = [this](Wait waited) {
-        return waited == Wait::Stopped ? abandon(ServerFault::Stopped, QStringLiteral("stopped by Tonalyst"))
-                                       : abandon(ServerFault::TimedOut,
-                                                 QStringLiteral("no answer from the server within %1 seconds")
-                                                     .arg(seconds(m_limits.statement)));
+        return waited == Wait::Stopped
+                   ? abandon(ServerFault::Stopped,
+                             QCoreApplication::translate("PgConnection", "stopped by Tonalyst"))
+                   : abandon(ServerFault::TimedOut,
+                             QCoreApplication::translate("PgConnection",
+                                                         "no answer from the server within %1 seconds")
+                                 .arg(seconds(m_limits.statement)));
     };
     // Parameters too large for the socket's buffer are sent as the server takes them.
     for (int flushed = PQflush(m_conn); flushed != 0; flushed = PQflush(m_conn)) {
@@ -361,7 +368,8 @@ QString PgConnection::description() const {
     if (!m_conn)
         return {};
     const QString host = QString::fromUtf8(PQhost(m_conn));
-    const QString where = host.startsWith(QLatin1Char('/')) ? QStringLiteral("local") : host;
+    const QString where =
+        host.startsWith(QLatin1Char('/')) ? QCoreApplication::translate("PgConnection", "local") : host;
     return QStringLiteral("%1:%2/%3")
         .arg(where, QString::fromUtf8(PQport(m_conn)), QString::fromUtf8(PQdb(m_conn)));
 }
@@ -383,22 +391,25 @@ QString faultInWords(ServerFault fault) {
     case ServerFault::None:
         return {};
     case ServerFault::Unreachable:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "PgConnection",
             "the class server cannot be reached (it may be switched off, or the network is down)");
     case ServerFault::TimedOut:
-        return QStringLiteral("the class server did not answer in time");
+        return QCoreApplication::translate("PgConnection", "the class server did not answer in time");
     case ServerFault::WrongPassword:
-        return QStringLiteral("the class server did not accept your login (ask your teacher to check your "
-                              "password)");
+        return QCoreApplication::translate(
+            "PgConnection", "the class server did not accept your login (ask your teacher to check your "
+                            "password)");
     case ServerFault::Refused:
-        return QStringLiteral("the class server refused the answers (ask your teacher to check your class "
-                              "login)");
+        return QCoreApplication::translate(
+            "PgConnection", "the class server refused the answers (ask your teacher to check your class "
+                            "login)");
     case ServerFault::Stopped:
-        return QStringLiteral("Tonalyst was closed while sending");
+        return QCoreApplication::translate("PgConnection", "Tonalyst was closed while sending");
     case ServerFault::Other:
         break;
     }
-    return QStringLiteral("the class server reported a problem");
+    return QCoreApplication::translate("PgConnection", "the class server reported a problem");
 }
 
 } // namespace tonalyst

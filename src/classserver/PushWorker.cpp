@@ -59,20 +59,20 @@ void PushWorker::requestTest(const QString& server) {
 
 ConnectionTest testConnection(const QString& server, const std::atomic<bool>* stop) {
     if (server.trimmed().isEmpty())
-        return {false, QStringLiteral("Enter the service name or the address your teacher gave you.")};
+        return {false, PushWorker::tr("Enter the service name or the address your teacher gave you.")};
     PgConnection db;
     db.stopWhen(stop);
     if (!db.open(server))
-        return {false, QStringLiteral("Could not connect: %1.").arg(faultInWords(db.fault()))};
+        return {false, PushWorker::tr("Could not connect: %1.").arg(faultInWords(db.fault()))};
     QString problem;
     const std::optional<int> version = ClassSchema::currentVersion(db, &problem);
     if (!version)
-        return {false, QStringLiteral("Connected, but the class tables cannot be read: %1").arg(problem)};
+        return {false, PushWorker::tr("Connected, but the class tables cannot be read: %1").arg(problem)};
     if (*version == 0)
-        return {false, QStringLiteral("Connected, but this database is not set up for a class yet.")};
+        return {false, PushWorker::tr("Connected, but this database is not set up for a class yet.")};
     if (*version > ClassSchema::latestVersion())
         return {false, ClassSchema::newerSchemaMessage(*version)};
-    return {true, QStringLiteral("Connected to %1. Your answers can be sent.").arg(db.description())};
+    return {true, PushWorker::tr("Connected to %1. Your answers can be sent.").arg(db.description())};
 }
 
 } // namespace tonalyst

@@ -2,6 +2,7 @@
 
 #include "history/CsvField.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -71,8 +72,10 @@ QByteArray csvHeader() {
 
 // The device's own words when it fails, or at least that it failed.
 QString writeFailure(const QIODevice& out) {
-    return out.errorString().isEmpty() ? QStringLiteral("the output cannot be written")
-                                       : QStringLiteral("the output cannot be written: ") + out.errorString();
+    return out.errorString().isEmpty()
+               ? QCoreApplication::translate("AnswerExport", "the output cannot be written")
+               : QCoreApplication::translate("AnswerExport", "the output cannot be written: %1")
+                     .arg(out.errorString());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "history/FactRows.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QString>
@@ -56,7 +57,7 @@ bool stepRows(const QSqlDatabase& db, const RowQuery& query, const std::function
                               ? *static_cast<sqlite3* const*>(handle.data())
                               : nullptr;
     if (!connection) {
-        trouble = {0, QStringLiteral("the history is not open")};
+        trouble = {0, QCoreApplication::translate("FactRows", "the history is not open")};
         return false;
     }
 

@@ -1,5 +1,6 @@
 #include "history/HistorySchema.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -66,7 +67,7 @@ bool migrateHistory(QSqlDatabase& db, int target, QString& error) {
         return false;
     }
     if (current > kHistorySchemaVersion) {
-        error = QStringLiteral("it was made by a newer version of Tonalyst");
+        error = QCoreApplication::translate("HistorySchema", "it was made by a newer version of Tonalyst");
         return false;
     }
     for (int step = current + 1; step <= target; ++step) {

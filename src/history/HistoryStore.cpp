@@ -3,6 +3,7 @@
 #include "history/FactRows.h"
 #include "history/HistorySchema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,11 +46,12 @@ bool isDamage(const QSqlError& error) {
 
 // What the system says stands in the way of reading the file, or also of writing it and
 // the files beside it: what cannot be done, and why; nullopt when it sees nothing.
-std::optional<std::pair<QString, QString>> blocked(const QString& path, bool writing) {
-    const QString cannotRead = QStringLiteral("cannot be read");
-    const QString cannotWrite = QStringLiteral("cannot be written");
+std::optional<std::pair<HistoryTrouble, QString>> blocked(const QString& path, bool writing) {
+    const HistoryTrouble cannotRead = HistoryTrouble::CannotRead;
+    const HistoryTrouble cannotWrite = HistoryTrouble::CannotWrite;
     if (QFileInfo(path).isDir())
-        return std::pair(writing ? cannotWrite : cannotRead, QStringLiteral("it is a folder, not a file"));
+        return std::pair(writing ? cannotWrite : cannotRead,
+                         QCoreApplication::translate("HistoryStore", "it is a folder, not a file"));
     const auto reason = [] { return QString::fromLocal8Bit(std::strerror(errno)); };
     const QByteArray file = QFile::encodeName(path);
     if (::access(file.constData(), F_OK) == 0) {
@@ -63,7 +65,8 @@ std::optional<std::pair<QString, QString>> blocked(const QString& path, bool wri
     const bool makesFiles = writing || !QFileInfo::exists(path + QStringLiteral("-shm"));
     if (makesFiles && ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
         return std::pair(writing ? cannotWrite : cannotRead,
-                         QStringLiteral("the folder %1: %2").arg(QDir::toNativeSeparators(folder), reason()));
+                         QCoreApplication::translate("HistoryStore", "the folder %1: %2")
+                             .arg(QDir::toNativeSeparators(folder), reason()));
     return std::nullopt;
 }
 
@@ -266,8 +269,8 @@ bool HistoryStore::open(Access access, QString& notice) {
         damaged = found == Health::Damaged;
         ready = found == Health::Sound;
         if (!ready)
-            error = damaged ? trouble(QStringLiteral("is damaged"), detail)
-                            : trouble(QStringLiteral("cannot be read"), detail);
+            error = damaged ? trouble(HistoryTrouble::Damaged, detail)
+                            : trouble(HistoryTrouble::CannotRead, detail);
     }
     ready = ready && check(error, damaged);
     if (!ready && damaged) {
@@ -287,16 +290,52 @@ bool HistoryStore::open(Access access, QString& notice) {
     return false;
 }
 
-QString HistoryStore::trouble(const QString& what, const QString& reason) const {
+QString HistoryStore::trouble(HistoryTrouble what, const QString& reason) const {
     const QString file = QDir::toNativeSeparators(m_path);
-    return reason.isEmpty() ? QStringLiteral("The answer history %1 %2.").arg(file, what)
-                            : QStringLiteral("The answer history %1 %2: %3").arg(file, what, reason);
+    switch (what) {
+    case HistoryTrouble::CannotRead:
+        return reason.isEmpty()
+                   ? QCoreApplication::translate("HistoryStore", "The answer history %1 cannot be read.")
+                         .arg(file)
+                   : QCoreApplication::translate("HistoryStore", "The answer history %1 cannot be read: %2")
+                         .arg(file, reason);
+    case HistoryTrouble::CannotWrite:
+        return reason.isEmpty()
+                   ? QCoreApplication::translate("HistoryStore", "The answer history %1 cannot be written.")
+                         .arg(file)
+                   : QCoreApplication::translate("HistoryStore",
+                                                 "The answer history %1 cannot be written: %2")
+                         .arg(file, reason);
+    case HistoryTrouble::Damaged:
+        return reason.isEmpty()
+                   ? QCoreApplication::translate("HistoryStore", "The answer history %1 is damaged.")
+                         .arg(file)
+                   : QCoreApplication::translate("HistoryStore", "The answer history %1 is damaged: %2")
+                         .arg(file, reason);
+    case HistoryTrouble::MadeByNewer:
+        return reason.isEmpty()
+                   ? QCoreApplication::translate(
+                         "HistoryStore", "The answer history %1 was made by a newer version of Tonalyst.")
+                         .arg(file)
+                   : QCoreApplication::translate(
+                         "HistoryStore", "The answer history %1 was made by a newer version of Tonalyst: %2")
+                         .arg(file, reason);
+    case HistoryTrouble::MadeByOlder:
+        return reason.isEmpty()
+                   ? QCoreApplication::translate(
+                         "HistoryStore", "The answer history %1 was made by an older version of Tonalyst.")
+                         .arg(file)
+                   : QCoreApplication::translate(
+                         "HistoryStore", "The answer history %1 was made by an older version of Tonalyst: %2")
+                         .arg(file, reason);
+    }
+    return {};
 }
 
 QString HistoryStore::failure(bool writing, const QString& detail) const {
     if (const auto found = blocked(m_path, writing))
         return trouble(found->first, found->second);
-    return trouble(writing ? QStringLiteral("cannot be written") : QStringLiteral("cannot be read"), detail);
+    return trouble(writing ? HistoryTrouble::CannotWrite : HistoryTrouble::CannotRead, detail);
 }
 
 bool HistoryStore::claimInUseMark() {
@@ -363,7 +402,7 @@ bool HistoryStore::check(QString& error, bool& damaged) {
     if (!wal.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !wal.next()) {
         damaged = isDamage(wal.lastError());
         if (damaged) {
-            error = trouble(QStringLiteral("is damaged"), wal.lastError().databaseText());
+            error = trouble(HistoryTrouble::Damaged, wal.lastError().databaseText());
             return false;
         }
         return unwritable(wal.lastError().text());
@@ -371,11 +410,12 @@ bool HistoryStore::check(QString& error, bool& damaged) {
     const QString mode = wal.value(0).toString();
     wal.finish();
     if (mode != QStringLiteral("wal"))
-        return unwritable(QStringLiteral("the file does not allow write-ahead logging"));
+        return unwritable(
+            QCoreApplication::translate("HistoryStore", "the file does not allow write-ahead logging"));
     QSqlQuery synchronous(db);
     synchronous.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
     if (historySchemaVersion(db) > kHistorySchemaVersion) {
-        error = trouble(QStringLiteral("was made by a newer version of Tonalyst"), {});
+        error = trouble(HistoryTrouble::MadeByNewer, {});
         return false;
     }
     QString detail;
@@ -387,19 +427,20 @@ bool HistoryStore::prepare(QString& error) {
     QSqlQuery version(db);
     if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next()) {
         error = isDamage(version.lastError())
-                    ? trouble(QStringLiteral("is damaged"), version.lastError().databaseText())
+                    ? trouble(HistoryTrouble::Damaged, version.lastError().databaseText())
                     : failure(false, version.lastError().text());
         return false;
     }
     const int found = version.value(0).toInt();
     version.finish();
     if (found > kHistorySchemaVersion) {
-        error = trouble(QStringLiteral("was made by a newer version of Tonalyst"), {});
+        error = trouble(HistoryTrouble::MadeByNewer, {});
         return false;
     }
     if (found < kHistorySchemaVersion) {
-        error = trouble(QStringLiteral("was made by an older version of Tonalyst"),
-                        QStringLiteral("start Tonalyst once to bring it up to date"));
+        error = trouble(
+            HistoryTrouble::MadeByOlder,
+            QCoreApplication::translate("HistoryStore", "start Tonalyst once to bring it up to date"));
         return false;
     }
     auto statements = std::make_unique<Statements>(db);
@@ -440,8 +481,8 @@ bool HistoryStore::prepare(QString& error) {
         take(statements->markInDataFile,
              QStringLiteral("UPDATE answers SET in_data_file = 1 WHERE answer_id = ?"));
     if (!prepared) {
-        error = isDamage(failed) ? trouble(QStringLiteral("is damaged"), failed.databaseText())
-                                 : trouble(QStringLiteral("cannot be read"), failed.text());
+        error = isDamage(failed) ? trouble(HistoryTrouble::Damaged, failed.databaseText())
+                                 : trouble(HistoryTrouble::CannotRead, failed.text());
         return false;
     }
     m_statements = std::move(statements);
@@ -455,19 +496,22 @@ bool HistoryStore::setAside(QString& notice) {
     QFile::rename(m_path + QStringLiteral("-wal"), aside + QStringLiteral("-wal"));
     QFile::remove(m_path + QStringLiteral("-shm"));
     if (!QFile::rename(m_path, aside)) {
-        notice = QStringLiteral("The answer history %1 is damaged and cannot be renamed aside.")
+        notice = QCoreApplication::translate("HistoryStore",
+                                             "The answer history %1 is damaged and cannot be renamed aside.")
                      .arg(QDir::toNativeSeparators(m_path));
         return false;
     }
-    notice = QStringLiteral("The answer history %1 was damaged. It has been renamed %2 and a new history "
+    notice =
+        QCoreApplication::translate(
+            "HistoryStore", "The answer history %1 was damaged. It has been renamed %2 and a new history "
                             "has been started.")
-                 .arg(QDir::toNativeSeparators(m_path), QFileInfo(aside).fileName());
+            .arg(QDir::toNativeSeparators(m_path), QFileInfo(aside).fileName());
     return true;
 }
 
 bool HistoryStore::append(const std::vector<AnswerRecord>& answers, QString& error) {
     if (!m_statements) {
-        error = QStringLiteral("the history is not open");
+        error = QCoreApplication::translate("HistoryStore", "the history is not open");
         return false;
     }
     return execEachInOneTransaction(QSqlDatabase::database(m_connection, false), m_statements->insert,
@@ -476,7 +520,7 @@ bool HistoryStore::append(const std::vector<AnswerRecord>& answers, QString& err
 
 bool HistoryStore::markInDataFile(const QStringList& answerIds, QString& error) {
     if (!m_statements) {
-        error = QStringLiteral("the history is not open");
+        error = QCoreApplication::translate("HistoryStore", "the history is not open");
         return false;
     }
     return execEachInOneTransaction(QSqlDatabase::database(m_connection, false), m_statements->markInDataFile,
@@ -486,7 +530,8 @@ bool HistoryStore::markInDataFile(const QStringList& answerIds, QString& error) 
 bool HistoryStore::readAnswers(const AnswerSpan& span, const std::function<void(const StoredAnswer&)>& each,
                                QString& error) {
     if (!m_statements) {
-        error = trouble(QStringLiteral("cannot be read"), QStringLiteral("it is not open"));
+        error = trouble(HistoryTrouble::CannotRead,
+                        QCoreApplication::translate("HistoryStore", "it is not open"));
         return false;
     }
     const QString within =
@@ -517,8 +562,8 @@ bool HistoryStore::readAnswers(const AnswerSpan& span, const std::function<void(
         },
         failed);
     if (!read)
-        error = isDamage(failed.code) ? trouble(QStringLiteral("is damaged"), failed.message)
-                                      : trouble(QStringLiteral("cannot be read"), failed.message);
+        error = isDamage(failed.code) ? trouble(HistoryTrouble::Damaged, failed.message)
+                                      : trouble(HistoryTrouble::CannotRead, failed.message);
     return read;
 }
 
@@ -561,7 +606,8 @@ bool HistoryStore::readFacts(const QString& userId, const std::optional<QDateTim
 std::optional<std::vector<AnswerFacts>> HistoryStore::latestFacts(const QString& userId, int count,
                                                                   QString& error) {
     if (!m_statements) {
-        error = trouble(QStringLiteral("cannot be read"), QStringLiteral("it is not open"));
+        error = trouble(HistoryTrouble::CannotRead,
+                        QCoreApplication::translate("HistoryStore", "it is not open"));
         return std::nullopt;
     }
     std::vector<AnswerFacts> found;
@@ -575,8 +621,8 @@ std::optional<std::vector<AnswerFacts>> HistoryStore::latestFacts(const QString&
     const QSqlError failed = select.lastError();
     select.finish();
     if (!read || failed.isValid()) {
-        error = isDamage(failed) ? trouble(QStringLiteral("is damaged"), failed.databaseText())
-                                 : trouble(QStringLiteral("cannot be read"), failed.text());
+        error = isDamage(failed) ? trouble(HistoryTrouble::Damaged, failed.databaseText())
+                                 : trouble(HistoryTrouble::CannotRead, failed.text());
         return std::nullopt;
     }
     std::reverse(found.begin(), found.end());

@@ -43,6 +43,9 @@ using StoredAnswer = std::array<QByteArrayView, kStoredAnswerFields>;
 // The answer history, "history.sqlite" in the data folder: the one class that reads and
 // writes it. Each store is one connection, to be used on the thread that opened it; the
 // program writes through HistoryWriter's thread and reads through stores of its own.
+// What is wrong with the history file, in a message that names it.
+enum class HistoryTrouble { CannotRead, CannotWrite, Damaged, MadeByNewer, MadeByOlder };
+
 class HistoryStore {
 public:
     enum class Access {
@@ -116,7 +119,7 @@ private:
     bool setAside(QString& notice);
     bool claimInUseMark();
     void releaseInUseMark();
-    QString trouble(const QString& what, const QString& reason) const;
+    QString trouble(HistoryTrouble what, const QString& reason) const;
     QString failure(bool writing, const QString& detail) const;
 
     QString m_path;

@@ -86,7 +86,7 @@ void HistoryWriter::run() {
         QString error;
         const std::vector<AnswerRecord> past = dataFileSummaries(m_dataFile, m_dataFileSize, error);
         if (!error.isEmpty() || (!past.empty() && !history.append(past, error)))
-            message = QStringLiteral("The records of %1 could not be brought into the answer history: %2")
+            message = tr("The records of %1 could not be brought into the answer history: %2")
                           .arg(m_dataFile, error);
     }
     if (!message.isEmpty()) {
@@ -188,7 +188,7 @@ void HistoryWriter::store(HistoryStore& history) {
     if (std::exchange(m_toldWaiting, true))
         return;
     const QString reason =
-        history.isOpen() ? QStringLiteral("The answer history cannot be written: %1").arg(error) : error;
+        history.isOpen() ? tr("The answer history cannot be written: %1").arg(error) : error;
     emit notice(reason + QStringLiteral("\r\n") +
                 tr("Your answers are kept and stored as soon as the history can be written again."));
 }

@@ -4,6 +4,7 @@
 #include "history/HistoryStore.h"
 #include "platform/FileLocations.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -31,7 +32,8 @@ std::optional<WeakSpotSchedule> weakSpotsIn(HistoryStore& history, const QString
 std::optional<WeakSpotSchedule> readWeakSpots(const QString& historyPath, const QString& userId,
                                               QString& error) {
     if (!QFileInfo::exists(historyPath)) {
-        error = QStringLiteral("there is no answer history at %1, so the weak spots are not known")
+        error = QCoreApplication::translate(
+                    "WeakSpotHistory", "there is no answer history at %1, so the weak spots are not known")
                     .arg(QDir::toNativeSeparators(historyPath));
         return std::nullopt;
     }

@@ -25,15 +25,17 @@ template <std::size_t N> QStringList captions(const std::array<const char*, N>& 
 }
 
 QString refusalText(ChordRefusal refusal) {
-    const QString minorOnly = QStringLiteral("Can apply to VII only in minor.") +
-                              QStringLiteral("You must make at least one more selection ");
     switch (refusal) {
     case ChordRefusal::NothingTicked:
-        return QStringLiteral("You must select at least one chord");
+        return ChordSettingsDialog::tr("You must select at least one chord");
     case ChordRefusal::AppliedDominantVIIOnly:
-        return minorOnly + QStringLiteral("from the applied dominant list.");
+        return ChordSettingsDialog::tr(
+            "Can apply to VII only in minor.You must make at least one more selection "
+            "from the applied dominant list.");
     case ChordRefusal::AppliedLeadingToneVIIOnly:
-        return minorOnly + QStringLiteral("from the applied leading tone  list.");
+        return ChordSettingsDialog::tr(
+            "Can apply to VII only in minor.You must make at least one more selection "
+            "from the applied leading tone  list.");
     case ChordRefusal::None:
         break;
     }
@@ -41,7 +43,7 @@ QString refusalText(ChordRefusal refusal) {
 }
 
 QCheckBox* makeMixtureBox(const char* name) {
-    auto* box = new QCheckBox(QStringLiteral("Mixture On"));
+    auto* box = new QCheckBox(ChordSettingsDialog::tr("Mixture On"));
     nameControl(box, name);
     return box;
 }
@@ -53,18 +55,18 @@ ChordSettingsDialog::ChordSettingsDialog(QuestionSettings& settings, Prompter& p
     : QDialog(parent), m_settings(settings), m_prompter(prompter), m_beeper(beeper) {
     using namespace chordcaptions;
     setObjectName(QStringLiteral("frmchordcustom"));
-    setWindowTitle(QStringLiteral("Options: Chord Settings"));
+    setWindowTitle(tr("Options: Chord Settings"));
 
     m_triadMixture = makeMixtureBox("chkmix");
-    CheckBoxGroup* triads = addGroup(Triads, QStringLiteral("Triads"), "chktriad", "cmdAllTriad",
-                                     captions(kTriadsAtStart), m_triadMixture);
+    CheckBoxGroup* triads =
+        addGroup(Triads, tr("Triads"), "chktriad", "cmdAllTriad", captions(kTriadsAtStart), m_triadMixture);
     triads->reserveCaptions(captions(kTriadsMixtureOn));
     triads->reserveCaptions(captions(kTriadsMixtureOff));
     connect(m_triadMixture, &QCheckBox::toggled, triads,
             [triads](bool on) { triads->setCaptions(captions(on ? kTriadsMixtureOn : kTriadsMixtureOff)); });
 
     m_seventhMixture = makeMixtureBox("chk7mix");
-    CheckBoxGroup* sevenths = addGroup(Sevenths, QStringLiteral("Sevenths"), "chkseven", "cmdAll7",
+    CheckBoxGroup* sevenths = addGroup(Sevenths, tr("Sevenths"), "chkseven", "cmdAll7",
                                        captions(kSeventhsAtStart), m_seventhMixture);
     sevenths->reserveCaptions(captions(kSeventhsMixtureOn));
     sevenths->reserveCaptions(captions(kSeventhsMixtureOff));
@@ -72,26 +74,24 @@ ChordSettingsDialog::ChordSettingsDialog(QuestionSettings& settings, Prompter& p
         sevenths->setCaptions(captions(on ? kSeventhsMixtureOn : kSeventhsMixtureOff));
     });
 
-    addGroup(AppliedDominants, QStringLiteral("Applied Dominant7"), "chkapplied5", "cmdAllapp5",
-             {QStringLiteral("V7 of Flat-II"), QStringLiteral("V7 of ii "), QStringLiteral("V7 of iii / III"),
-              QStringLiteral("V7 of IV / iv"), QStringLiteral("V7 of V"), QStringLiteral("V7 of vi / VI"),
-              QStringLiteral("V7 of VII (minor only)")});
-    addGroup(AppliedLeadingTones, QStringLiteral("Applied vii-dim7"), "chkapplied7", "cmdallapp7",
-             {QStringLiteral("vii-dim7 of ii "), QStringLiteral("vii-dim7 of iii / III"),
-              QStringLiteral("vii-dim7 of IV"), QStringLiteral("vii-dim7 of V"),
-              QStringLiteral("vii-dim7 of vi / VI"), QStringLiteral("vii-dim7 of VII (minor only)")});
-    addGroup(AugmentedSixths, QStringLiteral("Augmented 6"), "chkaug6", "cmdAllaug6",
-             {QStringLiteral("Italian"), QStringLiteral("French"), QStringLiteral("German")});
+    addGroup(AppliedDominants, tr("Applied Dominant7"), "chkapplied5", "cmdAllapp5",
+             {tr("V7 of Flat-II"), tr("V7 of ii "), tr("V7 of iii / III"), tr("V7 of IV / iv"), tr("V7 of V"),
+              tr("V7 of vi / VI"), tr("V7 of VII (minor only)")});
+    addGroup(AppliedLeadingTones, tr("Applied vii-dim7"), "chkapplied7", "cmdallapp7",
+             {tr("vii-dim7 of ii "), tr("vii-dim7 of iii / III"), tr("vii-dim7 of IV"), tr("vii-dim7 of V"),
+              tr("vii-dim7 of vi / VI"), tr("vii-dim7 of VII (minor only)")});
+    addGroup(AugmentedSixths, tr("Augmented 6"), "chkaug6", "cmdAllaug6",
+             {tr("Italian"), tr("French"), tr("German")});
 
-    auto* neapolitanFrame = new QGroupBox(QStringLiteral("Neapolitan"));
+    auto* neapolitanFrame = new QGroupBox(tr("Neapolitan"));
     nameControl(neapolitanFrame, "fraChords", 5);
-    m_neapolitan = new QCheckBox(QStringLiteral("Flat-II"));
+    m_neapolitan = new QCheckBox(tr("Flat-II"));
     nameControl(m_neapolitan, "chkflat2");
     auto* neapolitanLayout = new QVBoxLayout(neapolitanFrame);
     neapolitanLayout->addWidget(m_neapolitan);
     neapolitanLayout->addStretch(1);
 
-    auto* frame = new QGroupBox(QStringLiteral("Chord Settings"));
+    auto* frame = new QGroupBox(tr("Chord Settings"));
     nameControl(frame, "Frame1");
     auto* grid = new QGridLayout(frame);
     grid->setSpacing(12);
@@ -99,13 +99,13 @@ ChordSettingsDialog::ChordSettingsDialog(QuestionSettings& settings, Prompter& p
         grid->addWidget(m_groups[static_cast<std::size_t>(group)], group / 3, group % 3);
     grid->addWidget(neapolitanFrame, 1, 2);
 
-    QPushButton* selectAll = makeFrameButton(QStringLiteral("Select All"), "cmdAllChords", 1);
-    QPushButton* clearAll = makeFrameButton(QStringLiteral("Clear All"), "cmdAllChords", 0);
+    QPushButton* selectAll = makeFrameButton(tr("Select All"), "cmdAllChords", 1);
+    QPushButton* clearAll = makeFrameButton(tr("Clear All"), "cmdAllChords", 0);
     connect(selectAll, &QPushButton::clicked, this, [this] { pressAllChords(1); });
     connect(clearAll, &QPushButton::clicked, this, [this] { pressAllChords(0); });
 
-    QPushButton* ok = makeButton(QStringLiteral("OK"), "cmdOK", 1);
-    QPushButton* cancel = makeButton(QStringLiteral("Cancel"), "cmdOK", 0);
+    QPushButton* ok = makeButton(tr("OK"), "cmdOK", 1);
+    QPushButton* cancel = makeButton(tr("Cancel"), "cmdOK", 0);
     // Cancel answers Enter, but OK holds the focus whenever the dialog is active, so
     // Enter presses OK until the student moves the focus.
     cancel->setDefault(true);
@@ -140,8 +140,8 @@ CheckBoxGroup* ChordSettingsDialog::addGroup(Group group, const QString& title, 
         frame->addBelow(rule);
         frame->addBelow(mixture);
     }
-    QPushButton* clear = makeFrameButton(QStringLiteral("Clear"), buttonName, 0);
-    QPushButton* all = makeFrameButton(QStringLiteral("All"), buttonName, 1);
+    QPushButton* clear = makeFrameButton(tr("Clear"), buttonName, 0);
+    QPushButton* all = makeFrameButton(tr("All"), buttonName, 1);
     connect(clear, &QPushButton::clicked, frame, [frame] { frame->setAllTicked(false); });
     connect(all, &QPushButton::clicked, frame, [frame] { frame->setAllTicked(true); });
     auto* row = new QHBoxLayout;

@@ -11,10 +11,9 @@ constexpr ClefChoice kClefs[] = {ClefChoice::Treble, ClefChoice::Bass, ClefChoic
 } // namespace
 
 ClefDialog::ClefDialog(QuestionSettings& settings, QWidget* parent)
-    : OkOnlyDialog("frmclefselect", QStringLiteral("Options: Clef Selection"), parent), m_settings(settings) {
-    m_clefs = new OptionButtonGroup(
-        QStringLiteral("Clef Selection"), "Option1",
-        {QStringLiteral("Treble Clef"), QStringLiteral("Bass Clef"), QStringLiteral("Random")});
+    : OkOnlyDialog("frmclefselect", tr("Options: Clef Selection"), parent), m_settings(settings) {
+    m_clefs = new OptionButtonGroup(tr("Clef Selection"), "Option1",
+                                    {tr("Treble Clef"), tr("Bass Clef"), tr("Random")});
     layOut({m_clefs}, "command1");
     for (int i = 0; i < 3; ++i)
         if (kClefs[i] == m_settings.clef)

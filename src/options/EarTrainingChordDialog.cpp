@@ -12,11 +12,10 @@ constexpr EarTrainingChords kOptions[] = {EarTrainingChords::Triads, EarTraining
 } // namespace
 
 EarTrainingChordDialog::EarTrainingChordDialog(QuestionSettings& settings, QWidget* parent)
-    : OkOnlyDialog("frmetchordselect", QStringLiteral("Options: Ear Training Chord Selection"), parent),
+    : OkOnlyDialog("frmetchordselect", tr("Options: Ear Training Chord Selection"), parent),
       m_settings(settings) {
-    m_options =
-        new OptionButtonGroup(QStringLiteral("Ear Training Chord Selection"), "Optchordet",
-                              {QStringLiteral("Triads"), QStringLiteral("Sevenths"), QStringLiteral("Both")});
+    m_options = new OptionButtonGroup(tr("Ear Training Chord Selection"), "Optchordet",
+                                      {tr("Triads"), tr("Sevenths"), tr("Both")});
     layOut({m_options}, "cmdok");
     for (int i = 0; i < 3; ++i)
         if (kOptions[i] == m_settings.earTrainingChords)

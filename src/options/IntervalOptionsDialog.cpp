@@ -42,38 +42,33 @@ QPlainTextEdit* makeList(const char* name, const QString& accessibleName, const 
 
 IntervalOptionsDialog::IntervalOptionsDialog(QuestionSettings& settings, Prompter& prompter,
                                              std::function<bool()> isEarTraining, QWidget* parent)
-    : OkOnlyDialog("frmintervaloption", QStringLiteral("Options: Interval Settings"), parent),
-      m_settings(settings), m_prompter(prompter), m_isEarTraining(std::move(isEarTraining)) {
+    : OkOnlyDialog("frmintervaloption", tr("Options: Interval Settings"), parent), m_settings(settings),
+      m_prompter(prompter), m_isEarTraining(std::move(isEarTraining)) {
     m_types = new OptionButtonGroup(
-        QStringLiteral("Interval Type Options"), "optinterval",
-        {QStringLiteral("common intervals"),
-         QStringLiteral(
-             "advanced intervals (this option precludes \"all possible notes\" option below -see help)")});
+        tr("Interval Type Options"), "optinterval",
+        {tr("common intervals"),
+         tr("advanced intervals (this option precludes \"all possible notes\" option below -see help)")});
     auto* lists = new QWidget;
     auto* listRow = new QHBoxLayout(lists);
     listRow->setContentsMargins(0, 0, 0, 0);
     listRow->addWidget(makeList(
-        "Text1", QStringLiteral("Common intervals"),
-        {QStringLiteral("perfect unison"), QStringLiteral("minor second"), QStringLiteral("major second"),
-         QStringLiteral("minor third"), QStringLiteral("major third"), QStringLiteral("perfect fourth"),
-         QStringLiteral("diminished fifth (tri-tone)"), QStringLiteral("perfect fifth"),
-         QStringLiteral("minor sixth"), QStringLiteral("major sixth"), QStringLiteral("minor seventh"),
-         QStringLiteral("major seventh"), QStringLiteral("perfect octave")}));
+        "Text1", tr("Common intervals"),
+        {tr("perfect unison"), tr("minor second"), tr("major second"), tr("minor third"), tr("major third"),
+         tr("perfect fourth"), tr("diminished fifth (tri-tone)"), tr("perfect fifth"), tr("minor sixth"),
+         tr("major sixth"), tr("minor seventh"), tr("major seventh"), tr("perfect octave")}));
     listRow->addWidget(
-        makeList("Text2", QStringLiteral("Advanced intervals"), {QStringLiteral("all common intervals, "), QString(), QStringLiteral("plus..."),
-                           QString(), QStringLiteral("augmented second"), QStringLiteral("diminished third"),
-                           QStringLiteral("diminished fourth"), QStringLiteral("augmented fourth"),
-                           QStringLiteral("augmented fifth"), QStringLiteral("augmented sixth"),
-                           QStringLiteral("diminished seventh")}));
+        makeList("Text2", tr("Advanced intervals"),
+                 {tr("all common intervals, "), QString(), tr("plus..."), QString(), tr("augmented second"),
+                  tr("diminished third"), tr("diminished fourth"), tr("augmented fourth"),
+                  tr("augmented fifth"), tr("augmented sixth"), tr("diminished seventh")}));
     m_types->addBelow(lists);
 
     m_notes = new OptionButtonGroup(
-        QStringLiteral("Interval Note Selection"), "optintbase",
-        {QStringLiteral("select from chosen keys"),
-         QStringLiteral(
-             "select from all possible notes (this option precludes advanced intervals-see help)")});
+        tr("Interval Note Selection"), "optintbase",
+        {tr("select from chosen keys"),
+         tr("select from all possible notes (this option precludes advanced intervals-see help)")});
 
-    QPushButton* help = makeFrameButton(QStringLiteral("Help"), "Command2");
+    QPushButton* help = makeFrameButton(tr("Help"), "Command2");
     connect(help, &QPushButton::clicked, this, &IntervalOptionsDialog::helpRequested);
     layOut({m_types, m_notes}, "Command1", help);
 
@@ -104,7 +99,7 @@ void IntervalOptionsDialog::store() {
 
 void IntervalOptionsDialog::advancedIntervalsClicked() {
     if (m_isEarTraining()) {
-        m_prompter.message(QStringLiteral("Option not allowed for ear training"), Prompter::Icon::None);
+        m_prompter.message(tr("Option not allowed for ear training"), Prompter::Icon::None);
         m_types->select(CommonIntervals);
         return;
     }

@@ -12,12 +12,10 @@ constexpr InversionOption kOptions[] = {InversionOption::Off, InversionOption::B
 } // namespace
 
 InversionDialog::InversionDialog(QuestionSettings& settings, QWidget* parent)
-    : OkOnlyDialog("frminversion", QStringLiteral("Options: Inversion Settings"), parent),
-      m_settings(settings) {
-    m_options = new OptionButtonGroup(QStringLiteral("Inversion Options"), "optinversion",
-                                      {QStringLiteral("Inversions Off"),
-                                       QStringLiteral("Inversions On : basic notation"),
-                                       QStringLiteral("Inversions On : figured bass notation")});
+    : OkOnlyDialog("frminversion", tr("Options: Inversion Settings"), parent), m_settings(settings) {
+    m_options = new OptionButtonGroup(tr("Inversion Options"), "optinversion",
+                                      {tr("Inversions Off"), tr("Inversions On : basic notation"),
+                                       tr("Inversions On : figured bass notation")});
     layOut({m_options}, "Command1");
     for (int i = 0; i < 3; ++i)
         if (kOptions[i] == m_settings.inversions)

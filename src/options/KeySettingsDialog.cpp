@@ -25,8 +25,8 @@ int modeIndex(KeyMode mode) {
 
 // All and Clear under a column of key boxes.
 QBoxLayout* allClearRow(CheckBoxGroup* column, const char* allName, const char* clearName) {
-    QPushButton* all = makeFrameButton(QStringLiteral("All"), allName);
-    QPushButton* clear = makeFrameButton(QStringLiteral("Clear"), clearName);
+    QPushButton* all = makeFrameButton(KeySettingsDialog::tr("All"), allName);
+    QPushButton* clear = makeFrameButton(KeySettingsDialog::tr("Clear"), clearName);
     QObject::connect(all, &QPushButton::clicked, column, [column] { column->setAllTicked(true); });
     QObject::connect(clear, &QPushButton::clicked, column, [column] { column->setAllTicked(false); });
     auto* row = new QHBoxLayout;
@@ -41,30 +41,24 @@ KeySettingsDialog::KeySettingsDialog(QuestionSettings& settings, Prompter& promp
                                      QWidget* parent)
     : QDialog(parent), m_settings(settings), m_prompter(prompter), m_beeper(beeper) {
     setObjectName(QStringLiteral("frmkeycustom"));
-    setWindowTitle(QStringLiteral("Options: Key Settings"));
+    setWindowTitle(tr("Options: Key Settings"));
 
-    m_mode =
-        new OptionButtonGroup(QStringLiteral("Mode "), "optMode",
-                              {QStringLiteral("Major"), QStringLiteral("Minor"), QStringLiteral("Both")});
+    m_mode = new OptionButtonGroup(tr("Mode "), "optMode", {tr("Major"), tr("Minor"), tr("Both")});
     nameControl(m_mode, "frmModeset");
 
-    m_sharp = new CheckBoxGroup(QStringLiteral("Sharp Keys"), "chkShrp",
-                                {QStringLiteral("C / a"), QStringLiteral("G / e"), QStringLiteral("D / b"),
-                                 QStringLiteral("A / f-sharp"), QStringLiteral("E / c-sharp"),
-                                 QStringLiteral("B / g-sharp"), QStringLiteral("F-sharp / d-sharp"),
-                                 QStringLiteral("C-sharp / a-sharp")});
+    m_sharp = new CheckBoxGroup(tr("Sharp Keys"), "chkShrp",
+                                {tr("C / a"), tr("G / e"), tr("D / b"), tr("A / f-sharp"), tr("E / c-sharp"),
+                                 tr("B / g-sharp"), tr("F-sharp / d-sharp"), tr("C-sharp / a-sharp")});
     nameControl(m_sharp, "frmSharpset");
     m_sharp->addFootRow(allClearRow(m_sharp, "cmdallsharp", "cmdClearsharp"));
 
-    m_flat = new CheckBoxGroup(QStringLiteral("Flat Keys"), "chkFlat",
-                               {QStringLiteral("F / d"), QStringLiteral("B-flat / g"),
-                                QStringLiteral("E-flat / c"), QStringLiteral("A-flat / f"),
-                                QStringLiteral("D-flat / b-flat"), QStringLiteral("G-flat / e-flat"),
-                                QStringLiteral("C-flat / a-flat")});
+    m_flat = new CheckBoxGroup(tr("Flat Keys"), "chkFlat",
+                               {tr("F / d"), tr("B-flat / g"), tr("E-flat / c"), tr("A-flat / f"),
+                                tr("D-flat / b-flat"), tr("G-flat / e-flat"), tr("C-flat / a-flat")});
     nameControl(m_flat, "frmFlatset");
     m_flat->addFootRow(allClearRow(m_flat, "cmdAllflat", "cmdClearflat"));
 
-    auto* keySet = new QGroupBox(QStringLiteral("Key Settings"));
+    auto* keySet = new QGroupBox(tr("Key Settings"));
     nameControl(keySet, "frmKeyset");
     auto* columns = new QHBoxLayout(keySet);
     columns->setSpacing(12);
@@ -72,8 +66,8 @@ KeySettingsDialog::KeySettingsDialog(QuestionSettings& settings, Prompter& promp
     columns->addWidget(m_sharp);
     columns->addWidget(m_flat);
 
-    QPushButton* ok = makeButton(QStringLiteral("OK"), "cmdOK", 0);
-    QPushButton* cancel = makeButton(QStringLiteral("Cancel"), "cmdOK", 1);
+    QPushButton* ok = makeButton(tr("OK"), "cmdOK", 0);
+    QPushButton* cancel = makeButton(tr("Cancel"), "cmdOK", 1);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &KeySettingsDialog::pressOk);
     connect(cancel, &QPushButton::clicked, this, &KeySettingsDialog::pressCancel);
@@ -92,7 +86,7 @@ KeySettingsDialog::KeySettingsDialog(QuestionSettings& settings, Prompter& promp
 bool KeySettingsDialog::pressOk() {
     if (!m_settings.keys.accept(boxesShown())) {
         m_beeper.beep();
-        m_prompter.message(QStringLiteral("You must select at least one key"), Prompter::Icon::Exclamation);
+        m_prompter.message(tr("You must select at least one key"), Prompter::Icon::Exclamation);
         return false;
     }
     accept();

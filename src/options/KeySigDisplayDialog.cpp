@@ -12,15 +12,14 @@ namespace tonalyst {
 KeySigDisplayDialog::KeySigDisplayDialog(QuestionSettings& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings) {
     setObjectName(QStringLiteral("frmkeysig"));
-    setWindowTitle(QStringLiteral("Options: Key Signature Display"));
+    setWindowTitle(tr("Options: Key Signature Display"));
 
-    m_options = new OptionButtonGroup(
-        QStringLiteral("Key Indication for chord ID"), "optkeysig",
-        {QStringLiteral("Written"), QStringLiteral("Symbolic"), QStringLiteral("Both")});
+    m_options = new OptionButtonGroup(tr("Key Indication for chord ID"), "optkeysig",
+                                      {tr("Written"), tr("Symbolic"), tr("Both")});
     nameControl(m_options, "fraquesnum");
 
-    QPushButton* cancel = makeButton(QStringLiteral("Cancel"), "Command1", 0);
-    QPushButton* ok = makeButton(QStringLiteral("OK"), "Command1", 1);
+    QPushButton* cancel = makeButton(tr("Cancel"), "Command1", 0);
+    QPushButton* ok = makeButton(tr("OK"), "Command1", 1);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &KeySigDisplayDialog::pressOk);
     connect(cancel, &QPushButton::clicked, this, &KeySigDisplayDialog::pressCancel);

@@ -22,7 +22,7 @@ void OkOnlyDialog::reject() {
 }
 
 void OkOnlyDialog::layOut(std::initializer_list<QWidget*> frames, const char* okName, QWidget* leftButton) {
-    QPushButton* ok = makeButton(QStringLiteral("OK"), okName);
+    QPushButton* ok = makeButton(tr("OK"), okName);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &OkOnlyDialog::pressOk);
 

@@ -14,15 +14,14 @@ namespace tonalyst {
 TestLengthDialog::TestLengthDialog(QuestionSettings& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings) {
     setObjectName(QStringLiteral("frmquesnum"));
-    setWindowTitle(QStringLiteral("Options: Test Length"));
+    setWindowTitle(tr("Options: Test Length"));
 
-    m_lengths = new OptionButtonGroup(
-        QStringLiteral("Number of Test Questions"), "optquesnum",
-        {QStringLiteral("five"), QStringLiteral("ten"), QStringLiteral("fifteen"), QStringLiteral("twenty")});
+    m_lengths = new OptionButtonGroup(tr("Number of Test Questions"), "optquesnum",
+                                      {tr("five"), tr("ten"), tr("fifteen"), tr("twenty")});
     nameControl(m_lengths, "fraquesnum");
 
-    QPushButton* cancel = makeButton(QStringLiteral("Cancel"), "Command1", 0);
-    m_ok = makeButton(QStringLiteral("OK"), "Command1", 1);
+    QPushButton* cancel = makeButton(tr("Cancel"), "Command1", 0);
+    m_ok = makeButton(tr("OK"), "Command1", 1);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &TestLengthDialog::pressOk);
     connect(cancel, &QPushButton::clicked, this, &TestLengthDialog::pressCancel);

@@ -41,13 +41,15 @@ QString UserFileLocations::toneDir() const {
 
 QString prepareWritableDir(const QString& path) {
     if (path.isEmpty())
-        return QStringLiteral("No folder was given.");
+        return QCoreApplication::translate("FileLocations", "No folder was given.");
     QDir dir(path);
     if (!dir.exists() && !QDir().mkpath(path))
-        return QStringLiteral("The folder %1 could not be created.").arg(QDir::toNativeSeparators(path));
+        return QCoreApplication::translate("FileLocations", "The folder %1 could not be created.")
+            .arg(QDir::toNativeSeparators(path));
     QTemporaryFile probe(dir.filePath(QStringLiteral(".tonalyst-write-check-XXXXXX")));
     if (!probe.open())
-        return QStringLiteral("The folder %1 cannot be written to.").arg(QDir::toNativeSeparators(path));
+        return QCoreApplication::translate("FileLocations", "The folder %1 cannot be written to.")
+            .arg(QDir::toNativeSeparators(path));
     return {};
 }
 

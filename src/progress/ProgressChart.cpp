@@ -3,6 +3,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QLegend>
 #include <QLineSeries>
 #include <QLocale>
@@ -107,7 +108,8 @@ QCategoryAxis* makeDateAxis(const Span& span, bool weekly, const QPalette& palet
         axis->append(locale.toString(span.first.addDays(static_cast<qint64>(step) * span.daysPerStep),
                                      QStringLiteral("d MMM")),
                      step);
-    axis->setTitleText(weekly ? QStringLiteral("Week") : QStringLiteral("Day"));
+    axis->setTitleText(weekly ? QCoreApplication::translate("ProgressChart", "Week")
+                              : QCoreApplication::translate("ProgressChart", "Day"));
     paintAxis(axis, palette);
     return axis;
 }
@@ -131,7 +133,8 @@ QChartView* makeProgressChart(const ActivityProgress& progress, const ProgressSt
     const Span span = spanOf(progress, statistics);
     auto* days = makeDateAxis(span, statistics.step == TrendStep::Week, palette);
     chart->addAxis(days, Qt::AlignBottom);
-    auto* rate = makeValueAxis(100, QStringLiteral("%d%%"), QStringLiteral("Success rate"), palette);
+    auto* rate = makeValueAxis(100, QStringLiteral("%d%%"),
+                               QCoreApplication::translate("ProgressChart", "Success rate"), palette);
     chart->addAxis(rate, Qt::AlignLeft);
     double slowest = 0;
     for (const auto* points : {&progress.practice, &progress.test})
@@ -140,7 +143,7 @@ QChartView* makeProgressChart(const ActivityProgress& progress, const ProgressSt
     // Whole seconds at every grid line.
     const double secondsStep = std::max(1.0, std::ceil(slowest / kSteps));
     auto* time = makeValueAxis(kSteps * secondsStep, QStringLiteral("%.0f s"),
-                               QStringLiteral("Seconds per question"), palette);
+                               QCoreApplication::translate("ProgressChart", "Seconds per question"), palette);
     time->setGridLineVisible(false);
     chart->addAxis(time, Qt::AlignRight);
 
@@ -149,17 +152,20 @@ QChartView* makeProgressChart(const ActivityProgress& progress, const ProgressSt
     const bool single = progress.practice.size() <= 1 && progress.test.size() <= 1;
     const struct {
         const std::vector<TrendPoint>& points;
-        QString method;
+        QString successName;
+        QString secondsName;
         QColor colour;
-    } methods[] = {{progress.practice, QStringLiteral("Practice"), colours.practice},
-                   {progress.test, QStringLiteral("Test"), colours.test}};
+    } methods[] = {{progress.practice, QCoreApplication::translate("ProgressChart", "Practice success rate"),
+                    QCoreApplication::translate("ProgressChart", "Practice time per question"),
+                    colours.practice},
+                   {progress.test, QCoreApplication::translate("ProgressChart", "Test success rate"),
+                    QCoreApplication::translate("ProgressChart", "Test time per question"), colours.test}};
     for (const auto& method : methods) {
         QLineSeries* success =
-            makeSeries(method.points, span, method.method + QStringLiteral(" success rate"),
+            makeSeries(method.points, span, method.successName,
                        [](const TrendPoint& point) { return static_cast<double>(point.successPercent()); });
-        QLineSeries* seconds =
-            makeSeries(method.points, span, method.method + QStringLiteral(" time per question"),
-                       [](const TrendPoint& point) { return point.secondsPerQuestion(); });
+        QLineSeries* seconds = makeSeries(method.points, span, method.secondsName,
+                                          [](const TrendPoint& point) { return point.secondsPerQuestion(); });
         for (auto [series, style, label] : {std::tuple{success, Qt::SolidLine, QStringLiteral("@yPoint%")},
                                             std::tuple{seconds, Qt::DashLine, QStringLiteral("@yPoint s")}}) {
             chart->addSeries(series);
@@ -179,10 +185,10 @@ QChartView* makeProgressChart(const ActivityProgress& progress, const ProgressSt
     view->setFocusPolicy(Qt::NoFocus);
     view->setMinimumHeight(280);
     view->setBackgroundBrush(palette.color(QPalette::Window));
-    view->setAccessibleName(activityName + QStringLiteral(" chart"));
-    view->setAccessibleDescription(
-        QStringLiteral("Success rate and time per question over the period, practice and test apart. "
-                       "The table below the chart gives every figure."));
+    view->setAccessibleName(QCoreApplication::translate("ProgressChart", "%1 chart").arg(activityName));
+    view->setAccessibleDescription(QCoreApplication::translate(
+        "ProgressChart", "Success rate and time per question over the period, practice and test apart. "
+                         "The table below the chart gives every figure."));
     return view;
 }
 

@@ -4,6 +4,7 @@
 #include "history/HistoryStore.h"
 #include "progress/ProgressReading.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QRegularExpression>
@@ -21,7 +22,7 @@ ProgressDesktop systemProgressDesktop(const QString& dataDir, const QString& use
             if (statistics)
                 return FiguresLoad{std::move(*statistics),
                                    !store.answers(HistoryQuery{userId, {}, {}, 1}).empty(), {}};
-            notice = QStringLiteral("The answer history %1 cannot be read.")
+            notice = QCoreApplication::translate("ProgressDesktop", "The answer history %1 cannot be read.")
                          .arg(QDir::toNativeSeparators(store.filePath()));
         }
         return FiguresLoad{computeProgress({}, query), false, notice};
@@ -48,9 +49,10 @@ ProgressDesktop systemProgressDesktop(const QString& dataDir, const QString& use
         // A user ID may hold anything; the suggested name keeps only what any file system takes.
         QString name = userId;
         name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_-]")), QStringLiteral("_"));
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Export CSV"),
-                                            QDir::home().filePath(name + QStringLiteral("-answers.csv")),
-                                            QStringLiteral("CSV files (*.csv);;All files (*)"));
+        return QFileDialog::getSaveFileName(
+            parent, QCoreApplication::translate("ProgressDesktop", "Export CSV"),
+            QDir::home().filePath(name + QStringLiteral("-answers.csv")),
+            QCoreApplication::translate("ProgressDesktop", "CSV files (*.csv);;All files (*)"));
     };
     return desktop;
 }

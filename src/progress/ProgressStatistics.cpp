@@ -1,5 +1,6 @@
 #include "progress/ProgressStatistics.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QStringList>
 
@@ -201,13 +202,17 @@ QString Confusion::what() const {
            rightParts[shared].trimmed() == givenParts[shared].trimmed())
         ++shared;
     const QString givenText = given.trimmed().isEmpty()
-                                  ? QStringLiteral("nothing")
+                                  ? QCoreApplication::translate("ProgressStatistics", "nothing")
                                   : readableAnswer(givenParts.mid(shared).join(QStringLiteral(" / ")));
-    return QStringLiteral("%1 answered as %2").arg(readableAnswer(right), givenText);
+    return QCoreApplication::translate("ProgressStatistics", "%1 answered as %2")
+        .arg(readableAnswer(right), givenText);
 }
 
 QString Confusion::text() const {
-    return QStringLiteral("%1: %2 of %3").arg(what()).arg(count).arg(answers);
+    return QCoreApplication::translate("ProgressStatistics", "%1: %2 of %3")
+        .arg(what())
+        .arg(count)
+        .arg(answers);
 }
 
 QString readableAnswer(const QString& answer) {

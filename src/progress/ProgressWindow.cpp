@@ -28,11 +28,12 @@ struct PeriodChoice {
     int days; // 0: from the first answer on
 };
 
-constexpr std::array<PeriodChoice, 5> kPeriods{{{"Last 7 days", 7},
-                                                {"Last 30 days", 30},
-                                                {"Last 90 days", 90},
-                                                {"Last 12 months", 365},
-                                                {"All time", 0}}};
+constexpr std::array<PeriodChoice, 5> kPeriods{
+    {{QT_TRANSLATE_NOOP("tonalyst::ProgressWindow", "Last 7 days"), 7},
+     {QT_TRANSLATE_NOOP("tonalyst::ProgressWindow", "Last 30 days"), 30},
+     {QT_TRANSLATE_NOOP("tonalyst::ProgressWindow", "Last 90 days"), 90},
+     {QT_TRANSLATE_NOOP("tonalyst::ProgressWindow", "Last 12 months"), 365},
+     {QT_TRANSLATE_NOOP("tonalyst::ProgressWindow", "All time"), 0}}};
 constexpr int kDefaultPeriod = 1;
 constexpr int kAllActivities = -1;
 
@@ -43,12 +44,12 @@ ProgressWindow::ProgressWindow(const QString& userId, ProgressDesktop desktop, C
     : QWidget(parent, Qt::Window), m_userId(userId), m_desktop(std::move(desktop)), m_clock(clock),
       m_prompter(prompter) {
     setObjectName(QStringLiteral("frmprogress"));
-    setWindowTitle(QStringLiteral("Progress - ") + m_userId);
+    setWindowTitle(tr("Progress - %1").arg(m_userId));
     setAttribute(Qt::WA_DeleteOnClose, false);
     buildControls();
     connect(&m_computing, &QFutureWatcher<Figures>::finished, this, &ProgressWindow::figuresComputed);
     connect(&m_exporting, &QFutureWatcher<Export>::finished, this, &ProgressWindow::exported);
-    m_summary->setText(QStringLiteral("Reading the answers of ") + m_userId + QStringLiteral(" ..."));
+    m_summary->setText(tr("Reading the answers of %1 ...").arg(m_userId));
     startComputing();
 }
 
@@ -58,19 +59,19 @@ void ProgressWindow::buildControls() {
     m_period = new QComboBox(this);
     m_period->setObjectName(QStringLiteral("cboperiod"));
     for (const PeriodChoice& period : kPeriods)
-        m_period->addItem(QString::fromLatin1(period.caption), period.days);
+        m_period->addItem(tr(period.caption), period.days);
     m_period->setCurrentIndex(kDefaultPeriod);
-    m_period->setAccessibleName(QStringLiteral("Period"));
-    auto* periodLabel = new QLabel(QStringLiteral("&Period:"), this);
+    m_period->setAccessibleName(tr("Period"));
+    auto* periodLabel = new QLabel(tr("&Period:"), this);
     periodLabel->setBuddy(m_period);
 
     m_activity = new QComboBox(this);
     m_activity->setObjectName(QStringLiteral("cboactivity"));
-    m_activity->addItem(QStringLiteral("All activities"), kAllActivities);
+    m_activity->addItem(tr("All activities"), kAllActivities);
     for (int activity = 0; activity < kProgressActivityCount; ++activity)
         m_activity->addItem(progressActivityName(activity), activity);
-    m_activity->setAccessibleName(QStringLiteral("Activity"));
-    auto* activityLabel = new QLabel(QStringLiteral("&Activity:"), this);
+    m_activity->setAccessibleName(tr("Activity"));
+    auto* activityLabel = new QLabel(tr("&Activity:"), this);
     activityLabel->setBuddy(m_activity);
 
     m_summary = new QLabel(this);
@@ -78,13 +79,13 @@ void ProgressWindow::buildControls() {
     m_summary->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_summary->setWordWrap(true);
 
-    m_export = new QPushButton(QStringLiteral("Export CSV ..."), this);
+    m_export = new QPushButton(tr("Export CSV ..."), this);
     m_export->setObjectName(QStringLiteral("cmdexportcsv"));
-    m_export->setAccessibleDescription(QStringLiteral("Writes the answers of the chosen period to a CSV file"));
+    m_export->setAccessibleDescription(tr("Writes the answers of the chosen period to a CSV file"));
     m_export->setEnabled(false);
     connect(m_export, &QPushButton::clicked, this, &ProgressWindow::exportCsv);
 
-    m_close = new QPushButton(QStringLiteral("Close"), this);
+    m_close = new QPushButton(tr("Close"), this);
     m_close->setObjectName(QStringLiteral("cmdclose"));
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
@@ -143,7 +144,7 @@ void ProgressWindow::startComputing() {
     ++m_generation;
     m_awaitingFigures = true;
     if (m_statistics)
-        m_summary->setText(QStringLiteral("Working out the figures ..."));
+        m_summary->setText(tr("Working out the figures ..."));
     m_computing.setFuture(QtConcurrent::run([load = m_desktop.loadFigures, query = query(), generation = m_generation] {
         return Figures{generation, load(query)};
     }));
@@ -176,7 +177,7 @@ void ProgressWindow::showFigures() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     if (m_pendingSections.empty())
-        layout->addWidget(new QLabel(QStringLiteral("No answers in this period."), page));
+        layout->addWidget(new QLabel(tr("No answers in this period."), page));
     m_scroll->setWidget(page);
     addNextSection(m_showing);
 }
@@ -202,12 +203,12 @@ void ProgressWindow::addNextSection(int showing) {
     for (ActivitySection* section : sections())
         answers += m_statistics->activities[static_cast<std::size_t>(section->property("activity").toInt())].answers;
     const QLocale locale;
-    m_summary->setText(
-        m_anyAnswers && m_statistics->first.isValid()
-            ? QStringLiteral("%1 answers from %2 to %3.")
-                  .arg(locale.toString(answers), locale.toString(m_statistics->first, QLocale::ShortFormat),
-                       locale.toString(m_statistics->last, QLocale::ShortFormat))
-            : QStringLiteral("No answers yet."));
+    m_summary->setText(m_anyAnswers && m_statistics->first.isValid()
+                           ? tr("%1 answers from %2 to %3.")
+                                 .arg(locale.toString(answers),
+                                      locale.toString(m_statistics->first, QLocale::ShortFormat),
+                                      locale.toString(m_statistics->last, QLocale::ShortFormat))
+                           : tr("No answers yet."));
     m_export->setEnabled(!m_awaitingExport);
     updateTabOrder();
     emit figuresShown();
@@ -233,7 +234,7 @@ void ProgressWindow::exportCsv() {
         return;
     m_export->setEnabled(false);
     m_awaitingExport = true;
-    m_summary->setText(QStringLiteral("Writing ") + path + QStringLiteral(" ..."));
+    m_summary->setText(tr("Writing %1 ...").arg(path));
     m_exporting.setFuture(QtConcurrent::run([write = m_desktop.exportAnswers, query = query(), path] {
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly))
@@ -252,12 +253,12 @@ void ProgressWindow::exported() {
     m_awaitingExport = false;
     m_export->setEnabled(true);
     if (!result.error.isEmpty()) {
-        m_summary->setText(QStringLiteral("Nothing was exported."));
-        m_prompter.message(QStringLiteral("The answers could not be written to %1: %2").arg(result.path, result.error),
+        m_summary->setText(tr("Nothing was exported."));
+        m_prompter.message(tr("The answers could not be written to %1: %2").arg(result.path, result.error),
                            Prompter::Icon::Exclamation);
         return;
     }
-    m_summary->setText(QStringLiteral("%1 answers written to %2.").arg(QLocale().toString(result.answers), result.path));
+    m_summary->setText(tr("%1 answers written to %2.").arg(QLocale().toString(result.answers), result.path));
 }
 
 } // namespace tonalyst

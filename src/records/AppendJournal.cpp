@@ -2,6 +2,7 @@
 
 #include "records/DurableFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace tonalyst {
@@ -54,7 +55,7 @@ std::optional<QString> AppendJournal::setAside() const {
     const QString aside = m_path + QStringLiteral(".damaged");
     QFile::remove(aside);
     if (!QFile::rename(m_path, aside))
-        return QStringLiteral("cannot rename %1").arg(m_path);
+        return QCoreApplication::translate("AppendJournal", "cannot rename %1").arg(m_path);
     return std::nullopt;
 }
 

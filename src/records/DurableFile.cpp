@@ -1,5 +1,6 @@
 #include "records/DurableFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,8 +13,9 @@ namespace tonalyst {
 
 namespace {
 
-QString failure(const QString& what, const QString& path, const QString& why) {
-    return QStringLiteral("%1 %2: %3").arg(what, QDir::toNativeSeparators(path), why);
+// A text such as "cannot open %1: %2", with the file and why.
+QString failure(const QString& text, const QString& path, const QString& why) {
+    return text.arg(QDir::toNativeSeparators(path), why);
 }
 
 // A new or renamed directory entry survives a crash only once its folder is synced.
@@ -33,16 +35,18 @@ std::optional<QString> appendDurably(const QString& path, QByteArrayView bytes) 
     QFile file(path);
     const bool existed = file.exists();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return failure(QStringLiteral("cannot open"), path, file.errorString());
+        return failure(QCoreApplication::translate("DurableFile", "cannot open %1: %2"), path,
+                       file.errorString());
     if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush())
-        return failure(QStringLiteral("cannot write to"), path, file.errorString());
+        return failure(QCoreApplication::translate("DurableFile", "cannot write to %1: %2"), path,
+                       file.errorString());
     if (::fsync(file.handle()) != 0)
-        return failure(QStringLiteral("cannot write to"), path,
-                       QStringLiteral("the disk refused to store it"));
+        return failure(QCoreApplication::translate("DurableFile", "cannot write to %1: %2"), path,
+                       QCoreApplication::translate("DurableFile", "the disk refused to store it"));
     file.close();
     if (!existed && !syncFolderOf(path))
-        return failure(QStringLiteral("cannot store"), path,
-                       QStringLiteral("its folder could not be synced"));
+        return failure(QCoreApplication::translate("DurableFile", "cannot store %1: %2"), path,
+                       QCoreApplication::translate("DurableFile", "its folder could not be synced"));
     return std::nullopt;
 }
 
@@ -50,22 +54,25 @@ std::optional<QString> replaceDurably(const QString& path, QByteArrayView conten
     // QSaveFile writes beside the target, syncs the copy and renames it over the target.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return failure(QStringLiteral("cannot create"), path, file.errorString());
+        return failure(QCoreApplication::translate("DurableFile", "cannot create %1: %2"), path,
+                       file.errorString());
     if (file.write(content.data(), content.size()) != content.size() || !file.commit())
-        return failure(QStringLiteral("cannot write"), path, file.errorString());
+        return failure(QCoreApplication::translate("DurableFile", "cannot write %1: %2"), path,
+                       file.errorString());
     if (!syncFolderOf(path))
-        return failure(QStringLiteral("cannot store"), path,
-                       QStringLiteral("its folder could not be synced"));
+        return failure(QCoreApplication::translate("DurableFile", "cannot store %1: %2"), path,
+                       QCoreApplication::translate("DurableFile", "its folder could not be synced"));
     return std::nullopt;
 }
 
 std::optional<QString> removeDurably(const QString& path) {
     QFile file(path);
     if (file.exists() && !file.remove())
-        return failure(QStringLiteral("cannot remove"), path, file.errorString());
+        return failure(QCoreApplication::translate("DurableFile", "cannot remove %1: %2"), path,
+                       file.errorString());
     if (!syncFolderOf(path))
-        return failure(QStringLiteral("cannot store"), path,
-                       QStringLiteral("its folder could not be synced"));
+        return failure(QCoreApplication::translate("DurableFile", "cannot store %1: %2"), path,
+                       QCoreApplication::translate("DurableFile", "its folder could not be synced"));
     return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 #include "records/RecordsLock.h"
 #include "records/Seal.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -25,7 +26,8 @@ const QString kRecoveryFileName = QStringLiteral("varen-recovered.dat");
 std::optional<QString> makeFolder(const QString& path) {
     if (QDir().mkpath(path))
         return std::nullopt;
-    return QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("PerformanceDataFile", "cannot create the folder %1")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 // Names the data file of a folder in the state folder's file names: the same folder
@@ -178,10 +180,11 @@ PerformanceDataFile::ReadCheck PerformanceDataFile::prepareForReading() const {
     if (!makeFolder(m_locations.stateDir()) && lock.acquire()) {
         const JournalResult pending = finishJournal();
         if (pending.fate == JournalFate::Kept)
-            return {
-                ReadState::Unreadable,
-                QStringLiteral("the records of an interrupted run are still waiting to be added to %1 (%2)")
-                    .arg(QDir::toNativeSeparators(dataFilePath()), pending.detail)};
+            return {ReadState::Unreadable,
+                    QCoreApplication::translate(
+                        "PerformanceDataFile",
+                        "the records of an interrupted run are still waiting to be added to %1 (%2)")
+                        .arg(QDir::toNativeSeparators(dataFilePath()), pending.detail)};
     }
     const SealCheck check = checkSeal();
     switch (check.state) {
@@ -215,7 +218,8 @@ std::optional<QString> PerformanceDataFile::ensureFiles() const {
     if (dataMissing || !QFileInfo::exists(sealFilePath())) {
         const auto stamp = Seal::ofFile(data);
         if (!stamp)
-            return QStringLiteral("%1 vanished").arg(QDir::toNativeSeparators(data));
+            return QCoreApplication::translate("PerformanceDataFile", "%1 vanished")
+                .arg(QDir::toNativeSeparators(data));
         if (const auto problem = replaceDurably(sealFilePath(), stamp->line()))
             return problem;
     }
@@ -226,24 +230,26 @@ PerformanceDataFile::SealCheck PerformanceDataFile::checkSeal() const {
     const auto stamp = Seal::ofFile(dataFilePath());
     if (!stamp)
         return {SealState::Missing, 0,
-                QStringLiteral("%1 is missing").arg(QDir::toNativeSeparators(dataFilePath()))};
+                QCoreApplication::translate("PerformanceDataFile", "%1 is missing")
+                    .arg(QDir::toNativeSeparators(dataFilePath()))};
     // Until this file has a seal of its own, the one seal of an earlier version vouches for
     // it, if it describes it: so an upgrade never turns the student's file into a stranger.
     const bool shared = !QFileInfo::exists(sealFilePath());
     QFile sealFile(shared ? sharedSealFilePath() : sealFilePath());
     if (!sealFile.open(QIODevice::ReadOnly))
-        return {
-            SealState::Missing, 0,
-            shared ? QStringLiteral("the seal of %1 is missing").arg(QDir::toNativeSeparators(dataFilePath()))
-                   : QStringLiteral("cannot read %1").arg(QDir::toNativeSeparators(sealFilePath()))};
+        return {SealState::Missing, 0,
+                shared ? QCoreApplication::translate("PerformanceDataFile", "the seal of %1 is missing")
+                             .arg(QDir::toNativeSeparators(dataFilePath()))
+                       : QCoreApplication::translate("PerformanceDataFile", "cannot read %1")
+                             .arg(QDir::toNativeSeparators(sealFilePath()))};
     const auto seal = Seal::parse(sealFile.readLine(200));
     const qint64 size = QFileInfo(dataFilePath()).size();
     if (!seal || !seal->agreesWith(*stamp)) {
         // A shared seal that does not fit was left by another folder's file.
         if (shared)
-            return {
-                SealState::Missing, size,
-                QStringLiteral("the seal of %1 is missing").arg(QDir::toNativeSeparators(dataFilePath()))};
+            return {SealState::Missing, size,
+                    QCoreApplication::translate("PerformanceDataFile", "the seal of %1 is missing")
+                        .arg(QDir::toNativeSeparators(dataFilePath()))};
         return {SealState::Differs, size, {}};
     }
     return {SealState::Agrees, size, {}, shared};
@@ -265,12 +271,14 @@ PerformanceDataFile::JournalResult PerformanceDataFile::finishJournal() const {
     }
     const auto entry = m_journal.load();
     if (!entry)
-        return {JournalFate::Kept, QStringLiteral("cannot read %1").arg(m_journal.path())};
+        return {JournalFate::Kept,
+                QCoreApplication::translate("PerformanceDataFile", "cannot read %1").arg(m_journal.path())};
 
     if (!journalFits(*entry)) {
         const QString where = saveForRecovery(entry->lines);
         if (where.isEmpty())
-            return {JournalFate::Kept, QStringLiteral("no folder could take the records")};
+            return {JournalFate::Kept,
+                    QCoreApplication::translate("PerformanceDataFile", "no folder could take the records")};
         if (const auto problem = m_journal.remove())
             return {JournalFate::Kept, *problem};
         return {JournalFate::SetAside, where};
@@ -279,7 +287,8 @@ PerformanceDataFile::JournalResult PerformanceDataFile::finishJournal() const {
         return {JournalFate::Kept, *problem};
     const auto stamp = Seal::ofFile(dataFilePath());
     if (!stamp)
-        return {JournalFate::Kept, QStringLiteral("%1 vanished").arg(dataFilePath())};
+        return {JournalFate::Kept,
+                QCoreApplication::translate("PerformanceDataFile", "%1 vanished").arg(dataFilePath())};
     if (const auto problem = replaceDurably(sealFilePath(), stamp->line()))
         return {JournalFate::Kept, *problem};
     if (const auto problem = m_journal.remove())

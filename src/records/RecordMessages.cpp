@@ -1,5 +1,6 @@
 #include "records/RecordMessages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace tonalyst {
@@ -13,22 +14,27 @@ QString shown(const QString& path) {
 } // namespace
 
 QString unauthorizedModificationMessage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "RecordMessages",
         "Unauthorized modification of Varen.dat detected.  Data tracking and report functions "
         "have been disabled.  You must rename or delete Varen.dat to restore these functions.");
 }
 
 QString recordsNotWrittenMessage(const QString& dataFile, const QString& problem, const QString& where) {
-    const QString failed =
-        QStringLiteral("The performance records of this run could not be written to %1 (%2).  ")
-            .arg(shown(dataFile), problem);
     if (where.isEmpty())
-        return failed + QStringLiteral("They could not be saved anywhere else either and are lost.");
-    return failed + QStringLiteral("They were saved in %1 instead.").arg(shown(where));
+        return QCoreApplication::translate(
+                   "RecordMessages", "The performance records of this run could not be written to %1 "
+                                     "(%2).  They could not be saved anywhere else either and are lost.")
+            .arg(shown(dataFile), problem);
+    return QCoreApplication::translate(
+               "RecordMessages", "The performance records of this run could not be written to %1 (%2).  "
+                                 "They were saved in %3 instead.")
+        .arg(shown(dataFile), problem, shown(where));
 }
 
 QString recordsHeldBackMessage(const QString& dataFile, const QString& problem) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "RecordMessages",
                "The performance records of this run could not be written to %1 (%2).  They are kept "
                "safe and will be added to it when Tonalyst next starts.")
         .arg(shown(dataFile), problem);
@@ -36,22 +42,32 @@ QString recordsHeldBackMessage(const QString& dataFile, const QString& problem) 
 
 QString refusedRecordsMessage(const QString& where) {
     if (where.isEmpty())
-        return unauthorizedModificationMessage() +
-               QStringLiteral("  The records of this run could not be saved elsewhere either and are lost.");
-    return unauthorizedModificationMessage() +
-           QStringLiteral("  The records of this run were saved in %1.").arg(shown(where));
+        return QCoreApplication::translate(
+            "RecordMessages",
+            "Unauthorized modification of Varen.dat detected.  Data tracking and report functions "
+            "have been disabled.  You must rename or delete Varen.dat to restore these functions.  "
+            "The records of this run could not be saved elsewhere either and are lost.");
+    return QCoreApplication::translate(
+               "RecordMessages",
+               "Unauthorized modification of Varen.dat detected.  Data tracking and report functions "
+               "have been disabled.  You must rename or delete Varen.dat to restore these functions.  "
+               "The records of this run were saved in %1.")
+        .arg(shown(where));
 }
 
 QString interruptedRunSetAsideMessage(const QString& dataFile, const QString& where) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "RecordMessages",
                "The records of a run that was cut short could not be added to %1 because the file has "
                "been changed since.  They were saved in %2.")
         .arg(shown(dataFile), shown(where));
 }
 
 QString cannotKeepRecordsMessage(const QString& dataFile, const QString& problem) {
-    return QStringLiteral("Tonalyst cannot keep performance records in %1 (%2).  The records of your runs "
-                          "will be saved elsewhere where possible.")
+    return QCoreApplication::translate(
+               "RecordMessages",
+               "Tonalyst cannot keep performance records in %1 (%2).  The records of your runs "
+               "will be saved elsewhere where possible.")
         .arg(shown(dataFile), problem);
 }
 

@@ -2,6 +2,7 @@
 
 #include "records/RecordLimits.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <array>
@@ -56,27 +57,33 @@ std::optional<QString> splitFields(QByteArrayView line, std::vector<Field>& fiel
     qsizetype pos = 0;
     while (true) {
         if (static_cast<int>(fields.size()) == kFieldCount)
-            return QStringLiteral("The line has more than nine fields.");
+            return QCoreApplication::translate("RecordParser", "The line has more than nine fields.");
         const char opener = pos < line.size() ? line[pos] : '\0';
         if (opener == '"' || opener == '#') {
             const qsizetype close = line.indexOf(opener, pos + 1);
             if (close < 0)
-                return opener == '"' ? QStringLiteral("A quoted text is not closed.")
-                                     : QStringLiteral("A date is not closed.");
+                return opener == '"'
+                           ? QCoreApplication::translate("RecordParser", "A quoted text is not closed.")
+                           : QCoreApplication::translate("RecordParser", "A date is not closed.");
             fields.push_back(
                 {opener == '"' ? FieldKind::Text : FieldKind::Date, line.sliced(pos + 1, close - pos - 1)});
             pos = close + 1;
             if (pos < line.size() && line[pos] != ',')
-                return QStringLiteral("Field %1 goes on after its closing %2.")
-                    .arg(fields.size())
-                    .arg(opener == '"' ? QStringLiteral("quote") : QStringLiteral("number sign"));
+                return (opener == '"'
+                            ? QCoreApplication::translate("RecordParser",
+                                                          "Field %1 goes on after its closing quote.")
+                            : QCoreApplication::translate("RecordParser",
+                                                          "Field %1 goes on after its closing number sign."))
+                    .arg(fields.size());
         } else {
             qsizetype end = line.indexOf(',', pos);
             if (end < 0)
                 end = line.size();
             const QByteArrayView content = line.sliced(pos, end - pos);
             if (content.contains('"') || content.contains('#'))
-                return QStringLiteral("Field %1 holds a stray quote or number sign.").arg(fields.size() + 1);
+                return QCoreApplication::translate("RecordParser",
+                                                   "Field %1 holds a stray quote or number sign.")
+                    .arg(fields.size() + 1);
             fields.push_back({FieldKind::Bare, content});
             pos = end;
         }
@@ -114,11 +121,11 @@ std::optional<int> parseNumber(QByteArrayView text) {
 QString kindName(FieldKind kind) {
     switch (kind) {
     case FieldKind::Text:
-        return QStringLiteral("a text in double quotes");
+        return QCoreApplication::translate("RecordParser", "a text in double quotes");
     case FieldKind::Date:
-        return QStringLiteral("a date such as #1998-05-12#");
+        return QCoreApplication::translate("RecordParser", "a date such as #1998-05-12#");
     case FieldKind::Bare:
-        return QStringLiteral("a whole number");
+        return QCoreApplication::translate("RecordParser", "a whole number");
     }
     return {};
 }
@@ -127,34 +134,40 @@ QString kindName(FieldKind kind) {
 
 ParsedRecord parseRecordLine(QByteArrayView line) {
     if (line.size() > kMaxLineBytes)
-        return refusal(QStringLiteral("The line is longer than %1 bytes.").arg(kMaxLineBytes));
+        return refusal(QCoreApplication::translate("RecordParser", "The line is longer than %1 bytes.")
+                           .arg(kMaxLineBytes));
     line = withoutLineEnd(line);
     if (line.isEmpty())
-        return refusal(QStringLiteral("The line is empty."));
+        return refusal(QCoreApplication::translate("RecordParser", "The line is empty."));
     if (hasControlBytes(line))
-        return refusal(QStringLiteral("The line holds control characters or binary data."));
+        return refusal(
+            QCoreApplication::translate("RecordParser", "The line holds control characters or binary data."));
     if (!isValidUtf8(line))
-        return refusal(QStringLiteral("The line is not UTF-8 text."));
+        return refusal(QCoreApplication::translate("RecordParser", "The line is not UTF-8 text."));
 
     std::vector<Field> fields;
     if (const auto problem = splitFields(line, fields))
         return refusal(*problem);
     if (fields.size() != kFieldCount)
-        return refusal(QStringLiteral("The line has %1 fields instead of nine.").arg(fields.size()));
+        return refusal(QCoreApplication::translate("RecordParser", "The line has %1 fields instead of nine.")
+                           .arg(fields.size()));
     for (int i = 0; i < kFieldCount; ++i) {
         if (fields[i].kind != kExpectedKinds[i])
-            return refusal(
-                QStringLiteral("Field %1 should be %2.").arg(i + 1).arg(kindName(kExpectedKinds[i])));
+            return refusal(QCoreApplication::translate("RecordParser", "Field %1 should be %2.")
+                               .arg(i + 1)
+                               .arg(kindName(kExpectedKinds[i])));
     }
 
     const auto date = parseDate(fields[1].content);
     if (!date)
-        return refusal(QStringLiteral("Field 2 is not a real date such as #1998-05-12#."));
+        return refusal(
+            QCoreApplication::translate("RecordParser", "Field 2 is not a real date such as #1998-05-12#."));
     std::array<int, 3> numbers{};
     for (int i = 0; i < 3; ++i) {
         const auto number = parseNumber(fields[6 + i].content);
         if (!number)
-            return refusal(QStringLiteral("Field %1 should be a whole number.").arg(7 + i));
+            return refusal(
+                QCoreApplication::translate("RecordParser", "Field %1 should be a whole number.").arg(7 + i));
         numbers[i] = *number;
     }
 

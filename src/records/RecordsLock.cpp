@@ -1,5 +1,6 @@
 #include "records/RecordsLock.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -33,13 +34,15 @@ bool RecordsLock::acquire() {
     // The file itself stays; removing it could let two writers lock two different files.
     m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (m_fd < 0) {
-        m_problem = QStringLiteral("cannot create the lock file %1").arg(QDir::toNativeSeparators(m_path));
+        m_problem = QCoreApplication::translate("RecordsLock", "cannot create the lock file %1")
+                        .arg(QDir::toNativeSeparators(m_path));
         return false;
     }
     const QDeadlineTimer deadline(kWaitMs);
     while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
         if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired()) {
-            m_problem = QStringLiteral("another Tonalyst keeps the data file locked");
+            m_problem =
+                QCoreApplication::translate("RecordsLock", "another Tonalyst keeps the data file locked");
             ::close(m_fd);
             m_fd = -1;
             return false;

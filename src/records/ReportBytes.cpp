@@ -1,5 +1,6 @@
 #include "records/ReportBytes.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -22,7 +23,7 @@ QString systemError(int error) {
 
 std::unique_ptr<ReportBytes> ReportBytes::openFile(const QString& path, QString& problem) {
     const QByteArray name = QFile::encodeName(path);
-    const QString notAFile = QStringLiteral("not a regular file");
+    const QString notAFile = QCoreApplication::translate("ReportBytes", "not a regular file");
     struct stat info {};
     // Looked at before opening: opening a pipe would wait for a writer.
     if (::stat(name.constData(), &info) != 0) {
@@ -73,7 +74,7 @@ const char* ReportBytes::slice(qint64 from, qint64 count, QString& problem) {
             return nullptr;
         }
         if (got == 0) {
-            problem = QStringLiteral("the file was cut short while it was read");
+            problem = QCoreApplication::translate("ReportBytes", "the file was cut short while it was read");
             return nullptr;
         }
         done += got;

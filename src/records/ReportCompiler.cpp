@@ -6,6 +6,8 @@
 #include "records/ReportBytes.h"
 #include "records/ReportTallier.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstring>
 #include <thread>
@@ -189,7 +191,7 @@ bool ReportCompiler::open(std::unique_ptr<QIODevice> source) {
         return false;
     }
     if (source->isSequential()) {
-        m_problem = QStringLiteral("not a regular file");
+        m_problem = QCoreApplication::translate("ReportCompiler", "not a regular file");
         return false;
     }
     return start(std::make_unique<ReportBytes>(source->readAll()));
@@ -222,7 +224,8 @@ bool ReportCompiler::start(std::unique_ptr<ReportBytes> source) {
 
 ReportCompiler::Progress ReportCompiler::step(qint64 bytes) {
     if (!m_open)
-        return fail(m_problem.isEmpty() ? QStringLiteral("no file is open") : m_problem);
+        return fail(m_problem.isEmpty() ? QCoreApplication::translate("ReportCompiler", "no file is open")
+                                        : m_problem);
     const qint64 left = m_size - m_done;
     if (left == 0) {
         m_open = false;
@@ -249,7 +252,8 @@ ReportCompiler::Progress ReportCompiler::step(qint64 bytes) {
             // No record is this long: count up to the line, and stop there.
             const void* last = memrchr(begin, m_lineEnd, static_cast<size_t>(from - begin));
             if (!last)
-                return fail(QStringLiteral("line %1: The line is longer than %2 bytes.")
+                return fail(QCoreApplication::translate("ReportCompiler",
+                                                        "line %1: The line is longer than %2 bytes.")
                                 .arg(m_lineNumber + 1)
                                 .arg(kMaxLineBytes));
             length = static_cast<const char*>(last) + 1 - begin;
@@ -269,7 +273,9 @@ ReportCompiler::Progress ReportCompiler::step(qint64 bytes) {
     }
     for (const PartCount& part : parts) {
         if (part.refused())
-            return fail(QStringLiteral("line %1: %2").arg(m_lineNumber + part.lines()).arg(part.reason()));
+            return fail(QCoreApplication::translate("ReportCompiler", "line %1: %2")
+                            .arg(m_lineNumber + part.lines())
+                            .arg(part.reason()));
         m_lineNumber += part.lines();
         m_figures += part.figures();
     }

@@ -4,6 +4,8 @@
 #include "records/ReportDates.h"
 #include "records/ReportMeasures.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <optional>
 
@@ -11,7 +13,9 @@ namespace tonalyst {
 
 namespace {
 
-const QString kNotAvailable = QStringLiteral("N/A");
+QString notAvailable() {
+    return QCoreApplication::translate("ReportLayout", "N/A");
+}
 const QString kNoMeasure = QStringLiteral("---");
 
 constexpr int kColumnCount = kCategoryCount + 3;
@@ -49,16 +53,16 @@ struct ColumnCells {
 };
 
 QString whole(std::optional<qint64> value) {
-    return value ? QString::number(*value) : kNotAvailable;
+    return value ? QString::number(*value) : notAvailable();
 }
 
 QString percent(std::optional<qint64> value) {
-    return value ? QString::number(*value) + QLatin1Char('%') : kNotAvailable;
+    return value ? QString::number(*value) + QLatin1Char('%') : notAvailable();
 }
 
 // A count that the report only shows when its column has attempts.
 QString countIf(bool attempted, qint64 count) {
-    return attempted ? QString::number(count) : kNotAvailable;
+    return attempted ? QString::number(count) : notAvailable();
 }
 
 // Success, rate, time and score, the same in every column.
@@ -68,7 +72,7 @@ void fillMeasures(ColumnCells& cells, qint64 attempts, qint64 successes, qint64 
     cells.successes = countIf(attempted, successes);
     cells.rate = percent(roundedShare(successes, attempts, 100));
     cells.averageSeconds = whole(roundedShare(seconds, attempts));
-    cells.score = attempted ? whole(scoreOf(successes, seconds)) : kNotAvailable;
+    cells.score = attempted ? whole(scoreOf(successes, seconds)) : notAvailable();
 }
 
 ColumnCells categoryCells(const CategoryTally& tally, int category) {
@@ -126,25 +130,32 @@ QString tabbedRow(const QString& label, const std::array<QString, kColumnCount>&
 }
 
 struct TableRow {
-    QString screenLabel;
-    QString printerLabel;
+    const char* screenLabel; // translated where shown
+    const char* printerLabel;
     QString ColumnCells::*cell;
 };
 
 const std::array<TableRow, 10> kRows{{
-    {QStringLiteral("    spelling attempts"), QStringLiteral("   spelling"), &ColumnCells::spelling},
-    {QStringLiteral("    identification attempts"), QStringLiteral("   identify"),
-     &ColumnCells::identification},
-    {QStringLiteral("    ear train attempts"), QStringLiteral("   ear train"), &ColumnCells::earTraining},
-    {QStringLiteral("    total attempts"), QStringLiteral("   total"), &ColumnCells::total},
-    {QStringLiteral("    with inversions on"), QStringLiteral("   inversion on"), &ColumnCells::inversionsOn},
-    {QStringLiteral("    # of successes"), QStringLiteral("   successes"), &ColumnCells::successes},
-    {QStringLiteral("    success rate"), QStringLiteral("   success %"), &ColumnCells::rate},
-    {QStringLiteral("    avg time/ques (sec)"), QStringLiteral("   avg time/q"),
-     &ColumnCells::averageSeconds},
-    {QStringLiteral("    avg # sharp/flat"), QStringLiteral("   avg shrp/flt"),
-     &ColumnCells::averageAccidentals},
-    {QStringLiteral("    SCORE"), QStringLiteral("   SCORE"), &ColumnCells::score},
+    {QT_TRANSLATE_NOOP("ReportLayout", "    spelling attempts"),
+     QT_TRANSLATE_NOOP("ReportLayout", "   spelling"), &ColumnCells::spelling},
+    {QT_TRANSLATE_NOOP("ReportLayout", "    identification attempts"),
+     QT_TRANSLATE_NOOP("ReportLayout", "   identify"), &ColumnCells::identification},
+    {QT_TRANSLATE_NOOP("ReportLayout", "    ear train attempts"),
+     QT_TRANSLATE_NOOP("ReportLayout", "   ear train"), &ColumnCells::earTraining},
+    {QT_TRANSLATE_NOOP("ReportLayout", "    total attempts"), QT_TRANSLATE_NOOP("ReportLayout", "   total"),
+     &ColumnCells::total},
+    {QT_TRANSLATE_NOOP("ReportLayout", "    with inversions on"),
+     QT_TRANSLATE_NOOP("ReportLayout", "   inversion on"), &ColumnCells::inversionsOn},
+    {QT_TRANSLATE_NOOP("ReportLayout", "    # of successes"),
+     QT_TRANSLATE_NOOP("ReportLayout", "   successes"), &ColumnCells::successes},
+    {QT_TRANSLATE_NOOP("ReportLayout", "    success rate"), QT_TRANSLATE_NOOP("ReportLayout", "   success %"),
+     &ColumnCells::rate},
+    {QT_TRANSLATE_NOOP("ReportLayout", "    avg time/ques (sec)"),
+     QT_TRANSLATE_NOOP("ReportLayout", "   avg time/q"), &ColumnCells::averageSeconds},
+    {QT_TRANSLATE_NOOP("ReportLayout", "    avg # sharp/flat"),
+     QT_TRANSLATE_NOOP("ReportLayout", "   avg shrp/flt"), &ColumnCells::averageAccidentals},
+    {QT_TRANSLATE_NOOP("ReportLayout", "    SCORE"), QT_TRANSLATE_NOOP("ReportLayout", "   SCORE"),
+     &ColumnCells::score},
 }};
 constexpr int kRowBeforeGap = 4; // an empty line follows the inversions row
 
@@ -153,22 +164,25 @@ QStringList tableLines(const ReportFigures& figures, ReportMedium medium) {
     const Columns& columns = screen ? kScreenColumns : kPrinterColumns;
     const std::array<ColumnCells, kColumnCount> table = tableColumns(figures);
 
-    const std::array<QString, kColumnCount> headings{QStringLiteral("Triad"),
-                                                     QStringLiteral("Seventh"),
-                                                     QStringLiteral("V7 of"),
-                                                     QStringLiteral("vii7 of"),
-                                                     QStringLiteral("Aug-6th"),
-                                                     QStringLiteral("Flat-II"),
-                                                     screen ? QStringLiteral("Intervals")
-                                                            : QStringLiteral("Interval"),
-                                                     QStringLiteral("Keysig"),
-                                                     QStringLiteral("OVERALL")};
+    const std::array<QString, kColumnCount> headings{
+        QCoreApplication::translate("ReportLayout", "Triad"),
+        QCoreApplication::translate("ReportLayout", "Seventh"),
+        QCoreApplication::translate("ReportLayout", "V7 of"),
+        QCoreApplication::translate("ReportLayout", "vii7 of"),
+        QCoreApplication::translate("ReportLayout", "Aug-6th"),
+        QCoreApplication::translate("ReportLayout", "Flat-II"),
+        screen ? QCoreApplication::translate("ReportLayout", "Intervals")
+               : QCoreApplication::translate("ReportLayout", "Interval"),
+        QCoreApplication::translate("ReportLayout", "Keysig"),
+        QCoreApplication::translate("ReportLayout", "OVERALL")};
     QStringList lines{tabbedRow(QString(), headings, columns), QString()};
     for (int row = 0; row < static_cast<int>(kRows.size()); ++row) {
         std::array<QString, kColumnCount> cells;
         for (int column = 0; column < kColumnCount; ++column)
             cells[column] = table[column].*kRows[row].cell;
-        lines << tabbedRow(screen ? kRows[row].screenLabel : kRows[row].printerLabel, cells, columns);
+        lines << tabbedRow(QCoreApplication::translate("ReportLayout", screen ? kRows[row].screenLabel
+                                                                              : kRows[row].printerLabel),
+                           cells, columns);
         if (row == kRowBeforeGap)
             lines << QString();
     }
@@ -177,16 +191,17 @@ QStringList tableLines(const ReportFigures& figures, ReportMedium medium) {
 
 QString periodLine(const ReportHeading& heading, ReportMedium medium) {
     const auto date = medium == ReportMedium::Screen ? reportDate : paddedReportDate;
-    QString line = QStringLiteral("    Performance Report for period :") + date(heading.start) +
-                   QStringLiteral(" to ") + date(heading.end);
+    QString line = QCoreApplication::translate("ReportLayout", "    Performance Report for period :%1 to %2")
+                       .arg(date(heading.start), date(heading.end));
     tabTo(line, 67);
-    return line + QStringLiteral("User ID : ") + heading.userId;
+    return line + QCoreApplication::translate("ReportLayout", "User ID : %1").arg(heading.userId);
 }
 
 QStringList warningLines(const ReportHeading& heading, ReportSourceCheck check) {
     if (check == ReportSourceCheck::Vouched || PerformanceDataFile::isGuardedBySeal(heading.sourceName))
         return {};
-    return {QStringLiteral("    WARNING: THE SOURCE DATA FILE HAS NO SECURITY APPROVAL")};
+    return {QCoreApplication::translate("ReportLayout",
+                                        "    WARNING: THE SOURCE DATA FILE HAS NO SECURITY APPROVAL")};
 }
 
 } // namespace
@@ -196,16 +211,20 @@ QStringList reportLines(const ReportFigures& figures, const ReportHeading& headi
     QStringList lines;
     if (medium == ReportMedium::Screen) {
         lines << QString() << periodLine(heading, medium)
-              << QStringLiteral("    Report Type : ") + heading.reportType
-              << QStringLiteral("    Data Source File : ") + heading.sourceName << warningLines(heading, check)
-              << QString() << tableLines(figures, medium) << QString();
+              << QCoreApplication::translate("ReportLayout", "    Report Type : %1").arg(heading.reportType)
+              << QCoreApplication::translate("ReportLayout", "    Data Source File : %1")
+                     .arg(heading.sourceName)
+              << warningLines(heading, check) << QString() << tableLines(figures, medium) << QString();
         return lines;
     }
-    const QString source = QStringLiteral("    Data Source File : ") + heading.sourceName;
-    lines << QString() << QString() << periodLine(heading, medium) << QString() << source.leftJustified(66)
-          << QString() << QStringLiteral("    Method reported on : ") + heading.reportType << QString()
-          << warningLines(heading, check) << QString() << tableLines(figures, medium) << QString() << QString()
-          << QString();
+    const QString source =
+        QCoreApplication::translate("ReportLayout", "    Data Source File : %1").arg(heading.sourceName);
+    lines
+        << QString() << QString() << periodLine(heading, medium) << QString() << source.leftJustified(66)
+        << QString()
+        << QCoreApplication::translate("ReportLayout", "    Method reported on : %1").arg(heading.reportType)
+        << QString() << warningLines(heading, check) << QString() << tableLines(figures, medium) << QString()
+        << QString() << QString();
     return lines;
 }
 

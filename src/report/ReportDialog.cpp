@@ -42,7 +42,7 @@ ReportDialog::ReportDialog(Clock& clock, Prompter& prompter, const FileLocations
       m_desktop(std::move(desktop)), m_today(clock.now().date()), m_display(new ReportDisplayWindow(this)),
       m_progress(new ReportProgressWindow(this)) {
     nameControl(this, "frmReport");
-    setWindowTitle(QStringLiteral("Create Report"));
+    setWindowTitle(tr("Create Report"));
     setWindowIcon(appIcon());
     setModal(true);
     buildControls();
@@ -58,19 +58,19 @@ ReportDialog::ReportDialog(Clock& clock, Prompter& prompter, const FileLocations
 ReportDialog::~ReportDialog() = default;
 
 void ReportDialog::buildControls() {
-    auto* user = new QLabel(QStringLiteral("Report for current user: ") + m_userId, this);
+    auto* user = new QLabel(tr("Report for current user: %1").arg(m_userId), this);
     nameControl(user, "lbluser");
     QFont bold = user->font();
     bold.setBold(true);
     user->setFont(bold);
 
-    auto* view = new QPushButton(QStringLiteral("View/Print ..."), this);
+    auto* view = new QPushButton(tr("View/Print ..."), this);
     nameControl(view, "Command2");
     view->setDefault(true);
     m_print = new QPushButton(QStringLiteral("prtrep"), this);
     nameControl(m_print, "Command4");
     m_print->setVisible(false);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     nameControl(cancel, "cmdCancel");
     connect(view, &QPushButton::clicked, this, &ReportDialog::buildreport);
     connect(m_print, &QPushButton::clicked, this, &ReportDialog::printreport);
@@ -96,10 +96,10 @@ void ReportDialog::buildControls() {
 }
 
 QWidget* ReportDialog::buildSourceFrame() {
-    auto* frame = new QGroupBox(QStringLiteral("Source Data File"), this);
+    auto* frame = new QGroupBox(tr("Source Data File"), this);
     m_source = new QLineEdit(kDefaultSource, frame);
     nameControl(m_source, "txtsourcefile");
-    auto* choose = new QPushButton(QStringLiteral("Choose File ..."), frame);
+    auto* choose = new QPushButton(tr("Choose File ..."), frame);
     nameControl(choose, "Command1");
     connect(choose, &QPushButton::clicked, this, &ReportDialog::chooseFile);
     auto* layout = new QHBoxLayout(frame);
@@ -109,24 +109,24 @@ QWidget* ReportDialog::buildSourceFrame() {
 }
 
 QWidget* ReportDialog::buildPeriodFrame() {
-    auto* frame = new QGroupBox(QStringLiteral("Report Period"), this);
-    m_period[0] = new QRadioButton(QStringLiteral("Absolute"), frame);
-    m_period[1] = new QRadioButton(QStringLiteral("Relative"), frame);
+    auto* frame = new QGroupBox(tr("Report Period"), this);
+    m_period[0] = new QRadioButton(tr("Absolute"), frame);
+    m_period[1] = new QRadioButton(tr("Relative"), frame);
     for (int i = 0; i < 2; ++i)
         nameControl(m_period[i], "optperiod", i);
     m_period[1]->setChecked(true);
     connect(m_period[0], &QRadioButton::clicked, this, &ReportDialog::chooseAbsolute);
     connect(m_period[1], &QRadioButton::clicked, this, &ReportDialog::chooseRelative);
 
-    auto* relative = new QGroupBox(QStringLiteral("Relative"), frame);
+    auto* relative = new QGroupBox(tr("Relative"), frame);
     m_relativeFrame = relative;
     nameControl(relative, "frarelative");
-    auto* last = new QLabel(QStringLiteral("Last"), relative);
+    auto* last = new QLabel(tr("Last"), relative);
     m_days = new QLineEdit(QStringLiteral("7"), relative);
     nameControl(m_days, "txtrelative");
     m_days->setMaximumWidth(m_days->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
     m_days->setAlignment(Qt::AlignRight);
-    auto* inclusive = new QLabel(QStringLiteral("Days (inclusive)"), relative);
+    auto* inclusive = new QLabel(tr("Days (inclusive)"), relative);
     m_scroll = new QScrollBar(Qt::Horizontal, relative);
     nameControl(m_scroll, "HScroll1");
     m_scroll->setRange(1, kMostDays);
@@ -140,11 +140,11 @@ QWidget* ReportDialog::buildPeriodFrame() {
     relativeLayout->addWidget(m_scroll, 1, 0, 1, 3);
     relativeLayout->setColumnStretch(2, 1);
 
-    auto* absolute = new QGroupBox(QStringLiteral("Absolute"), frame);
+    auto* absolute = new QGroupBox(tr("Absolute"), frame);
     m_absoluteFrame = absolute;
     nameControl(absolute, "fraAbsolute");
     auto* absoluteLayout = new QGridLayout(absolute);
-    const std::array<QString, 2> captions{QStringLiteral("From :"), QStringLiteral("To :")};
+    const std::array<QString, 2> captions{tr("From :"), tr("To :")};
     for (int i = 0; i < 2; ++i) {
         m_fromTo[i] = new QLineEdit(absolute);
         nameControl(m_fromTo[i], "txtfromto", i);
@@ -164,10 +164,10 @@ QWidget* ReportDialog::buildPeriodFrame() {
 }
 
 QWidget* ReportDialog::buildTypeFrame() {
-    auto* frame = new QGroupBox(QStringLiteral("Report Type"), this);
+    auto* frame = new QGroupBox(tr("Report Type"), this);
     auto* layout = new QVBoxLayout(frame);
-    const std::array<QString, 4> captions{QStringLiteral("test"), QStringLiteral("practice"),
-                                          QStringLiteral("both"), QStringLiteral("composite")};
+    // In the order of the codes reportType() gives for them.
+    const std::array<QString, 4> captions{tr("test"), tr("practice"), tr("both"), tr("composite")};
     for (int i = 0; i < 4; ++i) {
         m_type[i] = new QRadioButton(captions[i], frame);
         nameControl(m_type[i], "opttype", i);

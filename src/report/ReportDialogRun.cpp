@@ -26,6 +26,9 @@ constexpr qint64 kSliceBytes = 4 << 20;
 
 const QString kBoth = QStringLiteral("both");
 const QString kComposite = QStringLiteral("composite");
+// What the Report Type buttons stand for, whatever their captions say.
+const std::array<QString, 4> kReportTypes{QStringLiteral("test"), QStringLiteral("practice"), kBoth,
+                                          kComposite};
 
 QStringList halvesOf(const QString& reportType) {
     if (reportType == kBoth)
@@ -52,9 +55,9 @@ void ReportDialog::done(int result) {
 }
 
 QString ReportDialog::reportType() const {
-    for (QRadioButton* button : m_type) {
-        if (button->isChecked())
-            return button->text();
+    for (std::size_t i = 0; i < m_type.size(); ++i) {
+        if (m_type[i]->isChecked())
+            return kReportTypes[i];
     }
     return kComposite;
 }

@@ -14,13 +14,13 @@ namespace tonalyst {
 
 ReportDisplayWindow::ReportDisplayWindow(QWidget* parent) : QDialog(parent) {
     nameControl(this, "frmrepdisplay");
-    setWindowTitle(QStringLiteral("Performance Report"));
+    setWindowTitle(tr("Performance Report"));
     setWindowIcon(appIcon());
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
 
     m_surface = new QPlainTextEdit(this);
     nameControl(m_surface, "surface");
-    m_surface->setAccessibleName(QStringLiteral("Report"));
+    m_surface->setAccessibleName(tr("Report"));
     m_surface->setReadOnly(true);
     m_surface->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_surface->setFont(reportFont());
@@ -34,11 +34,11 @@ ReportDisplayWindow::ReportDisplayWindow(QWidget* parent) : QDialog(parent) {
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     nameControl(close, "Command1");
-    auto* print = new QPushButton(QStringLiteral("Print Report"), this);
+    auto* print = new QPushButton(tr("Print Report"), this);
     nameControl(print, "Command2");
-    auto* back = new QPushButton(QStringLiteral("Back ..."), this);
+    auto* back = new QPushButton(tr("Back ..."), this);
     nameControl(back, "Command3");
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &ReportDisplayWindow::closeClicked);

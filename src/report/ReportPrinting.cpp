@@ -1,5 +1,6 @@
 #include "report/ReportPrinting.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -34,7 +35,7 @@ std::unique_ptr<QPrinter> openReportPrinter(const QPrinterInfo& printer,
         device->setOutputFormat(QPrinter::PdfFormat);
         device->setOutputFileName(path);
     }
-    device->setDocName(QStringLiteral("Performance Report"));
+    device->setDocName(QCoreApplication::translate("ReportPrinting", "Performance Report"));
     device->setPageOrientation(QPageLayout::Landscape);
     return device;
 }

@@ -14,7 +14,7 @@ namespace tonalyst {
 
 ReportProgressWindow::ReportProgressWindow(QWidget* parent) : QDialog(parent) {
     nameControl(this, "frmrepmsg");
-    setWindowTitle(QStringLiteral("Report Message"));
+    setWindowTitle(tr("Report Message"));
     setWindowIcon(appIcon());
     setWindowFlag(Qt::WindowCloseButtonHint, false);
 

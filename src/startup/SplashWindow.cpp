@@ -67,7 +67,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     title->setFont(splashTitleFont(font()));
     title->setAlignment(Qt::AlignCenter);
 
-    auto* motto = new QLabel(QStringLiteral("your complete music theory fitness program"), this);
+    auto* motto = new QLabel(tr("your complete music theory fitness program"), this);
     nameControl(motto, "Label2");
     QFont mottoFont = motto->font();
     // Upright: an italic face would be one more font file to open before the first prompt.
@@ -75,7 +75,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     motto->setFont(mottoFont);
     motto->setAlignment(Qt::AlignCenter);
 
-    m_warmingUp = new QLabel(QStringLiteral("Tonalyst  is just warming up, one moment please ..."), this);
+    m_warmingUp = new QLabel(tr("Tonalyst  is just warming up, one moment please ..."), this);
     nameControl(m_warmingUp, "Label3");
     m_warmingUp->setAlignment(Qt::AlignCenter);
 

@@ -21,9 +21,11 @@ int runDesktop(const DesktopOptions& options, const DesktopOpener& openDesktop) 
     for (const QString& dir : {files.dataDir(), files.stateDir()}) {
         const QString problem = prepareWritableDir(dir);
         if (!problem.isEmpty()) {
-            prompter.message(problem +
-                                 QStringLiteral("\r\nTonalyst cannot keep your performance records there "
-                                                "and will close. Choose another folder with --data-dir."),
+            prompter.message(QCoreApplication::translate("Startup",
+                                                         "%1\r\nTonalyst cannot keep your performance "
+                                                         "records there and will close. Choose "
+                                                         "another folder with --data-dir.")
+                                 .arg(problem),
                              Prompter::Icon::Exclamation);
             return 1;
         }

@@ -1,5 +1,6 @@
 #include "startup/UserIdCheck.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 namespace tonalyst {
@@ -21,11 +22,12 @@ bool breaksRecord(char32_t codePoint) {
 UserIdCheck checkUserId(const QString& typed) {
     const QString trimmed = typed.trimmed();
     if (typed == kUserIdPlaceholder || trimmed.isEmpty())
-        return {QString(), QStringLiteral("You must enter a user id")};
+        return {QString(), QCoreApplication::translate("UserIdCheck", "You must enter a user id")};
     for (const char32_t codePoint : trimmed.toUcs4())
         if (breaksRecord(codePoint))
-            return {QString(),
-                    QStringLiteral("A user id cannot contain quotation marks, commas or control characters. "
+            return {QString(), QCoreApplication::translate(
+                                   "UserIdCheck",
+                                   "A user id cannot contain quotation marks, commas or control characters. "
                                    "Please use letters and digits.")};
     return {trimmed.toUpper(), QString()};
 }

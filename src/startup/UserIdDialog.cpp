@@ -18,11 +18,11 @@ namespace tonalyst {
 
 UserIdDialog::UserIdDialog(Prompter& prompter, QWidget* parent) : QDialog(parent), m_prompter(prompter) {
     nameControl(this, "frmusrid");
-    setWindowTitle(QStringLiteral("User ID"));
+    setWindowTitle(tr("User ID"));
     setWindowIcon(appIcon());
     setModal(true);
 
-    auto* frame = new QGroupBox(QStringLiteral("Enter Your User ID"), this);
+    auto* frame = new QGroupBox(tr("Enter Your User ID"), this);
     nameControl(frame, "Frame1");
     m_text = new QLineEdit(kUserIdPlaceholder, frame);
     nameControl(m_text, "Text1");
@@ -32,7 +32,7 @@ UserIdDialog::UserIdDialog(Prompter& prompter, QWidget* parent) : QDialog(parent
     entryFont.setPointSizeF(entryFont.pointSizeF() * 1.4);
     entryFont.setBold(true);
     m_text->setFont(entryFont);
-    auto* limit = new QLabel(QStringLiteral("Maximum length 4 characters"), frame);
+    auto* limit = new QLabel(tr("Maximum length 4 characters"), frame);
     nameControl(limit, "Label1");
     limit->setBuddy(m_text);
     auto* frameLayout = new QHBoxLayout(frame);
@@ -40,18 +40,17 @@ UserIdDialog::UserIdDialog(Prompter& prompter, QWidget* parent) : QDialog(parent
     frameLayout->addSpacing(8);
     frameLayout->addWidget(limit, 1);
 
-    auto* advice =
-        new QLabel(QStringLiteral("Enter your initials, or use a codeword if you wish.  (Whatever you "
-                                  "enter, be sure to write it down so you don't forget it.)"),
-                   this);
+    auto* advice = new QLabel(tr("Enter your initials, or use a codeword if you wish.  (Whatever you "
+                                 "enter, be sure to write it down so you don't forget it.)"),
+                              this);
     nameControl(advice, "Label2");
     advice->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     nameControl(ok, "cmdIDOK");
     ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     nameControl(cancel, "cmdbailout");
     // OK validates before closing, so it is wired by hand rather than to accept().
     connect(ok, &QPushButton::clicked, this, &UserIdDialog::pressOk);

@@ -1,0 +1,112 @@
+#include "startup/Translations.h"
+#include "options/KeySettingsDialog.h"
+#include "records/RecordParser.h"
+#include "records/ReportMessages.h"
+#include "startup/UserIdDialog.h"
+#include "support/RecordingBeeper.h"
+#include "support/ScriptedPrompter.h"
+#include "theory/Translate.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <utility>
+
+namespace tonalyst {
+namespace {
+
+using Message = std::pair<QString, QString>; // context, source text
+
+// The messages of a .ts file, with their translations. Control characters, which lupdate
+// writes as elements of their own, are left out.
+QHash<Message, QString> messagesIn(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QHash<Message, QString> messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText(QXmlStreamReader::SkipChildElements);
+        else if (xml.name() == QLatin1String("source"))
+            source = xml.readElementText(QXmlStreamReader::SkipChildElements);
+        else if (xml.name() == QLatin1String("translation"))
+            messages.insert({context, source}, xml.readElementText(QXmlStreamReader::SkipChildElements));
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return messages;
+}
+
+// The test's language stands in for any the program gets: it replaces a few texts of
+// different layers, and the program must show them wherever those texts appear.
+TEST(Translations, AnInstalledLanguageReachesDialogsMessagesAndTheTextsMadeBelowQt) {
+    QuestionSettings settings;
+    test::ScriptedPrompter prompter;
+    test::RecordingBeeper beeper;
+
+    // A language the program has no translation into leaves every text in English.
+    EXPECT_FALSE(installTranslations(QLocale(QLocale::Japanese)));
+    EXPECT_EQ(KeySettingsDialog(settings, prompter, beeper).windowTitle(),
+              QStringLiteral("Options: Key Settings"));
+    EXPECT_EQ(translate("ReportMessages", "Invalid Start Date"), "Invalid Start Date");
+
+    ASSERT_TRUE(installTranslations(QLocale(QLocale::Esperanto)));
+    KeySettingsDialog keys(settings, prompter, beeper);
+    EXPECT_EQ(keys.windowTitle(), QStringLiteral("Agordoj: Tonaloj"));
+    keys.findChild<QPushButton*>(QStringLiteral("cmdClearsharp"))->click();
+    keys.findChild<QPushButton*>(QStringLiteral("cmdClearflat"))->click();
+    EXPECT_FALSE(keys.pressOk());
+    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Elektu almenaŭ unu tonalon")});
+
+    const UserIdDialog userId(prompter);
+    EXPECT_EQ(userId.findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(),
+              QStringLiteral("Tajpu vian uzantnomon"));
+    EXPECT_EQ(invalidStartDateMessage(), QStringLiteral("Nevalida komenca dato"));
+    EXPECT_EQ(parseRecordLine("\"AB\"x,#2024-01-02#,\"practice\",\"spell\",\"-1\",\"Triads\",1,1,0").reason,
+              QStringLiteral("Kampo 1 daŭras post sia ferma citilo."));
+    EXPECT_EQ(translate("ReportMessages", "Invalid Start Date"), "Nevalida komenca dato");
+    // What the language leaves out stays English.
+    EXPECT_EQ(translate("ReportMessages", "Invalid End Date"), "Invalid End Date");
+}
+
+// update_translations runs lupdate over src/ in the same way: a text it cannot file
+// under the right context, or does not see, would stay English in every language.
+TEST(Translations, LupdateFindsTheTextsOfEveryLayerWithoutComplaint) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString collected = dir.filePath(QStringLiteral("collected.ts"));
+    QProcess lupdate;
+    lupdate.setProcessChannelMode(QProcess::MergedChannels);
+    lupdate.start(QStringLiteral(TONALYST_LUPDATE),
+                  {QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-I"),
+                   QStringLiteral(TONALYST_SOURCES), QStringLiteral(TONALYST_SOURCES), QStringLiteral("-ts"),
+                   collected});
+    ASSERT_TRUE(lupdate.waitForFinished(120000));
+    const QString output = QString::fromLocal8Bit(lupdate.readAll());
+    ASSERT_EQ(lupdate.exitCode(), 0) << output.toStdString();
+    // lupdate names the file and line of every tr() it cannot place.
+    EXPECT_FALSE(output.contains(QRegularExpression(QStringLiteral("\\.(cpp|h):\\d+:"))))
+        << output.toStdString();
+
+    const QHash<Message, QString> found = messagesIn(collected);
+    const QHash<Message, QString> language = messagesIn(QStringLiteral(TONALYST_TEST_LANGUAGE));
+    for (auto it = language.cbegin(); it != language.cend(); ++it)
+        EXPECT_TRUE(found.contains(it.key()))
+            << it.key().first.toStdString() << ": " << it.key().second.toStdString();
+    // Every window, dialog and message of the program: hundreds of texts.
+    EXPECT_GT(found.size(), 300);
+}
+
+} // namespace
+} // namespace tonalyst

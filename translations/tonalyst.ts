@@ -1,0 +1,1831 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" sourcelanguage="en">
+<context>
+    <name>AnswerExport</name>
+    <message>
+        <source>the output cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the output cannot be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AnswerPusher</name>
+    <message>
+        <source>the answer history could not note the answers as sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class server: all your answers are sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class server: 1 answer is waiting to be sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class server: %1 answers are waiting to be sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class server: 1 answer is waiting on this computer, because %1. They are kept and sent later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class server: %1 answers are waiting on this computer, because %2. They are kept and sent later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AppendJournal</name>
+    <message>
+        <source>cannot rename %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassSchema</name>
+    <message>
+        <source>The class database was set up by a newer Tonalyst (schema version %1; this Tonalyst knows versions up to %2). Use a newer Tonalyst with this database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassServer</name>
+    <message>
+        <source>could not make a password verifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The student ID &quot;%1&quot; is already a student of class %2. One ID is one student: to put that student into %3 as well, use tonalyst class enrol --class %3 --user ID; for another student, choose another ID.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no student with the ID &quot;%1&quot; to put into a class; make one with tonalyst class add-student.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no class named &quot;%1&quot; that you may read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassSummaryText</name>
+    <message>
+        <source>N/A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Class Summary for period :%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Class : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sec/ques</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SCORE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>identify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>intspell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>intid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keysig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(whole class, %1 students)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: tonalyst [--data-dir DIR]
+       tonalyst worksheet [options]   (see tonalyst worksheet --help)
+       tonalyst report [options]      (see tonalyst report --help)
+       tonalyst history [options]     (see tonalyst history --help)
+       tonalyst class COMMAND [options] (see tonalyst class --help)
+
+Tonalyst, your complete music theory fitness program.
+
+Options:
+  --data-dir DIR  keep the performance data file varen.dat in DIR
+                  (default: the per-user data folder, ~/.local/share/tonalyst)
+  --help          show this text
+  --version       show the version
+
+Qt&apos;s own options, such as -style NAME, -platform NAME, -display DISPLAY,
+-geometry WxH+X+Y and -reverse, are passed on to Qt.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--data-dir needs a folder.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a value.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown option: %1
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DurableFile</name>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk refused to store it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot store %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its folder could not be synced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FactRows</name>
+    <message>
+        <source>the history is not open</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileLocations</name>
+    <message>
+        <source>No folder was given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistorySchema</name>
+    <message>
+        <source>it was made by a newer version of Tonalyst</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer history %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer history %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer history %1 cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer history %1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer history %1 is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer history %1 is damaged: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer history %1 was made by a newer version of Tonalyst.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer history %1 was made by a newer version of Tonalyst: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer history %1 was made by an older version of Tonalyst.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer history %1 was made by an older version of Tonalyst: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file does not allow write-ahead logging</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start Tonalyst once to bring it up to date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer history %1 is damaged and cannot be renamed aside.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer history %1 was damaged. It has been renamed %2 and a new history has been started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the history is not open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not open</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PerformanceDataFile</name>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the records of an interrupted run are still waiting to be added to %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 vanished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the seal of %1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no folder could take the records</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PgConnection</name>
+    <message>
+        <source>out of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped by Tonalyst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer from the server within %1 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>local</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the class server cannot be reached (it may be switched off, or the network is down)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the class server did not answer in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the class server did not accept your login (ask your teacher to check your password)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the class server refused the answers (ask your teacher to check your class login)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tonalyst was closed while sending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the class server reported a problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgressChart</name>
+    <message>
+        <source>Week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds per question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice success rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice time per question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test success rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test time per question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success rate and time per question over the period, practice and test apart. The table below the chart gives every figure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDesktop</name>
+    <message>
+        <source>The answer history %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgressStatistics</name>
+    <message>
+        <source>nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answered as %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordMessages</name>
+    <message>
+        <source>Unauthorized modification of Varen.dat detected.  Data tracking and report functions have been disabled.  You must rename or delete Varen.dat to restore these functions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The performance records of this run could not be written to %1 (%2).  They could not be saved anywhere else either and are lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The performance records of this run could not be written to %1 (%2).  They were saved in %3 instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The performance records of this run could not be written to %1 (%2).  They are kept safe and will be added to it when Tonalyst next starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unauthorized modification of Varen.dat detected.  Data tracking and report functions have been disabled.  You must rename or delete Varen.dat to restore these functions.  The records of this run could not be saved elsewhere either and are lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unauthorized modification of Varen.dat detected.  Data tracking and report functions have been disabled.  You must rename or delete Varen.dat to restore these functions.  The records of this run were saved in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The records of a run that was cut short could not be added to %1 because the file has been changed since.  They were saved in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tonalyst cannot keep performance records in %1 (%2).  The records of your runs will be saved elsewhere where possible.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordParser</name>
+    <message>
+        <source>The line has more than nine fields.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A quoted text is not closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A date is not closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field %1 goes on after its closing quote.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field %1 goes on after its closing number sign.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field %1 holds a stray quote or number sign.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text in double quotes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a date such as #1998-05-12#</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The line is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The line holds control characters or binary data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The line is not UTF-8 text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The line has %1 fields instead of nine.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field %1 should be %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field 2 is not a real date such as #1998-05-12#.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field %1 should be a whole number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordsLock</name>
+    <message>
+        <source>cannot create the lock file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another Tonalyst keeps the data file locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportBytes</name>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file was cut short while it was read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportCompiler</name>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no file is open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: The line is longer than %2 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportDesktop</name>
+    <message>
+        <source>Choose File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>data files (*.dat);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Performance Report as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>N/A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    spelling attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   spelling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    identification attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   identify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    ear train attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   ear train</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    total attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    with inversions on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   inversion on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    # of successes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   successes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    success rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   success %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    avg time/ques (sec)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   avg time/q</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    avg # sharp/flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   avg shrp/flt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    SCORE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   SCORE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Triad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seventh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V7 of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vii7 of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aug-6th</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flat-II</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keysig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OVERALL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Performance Report for period :%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User ID : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    WARNING: THE SOURCE DATA FILE HAS NO SECURITY APPROVAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Report Type : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Data Source File : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Method reported on : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportMessages</name>
+    <message>
+        <source>There is a problem with the chosen file.  Be sure to choose a file which was created by Tonalyst<byte value="xd"/>
+<byte value="xd"/>
+(Tonalyst automatically creates a file named Varen.dat in the Tonalyst application directory).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Start Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid End Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Date must preceed End Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 now contains  %2 records.  This may cause excessive i/o time during report compilation.  <byte value="xd"/>
+<byte value="xd"/>
+You should soon archive (ie. rename) varen.dat.  The program will then automatically start a new data file called varen.dat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must set page orientation to &quot;Landscape&quot;<byte value="xd"/>
+<byte value="xd"/>
+See Windows printer settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error occurred during report generation.  Please consult HELP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>     Now creating report.  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>     Please wait ....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>     Now printing report.  </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinting</name>
+    <message>
+        <source>Performance Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>%1<byte value="xd"/>
+Tonalyst cannot keep your performance records there and will close. Choose another folder with --data-dir.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UserIdCheck</name>
+    <message>
+        <source>You must enter a user id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A user id cannot contain quotation marks, commas or control characters. Please use letters and digits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WeakSpotHistory</name>
+    <message>
+        <source>there is no answer history at %1, so the weak spots are not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::AboutDialog</name>
+    <message>
+        <source>About Tonalyst ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your complete music theory fitness program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drills in key signatures, intervals and chords, written and by ear, with practice and test runs and performance reports.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tones are played by a software synthesizer from a General MIDI soundfont installed on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::AutoQuitDialog</name>
+    <message>
+        <source>Options: Auto Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shutdown After Idle Period:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>20 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::ChordSettingsDialog</name>
+    <message>
+        <source>You must select at least one chord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can apply to VII only in minor.You must make at least one more selection from the applied dominant list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can apply to VII only in minor.You must make at least one more selection from the applied leading tone  list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mixture On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options: Chord Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Triads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sevenths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Applied Dominant7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V7 of Flat-II</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V7 of ii </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V7 of iii / III</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V7 of IV / iv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V7 of V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V7 of vi / VI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V7 of VII (minor only)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Applied vii-dim7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vii-dim7 of ii </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vii-dim7 of iii / III</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vii-dim7 of IV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vii-dim7 of V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vii-dim7 of vi / VI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vii-dim7 of VII (minor only)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Augmented 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neapolitan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flat-II</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::ClassServerDialog</name>
+    <message>
+        <source>Send my answers to the class server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>service name, or postgresql://host/database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your teacher gives you the service name or address and a password for your ~/.pgpass file. Tonalyst keeps no password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Testing the connection ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::ClassServerLink</name>
+    <message>
+        <source>Class server: on. Answers are sent once your answer history is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class server: sending your answers ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::ClefDialog</name>
+    <message>
+        <source>Options: Clef Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clef Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Treble Clef</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bass Clef</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::EarTrainingChordDialog</name>
+    <message>
+        <source>Options: Ear Training Chord Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ear Training Chord Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Triads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sevenths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::HelpWindow</name>
+    <message>
+        <source>Tonalyst Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Theory Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tonalyst Help - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::HistoryWriter</name>
+    <message>
+        <source>The records of %1 could not be brought into the answer history: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers are kept and stored as soon as the history can be written again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer history cannot be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::IntervalOptionsDialog</name>
+    <message>
+        <source>Options: Interval Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval Type Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>common intervals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>advanced intervals (this option precludes &quot;all possible notes&quot; option below -see help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Common intervals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>perfect unison</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minor second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>major second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minor third</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>major third</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>perfect fourth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diminished fifth (tri-tone)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>perfect fifth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minor sixth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>major sixth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minor seventh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>major seventh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>perfect octave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advanced intervals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all common intervals, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plus...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>augmented second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diminished third</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diminished fourth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>augmented fourth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>augmented fifth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>augmented sixth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diminished seventh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval Note Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select from chosen keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select from all possible notes (this option precludes advanced intervals-see help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Option not allowed for ear training</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::InversionDialog</name>
+    <message>
+        <source>Options: Inversion Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inversion Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inversions Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inversions On : basic notation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inversions On : figured bass notation</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::KeySettingsDialog</name>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options: Key Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Major</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharp Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C / a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G / e</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D / b</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A / f-sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E / c-sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B / g-sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F-sharp / d-sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C-sharp / a-sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flat Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F / d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B-flat / g</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-flat / c</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A-flat / f</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D-flat / b-flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G-flat / e-flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C-flat / a-flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must select at least one key</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::KeySigDisplayDialog</name>
+    <message>
+        <source>Options: Key Signature Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key Indication for chord ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbolic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::NotePalette</name>
+    <message>
+        <source>Drag onto the staff</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::OkOnlyDialog</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::ProgressWindow</name>
+    <message>
+        <source>Last 7 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 90 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 12 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the answers of %1 ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All activities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Activity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the answers of the chosen period to a CSV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working out the figures ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No answers in this period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answers from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No answers yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing %1 ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answers could not be written to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answers written to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::PushWorker</name>
+    <message>
+        <source>Enter the service name or the address your teacher gave you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not connect: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected, but the class tables cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected, but this database is not set up for a class yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected to %1. Your answers can be sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::ReportDialog</name>
+    <message>
+        <source>Create Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View/Print ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source Data File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose File ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Absolute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days (inclusive)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>composite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report for current user: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::ReportDisplayWindow</name>
+    <message>
+        <source>Performance Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::ReportProgressWindow</name>
+    <message>
+        <source>Report Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::SplashWindow</name>
+    <message>
+        <source>your complete music theory fitness program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tonalyst  is just warming up, one moment please ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::TestLengthDialog</name>
+    <message>
+        <source>Options: Test Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of Test Questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fifteen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>twenty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::UserIdDialog</name>
+    <message>
+        <source>User ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Your User ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum length 4 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter your initials, or use a codeword if you wish.  (Whatever you enter, be sure to write it down so you don&apos;t forget it.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
