@@ -1,7 +1,7 @@
 #include "app/MainMenus.h"
 
+#include "activities/ActivityRegistry.h"
 #include "platform/ControlNames.h"
-#include "theory/Activity.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -50,15 +50,16 @@ MainMenus::MainMenus(QMenuBar* bar) {
     quit = addItem(utility, "mnuquit", QStringLiteral("&Quit"));
 
     activity = addMenu(bar, "mnuact", QStringLiteral("&Activity    "));
-    for (std::size_t i = 0; i < kActivities.size(); ++i) {
-        // Separators fall after key signatures, after the interval pair and after the chord pair.
-        if (i == 1 || i == 3 || i == 5)
+    std::string_view group;
+    for (const Activity* entry : allActivities()) {
+        // A separator between neighbouring groups: key signatures, intervals, chords, ear training.
+        if (!group.empty() && entry->names().group != group)
             activity->addSeparator();
-        const Activity& entry = kActivities[i];
-        QAction* item = addItem(activity, entry.menuName.data(), QString::fromUtf8(entry.caption.data(),
-                                                                                   entry.caption.size()));
+        group = entry->names().group;
+        QAction* item =
+            addItem(activity, entry->names().menuName.data(), QString::fromStdString(entry->caption()));
         item->setCheckable(true);
-        item->setChecked(entry.type == QuestionType::Spell);
+        item->setChecked(entry == &startingActivity());
         activities << item;
     }
 
@@ -114,6 +115,22 @@ MainMenus::MainMenus(QMenuBar* bar) {
     intervalAnswers = addHiddenMenu(bar, "mnuinterval", QStringLiteral("Intervals"));
     earTrainingChordAnswers = addHiddenMenu(bar, "mnuchordeartrain", QStringLiteral("Ear Training Chords"));
     keySigAnswers = addHiddenMenu(bar, "mnukeysig", QStringLiteral("keysig"));
+}
+
+QMenu* MainMenus::choiceMenu(ChoiceMenu menu) const {
+    switch (menu) {
+    case ChoiceMenu::Chords:
+        return chordAnswers;
+    case ChoiceMenu::KeySignatures:
+        return keySigAnswers;
+    case ChoiceMenu::ChordQualities:
+        return earTrainingChordAnswers;
+    case ChoiceMenu::Intervals:
+        return intervalAnswers;
+    case ChoiceMenu::None:
+        break;
+    }
+    return nullptr;
 }
 
 } // namespace tonalyst

@@ -7,6 +7,7 @@
 #include "app/MainMenus.h"
 #include "app/MainWindowLayout.h"
 #include "app/MainWindowCycleAdapter.h"
+#include "app/MainWindowDesk.h"
 #include "app/OptionDialogs.h"
 #include "app/ShellDialogs.h"
 #include "app/DefaultButton.h"
@@ -151,8 +152,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     // The option dialogs come up with their defaults confirmed, so every setting exists
     // before the first question.
     m_options = std::make_unique<OptionDialogs>(m_settings, m_platform, this, [this] {
-        return m_state.selectedMode == ActivityMode::EarTraining ||
-               m_state.currentMode == ActivityMode::EarTraining;
+        return m_state.selected->earTraining() || m_state.current->earTraining();
     });
     m_shell = std::make_unique<ShellDialogs>(m_platform, this);
     m_classServer = new ClassServerLink(*this, QDir(m_platform.files.stateDir()).filePath(QStringLiteral("classserver.ini")));
@@ -170,6 +170,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     });
 
     m_cycleView = std::make_unique<CycleAdapter>(*this);
+    m_desk = std::make_unique<Desk>(*this);
     m_cycle = std::make_unique<QuestionCycle>(m_state, m_settings, *m_cycleView,
                                               CycleServices{m_platform.clock, m_platform.prompter, m_platform.random},
                                               m_records, &m_intervals);

@@ -89,6 +89,7 @@ protected:
 
 private:
     class CycleAdapter;
+    class Desk;
 
     void buildCentralArea();
     void addButtonKey(QPushButton* button, const QKeySequence& key, const QString& tip);
@@ -126,6 +127,7 @@ private:
     std::unique_ptr<AnswerHistory> m_history;
     std::unique_ptr<CycleAdapter> m_cycleView;
     std::unique_ptr<QuestionCycle> m_cycle;
+    std::unique_ptr<Desk> m_desk;
 
     MainMenus* m_menus;
     AnswerChoices* m_answerChoices;

@@ -107,14 +107,13 @@ void MainWindow::CycleAdapter::displayinvmnu(const Question& question, Inversion
         list->addItem(QString::fromStdString(label));
     const QString chosen = recorded ? QString::fromStdString(*recorded) : text(kNoInversionChosen);
     list->setCurrentIndex(std::max(0, list->findText(chosen)));
-    const bool shown = w.m_state.currentType == QuestionType::Identify && !w.m_state.earTraining() &&
-                       question.category != kAug6Category;
+    const bool shown = w.m_state.current->usesInversionList(question, notation);
     list->setVisible(shown);
     w.m_inversionLabel->setVisible(shown);
 }
 
 void MainWindow::CycleAdapter::changeclef() {
-    if (w.m_state.selectedType == QuestionType::Review)
+    if (w.m_state.reviewing)
         w.m_staffPanel->showReviewClef(w.m_state.questionNumber);
     else
         w.m_staffPanel->changeClef(w.m_settings.clef, w.m_platform.random, w.m_state.questionNumber);

@@ -90,13 +90,13 @@ TEST_F(MainWindowTest, ChoosingAnActivityWhileIdleAppliesItAtOnce) {
     EXPECT_TRUE(action("mnuIdentify")->isChecked());
     EXPECT_FALSE(action("mnuspell")->isChecked());
     EXPECT_EQ(statusValue(*window, 0), QStringLiteral("chord ID"));
-    EXPECT_EQ(window->state().currentType, QuestionType::Identify);
+    EXPECT_EQ(window->state().current->questionType(), QuestionType::Identify);
     EXPECT_FALSE(control<QPushButton>("Command5")->isHidden());
     // Chord identification alone may choose how the key is shown.
     EXPECT_TRUE(action("mnuViewKeysig")->isEnabled());
 
     action("mnukeysigid")->trigger();
-    EXPECT_EQ(window->state().currentMode, ActivityMode::KeySigId);
+    EXPECT_EQ(window->state().current->mode(), ActivityMode::KeySigId);
     EXPECT_EQ(window->settings().keySigDisplay, (KeySigDisplay{false, true, false}));
     EXPECT_FALSE(action("mnuViewKeysig")->isEnabled());
     EXPECT_EQ(statusValue(*window, 0), QStringLiteral("key signature ID"));
@@ -110,7 +110,7 @@ TEST_F(MainWindowTest, ChoosingTheCheckedActivityAgainChangesNothing) {
     action("mnuspell")->trigger();
     EXPECT_TRUE(action("mnuspell")->isChecked());
     EXPECT_TRUE(prompter.shown().empty());
-    EXPECT_EQ(window->state().selectedType, QuestionType::Spell);
+    EXPECT_EQ(window->state().selected->questionType(), QuestionType::Spell);
 }
 
 TEST_F(MainWindowTest, StartEntersTheRunningStateAndTheClockTicks) {
@@ -134,8 +134,8 @@ TEST_F(MainWindowTest, ATestLocksActivityMethodOptionsAndReports) {
     EXPECT_EQ(statusValue(*window, 1), QStringLiteral("test"));
     control<QPushButton>("cmdStart")->click();
     EXPECT_EQ(statusValue(*window, 7), QStringLiteral("0"));
-    for (const Activity& activity : kActivities)
-        EXPECT_FALSE(action(activity.menuName.data())->isEnabled()) << activity.menuName;
+    for (const Activity* activity : allActivities())
+        EXPECT_FALSE(action(activity->names().menuName.data())->isEnabled()) << activity->names().menuName;
     EXPECT_FALSE(control<QMenu>("mnumethod")->menuAction()->isEnabled());
     EXPECT_FALSE(control<QMenu>("mnucustom")->menuAction()->isEnabled());
     EXPECT_FALSE(action("mnudata")->isEnabled());
