@@ -2,6 +2,7 @@
 
 #include "app/DefaultButton.h"
 #include "app/StatusPanel.h"
+#include "cycle/RunModel.h"
 #include "platform/ControlNames.h"
 
 #include <QCloseEvent>
@@ -110,6 +111,11 @@ EarTrainingWindow::EarTrainingWindow(QWidget* parent) : QWidget(parent, Qt::Wind
 void EarTrainingWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     emit closeRequested();
+}
+
+void EarTrainingWindow::follow(const RunModel& model) {
+    m_status->follow(model);
+    connect(&model, &RunModel::questionNumberChanged, m_questionNumber, &QLabel::setText);
 }
 
 } // namespace tonalyst

@@ -14,6 +14,7 @@
 #include "app/StatusPanel.h"
 #include "classserver/HistoryOutbox.h"
 #include "cycle/QuestionCycle.h"
+#include "cycle/RunModel.h"
 #include "intervals/ToneFileName.h"
 #include "platform/ControlNames.h"
 #include "staff/MusicFont.h"
@@ -139,6 +140,17 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     connect(m_answerChoices, &AnswerChoices::chosen, this, &MainWindow::answerChosen);
     m_earTraining = new EarTrainingWindow(this);
     buildCentralArea();
+    // Both windows show the one run model; the menus say what the switches would do.
+    m_model = new RunModel(this);
+    m_status->follow(*m_model);
+    m_earTraining->follow(*m_model);
+    connect(m_model, &RunModel::questionNumberChanged, m_questionNumber, &QLabel::setText);
+    connect(m_model, &RunModel::tonesOnChanged, this, [this](bool on) {
+        m_menus->tones->setText(on ? QStringLiteral("&Tones off") : QStringLiteral("&Tones on"));
+    });
+    connect(m_model, &RunModel::beepOnChanged, this, [this](bool on) {
+        m_menus->beep->setText(on ? QStringLiteral("&Beep off") : QStringLiteral("&Beep on"));
+    });
 
     m_elapsedTimer = new QTimer(this);
     nameControl(m_elapsedTimer, "Timer1");
@@ -183,7 +195,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     m_start->setEnabled(true);
     m_start->setFocus();
     m_idleTimer->start();
-    setStatus(StatusPanel::ActivityValue, QStringLiteral("chord spell"));
+    setStatus(StatusPanel::ActivityValue, QString::fromStdString(m_state.current->statusText()));
     setStatus(StatusPanel::MethodValue, QStringLiteral("practice"));
     setAnswerWasVisible(false);
     m_inversion->hide();

@@ -7,6 +7,7 @@
 #include "app/StatusPanel.h"
 #include "cycle/QuestionCycle.h"
 #include "cycle/RunCounters.h"
+#include "cycle/RunModel.h"
 #include "intervals/ToneFileName.h"
 #include "staff/StaffPanel.h"
 #include "theory/AnswerMenus.h"
@@ -32,8 +33,7 @@ const QString kWrongStyle = QStringLiteral("color: #ff0000;");
 } // namespace
 
 void MainWindow::CycleAdapter::showQuestionNumber(const QString& number) {
-    w.m_questionNumber->setText(number);
-    w.m_earTraining->questionNumberLabel()->setText(number);
+    w.m_model->setQuestionNumber(number);
 }
 
 void MainWindow::CycleAdapter::showPrompt(const QString& line1, const QString& line2) {
@@ -161,7 +161,7 @@ void MainWindow::CycleAdapter::showKeyIndication(const Question& question, const
 }
 
 void MainWindow::CycleAdapter::playanswer(const std::vector<WrittenNote>& notes) {
-    if (!w.m_state.tonesOn)
+    if (!w.m_model->tonesOn())
         return;
     const ToneClef clef = w.m_staffPanel->clef() == Clef::Bass ? ToneClef::Bass : ToneClef::Treble;
     QStringList files;

@@ -11,6 +11,7 @@
 #include "app/ShellDialogs.h"
 #include "app/StatusPanel.h"
 #include "cycle/QuestionCycle.h"
+#include "cycle/RunModel.h"
 #include "cycle/StatusText.h"
 #include "intervals/ToneFileName.h"
 #include "progress/ProgressWindow.h"
@@ -150,7 +151,7 @@ void MainWindow::start() {
     if (m_state.isTest())
         setStatus(StatusPanel::Score, QStringLiteral("0"));
     else
-        m_status->setValue(StatusPanel::Score, QString());
+        setStatus(StatusPanel::Score, QString());
 
     m_submit->setFocus();
     m_answerWas->clear();
@@ -198,15 +199,11 @@ void MainWindow::checkIdle() {
 }
 
 void MainWindow::toggleTones() {
-    const bool switchOff = m_menus->tones->text() == QStringLiteral("&Tones off");
-    m_menus->tones->setText(switchOff ? QStringLiteral("&Tones on") : QStringLiteral("&Tones off"));
-    m_state.tonesOn = !switchOff;
+    m_model->setTonesOn(!m_model->tonesOn());
 }
 
 void MainWindow::toggleBeep() {
-    const bool switchOff = m_menus->beep->text() == QStringLiteral("&Beep off");
-    m_menus->beep->setText(switchOff ? QStringLiteral("&Beep on") : QStringLiteral("&Beep off"));
-    m_state.beepOn = !switchOff;
+    m_model->setBeepOn(!m_model->beepOn());
     beepn(2);
 }
 
@@ -310,7 +307,7 @@ void MainWindow::enablecontrols(bool flag) {
 }
 
 void MainWindow::beepn(int count) {
-    if (!m_state.beepOn)
+    if (!m_model->beepOn())
         return;
     // Spaced out on the event loop, so the beeps are heard apart and the window stays live.
     for (int i = 0; i < count; ++i)
@@ -339,8 +336,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::switchTonesOnIfOff() {
-    if (m_menus->tones->text() == QStringLiteral("&Tones on"))
-        toggleTones();
+    m_model->setTonesOn(true);
 }
 
 void MainWindow::showEarTrainingWindow() {
@@ -372,13 +368,11 @@ void MainWindow::setActivityMenusEnabled(bool enabled) {
 }
 
 void MainWindow::setStatus(int value, const QString& text) {
-    const auto which = static_cast<StatusPanel::Value>(value);
-    m_status->setValue(which, text);
-    m_earTraining->status()->setValue(which, text);
+    m_model->setStatus(static_cast<RunModel::Status>(value), text);
 }
 
 void MainWindow::soundNote(int code, int position) {
-    if (!m_state.tonesOn)
+    if (!m_model->tonesOn())
         return;
     const ToneClef clef = m_staffPanel->clef() == Clef::Bass ? ToneClef::Bass : ToneClef::Treble;
     if (const auto file = playnotesFileName(code, position, clef))

@@ -1,5 +1,6 @@
 #include "app/StatusPanel.h"
 
+#include "cycle/RunModel.h"
 #include "platform/ControlNames.h"
 
 #include <QFormLayout>
@@ -52,7 +53,13 @@ StatusPanel::StatusPanel(const char* frameName, const QString& title, QWidget* p
     }
 }
 
-void StatusPanel::setValue(Value value, const QString& text) {
+void StatusPanel::follow(const RunModel& model) {
+    for (RunModel::Status value : RunModel::kStatusValues)
+        setValue(value, model.status(value));
+    connect(&model, &RunModel::statusChanged, this, &StatusPanel::setValue);
+}
+
+void StatusPanel::setValue(int value, const QString& text) {
     m_values[static_cast<std::size_t>(value)]->setText(text);
 }
 

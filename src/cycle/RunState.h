@@ -18,9 +18,6 @@ struct RunState {
     bool reviewing = false;
     // 0 while no question has been asked since the last Start or end of a run.
     int questionNumber = 0;
-    // Tones sound unless switched off; the beep switch governs the feedback beeps only.
-    bool tonesOn = true;
-    bool beepOn = true;
     // An activity change waits until the question under way has been recorded.
     bool switchPending = false;
     QDateTime runStart;

@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/EarTrainingWindow.h"
+#include "cycle/RunModel.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -193,13 +194,13 @@ TEST_F(MainWindowTest, ClosingTheWindowEndsTheProgramWithoutAsking) {
 }
 
 TEST_F(MainWindowTest, TonesSwitchNamesTheNextAction) {
-    EXPECT_TRUE(window->state().tonesOn);
+    EXPECT_TRUE(window->runModel().tonesOn());
     action("mnutones")->trigger();
     EXPECT_EQ(action("mnutones")->text(), QStringLiteral("&Tones on"));
-    EXPECT_FALSE(window->state().tonesOn);
+    EXPECT_FALSE(window->runModel().tonesOn());
     action("mnutones")->trigger();
     EXPECT_EQ(action("mnutones")->text(), QStringLiteral("&Tones off"));
-    EXPECT_TRUE(window->state().tonesOn);
+    EXPECT_TRUE(window->runModel().tonesOn());
 }
 
 TEST_F(MainWindowTest, BeepsSoundTwiceWhenSwitchedOnAndNotWhenSwitchedOff) {
@@ -229,7 +230,7 @@ TEST_F(MainWindowTest, EarTrainingRunsInItsOwnWindow) {
     action("mnuintet")->trigger();
     EXPECT_EQ(window->earTrainingWindow()->windowTitle(), QStringLiteral("Ear Training : Intervals"));
     EXPECT_EQ(control<QPushButton>("cmdClear")->text(), QStringLiteral("Repeat Tones"));
-    EXPECT_TRUE(window->state().tonesOn);
+    EXPECT_TRUE(window->runModel().tonesOn());
     EXPECT_EQ(window->settings().intervalType, IntervalType::Common);
     // Until Start, the student stays with the main window.
     EXPECT_TRUE(window->isVisible());
