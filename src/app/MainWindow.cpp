@@ -146,10 +146,10 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     m_earTraining->follow(*m_model);
     connect(m_model, &RunModel::questionNumberChanged, m_questionNumber, &QLabel::setText);
     connect(m_model, &RunModel::tonesOnChanged, this, [this](bool on) {
-        m_menus->tones->setText(on ? QStringLiteral("&Tones off") : QStringLiteral("&Tones on"));
+        m_menus->tones->setText(on ? tr("&Tones off") : tr("&Tones on"));
     });
     connect(m_model, &RunModel::beepOnChanged, this, [this](bool on) {
-        m_menus->beep->setText(on ? QStringLiteral("&Beep off") : QStringLiteral("&Beep on"));
+        m_menus->beep->setText(on ? tr("&Beep off") : tr("&Beep on"));
     });
 
     m_elapsedTimer = new QTimer(this);
