@@ -34,6 +34,15 @@ TEST_F(MainWindowTest, MenuBarReadsAsItAlwaysHas) {
     for (const char* hidden : {"mnuchord", "mnuinterval", "mnuchordeartrain", "mnukeysig"})
         EXPECT_FALSE(control<QMenu>(hidden)->menuAction()->isVisible()) << hidden;
 
+    // The Activity menu as it has always read: captions in order, separators between the groups.
+    QStringList activityItems;
+    for (QAction* item : control<QMenu>("mnuact")->actions())
+        activityItems << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    EXPECT_EQ(activityItems, (QStringList{"&Key Signature Identification", "-", "Interval S&pelling",
+                                          "Interval I&dentification", "-", "Chord &Spelling",
+                                          "Chord &Identification", "-", "Chor&d Ear Training ...",
+                                          "Inter&val Ear Training"}));
+
     EXPECT_EQ(action("mnuhelpon", 1)->text(), QStringLiteral("Contents                  F1"));
     EXPECT_FALSE(action("mnuhelpon", 0)->isVisible());
     EXPECT_EQ(action("mnuidle")->text(), QStringLiteral("&Auto Shutdown ...."));
