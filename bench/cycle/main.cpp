@@ -80,8 +80,7 @@ private:
 
 struct Case {
     const char* title;
-    QuestionType type;
-    ActivityMode mode;
+    std::string_view activity; // its `tonalyst worksheet --activity` name
     Method method;
 };
 
@@ -96,8 +95,7 @@ void answerRight(QuestionCycle& cycle, QuietView& view) {
 
 double medianMicroseconds(const Case& c, const QuestionSettings& settings, int questions) {
     RunState state;
-    state.selectedType = state.currentType = c.type;
-    state.selectedMode = state.currentMode = c.mode;
+    state.selected = state.current = activityByWorksheetName(c.activity);
     state.method = c.method;
     QuietView view;
     StillClock clock;
@@ -138,15 +136,15 @@ int main() {
     settings.testLength = 20;
 
     const Case cases[]{
-        {"chord spelling, practice", QuestionType::Spell, ActivityMode::None, Method::Practice},
-        {"chord spelling, test", QuestionType::Spell, ActivityMode::None, Method::Test},
-        {"chord identification, practice", QuestionType::Identify, ActivityMode::None, Method::Practice},
-        {"chord identification, test", QuestionType::Identify, ActivityMode::None, Method::Test},
-        {"key signatures, test", QuestionType::Identify, ActivityMode::KeySigId, Method::Test},
-        {"interval spelling, practice", QuestionType::IntSpell, ActivityMode::None, Method::Practice},
-        {"interval identification, practice", QuestionType::IntId, ActivityMode::None, Method::Practice},
-        {"chord ear training, practice", QuestionType::Identify, ActivityMode::EarTraining, Method::Practice},
-        {"interval ear training, practice", QuestionType::IntId, ActivityMode::EarTraining, Method::Practice},
+        {"chord spelling, practice", "chord-spell", Method::Practice},
+        {"chord spelling, test", "chord-spell", Method::Test},
+        {"chord identification, practice", "chord-id", Method::Practice},
+        {"chord identification, test", "chord-id", Method::Test},
+        {"key signatures, test", "keysig", Method::Test},
+        {"interval spelling, practice", "interval-spell", Method::Practice},
+        {"interval identification, practice", "interval-id", Method::Practice},
+        {"chord ear training, practice", "chord-ear", Method::Practice},
+        {"interval ear training, practice", "interval-ear", Method::Practice},
     };
     constexpr int kQuestions = 5000;
     std::printf("Submit to next question, median of %d questions (no message boxes, no tones)\n", kQuestions);

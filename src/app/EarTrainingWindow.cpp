@@ -2,6 +2,7 @@
 
 #include "app/DefaultButton.h"
 #include "app/StatusPanel.h"
+#include "cycle/RunModel.h"
 #include "platform/ControlNames.h"
 
 #include <QCloseEvent>
@@ -46,14 +47,14 @@ void addKey(QWidget* window, QPushButton* button, const QKeySequence& key, const
 
 EarTrainingWindow::EarTrainingWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     nameControl(this, "frmet");
-    setWindowTitle(QStringLiteral("Ear Training: "));
+    setWindowTitle(tr("Ear Training: "));
 
-    m_status = new StatusPanel("frmgame", QStringLiteral("Score"), this);
-    m_questionNumber = makeLabel(this, "lblQuesnum", QStringLiteral("Question number"));
-    m_chordType = makeLabel(this, "lblchordtype", QStringLiteral("First part of your answer"));
-    m_chordName = makeLabel(this, "lblchordname", QStringLiteral("Second part of your answer"));
-    m_answerWas = makeLabel(this, "lblanswerwas", QStringLiteral("Verdict on your answer"),
-                            QStringLiteral("your answer is ...."));
+    m_status = new StatusPanel("frmgame", tr("Score"), this);
+    m_questionNumber = makeLabel(this, "lblQuesnum", tr("Question number"));
+    m_chordType = makeLabel(this, "lblchordtype", tr("First part of your answer"));
+    m_chordName = makeLabel(this, "lblchordname", tr("Second part of your answer"));
+    m_answerWas = makeLabel(this, "lblanswerwas", tr("Verdict on your answer"),
+                            tr("your answer is ...."));
     QFont large = m_chordType->font();
     large.setPointSizeF(large.pointSizeF() * 1.3);
     large.setBold(true);
@@ -61,17 +62,17 @@ EarTrainingWindow::EarTrainingWindow(QWidget* parent) : QWidget(parent, Qt::Wind
     m_chordType->setFont(large);
     m_chordName->setFont(large);
 
-    auto* reset = makeButton(this, "cmdreset", QStringLiteral("Reset"));
-    auto* options = makeButton(this, "cmdshowoptions", QStringLiteral("Options"));
-    m_showChoices = makeButton(this, "cmdshowchoices", QStringLiteral("Show Choices"));
-    m_showDisplay = makeButton(this, "cmdhidedsplay", QStringLiteral("Show Display"));
-    m_submit = makeButton(this, "cmdok", QStringLiteral("Submit Answer"));
+    auto* reset = makeButton(this, "cmdreset", tr("Reset"));
+    auto* options = makeButton(this, "cmdshowoptions", tr("Options"));
+    m_showChoices = makeButton(this, "cmdshowchoices", tr("Show Choices"));
+    m_showDisplay = makeButton(this, "cmdhidedsplay", tr("Show Display"));
+    m_submit = makeButton(this, "cmdok", tr("Submit Answer"));
     new DefaultButton(this, m_submit);
-    auto* repeat = makeButton(this, "cmdrepeat", QStringLiteral("Repeat Tones"));
+    auto* repeat = makeButton(this, "cmdrepeat", tr("Repeat Tones"));
 
-    addKey(this, m_submit, QKeySequence(Qt::CTRL | Qt::Key_Return), QStringLiteral("Submit your answer"));
-    addKey(this, m_showChoices, QKeySequence(Qt::Key_F4), QStringLiteral("Pop up the answer choices"));
-    addKey(this, repeat, QKeySequence(Qt::Key_Escape), QStringLiteral("Play the tones again"));
+    addKey(this, m_submit, QKeySequence(Qt::CTRL | Qt::Key_Return), tr("Submit your answer"));
+    addKey(this, m_showChoices, QKeySequence(Qt::Key_F4), tr("Pop up the answer choices"));
+    addKey(this, repeat, QKeySequence(Qt::Key_Escape), tr("Play the tones again"));
 
     auto* answer = new QVBoxLayout;
     answer->addWidget(m_questionNumber);
@@ -110,6 +111,11 @@ EarTrainingWindow::EarTrainingWindow(QWidget* parent) : QWidget(parent, Qt::Wind
 void EarTrainingWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     emit closeRequested();
+}
+
+void EarTrainingWindow::follow(const RunModel& model) {
+    m_status->follow(model);
+    connect(&model, &RunModel::questionNumberChanged, m_questionNumber, &QLabel::setText);
 }
 
 } // namespace tonalyst

@@ -7,6 +7,7 @@ class QPushButton;
 
 namespace tonalyst {
 
+class RunModel;
 class StatusPanel;
 
 // The compact window that takes the main window's place during ear training. Its
@@ -16,6 +17,9 @@ class EarTrainingWindow final : public QWidget {
 
 public:
     explicit EarTrainingWindow(QWidget* parent = nullptr);
+
+    // Shows the run model's status and question number from now on.
+    void follow(const RunModel& model);
 
     StatusPanel* status() const { return m_status; }
     QLabel* questionNumberLabel() const { return m_questionNumber; }

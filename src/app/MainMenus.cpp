@@ -1,8 +1,9 @@
 #include "app/MainMenus.h"
 
+#include "activities/ActivityRegistry.h"
 #include "platform/ControlNames.h"
-#include "theory/Activity.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -39,81 +40,98 @@ QMenu* addHiddenMenu(QMenuBar* bar, const char* name, const QString& title) {
 } // namespace
 
 MainMenus::MainMenus(QMenuBar* bar) {
-    utility = addMenu(bar, "mnuutility", QStringLiteral("&Utility    "));
-    data = addItem(utility, "mnudata", QStringLiteral("Performance &Report ...."));
-    progress = addItem(utility, "mnuprogress", QStringLiteral("&Progress ..."));
-    classServer = addItem(utility, "mnuclassserver", QStringLiteral("&Class Server ..."));
+    utility = addMenu(bar, "mnuutility", QCoreApplication::translate("MainMenus", "&Utility    "));
+    data = addItem(utility, "mnudata", QCoreApplication::translate("MainMenus", "Performance &Report ...."));
+    progress = addItem(utility, "mnuprogress", QCoreApplication::translate("MainMenus", "&Progress ..."));
+    classServer = addItem(utility, "mnuclassserver", QCoreApplication::translate("MainMenus", "&Class Server ..."));
     utility->addSeparator();
-    quitTest = addItem(utility, "mnuquittest", QStringLiteral("&Reset"));
+    quitTest = addItem(utility, "mnuquittest", QCoreApplication::translate("MainMenus", "&Reset"));
     quitTest->setEnabled(false);
     utility->addSeparator();
-    quit = addItem(utility, "mnuquit", QStringLiteral("&Quit"));
+    quit = addItem(utility, "mnuquit", QCoreApplication::translate("MainMenus", "&Quit"));
 
-    activity = addMenu(bar, "mnuact", QStringLiteral("&Activity    "));
-    for (std::size_t i = 0; i < kActivities.size(); ++i) {
-        // Separators fall after key signatures, after the interval pair and after the chord pair.
-        if (i == 1 || i == 3 || i == 5)
+    activity = addMenu(bar, "mnuact", QCoreApplication::translate("MainMenus", "&Activity    "));
+    std::string_view group;
+    for (const Activity* entry : allActivities()) {
+        // A separator between neighbouring groups: key signatures, intervals, chords, ear training.
+        if (!group.empty() && entry->names().group != group)
             activity->addSeparator();
-        const Activity& entry = kActivities[i];
-        QAction* item = addItem(activity, entry.menuName.data(), QString::fromUtf8(entry.caption.data(),
-                                                                                   entry.caption.size()));
+        group = entry->names().group;
+        QAction* item =
+            addItem(activity, entry->names().menuName.data(), QString::fromStdString(entry->caption()));
         item->setCheckable(true);
-        item->setChecked(entry.type == QuestionType::Spell);
+        item->setChecked(entry == &startingActivity());
         activities << item;
     }
 
-    method = addMenu(bar, "mnumethod", QStringLiteral("&Method    "));
-    practice = addItem(method, "mnuprac", QStringLiteral("&Practice"));
+    method = addMenu(bar, "mnumethod", QCoreApplication::translate("MainMenus", "&Method    "));
+    practice = addItem(method, "mnuprac", QCoreApplication::translate("MainMenus", "&Practice"));
     practice->setCheckable(true);
     practice->setChecked(true);
-    test = addItem(method, "mnutest", QStringLiteral("&Test"));
+    test = addItem(method, "mnutest", QCoreApplication::translate("MainMenus", "&Test"));
     test->setCheckable(true);
 
-    options = addMenu(bar, "mnucustom", QStringLiteral("&Options    "));
-    keySettings = addItem(options, "mnukeyset", QStringLiteral("&Key Settings ...."));
-    chordSettings = addItem(options, "mnuChordset", QStringLiteral("C&hord Settings ...."));
+    options = addMenu(bar, "mnucustom", QCoreApplication::translate("MainMenus", "&Options    "));
+    keySettings = addItem(options, "mnukeyset", QCoreApplication::translate("MainMenus", "&Key Settings ...."));
+    chordSettings = addItem(options, "mnuChordset", QCoreApplication::translate("MainMenus", "C&hord Settings ...."));
     options->addSeparator();
-    inversion = addItem(options, "mnuinversion", QStringLiteral("In&versions ...."));
+    inversion = addItem(options, "mnuinversion", QCoreApplication::translate("MainMenus", "In&versions ...."));
     inversion->setCheckable(true);
-    intervalOption = addItem(options, "mnuintervaloption", QStringLiteral("&Interval Selection ..."));
-    earTrainingChords = addItem(options, "mnuetchordselect", QStringLiteral("&Ear Training Chord Selection ..."));
+    intervalOption = addItem(options, "mnuintervaloption", QCoreApplication::translate("MainMenus", "&Interval Selection ..."));
+    earTrainingChords = addItem(options, "mnuetchordselect", QCoreApplication::translate("MainMenus", "&Ear Training Chord Selection ..."));
     options->addSeparator();
-    clef = addItem(options, "mnuclef", QStringLiteral("&Clef Selection ..."));
-    viewKeySig = addItem(options, "mnuViewKeysig", QStringLiteral("&Key Signature Display ...."));
+    clef = addItem(options, "mnuclef", QCoreApplication::translate("MainMenus", "&Clef Selection ..."));
+    viewKeySig = addItem(options, "mnuViewKeysig", QCoreApplication::translate("MainMenus", "&Key Signature Display ...."));
     viewKeySig->setCheckable(true);
     viewKeySig->setEnabled(false);
     options->addSeparator();
-    testLength = addItem(options, "mnutestlong", QStringLiteral("&Test Length ...."));
+    testLength = addItem(options, "mnutestlong", QCoreApplication::translate("MainMenus", "&Test Length ...."));
     options->addSeparator();
-    favorWeakSpots = addItem(options, "mnufavorweak", QStringLiteral("Favor &Weak Spots"));
+    favorWeakSpots = addItem(options, "mnufavorweak", QCoreApplication::translate("MainMenus", "Favor &Weak Spots"));
     favorWeakSpots->setCheckable(true);
 
-    environment = addMenu(bar, "mnuview", QStringLiteral("&Environment   "));
-    tones = addItem(environment, "mnutones", QStringLiteral("&Tones off"));
-    beep = addItem(environment, "mnubeep", QStringLiteral("&Beep off"));
-    viewStatus = addItem(environment, "mnuviewstatus", QStringLiteral("&Status Bar"));
+    environment = addMenu(bar, "mnuview", QCoreApplication::translate("MainMenus", "&Environment   "));
+    tones = addItem(environment, "mnutones", QCoreApplication::translate("MainMenus", "&Tones off"));
+    beep = addItem(environment, "mnubeep", QCoreApplication::translate("MainMenus", "&Beep off"));
+    viewStatus = addItem(environment, "mnuviewstatus", QCoreApplication::translate("MainMenus", "&Status Bar"));
     viewStatus->setCheckable(true);
     viewStatus->setChecked(true);
-    idle = addItem(environment, "mnuidle", QStringLiteral("&Auto Shutdown ...."));
+    idle = addItem(environment, "mnuidle", QCoreApplication::translate("MainMenus", "&Auto Shutdown ...."));
 
     addSpacer(bar, "mnudum0");
 
-    help = addMenu(bar, "mnuhlp", QStringLiteral("&Help"));
-    helpOn << addItem(help, "mnuhelpon", QStringLiteral("&Search for Help on ...."), 0);
+    help = addMenu(bar, "mnuhlp", QCoreApplication::translate("MainMenus", "&Help"));
+    helpOn << addItem(help, "mnuhelpon", QCoreApplication::translate("MainMenus", "&Search for Help on ...."), 0);
     helpOn[0]->setVisible(false);
     helpOn[0]->setEnabled(false);
-    helpOn << addItem(help, "mnuhelpon", QStringLiteral("Contents                  F1"), 1);
-    helpOn << addItem(help, "mnuhelpon", QStringLiteral("&Theory Help"), 2);
-    helpOn << addItem(help, "mnuhelpon", QStringLiteral("&Program Help"), 3);
+    helpOn << addItem(help, "mnuhelpon", QCoreApplication::translate("MainMenus", "Contents                  F1"), 1);
+    helpOn << addItem(help, "mnuhelpon", QCoreApplication::translate("MainMenus", "&Theory Help"), 2);
+    helpOn << addItem(help, "mnuhelpon", QCoreApplication::translate("MainMenus", "&Program Help"), 3);
     help->addSeparator();
-    about = addItem(help, "mnuabout", QStringLiteral("&About Tonalyst ...."));
+    about = addItem(help, "mnuabout", QCoreApplication::translate("MainMenus", "&About Tonalyst ...."));
 
     addSpacer(bar, "mnudum10");
-    chordAnswers = addHiddenMenu(bar, "mnuchord", QStringLiteral("Chords"));
+    chordAnswers = addHiddenMenu(bar, "mnuchord", QCoreApplication::translate("MainMenus", "Chords"));
     addSpacer(bar, "mnudum11");
-    intervalAnswers = addHiddenMenu(bar, "mnuinterval", QStringLiteral("Intervals"));
-    earTrainingChordAnswers = addHiddenMenu(bar, "mnuchordeartrain", QStringLiteral("Ear Training Chords"));
-    keySigAnswers = addHiddenMenu(bar, "mnukeysig", QStringLiteral("keysig"));
+    intervalAnswers = addHiddenMenu(bar, "mnuinterval", QCoreApplication::translate("MainMenus", "Intervals"));
+    earTrainingChordAnswers = addHiddenMenu(bar, "mnuchordeartrain", QCoreApplication::translate("MainMenus", "Ear Training Chords"));
+    keySigAnswers = addHiddenMenu(bar, "mnukeysig", QCoreApplication::translate("MainMenus", "keysig"));
+}
+
+QMenu* MainMenus::choiceMenu(ChoiceMenu menu) const {
+    switch (menu) {
+    case ChoiceMenu::Chords:
+        return chordAnswers;
+    case ChoiceMenu::KeySignatures:
+        return keySigAnswers;
+    case ChoiceMenu::ChordQualities:
+        return earTrainingChordAnswers;
+    case ChoiceMenu::Intervals:
+        return intervalAnswers;
+    case ChoiceMenu::None:
+        break;
+    }
+    return nullptr;
 }
 
 } // namespace tonalyst

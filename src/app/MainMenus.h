@@ -1,5 +1,7 @@
 #pragma once
 
+#include "activities/Activity.h"
+
 #include <QList>
 
 class QAction;
@@ -21,7 +23,7 @@ struct MainMenus {
     QAction* quit;
 
     QMenu* activity;
-    QList<QAction*> activities; // in the order of the activity table
+    QList<QAction*> activities; // in the order of the activity registry
 
     QMenu* method;
     QAction* practice;
@@ -52,6 +54,9 @@ struct MainMenus {
     QMenu* intervalAnswers;
     QMenu* earTrainingChordAnswers;
     QMenu* keySigAnswers;
+
+    // The answer menu an activity's choices pop up from, or nullptr.
+    QMenu* choiceMenu(ChoiceMenu menu) const;
 };
 
 } // namespace tonalyst

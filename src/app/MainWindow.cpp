@@ -7,12 +7,14 @@
 #include "app/MainMenus.h"
 #include "app/MainWindowLayout.h"
 #include "app/MainWindowCycleAdapter.h"
+#include "app/MainWindowDesk.h"
 #include "app/OptionDialogs.h"
 #include "app/ShellDialogs.h"
 #include "app/DefaultButton.h"
 #include "app/StatusPanel.h"
 #include "classserver/HistoryOutbox.h"
 #include "cycle/QuestionCycle.h"
+#include "cycle/RunModel.h"
 #include "intervals/ToneFileName.h"
 #include "platform/ControlNames.h"
 #include "staff/MusicFont.h"
@@ -138,6 +140,17 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     connect(m_answerChoices, &AnswerChoices::chosen, this, &MainWindow::answerChosen);
     m_earTraining = new EarTrainingWindow(this);
     buildCentralArea();
+    // Both windows show the one run model; the menus say what the switches would do.
+    m_model = new RunModel(this);
+    m_status->follow(*m_model);
+    m_earTraining->follow(*m_model);
+    connect(m_model, &RunModel::questionNumberChanged, m_questionNumber, &QLabel::setText);
+    connect(m_model, &RunModel::tonesOnChanged, this, [this](bool on) {
+        m_menus->tones->setText(on ? tr("&Tones off") : tr("&Tones on"));
+    });
+    connect(m_model, &RunModel::beepOnChanged, this, [this](bool on) {
+        m_menus->beep->setText(on ? tr("&Beep off") : tr("&Beep on"));
+    });
 
     m_elapsedTimer = new QTimer(this);
     nameControl(m_elapsedTimer, "Timer1");
@@ -151,8 +164,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     // The option dialogs come up with their defaults confirmed, so every setting exists
     // before the first question.
     m_options = std::make_unique<OptionDialogs>(m_settings, m_platform, this, [this] {
-        return m_state.selectedMode == ActivityMode::EarTraining ||
-               m_state.currentMode == ActivityMode::EarTraining;
+        return m_state.selected->earTraining() || m_state.current->earTraining();
     });
     m_shell = std::make_unique<ShellDialogs>(m_platform, this);
     m_classServer = new ClassServerLink(*this, QDir(m_platform.files.stateDir()).filePath(QStringLiteral("classserver.ini")));
@@ -170,6 +182,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     });
 
     m_cycleView = std::make_unique<CycleAdapter>(*this);
+    m_desk = std::make_unique<Desk>(*this);
     m_cycle = std::make_unique<QuestionCycle>(m_state, m_settings, *m_cycleView,
                                               CycleServices{m_platform.clock, m_platform.prompter, m_platform.random},
                                               m_records, &m_intervals);
@@ -182,7 +195,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     m_start->setEnabled(true);
     m_start->setFocus();
     m_idleTimer->start();
-    setStatus(StatusPanel::ActivityValue, QStringLiteral("chord spell"));
+    setStatus(StatusPanel::ActivityValue, QString::fromStdString(m_state.current->statusText()));
     setStatus(StatusPanel::MethodValue, QStringLiteral("practice"));
     setAnswerWasVisible(false);
     m_inversion->hide();

@@ -24,6 +24,7 @@ class ClassServerLink;
 class AnswerHistory;
 class EarTrainingWindow;
 class QuestionCycle;
+class RunModel;
 class OptionDialogs;
 class ShellDialogs;
 class StaffPanel;
@@ -48,6 +49,7 @@ public:
     EarTrainingWindow* earTrainingWindow() const { return m_earTraining; }
     StaffPanel* staffPanel() const { return m_staffPanel; }
     const QuestionCycle& cycle() const { return *m_cycle; }
+    const RunModel& runModel() const { return *m_model; }
 
     // The handlers of the menus, buttons and timers.
     void chooseActivity(int index);
@@ -89,6 +91,7 @@ protected:
 
 private:
     class CycleAdapter;
+    class Desk;
 
     void buildCentralArea();
     void addButtonKey(QPushButton* button, const QKeySequence& key, const QString& tip);
@@ -126,7 +129,9 @@ private:
     std::unique_ptr<AnswerHistory> m_history;
     std::unique_ptr<CycleAdapter> m_cycleView;
     std::unique_ptr<QuestionCycle> m_cycle;
+    std::unique_ptr<Desk> m_desk;
 
+    RunModel* m_model;
     MainMenus* m_menus;
     AnswerChoices* m_answerChoices;
     std::unique_ptr<OptionDialogs> m_options;

@@ -30,13 +30,12 @@ void MainWindow::submit() {
     const QuestionSlot* slot = m_cycle->currentSlot();
     if (!slot)
         return;
-    const QuestionType type = m_state.currentType;
-    if (m_state.currentMode != ActivityMode::KeySigId &&
-        m_staffPanel->noteCount() < slot->question.noteCount()) {
+    const Activity& activity = *m_state.current;
+    if (activity.needsAllNotes() && m_staffPanel->noteCount() < slot->question.noteCount()) {
         refuseSubmit(QStringLiteral("Not enough tones"), Prompter::Icon::Exclamation, false);
         return;
     }
-    if (type == QuestionType::Identify || type == QuestionType::IntId) {
+    if (!activity.answersOnStaff()) {
         const AnswerParts& answer = m_cycle->answer();
         if (answer.answer1.empty()) {
             refuseSubmit(QStringLiteral("Enter an answer"), Prompter::Icon::None, true);
@@ -46,9 +45,8 @@ void MainWindow::submit() {
             refuseSubmit(QStringLiteral("choose an inversion"), Prompter::Icon::None, false);
             return;
         }
-        const bool neapolitan = answer.answer1 == mnuchordtype[5];
-        const bool needsSecondPart = type == QuestionType::IntId || m_state.earTraining() || !neapolitan;
-        if (needsSecondPart && (answer.answer2.empty() || text(answer.answer2) == kNoChordName)) {
+        if (activity.needsSecondChoice(answer) &&
+            (answer.answer2.empty() || text(answer.answer2) == kNoChordName)) {
             refuseSubmit(QStringLiteral("Enter an answer"), Prompter::Icon::None, true);
             return;
         }
@@ -106,7 +104,7 @@ void MainWindow::showAnswerParts() {
 }
 
 void MainWindow::markCorrectedAnswer() {
-    if (m_state.selectedType != QuestionType::Review)
+    if (!m_state.reviewing)
         return;
     for (QLabel* label : {m_answerWas, m_earTraining->answerWasLabel()}) {
         label->setText(QStringLiteral("Your corrected answer ..."));

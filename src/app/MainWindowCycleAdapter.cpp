@@ -7,6 +7,7 @@
 #include "app/StatusPanel.h"
 #include "cycle/QuestionCycle.h"
 #include "cycle/RunCounters.h"
+#include "cycle/RunModel.h"
 #include "intervals/ToneFileName.h"
 #include "staff/StaffPanel.h"
 #include "theory/AnswerMenus.h"
@@ -32,8 +33,7 @@ const QString kWrongStyle = QStringLiteral("color: #ff0000;");
 } // namespace
 
 void MainWindow::CycleAdapter::showQuestionNumber(const QString& number) {
-    w.m_questionNumber->setText(number);
-    w.m_earTraining->questionNumberLabel()->setText(number);
+    w.m_model->setQuestionNumber(number);
 }
 
 void MainWindow::CycleAdapter::showPrompt(const QString& line1, const QString& line2) {
@@ -107,14 +107,13 @@ void MainWindow::CycleAdapter::displayinvmnu(const Question& question, Inversion
         list->addItem(QString::fromStdString(label));
     const QString chosen = recorded ? QString::fromStdString(*recorded) : text(kNoInversionChosen);
     list->setCurrentIndex(std::max(0, list->findText(chosen)));
-    const bool shown = w.m_state.currentType == QuestionType::Identify && !w.m_state.earTraining() &&
-                       question.category != kAug6Category;
+    const bool shown = w.m_state.current->usesInversionList(question, notation);
     list->setVisible(shown);
     w.m_inversionLabel->setVisible(shown);
 }
 
 void MainWindow::CycleAdapter::changeclef() {
-    if (w.m_state.selectedType == QuestionType::Review)
+    if (w.m_state.reviewing)
         w.m_staffPanel->showReviewClef(w.m_state.questionNumber);
     else
         w.m_staffPanel->changeClef(w.m_settings.clef, w.m_platform.random, w.m_state.questionNumber);
@@ -162,7 +161,7 @@ void MainWindow::CycleAdapter::showKeyIndication(const Question& question, const
 }
 
 void MainWindow::CycleAdapter::playanswer(const std::vector<WrittenNote>& notes) {
-    if (!w.m_state.tonesOn)
+    if (!w.m_model->tonesOn())
         return;
     const ToneClef clef = w.m_staffPanel->clef() == Clef::Bass ? ToneClef::Bass : ToneClef::Treble;
     QStringList files;

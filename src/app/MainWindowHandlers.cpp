@@ -6,10 +6,12 @@
 #include "app/EarTrainingWindow.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
+#include "app/MainWindowDesk.h"
 #include "app/OptionDialogs.h"
 #include "app/ShellDialogs.h"
 #include "app/StatusPanel.h"
 #include "cycle/QuestionCycle.h"
+#include "cycle/RunModel.h"
 #include "cycle/StatusText.h"
 #include "intervals/ToneFileName.h"
 #include "progress/ProgressWindow.h"
@@ -28,10 +30,6 @@ namespace tonalyst {
 
 namespace {
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The pause between two feedback beeps, so that they are heard as separate beeps.
 constexpr int kBeepGapMs = 150;
 
@@ -46,17 +44,15 @@ void MainWindow::chooseActivity(int index) {
     QAction* item = m_menus->activities[index];
     if (item->isChecked())
         return;
-    const Activity& activity = kActivities[static_cast<std::size_t>(index)];
-    m_state.selectedType = activity.type;
-    m_state.selectedMode = activity.mode;
+    const Activity& activity = *allActivities()[static_cast<std::size_t>(index)];
+    m_state.selected = &activity;
     if (m_state.questionNumber == 0)
         applyactivity();
     else
         toggledecision();
-    if (activity.mode == ActivityMode::KeySigId)
+    if (activity.namesKeySignatures())
         m_options->selectKeySigDisplay(KeySigDisplayChoice::Symbolic);
-    const bool keepsKeySigDisplay = activity.type == QuestionType::Identify && activity.mode != ActivityMode::KeySigId;
-    if (!keepsKeySigDisplay)
+    if (!activity.keepsKeySignatureDisplay())
         disablekeysigdisplay();
 }
 
@@ -75,16 +71,14 @@ void MainWindow::toggledecision() {
 }
 
 void MainWindow::applyactivity() {
-    m_state.currentType = m_state.selectedType;
-    m_state.currentMode = m_state.selectedMode;
-    const QuestionType type = m_state.currentType;
-    const ActivityMode mode = m_state.currentMode;
-    const bool spelling = type == QuestionType::Spell || type == QuestionType::IntSpell;
-    const bool earTraining = mode == ActivityMode::EarTraining;
+    m_state.current = m_state.selected;
+    const Activity& activity = *m_state.current;
+    const bool spelling = activity.answersOnStaff();
+    const bool earTraining = activity.earTraining();
 
     repeatbutton(earTraining);
     m_staffPanel->setPaletteVisible(spelling);
-    m_staffPanel->setQuestionType(type);
+    m_staffPanel->setQuestionType(activity.questionType());
     m_showChoices->setVisible(!spelling);
     m_hideDisplay->setVisible(earTraining);
     if (!spelling) {
@@ -93,39 +87,27 @@ void MainWindow::applyactivity() {
         m_earTraining->chordTypeLabel()->show();
         m_earTraining->chordNameLabel()->show();
     }
-    m_options->selectKeySigDisplay(mode == ActivityMode::KeySigId ? KeySigDisplayChoice::Symbolic
-                                                                  : KeySigDisplayChoice::Written);
+    m_options->selectKeySigDisplay(activity.namesKeySignatures() ? KeySigDisplayChoice::Symbolic
+                                                                 : KeySigDisplayChoice::Written);
     m_options->pressKeySigDisplayOk();
-    const bool chordIdentification = type == QuestionType::Identify && mode == ActivityMode::None;
     m_menus->viewKeySig->setChecked(false);
-    m_menus->viewKeySig->setEnabled(chordIdentification);
-    if (chordIdentification || (type == QuestionType::IntId && mode == ActivityMode::None))
-        intervaleartrainsetup(true);
+    m_menus->viewKeySig->setEnabled(activity.offersKeySignatureView());
+    intervaleartrainsetup(activity.offersAdvancedIntervals());
     m_answerMessage->setVisible(spelling);
     // The menu and the status panel name the new activity before any of its dialogs asks.
-    const Activity* activity = findActivity(type, mode);
+    const std::span<const Activity* const> activities = allActivities();
     for (int i = 0; i < m_menus->activities.size(); ++i)
-        m_menus->activities[i]->setChecked(&kActivities[static_cast<std::size_t>(i)] == activity);
-    if (activity)
-        setStatus(StatusPanel::ActivityValue, fromView(activity->statusText));
+        m_menus->activities[i]->setChecked(activities[static_cast<std::size_t>(i)] == &activity);
+    setStatus(StatusPanel::ActivityValue, QString::fromStdString(activity.statusText()));
 
     if (earTraining) {
-        intervaleartrainsetup(false);
         switchTonesOnIfOff();
-        const bool chords = type == QuestionType::Identify;
-        if (!chords)
-            m_options->selectCommonIntervals();
-        m_earTraining->setWindowTitle(chords ? QStringLiteral("Ear Training : Chords")
-                                             : QStringLiteral("Ear Training : Intervals"));
-        if (m_state.questionNumber != 0)
-            showEarTrainingWindow();
-        if (chords)
-            m_options->execEarTrainingChords();
+        activity.enter(*m_desk);
     } else {
         showMainWindow();
     }
 
-    if (type == QuestionType::Spell || type == QuestionType::Identify)
+    if (!activity.asksIntervals())
         m_state.directionAbove = true;
     m_state.switchPending = false;
 }
@@ -150,8 +132,8 @@ void MainWindow::chooseTest() {
 void MainWindow::start() {
     m_start->hide();
     enablecontrols(true);
-    m_state.currentType = m_state.selectedType;
-    m_staffPanel->setQuestionType(m_state.currentType);
+    m_state.current = m_state.selected;
+    m_staffPanel->setQuestionType(m_state.current->questionType());
     m_earTraining->showDisplayButton()->setEnabled(!m_state.isTest());
     if (m_state.isTest()) {
         setMenuEnabled(m_menus->options, false);
@@ -169,7 +151,7 @@ void MainWindow::start() {
     if (m_state.isTest())
         setStatus(StatusPanel::Score, QStringLiteral("0"));
     else
-        m_status->setValue(StatusPanel::Score, QString());
+        setStatus(StatusPanel::Score, QString());
 
     m_submit->setFocus();
     m_answerWas->clear();
@@ -183,29 +165,7 @@ void MainWindow::start() {
 }
 
 void MainWindow::clear() {
-    switch (m_state.currentType) {
-    case QuestionType::IntSpell:
-        m_submit->setFocus();
-        break;
-    case QuestionType::Identify:
-    case QuestionType::IntId:
-        if (m_state.earTraining()) {
-            m_cycle->playanswer();
-            m_showChoices->click();
-        } else {
-            m_cycle->clearIdentificationAnswer();
-        }
-        break;
-    case QuestionType::Review:
-        if (m_state.earTraining()) {
-            m_cycle->playanswer();
-            m_showChoices->click();
-        }
-        break;
-    case QuestionType::Spell:
-        m_staffPanel->clearStaff();
-        break;
-    }
+    m_state.current->clearAnswer(*m_desk);
 }
 
 void MainWindow::showChoices() {
@@ -213,22 +173,7 @@ void MainWindow::showChoices() {
 }
 
 void MainWindow::popUpAnswerMenu() {
-    QMenu* menu = nullptr;
-    if (m_state.currentType == QuestionType::Identify) {
-        switch (m_state.currentMode) {
-        case ActivityMode::EarTraining:
-            menu = m_menus->earTrainingChordAnswers;
-            break;
-        case ActivityMode::KeySigId:
-            menu = m_menus->keySigAnswers;
-            break;
-        case ActivityMode::None:
-            menu = m_menus->chordAnswers;
-            break;
-        }
-    } else if (m_state.currentType == QuestionType::IntId) {
-        menu = m_menus->intervalAnswers;
-    }
+    QMenu* menu = m_menus->choiceMenu(m_state.current->choiceMenu());
     if (!menu)
         return;
     // Just right of the Show Choices button of whichever window the student works in.
@@ -254,15 +199,11 @@ void MainWindow::checkIdle() {
 }
 
 void MainWindow::toggleTones() {
-    const bool switchOff = m_menus->tones->text() == QStringLiteral("&Tones off");
-    m_menus->tones->setText(switchOff ? QStringLiteral("&Tones on") : QStringLiteral("&Tones off"));
-    m_state.tonesOn = !switchOff;
+    m_model->setTonesOn(!m_model->tonesOn());
 }
 
 void MainWindow::toggleBeep() {
-    const bool switchOff = m_menus->beep->text() == QStringLiteral("&Beep off");
-    m_menus->beep->setText(switchOff ? QStringLiteral("&Beep on") : QStringLiteral("&Beep off"));
-    m_state.beepOn = !switchOff;
+    m_model->setBeepOn(!m_model->beepOn());
     beepn(2);
 }
 
@@ -283,7 +224,8 @@ void MainWindow::reset() {
     }
     setAnswerWasVisible(false);
     m_answerMessage->clear();
-    m_state.selectedType = m_state.currentType;
+    m_state.selected = m_state.current;
+    m_state.reviewing = false;
     endrun();
     showMainWindow();
 }
@@ -365,7 +307,7 @@ void MainWindow::enablecontrols(bool flag) {
 }
 
 void MainWindow::beepn(int count) {
-    if (!m_state.beepOn)
+    if (!m_model->beepOn())
         return;
     // Spaced out on the event loop, so the beeps are heard apart and the window stays live.
     for (int i = 0; i < count; ++i)
@@ -394,8 +336,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::switchTonesOnIfOff() {
-    if (m_menus->tones->text() == QStringLiteral("&Tones on"))
-        toggleTones();
+    m_model->setTonesOn(true);
 }
 
 void MainWindow::showEarTrainingWindow() {
@@ -427,13 +368,11 @@ void MainWindow::setActivityMenusEnabled(bool enabled) {
 }
 
 void MainWindow::setStatus(int value, const QString& text) {
-    const auto which = static_cast<StatusPanel::Value>(value);
-    m_status->setValue(which, text);
-    m_earTraining->status()->setValue(which, text);
+    m_model->setStatus(static_cast<RunModel::Status>(value), text);
 }
 
 void MainWindow::soundNote(int code, int position) {
-    if (!m_state.tonesOn)
+    if (!m_model->tonesOn())
         return;
     const ToneClef clef = m_staffPanel->clef() == Clef::Bass ? ToneClef::Bass : ToneClef::Treble;
     if (const auto file = playnotesFileName(code, position, clef))

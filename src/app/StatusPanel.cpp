@@ -1,5 +1,6 @@
 #include "app/StatusPanel.h"
 
+#include "cycle/RunModel.h"
 #include "platform/ControlNames.h"
 
 #include <QFormLayout>
@@ -17,10 +18,13 @@ struct Row {
 
 // Top to bottom, as the panel has always read.
 constexpr Row kRows[] = {
-    {0, "Activity", StatusPanel::ActivityValue},      {1, "Method", StatusPanel::MethodValue},
-    {5, "Elapsed Time", StatusPanel::ElapsedValue},   {8, "Time per Ques", StatusPanel::TimePerQuestion},
-    {6, "Successes", StatusPanel::Successes},         {7, "Success Rate", StatusPanel::SuccessRate},
-    {9, "SCORE", StatusPanel::Score},
+    {0, QT_TRANSLATE_NOOP("StatusPanel", "Activity"), StatusPanel::ActivityValue},
+    {1, QT_TRANSLATE_NOOP("StatusPanel", "Method"), StatusPanel::MethodValue},
+    {5, QT_TRANSLATE_NOOP("StatusPanel", "Elapsed Time"), StatusPanel::ElapsedValue},
+    {8, QT_TRANSLATE_NOOP("StatusPanel", "Time per Ques"), StatusPanel::TimePerQuestion},
+    {6, QT_TRANSLATE_NOOP("StatusPanel", "Successes"), StatusPanel::Successes},
+    {7, QT_TRANSLATE_NOOP("StatusPanel", "Success Rate"), StatusPanel::SuccessRate},
+    {9, QT_TRANSLATE_NOOP("StatusPanel", "SCORE"), StatusPanel::Score},
 };
 
 } // namespace
@@ -32,7 +36,7 @@ StatusPanel::StatusPanel(const char* frameName, const QString& title, QWidget* p
     layout->setHorizontalSpacing(12);
     layout->setVerticalSpacing(6);
     for (const Row& row : kRows) {
-        auto* heading = new QLabel(QString::fromLatin1(row.heading), this);
+        auto* heading = new QLabel(tr(row.heading), this);
         nameControl(heading, "lblStatus", row.headingIndex);
         auto* value = new QLabel(this);
         nameControl(value, "lblstatmsg", row.value);
@@ -52,7 +56,13 @@ StatusPanel::StatusPanel(const char* frameName, const QString& title, QWidget* p
     }
 }
 
-void StatusPanel::setValue(Value value, const QString& text) {
+void StatusPanel::follow(const RunModel& model) {
+    for (RunModel::Status value : RunModel::kStatusValues)
+        setValue(value, model.status(value));
+    connect(&model, &RunModel::statusChanged, this, &StatusPanel::setValue);
+}
+
+void StatusPanel::setValue(int value, const QString& text) {
     m_values[static_cast<std::size_t>(value)]->setText(text);
 }
 

@@ -8,6 +8,8 @@ class QLabel;
 
 namespace tonalyst {
 
+class RunModel;
+
 // The status panel: a heading and a value for activity, method, elapsed time, time per
 // question, successes, success rate and score. Values are addressed by their design
 // index (0, 1, 3 to 7; there is no value 2).
@@ -22,10 +24,13 @@ public:
     // the ear-training window.
     StatusPanel(const char* frameName, const QString& title, QWidget* parent = nullptr);
 
-    void setValue(Value value, const QString& text);
+    // Shows the run model's values from now on.
+    void follow(const RunModel& model);
     QString value(Value value) const;
 
 private:
+    void setValue(int value, const QString& text);
+
     std::array<QLabel*, 8> m_values{};
 };
 

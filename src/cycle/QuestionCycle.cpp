@@ -43,7 +43,7 @@ void QuestionCycle::start() {
 void QuestionCycle::questionstep() {
     if (!m_running)
         return;
-    if (m_state.selectedType == QuestionType::Review)
+    if (m_state.reviewing)
         reviewstep();
     else if (m_state.isTest())
         testStep();
@@ -85,7 +85,7 @@ const QuestionSlot* QuestionCycle::currentSlot() const {
 }
 
 ActivityState QuestionCycle::activityState() const {
-    return {m_state.selectedType, m_state.selectedMode, m_state.currentType, m_state.currentMode};
+    return m_state.activityState();
 }
 
 int QuestionCycle::testLength() const {
@@ -93,15 +93,15 @@ int QuestionCycle::testLength() const {
 }
 
 bool QuestionCycle::identification() const {
-    return m_state.currentType == QuestionType::Identify || m_state.currentType == QuestionType::IntId;
+    return !spelling();
 }
 
 bool QuestionCycle::spelling() const {
-    return m_state.currentType == QuestionType::Spell || m_state.currentType == QuestionType::IntSpell;
+    return m_state.current->answersOnStaff();
 }
 
 bool QuestionCycle::inversionList(const QuestionSlot& slot) const {
-    return inversionListInUse(slot.question, activityState(), slot.inversions);
+    return m_state.current->usesInversionList(slot.question, slot.inversions);
 }
 
 std::vector<WrittenNote> QuestionCycle::questionNotes(const QuestionSlot& slot) const {
@@ -114,7 +114,7 @@ std::vector<WrittenNote> QuestionCycle::questionNotes(const QuestionSlot& slot) 
 }
 
 RightAnswer QuestionCycle::rightAnswer(const QuestionSlot& slot) const {
-    return rightanswer(slot.question, slot.prepared, activityState(), slot.inversions, inversionList(slot));
+    return m_state.current->rightAnswer(slot.question, slot.prepared, slot.inversions, inversionList(slot));
 }
 
 void QuestionCycle::testStep() {
@@ -154,7 +154,7 @@ void QuestionCycle::finishTest() {
     m_view.stopElapsedTime();
     m_view.clearstaff();
     m_state.questionNumber = 0;
-    if (m_state.currentMode == ActivityMode::KeySigId) {
+    if (!m_state.current->offersReview()) {
         m_services.prompter.message(QStringLiteral("Test Complete.  Hit OK to continue"),
                                     Prompter::Icon::None);
         endrun();
@@ -168,7 +168,7 @@ void QuestionCycle::finishTest() {
         endrun();
         return;
     }
-    m_state.selectedType = QuestionType::Review;
+    m_state.reviewing = true;
     m_view.showReviewControls();
     reviewstep();
 }
@@ -215,12 +215,12 @@ void QuestionCycle::retry(const QuestionSlot& slot) {
 
 int QuestionCycle::judge(QuestionSlot& slot) {
     Submission submission{m_answer, spelling() ? m_view.staffNotes() : std::vector<WrittenNote>{}};
-    const ActivityState activity = activityState();
-    if (spelling() && activity.selectedtype != QuestionType::Review)
+    const Activity& activity = *m_state.current;
+    if (spelling() && !m_state.reviewing)
         slot.writtenNotes = submission.staffNotes;
     const bool inversions = inversionList(slot);
-    const int verdict =
-        judgeanswer(slot.question, slot.prepared, activity, inversions, submission, slot.recorded);
+    const int verdict = activity.judge(slot.question, slot.prepared, inversions, submission, slot.recorded,
+                                       m_state.reviewing);
 
     const QDateTime now = m_services.clock.now();
     AnswerRecord& a = m_judged;
@@ -232,9 +232,9 @@ int QuestionCycle::judge(QuestionSlot& slot) {
     a.userId = m_view.userId();
     a.runId = m_runId;
     a.method = QString::fromLatin1(methodCode(m_state.method));
-    a.activity = fromStd(recordActivity(activity));
+    a.activity = QString::fromLatin1(activity.recordCode());
     a.inversions = slot.inversions == InversionOption::Off ? QStringLiteral("-1") : QStringLiteral("0");
-    a.category = fromStd(recordCategory(activity, slot.question));
+    a.category = fromStd(activity.recordCategory(slot.question));
     a.accidentals = slot.question.sigCount;
     a.key = fromStd(questionKey(slot.question));
     a.item = fromStd(questionItem(slot.question));
@@ -245,7 +245,7 @@ int QuestionCycle::judge(QuestionSlot& slot) {
     a.right = fromStd(spelling() ? rightNotes(slot.prepared) : rightChoices(slot.question, inversions));
     a.correct = verdict == kRight;
     // The review's correction is the second answer to its test question.
-    a.attempt = activity.selectedtype == QuestionType::Review ? 2 : ++m_attempts;
+    a.attempt = m_state.reviewing ? 2 : ++m_attempts;
     a.seconds =
         static_cast<int>(std::max<qint64>(0, now.toSecsSinceEpoch() - m_questionStart.toSecsSinceEpoch()));
     return verdict;
@@ -267,10 +267,10 @@ void QuestionCycle::recordanswer(QuestionSlot& slot, int verdict) {
     PendingRecord record;
     record.recseconds = static_cast<int>(seconds);
     record.recsuccess = verdict;
-    record.reccategory = fromStd(recordCategory(activityState(), slot.question));
+    record.reccategory = fromStd(m_state.current->recordCategory(slot.question));
     record.recsigcount = slot.question.sigCount;
     record.recmethod = QString::fromLatin1(methodCode(m_state.method));
-    record.recactivity = fromStd(recordActivity(activityState()));
+    record.recactivity = QString::fromLatin1(m_state.current->recordCode());
     record.recinversions =
         slot.inversions == InversionOption::Off ? QStringLiteral("-1") : QStringLiteral("0");
     m_pending.push_back(record);
@@ -332,13 +332,11 @@ void QuestionCycle::presentQuestion(const QuestionSlot& slot) {
     m_questionStart = m_services.clock.now();
     m_view.setNoteLimit(slot.question.noteCount());
 
-    const std::vector<WrittenNote> notes = questionNotes(slot);
-    if (m_state.currentType == QuestionType::IntSpell && !notes.empty())
-        m_view.enterNotes({notes.front()});
     if (identification())
         m_view.showKeyIndication(slot.question, slot.key);
-    if (m_state.currentMode != ActivityMode::KeySigId && !spelling())
-        m_view.enterNotes(notes);
+    if (const std::vector<WrittenNote> shown = m_state.current->shownNotes(questionNotes(slot));
+        !shown.empty())
+        m_view.enterNotes(shown);
     m_view.showAnswerLabels();
     if (identification())
         clearIdentificationAnswer();

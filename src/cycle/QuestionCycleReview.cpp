@@ -89,7 +89,7 @@ void QuestionCycle::finishReview(bool withMessage) {
     m_state.questionNumber = 0;
     m_view.clearAnswerLabels();
     m_view.showAnswerMessage(QString());
-    m_state.selectedType = m_state.currentType;
+    m_state.reviewing = false;
     m_view.enableReset();
     endrun();
 }

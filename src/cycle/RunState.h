@@ -1,6 +1,6 @@
 #pragma once
 
-#include "theory/Activity.h"
+#include "activities/ActivityRegistry.h"
 
 #include <QDateTime>
 
@@ -9,18 +9,15 @@ namespace tonalyst {
 // The state every window reads: which activity and method are in effect and whether a
 // question is under way. It starts as the program's defaults on every run.
 struct RunState {
-    // The last choice in the Activity menu.
-    QuestionType selectedType = QuestionType::Spell;
-    ActivityMode selectedMode = ActivityMode::None;
-    // What is in effect. The current type starts unset: Start copies the selected one.
-    QuestionType currentType = QuestionType::Spell;
-    ActivityMode currentMode = ActivityMode::None;
+    // The last choice in the Activity menu, and the one in effect; they differ while a
+    // change waits for the end of a question.
+    const Activity* selected = &startingActivity();
+    const Activity* current = &startingActivity();
     Method method = Method::Practice;
+    // Stepping through a finished test's errors.
+    bool reviewing = false;
     // 0 while no question has been asked since the last Start or end of a run.
     int questionNumber = 0;
-    // Tones sound unless switched off; the beep switch governs the feedback beeps only.
-    bool tonesOn = true;
-    bool beepOn = true;
     // An activity change waits until the question under way has been recorded.
     bool switchPending = false;
     QDateTime runStart;
@@ -28,7 +25,11 @@ struct RunState {
     bool directionAbove = true;
 
     bool isTest() const { return method == Method::Test; }
-    bool earTraining() const { return currentMode == ActivityMode::EarTraining; }
+    bool earTraining() const { return current->earTraining(); }
+    // The theory toolkit's view: each question rule reads the selected or the current one.
+    ActivityState activityState() const {
+        return {selected->questionType(), selected->mode(), current->questionType(), current->mode()};
+    }
 };
 
 } // namespace tonalyst

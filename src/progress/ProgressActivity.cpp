@@ -1,42 +1,30 @@
 #include "progress/ProgressActivity.h"
 
-#include "theory/Activity.h"
+#include "activities/ActivityRegistry.h"
 
 namespace tonalyst {
 
 namespace {
 
-// Indexes into kActivities.
-constexpr int kKeySignatureId = 0;
-constexpr int kIntervalSpelling = 1;
-constexpr int kIntervalId = 2;
-constexpr int kChordSpelling = 3;
-constexpr int kChordId = 4;
-constexpr int kChordEarTraining = 5;
-constexpr int kIntervalEarTraining = 6;
+const Activity& activityAt(int activity) {
+    return *allActivities()[static_cast<std::size_t>(activity)];
+}
 
 } // namespace
 
 std::optional<int> progressActivityOf(const AnswerFacts& answer) {
-    const QString& code = answer.activity;
-    if (code == QLatin1String("keysigid"))
-        return kKeySignatureId;
-    if (code == QLatin1String("intspell"))
-        return kIntervalSpelling;
-    if (code == QLatin1String("intid"))
-        return kIntervalId;
-    if (code == QLatin1String("spell"))
-        return kChordSpelling;
-    if (code == QLatin1String("identify"))
-        return kChordId;
-    if (code == QLatin1String("eartraining"))
-        return answer.category == QLatin1String("interval") ? kIntervalEarTraining : kChordEarTraining;
-    return std::nullopt;
+    const QByteArray code = answer.activity.toUtf8();
+    const QByteArray category = answer.category.toUtf8();
+    const Activity* activity =
+        activityOfRecord(std::string_view(code.constData(), static_cast<std::size_t>(code.size())),
+                         std::string_view(category.constData(), static_cast<std::size_t>(category.size())));
+    if (!activity)
+        return std::nullopt;
+    return activityIndex(*activity);
 }
 
 QString progressActivityName(int activity) {
-    const std::string_view caption = kActivities.at(static_cast<std::size_t>(activity)).caption;
-    QString name = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    QString name = QString::fromStdString(activityAt(activity).caption());
     name.remove(QLatin1Char('&'));
     if (name.endsWith(QLatin1String(" ...")))
         name.chop(4);
@@ -44,20 +32,12 @@ QString progressActivityName(int activity) {
 }
 
 bool isSpellingActivity(int activity) {
-    return activity == kIntervalSpelling || activity == kChordSpelling;
+    return activityAt(activity).answersOnStaff();
 }
 
 QString progressItemKind(int activity) {
-    switch (activity) {
-    case kKeySignatureId:
-        return QStringLiteral("Key");
-    case kIntervalSpelling:
-    case kIntervalId:
-    case kIntervalEarTraining:
-        return QStringLiteral("Interval");
-    default:
-        return QStringLiteral("Chord");
-    }
+    const std::string_view kind = activityAt(activity).names().itemKind;
+    return QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size()));
 }
 
 } // namespace tonalyst

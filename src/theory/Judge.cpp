@@ -6,8 +6,6 @@
 
 namespace tonalyst {
 
-namespace {
-
 int judgeSpelling(const PreparedAnswer& prepared, const std::vector<WrittenNote>& staffNotes,
                   std::vector<WrittenNote>& normalised) {
     normalised = judgedOctave(staffNotes);
@@ -22,7 +20,7 @@ int judgeSpelling(const PreparedAnswer& prepared, const std::vector<WrittenNote>
     return kRight;
 }
 
-int judgeIdentification(const Question& question, bool inversionList, const AnswerParts& answer) {
+int judgeNaming(const Question& question, bool inversionList, const AnswerParts& answer) {
     const bool applied = question.category == kVofCategory || question.category == kViiofCategory;
     if (answer.answer1 != question.category)
         return kWrong;
@@ -41,8 +39,6 @@ int judgeIdentification(const Question& question, bool inversionList, const Answ
     return kRight;
 }
 
-} // namespace
-
 std::vector<WrittenNote> judgedOctave(const std::vector<WrittenNote>& staffNotes) {
     std::vector<WrittenNote> notes = staffNotes;
     // One octave down at most: the staff only has two.
@@ -56,47 +52,26 @@ std::vector<WrittenNote> judgedOctave(const std::vector<WrittenNote>& staffNotes
     return notes;
 }
 
-bool inversionListInUse(const Question& question, const ActivityState& activity, InversionOption inversions) {
-    return inversions != InversionOption::Off && activity.currenttype == QuestionType::Identify &&
-           activity.currentmode == ActivityMode::None && question.category != kAug6Category;
-}
-
-int judgeanswer(const Question& question, const PreparedAnswer& prepared, const ActivityState& activity,
-                bool inversionList, const Submission& submission, RecordedAnswer& recorded) {
-    switch (activity.currenttype) {
-    case QuestionType::Spell:
-    case QuestionType::IntSpell:
-        return judgeSpelling(prepared, submission.staffNotes, recorded.notes);
-    case QuestionType::Identify:
-    case QuestionType::IntId:
-        // A corrected answer in the review must not replace the one the test was given.
-        if (activity.selectedtype != QuestionType::Review)
-            recorded.parts = submission.answer;
-        return judgeIdentification(question, inversionList, submission.answer);
-    case QuestionType::Review:
-        break;
-    }
-    return kRight;
-}
-
-RightAnswer rightanswer(const Question& question, const PreparedAnswer& prepared,
-                        const ActivityState& activity, InversionOption notation, bool inversionList) {
+RightAnswer spelledAnswer(const PreparedAnswer& prepared) {
     RightAnswer answer;
-    if (activity.currenttype == QuestionType::Spell || activity.currenttype == QuestionType::IntSpell) {
-        for (std::size_t i = 0; i < prepared.notes.size(); ++i) {
-            const auto letter = static_cast<std::size_t>(letterIndex(prepared.notes[i].step) + 1);
-            answer.text += "  " + std::string(lettername[letter]) +
-                           std::string(accname[static_cast<std::size_t>(prepared.acccode[i])]);
-        }
-        return answer;
+    for (std::size_t i = 0; i < prepared.notes.size(); ++i) {
+        const auto letter = static_cast<std::size_t>(letterIndex(prepared.notes[i].step) + 1);
+        answer.text += "  " + std::string(lettername[letter]) +
+                       std::string(accname[static_cast<std::size_t>(prepared.acccode[i])]);
     }
+    return answer;
+}
+
+RightAnswer namedAnswer(const Question& question, InversionOption notation, bool inversionList,
+                        bool withKey) {
+    RightAnswer answer;
     if (inversionList && notation == InversionOption::FiguredBass) {
         answer.text = question.figLabel;
         answer.figured = true;
         return answer;
     }
     answer.text = question.category + " " + question.name;
-    if (activity.currenttype != QuestionType::IntId && activity.currentmode != ActivityMode::KeySigId)
+    if (withKey)
         answer.text += "\r\n(" + question.keyText + " )";
     if (inversionList)
         answer.text += " " + question.invLabel;

@@ -40,17 +40,15 @@ struct RecordedAnswer {
 inline constexpr int kRight = 1;
 inline constexpr int kWrong = 0;
 
-// Whether the question asks for an inversion from the inversion list: chord
-// identification with inversions on, augmented sixths excepted.
-bool inversionListInUse(const Question& question, const ActivityState& activity, InversionOption inversions);
-
 // The student's notes, lowest first, moved to the octave the spelling is judged in.
 std::vector<WrittenNote> judgedOctave(const std::vector<WrittenNote>& staffNotes);
 
-// The verdict, 1 right or 0 wrong. Letters and signs are compared note by note, never
-// pitches; menu captions are compared exactly.
-int judgeanswer(const Question& question, const PreparedAnswer& prepared, const ActivityState& activity,
-                bool inversionList, const Submission& submission, RecordedAnswer& recorded);
+// The verdicts, 1 right or 0 wrong. Letters and signs are compared note by note, never
+// pitches; normalised gets the student's notes as they were compared.
+int judgeSpelling(const PreparedAnswer& prepared, const std::vector<WrittenNote>& staffNotes,
+                  std::vector<WrittenNote>& normalised);
+// Menu captions are compared exactly; the inversion counts where the list is in use.
+int judgeNaming(const Question& question, bool inversionList, const AnswerParts& answer);
 
 // The right answer as the student is told it. A figured-bass name stands on its own line
 // after the heading; anything else goes below it.
@@ -59,8 +57,10 @@ struct RightAnswer {
     bool figured = false;
 };
 
-RightAnswer rightanswer(const Question& question, const PreparedAnswer& prepared,
-                        const ActivityState& activity, InversionOption notation, bool inversionList);
+// The notes to write, each with its sign.
+RightAnswer spelledAnswer(const PreparedAnswer& prepared);
+// The menu captions; the key line follows where withKey.
+RightAnswer namedAnswer(const Question& question, InversionOption notation, bool inversionList, bool withKey);
 
 // heading + CR LF CR LF + text, or heading + two blanks + the figured-bass name.
 std::string rightAnswerMessage(std::string_view heading, const RightAnswer& answer);

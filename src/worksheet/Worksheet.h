@@ -15,7 +15,7 @@
 namespace tonalyst {
 
 // Intervals and ear training: questions set in the major scale of the tonic drawn.
-bool isIntervalOrEarTraining(WorksheetActivity activity);
+bool isIntervalOrEarTraining(const Activity* activity);
 
 struct WorksheetItem {
     std::string keyName;

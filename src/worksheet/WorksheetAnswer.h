@@ -1,8 +1,8 @@
 #pragma once
 
+#include "activities/Activity.h"
 #include "theory/Key.h"
 #include "theory/Question.h"
-#include "theory/QuestionContext.h"
 
 #include <string>
 #include <vector>
@@ -20,7 +20,7 @@ struct WorksheetAnswer {
 };
 
 // Worked out as the program does when it presents the question.
-WorksheetAnswer worksheetAnswer(const Question& question, const CurrentKey& key,
-                                const ActivityState& activity, InversionOption inversions);
+WorksheetAnswer worksheetAnswer(const Question& question, const CurrentKey& key, const Activity& activity,
+                                InversionOption inversions);
 
 } // namespace tonalyst

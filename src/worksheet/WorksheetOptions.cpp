@@ -101,11 +101,6 @@ struct RawOptions {
     std::optional<std::string> keys, mode, chords, mixture, intervals, intervalNotes, earChords, paper;
 };
 
-bool isEarTraining(WorksheetActivity activity) {
-    return activity == WorksheetActivity::ChordEarTraining ||
-           activity == WorksheetActivity::IntervalEarTraining;
-}
-
 bool applyIntervalChoices(const RawOptions& raw, WorksheetOptions& options, std::string& error) {
     QuestionSettings& settings = options.settings;
     if (raw.intervals) {
@@ -136,7 +131,7 @@ bool applyIntervalChoices(const RawOptions& raw, WorksheetOptions& options, std:
     }
     if (!error.empty())
         return false;
-    if (settings.intervalType == IntervalType::Advanced && isEarTraining(options.activity))
+    if (settings.intervalType == IntervalType::Advanced && options.activity->earTraining())
         error = "Option not allowed for ear training";
     else if (settings.intervalType == IntervalType::Advanced &&
              settings.intervalNotes == IntervalNotes::AllNotes)
@@ -216,20 +211,8 @@ bool applyChords(const RawOptions& raw, WorksheetOptions& options, std::string& 
 bool applyValue(const std::string& name, const std::string& value, WorksheetOptions& options, RawOptions& raw,
                 std::string& error) {
     if (name == "--activity") {
-        if (value == "keysig")
-            options.activity = WorksheetActivity::KeySignature;
-        else if (value == "chord-spell")
-            options.activity = WorksheetActivity::ChordSpelling;
-        else if (value == "chord-id")
-            options.activity = WorksheetActivity::ChordIdentification;
-        else if (value == "interval-spell")
-            options.activity = WorksheetActivity::IntervalSpelling;
-        else if (value == "interval-id")
-            options.activity = WorksheetActivity::IntervalIdentification;
-        else if (value == "chord-ear")
-            options.activity = WorksheetActivity::ChordEarTraining;
-        else if (value == "interval-ear")
-            options.activity = WorksheetActivity::IntervalEarTraining;
+        if (const Activity* activity = activityByWorksheetName(value))
+            options.activity = activity;
         else
             error =
                 "--activity must be keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear or "
@@ -314,44 +297,8 @@ bool applyValue(const std::string& name, const std::string& value, WorksheetOpti
 
 } // namespace
 
-std::string_view worksheetActivityCode(WorksheetActivity activity) {
-    switch (activity) {
-    case WorksheetActivity::KeySignature:
-        return "keysig";
-    case WorksheetActivity::ChordSpelling:
-        return "chord-spell";
-    case WorksheetActivity::ChordIdentification:
-        return "chord-id";
-    case WorksheetActivity::IntervalSpelling:
-        return "interval-spell";
-    case WorksheetActivity::IntervalIdentification:
-        return "interval-id";
-    case WorksheetActivity::ChordEarTraining:
-        return "chord-ear";
-    case WorksheetActivity::IntervalEarTraining:
-        return "interval-ear";
-    }
-    return {};
-}
-
-ActivityState worksheetActivityState(WorksheetActivity activity) {
-    switch (activity) {
-    case WorksheetActivity::KeySignature:
-        return ActivityState::settled(QuestionType::Identify, ActivityMode::KeySigId);
-    case WorksheetActivity::ChordIdentification:
-        return ActivityState::settled(QuestionType::Identify, ActivityMode::None);
-    case WorksheetActivity::IntervalSpelling:
-        return ActivityState::settled(QuestionType::IntSpell, ActivityMode::None);
-    case WorksheetActivity::IntervalIdentification:
-        return ActivityState::settled(QuestionType::IntId, ActivityMode::None);
-    case WorksheetActivity::ChordEarTraining:
-        return ActivityState::settled(QuestionType::Identify, ActivityMode::EarTraining);
-    case WorksheetActivity::IntervalEarTraining:
-        return ActivityState::settled(QuestionType::IntId, ActivityMode::EarTraining);
-    case WorksheetActivity::ChordSpelling:
-        break;
-    }
-    return ActivityState::settled(QuestionType::Spell, ActivityMode::None);
+std::string_view worksheetActivityCode(const Activity* activity) {
+    return activity->names().worksheetName;
 }
 
 std::optional<WorksheetOptions> parseWorksheetOptions(const std::vector<std::string>& args,

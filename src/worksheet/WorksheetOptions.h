@@ -1,6 +1,6 @@
 #pragma once
 
-#include "theory/QuestionContext.h"
+#include "activities/ActivityRegistry.h"
 #include "theory/QuestionSettings.h"
 
 #include <cstdint>
@@ -11,26 +11,14 @@
 
 namespace tonalyst {
 
-enum class WorksheetActivity {
-    KeySignature,
-    ChordSpelling,
-    ChordIdentification,
-    IntervalSpelling,
-    IntervalIdentification,
-    ChordEarTraining,
-    IntervalEarTraining
-};
-
 // "keysig", "chord-spell", "chord-id", "interval-spell", "interval-id", "chord-ear", "interval-ear".
-std::string_view worksheetActivityCode(WorksheetActivity activity);
-
-ActivityState worksheetActivityState(WorksheetActivity activity);
+std::string_view worksheetActivityCode(const Activity* activity);
 
 enum class WorksheetPaper { A4, Letter };
 
 // What `tonalyst worksheet` was asked for.
 struct WorksheetOptions {
-    WorksheetActivity activity = WorksheetActivity::ChordSpelling;
+    const Activity* activity = &startingActivity();
     int count = 10;
     std::optional<std::uint32_t> seed; // a fresh one when not given
     QuestionSettings settings;         // key and chord boxes, inversions, interval and ear-training choices

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "activities/PaperText.h"
 #include "worksheet/Worksheet.h"
 
 #include <string>
@@ -17,15 +18,7 @@ std::string worksheetHeading(const Worksheet& sheet);
 std::string worksheetInstruction(const Worksheet& sheet);
 
 // Whether the student answers in words, on a line under the staff, rather than on it.
-bool worksheetAnswersInWords(WorksheetActivity activity);
-
-// A chord as a textbook names it: "V⁶₅/vi", "vii°7", "ii°⁶", "♭VI", "N⁶", "Ger+6", with its
-// figures when the inversions are figured, else its inversion in words; empty for a
-// question that is no chord.
-std::string textbookChordName(const Question& question, InversionOption inversions);
-
-// "major third": an interval question's quality and name in words.
-std::string intervalInWords(const Question& question);
+bool worksheetAnswersInWords(const Activity* activity);
 
 // The answer of the key on paper: Roman numerals with their figures ("V⁶₅/vi",
 // "vii°7", "N⁶", "Ger+6") and the key ("in D major"), intervals and qualities in words

@@ -1,7 +1,9 @@
 #include "MainWindowFixture.h"
 
 #include "app/EarTrainingWindow.h"
+#include "app/StatusPanel.h"
 #include "cycle/QuestionCycle.h"
+#include "cycle/RunModel.h"
 #include "staff/StaffPanel.h"
 #include "theory/ChordNames.h"
 
@@ -146,6 +148,41 @@ TEST_F(MainWindowRunTest, ATestOfFiveAllRightHasNoErrorsToReview) {
             << line.toStdString();
 }
 
+// The main window and the ear-training window show one run: neither falls behind, and a
+// new practice run leaves no test score standing in either.
+TEST_F(MainWindowRunTest, BothWindowsShowTheSameRun) {
+    const StatusPanel& main = *findControl<StatusPanel>(window->centralWidget(), "fraStatus");
+    const StatusPanel& ear = *window->earTrainingWindow()->status();
+    const auto sameInBoth = [&] {
+        for (RunModel::Status value : RunModel::kStatusValues)
+            EXPECT_EQ(ear.value(static_cast<StatusPanel::Value>(value)),
+                      main.value(static_cast<StatusPanel::Value>(value)))
+                << value;
+        EXPECT_EQ(window->earTrainingWindow()->questionNumberLabel()->text(),
+                  findControl<QLabel>(window->centralWidget(), "lblQuesnum")->text());
+    };
+    chooseTestLength(0);
+    action("mnutest")->trigger();
+    start();
+    prompter.answerNo(); // no review
+    for (int question = 1; question <= 5; ++question) {
+        clock.advanceSeconds(4);
+        if (question != 2)
+            spellRightAnswer();
+        submit();
+        sameInBoth();
+    }
+    EXPECT_EQ(ear.value(StatusPanel::Successes), QStringLiteral(" 4"));
+    EXPECT_EQ(ear.value(StatusPanel::Score), main.value(StatusPanel::Score));
+    EXPECT_FALSE(ear.value(StatusPanel::Score).isEmpty());
+
+    action("mnuprac")->trigger();
+    start();
+    sameInBoth();
+    EXPECT_EQ(ear.value(StatusPanel::MethodValue), QStringLiteral("practice"));
+    EXPECT_EQ(ear.value(StatusPanel::Score), QString());
+}
+
 TEST_F(MainWindowRunTest, KeySignatureTestEndsWithoutOfferingAReview) {
     chooseTestLength(0);
     action("mnukeysigid")->trigger();
@@ -207,11 +244,11 @@ TEST_F(MainWindowRunTest, AnActivityChangeCanWaitForTheQuestionUnderWay) {
     action("mnuIdentify")->trigger();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("Will change activity after current question completed"));
     EXPECT_TRUE(action("mnuspell")->isChecked());
-    EXPECT_EQ(window->state().currentType, QuestionType::Spell);
+    EXPECT_EQ(window->state().current->questionType(), QuestionType::Spell);
     spellRightAnswer();
     submit();
     EXPECT_TRUE(action("mnuIdentify")->isChecked());
-    EXPECT_EQ(window->state().currentType, QuestionType::Identify);
+    EXPECT_EQ(window->state().current->questionType(), QuestionType::Identify);
     EXPECT_FALSE(window->state().switchPending);
 }
 
@@ -223,7 +260,7 @@ TEST_F(MainWindowRunTest, AnActivityChangeAtOnceEndsTheRunAndStartsAnother) {
     action("mnuIdentify")->trigger();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("Will now reset status bar and change activtiy..."));
     EXPECT_EQ(dataLines().size(), 1);
-    EXPECT_EQ(window->state().currentType, QuestionType::Identify);
+    EXPECT_EQ(window->state().current->questionType(), QuestionType::Identify);
     EXPECT_EQ(window->state().questionNumber, 1);
     EXPECT_TRUE(control<QPushButton>("cmdStart")->isHidden());
 }

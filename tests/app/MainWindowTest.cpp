@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/EarTrainingWindow.h"
+#include "cycle/RunModel.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -32,6 +33,15 @@ TEST_F(MainWindowTest, MenuBarReadsAsItAlwaysHas) {
                                    "&Environment   ", "&Help"}));
     for (const char* hidden : {"mnuchord", "mnuinterval", "mnuchordeartrain", "mnukeysig"})
         EXPECT_FALSE(control<QMenu>(hidden)->menuAction()->isVisible()) << hidden;
+
+    // The Activity menu as it has always read: captions in order, separators between the groups.
+    QStringList activityItems;
+    for (QAction* item : control<QMenu>("mnuact")->actions())
+        activityItems << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    EXPECT_EQ(activityItems, (QStringList{"&Key Signature Identification", "-", "Interval S&pelling",
+                                          "Interval I&dentification", "-", "Chord &Spelling",
+                                          "Chord &Identification", "-", "Chor&d Ear Training ...",
+                                          "Inter&val Ear Training"}));
 
     EXPECT_EQ(action("mnuhelpon", 1)->text(), QStringLiteral("Contents                  F1"));
     EXPECT_FALSE(action("mnuhelpon", 0)->isVisible());
@@ -90,13 +100,13 @@ TEST_F(MainWindowTest, ChoosingAnActivityWhileIdleAppliesItAtOnce) {
     EXPECT_TRUE(action("mnuIdentify")->isChecked());
     EXPECT_FALSE(action("mnuspell")->isChecked());
     EXPECT_EQ(statusValue(*window, 0), QStringLiteral("chord ID"));
-    EXPECT_EQ(window->state().currentType, QuestionType::Identify);
+    EXPECT_EQ(window->state().current->questionType(), QuestionType::Identify);
     EXPECT_FALSE(control<QPushButton>("Command5")->isHidden());
     // Chord identification alone may choose how the key is shown.
     EXPECT_TRUE(action("mnuViewKeysig")->isEnabled());
 
     action("mnukeysigid")->trigger();
-    EXPECT_EQ(window->state().currentMode, ActivityMode::KeySigId);
+    EXPECT_EQ(window->state().current->mode(), ActivityMode::KeySigId);
     EXPECT_EQ(window->settings().keySigDisplay, (KeySigDisplay{false, true, false}));
     EXPECT_FALSE(action("mnuViewKeysig")->isEnabled());
     EXPECT_EQ(statusValue(*window, 0), QStringLiteral("key signature ID"));
@@ -110,7 +120,7 @@ TEST_F(MainWindowTest, ChoosingTheCheckedActivityAgainChangesNothing) {
     action("mnuspell")->trigger();
     EXPECT_TRUE(action("mnuspell")->isChecked());
     EXPECT_TRUE(prompter.shown().empty());
-    EXPECT_EQ(window->state().selectedType, QuestionType::Spell);
+    EXPECT_EQ(window->state().selected->questionType(), QuestionType::Spell);
 }
 
 TEST_F(MainWindowTest, StartEntersTheRunningStateAndTheClockTicks) {
@@ -134,8 +144,8 @@ TEST_F(MainWindowTest, ATestLocksActivityMethodOptionsAndReports) {
     EXPECT_EQ(statusValue(*window, 1), QStringLiteral("test"));
     control<QPushButton>("cmdStart")->click();
     EXPECT_EQ(statusValue(*window, 7), QStringLiteral("0"));
-    for (const Activity& activity : kActivities)
-        EXPECT_FALSE(action(activity.menuName.data())->isEnabled()) << activity.menuName;
+    for (const Activity* activity : allActivities())
+        EXPECT_FALSE(action(activity->names().menuName.data())->isEnabled()) << activity->names().menuName;
     EXPECT_FALSE(control<QMenu>("mnumethod")->menuAction()->isEnabled());
     EXPECT_FALSE(control<QMenu>("mnucustom")->menuAction()->isEnabled());
     EXPECT_FALSE(action("mnudata")->isEnabled());
@@ -193,13 +203,13 @@ TEST_F(MainWindowTest, ClosingTheWindowEndsTheProgramWithoutAsking) {
 }
 
 TEST_F(MainWindowTest, TonesSwitchNamesTheNextAction) {
-    EXPECT_TRUE(window->state().tonesOn);
+    EXPECT_TRUE(window->runModel().tonesOn());
     action("mnutones")->trigger();
     EXPECT_EQ(action("mnutones")->text(), QStringLiteral("&Tones on"));
-    EXPECT_FALSE(window->state().tonesOn);
+    EXPECT_FALSE(window->runModel().tonesOn());
     action("mnutones")->trigger();
     EXPECT_EQ(action("mnutones")->text(), QStringLiteral("&Tones off"));
-    EXPECT_TRUE(window->state().tonesOn);
+    EXPECT_TRUE(window->runModel().tonesOn());
 }
 
 TEST_F(MainWindowTest, BeepsSoundTwiceWhenSwitchedOnAndNotWhenSwitchedOff) {
@@ -229,7 +239,7 @@ TEST_F(MainWindowTest, EarTrainingRunsInItsOwnWindow) {
     action("mnuintet")->trigger();
     EXPECT_EQ(window->earTrainingWindow()->windowTitle(), QStringLiteral("Ear Training : Intervals"));
     EXPECT_EQ(control<QPushButton>("cmdClear")->text(), QStringLiteral("Repeat Tones"));
-    EXPECT_TRUE(window->state().tonesOn);
+    EXPECT_TRUE(window->runModel().tonesOn());
     EXPECT_EQ(window->settings().intervalType, IntervalType::Common);
     // Until Start, the student stays with the main window.
     EXPECT_TRUE(window->isVisible());

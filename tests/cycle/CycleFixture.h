@@ -4,6 +4,7 @@
 #include "cycle/QuestionCycle.h"
 #include "records/PerformanceDataFile.h"
 #include "support/FakeClock.h"
+#include "support/NamedActivity.h"
 #include "support/ScriptedPrompter.h"
 #include "support/ScriptedRandom.h"
 #include "support/TempLocations.h"
@@ -20,9 +21,8 @@ class CycleFixture : public ::testing::Test {
 protected:
     CycleFixture() { records.ensureseal(); }
 
-    void startRun(QuestionType type, ActivityMode mode, Method method) {
-        state.selectedType = state.currentType = type;
-        state.selectedMode = state.currentMode = mode;
+    void startRun(const Activity& activity, Method method) {
+        state.selected = state.current = &activity;
         state.method = method;
         cycle.start();
     }

@@ -18,7 +18,7 @@ void onlyEFlatMajor(QuestionSettings& settings) {
 TEST_F(CycleRecords, aRecordIsWrittenFieldByField) {
     onlyEFlatMajor(settings);
     clock.set(QDateTime(QDate(1998, 5, 12), QTime(10, 0, 0)));
-    startRun(QuestionType::Spell, ActivityMode::None, Method::Test);
+    startRun(activityNamed("chord-spell"), Method::Test);
     answerRight();
     submitAfter(12);
     clock.advanceSeconds(1);
@@ -35,7 +35,7 @@ TEST_F(CycleRecords, aRunPastMidnightIsDatedByItsEnd) {
     onlyEFlatMajor(settings);
     settings.inversions = InversionOption::Basic;
     clock.set(QDateTime(QDate(1998, 5, 11), QTime(23, 59, 30)));
-    startRun(QuestionType::Identify, ActivityMode::None, Method::Practice);
+    startRun(activityNamed("chord-id"), Method::Practice);
     answerRight();
     submitAfter(20);
     answerRight();
@@ -47,7 +47,7 @@ TEST_F(CycleRecords, aRunPastMidnightIsDatedByItsEnd) {
 }
 
 TEST_F(CycleRecords, aRefusedWriteIsToldAndTheRunsRecordsAreNotKeptForTheNext) {
-    startRun(QuestionType::Spell, ActivityMode::None, Method::Practice);
+    startRun(activityNamed("chord-spell"), Method::Practice);
     answerRight();
     submitAfter(2);
     // Another program touches the data file.
@@ -65,7 +65,7 @@ TEST_F(CycleRecords, aRefusedWriteIsToldAndTheRunsRecordsAreNotKeptForTheNext) {
 }
 
 TEST_F(CycleRecords, answersWithinTheirQuestionsSecondKeepThePreviousScore) {
-    startRun(QuestionType::Spell, ActivityMode::None, Method::Practice);
+    startRun(activityNamed("chord-spell"), Method::Practice);
     answerRight();
     submitAfter(0);
     ASSERT_TRUE(view.status);
@@ -112,8 +112,7 @@ TEST_F(CycleRecords, intervalEarTrainingIsRecordedAsEarTrainingOfAnInterval) {
     onlyCMajor(settings);
     FixedInterval below(IntervalDirection::Below);
     QuestionCycle intervals{state, settings, view, {clock, prompter, random}, records, &below};
-    state.selectedType = state.currentType = QuestionType::IntId;
-    state.selectedMode = state.currentMode = ActivityMode::EarTraining;
+    state.selected = state.current = &activityNamed("interval-ear");
     intervals.start();
     EXPECT_EQ(view.prompt1, QString()) << "ear training shows no question line";
     ASSERT_EQ(view.entered.size(), 1u);
@@ -139,7 +138,7 @@ TEST_F(CycleRecords, intervalSpellingGivesTheReferenceNote) {
     onlyCMajor(settings);
     FixedInterval above(IntervalDirection::Above);
     QuestionCycle intervals{state, settings, view, {clock, prompter, random}, records, &above};
-    state.selectedType = state.currentType = QuestionType::IntSpell;
+    state.selected = state.current = &activityNamed("interval-spell");
     intervals.start();
     ASSERT_EQ(view.entered.size(), 1u);
     EXPECT_EQ(view.entered[0], (std::vector<WrittenNote>{{1, NoSign}}));

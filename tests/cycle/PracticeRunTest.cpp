@@ -9,7 +9,7 @@ const QString kTryAgain =
 using PracticeRun = CycleFixture;
 
 TEST_F(PracticeRun, aWrongAnswerOffersARetryThatRecordsNothing) {
-    startRun(QuestionType::Spell, ActivityMode::None, Method::Practice);
+    startRun(activityNamed("chord-spell"), Method::Practice);
     EXPECT_EQ(view.questionNumbers, QStringList{QStringLiteral("Question #   1")});
     EXPECT_EQ(state.questionNumber, 1);
     EXPECT_EQ(view.noteLimit, 3);
@@ -39,12 +39,12 @@ TEST_F(PracticeRun, aWrongAnswerOffersARetryThatRecordsNothing) {
 }
 
 TEST_F(PracticeRun, decliningTheRetryShowsTheRightAnswerAndRecordsAWrongOne) {
-    startRun(QuestionType::Spell, ActivityMode::None, Method::Practice);
+    startRun(activityNamed("chord-spell"), Method::Practice);
     answerWrong();
-    const std::string expected = rightAnswerMessage(
-        "The right answer is :", rightanswer(slot().question, slot().prepared,
-                                             ActivityState::settled(QuestionType::Spell, ActivityMode::None),
-                                             InversionOption::Off, false));
+    const std::string expected =
+        rightAnswerMessage("The right answer is :",
+                           activityNamed("chord-spell")
+                               .rightAnswer(slot().question, slot().prepared, InversionOption::Off, false));
     prompter.answerNo();
     submitAfter(5);
     ASSERT_EQ(prompter.shown().size(), 2u);
@@ -59,7 +59,7 @@ TEST_F(PracticeRun, decliningTheRetryShowsTheRightAnswerAndRecordsAWrongOne) {
 
 TEST_F(PracticeRun, aRetriedIdentificationClearsTheAnswerAndPopsUpTheMenu) {
     settings.inversions = InversionOption::Basic;
-    startRun(QuestionType::Identify, ActivityMode::None, Method::Practice);
+    startRun(activityNamed("chord-id"), Method::Practice);
     EXPECT_EQ(view.answerWas, QStringLiteral("Your answer is ..."));
     EXPECT_EQ(view.entered.size(), 1u) << "the chord to identify is drawn";
     EXPECT_EQ(view.inversionList, std::optional<std::string>("(inversion)"));
@@ -74,13 +74,13 @@ TEST_F(PracticeRun, aRetriedIdentificationClearsTheAnswerAndPopsUpTheMenu) {
 }
 
 TEST_F(PracticeRun, aPendingActivityChangeTakesEffectOnceTheAnswerIsRecorded) {
-    startRun(QuestionType::Spell, ActivityMode::None, Method::Practice);
+    startRun(activityNamed("chord-spell"), Method::Practice);
     state.switchPending = true;
-    state.selectedType = QuestionType::Identify;
+    state.selected = &activityNamed("chord-id");
     std::size_t pendingAtSwitch = 0;
     view.onApply = [&] {
         pendingAtSwitch = cycle.pending().size();
-        state.currentType = state.selectedType;
+        state.current = state.selected;
         state.switchPending = false;
     };
     answerRight();
@@ -92,7 +92,7 @@ TEST_F(PracticeRun, aPendingActivityChangeTakesEffectOnceTheAnswerIsRecorded) {
 }
 
 TEST_F(PracticeRun, aRunEndedWhileAMessageIsOpenAsksNothingMore) {
-    startRun(QuestionType::Spell, ActivityMode::None, Method::Practice);
+    startRun(activityNamed("chord-spell"), Method::Practice);
     prompter.whileShowing([&](const QString& text) {
         if (text.startsWith(QStringLiteral("Good work")))
             cycle.endrun();
@@ -109,7 +109,7 @@ TEST_F(PracticeRun, aRunEndedWhileAMessageIsOpenAsksNothingMore) {
 
 TEST_F(PracticeRun, settingsThatYieldNoQuestionEndTheRunWithAMessage) {
     // This cycle was given no interval generator.
-    startRun(QuestionType::IntId, ActivityMode::None, Method::Practice);
+    startRun(activityNamed("interval-id"), Method::Practice);
     EXPECT_EQ(prompter.texts(),
               QStringList{QStringLiteral("No question can be made with the chosen settings.")});
     EXPECT_EQ(view.endruns, 1);

@@ -24,7 +24,7 @@ protected:
 };
 
 TEST_F(TestRun, allRightThenAskingForAReviewFindsNoErrors) {
-    startRun(QuestionType::Spell, ActivityMode::None, Method::Test);
+    startRun(activityNamed("chord-spell"), Method::Test);
     answer({true, true, true, true});
     EXPECT_EQ(view.questionNumbers.last(), QStringLiteral("Question #   5"));
     EXPECT_EQ(state.questionNumber, 5) << "a test keeps each question in its own slot";
@@ -36,7 +36,8 @@ TEST_F(TestRun, allRightThenAskingForAReviewFindsNoErrors) {
     EXPECT_EQ(view.beeps, 15);
     EXPECT_EQ(view.endruns, 1);
     EXPECT_EQ(state.questionNumber, 0);
-    EXPECT_EQ(state.selectedType, QuestionType::Spell);
+    EXPECT_EQ(state.selected, &activityNamed("chord-spell"));
+    EXPECT_FALSE(state.reviewing);
     EXPECT_TRUE(view.log.contains(QStringLiteral("stop elapsed")));
     EXPECT_TRUE(view.log.contains(QStringLiteral("enable reset")));
     EXPECT_EQ(dataFile().count("\r\n"), 5);
@@ -44,7 +45,7 @@ TEST_F(TestRun, allRightThenAskingForAReviewFindsNoErrors) {
 }
 
 TEST_F(TestRun, sayingNoToTheReviewEndsTheRun) {
-    startRun(QuestionType::Spell, ActivityMode::None, Method::Test);
+    startRun(activityNamed("chord-spell"), Method::Test);
     prompter.answerNo();
     answer({false, true, true, true, true});
     EXPECT_EQ(prompter.lastText(), kReviewOffer);
@@ -55,7 +56,7 @@ TEST_F(TestRun, sayingNoToTheReviewEndsTheRun) {
 
 TEST_F(TestRun, theReviewStepsThroughTheErrorsAndChangesNothing) {
     settings.inversions = InversionOption::Basic;
-    startRun(QuestionType::Identify, ActivityMode::None, Method::Test);
+    startRun(activityNamed("chord-id"), Method::Test);
     std::vector<AnswerParts> given;
     for (bool right : {true, false, true, false, false}) {
         if (right)
@@ -75,7 +76,7 @@ TEST_F(TestRun, theReviewStepsThroughTheErrorsAndChangesNothing) {
     EXPECT_EQ(cycle.pending().size(), 5u);
 
     // Question 2 comes back as it was answered.
-    EXPECT_EQ(state.selectedType, QuestionType::Review);
+    EXPECT_TRUE(state.reviewing);
     EXPECT_EQ(view.answerMessage, QStringLiteral("Make corrections and press OK"));
     EXPECT_EQ(view.questionNumbers.last(), QStringLiteral("Question #   2 was..."));
     EXPECT_EQ(view.answerWas, QStringLiteral("Your answer was ..."));
@@ -102,7 +103,8 @@ TEST_F(TestRun, theReviewStepsThroughTheErrorsAndChangesNothing) {
     EXPECT_EQ(view.statusUpdates, statusUpdates) << "the review leaves the status panel alone";
     EXPECT_EQ(view.beeps, 3 + 1 + 3 + 1 + 1 + 3 + 1 + 3);
     EXPECT_EQ(view.endruns, 1);
-    EXPECT_EQ(state.selectedType, QuestionType::Identify);
+    EXPECT_EQ(state.selected, &activityNamed("chord-id"));
+    EXPECT_FALSE(state.reviewing);
     EXPECT_EQ(view.answerMessage, QString());
 
     const QByteArray written = dataFile();
@@ -111,7 +113,7 @@ TEST_F(TestRun, theReviewStepsThroughTheErrorsAndChangesNothing) {
 }
 
 TEST_F(TestRun, aKeySignatureTestEndsWithoutOfferingAReview) {
-    startRun(QuestionType::Identify, ActivityMode::KeySigId, Method::Test);
+    startRun(activityNamed("keysig"), Method::Test);
     EXPECT_TRUE(view.entered.empty()) << "only the signature is shown";
     answer({true, false, true, true, true});
     EXPECT_EQ(prompter.lastText(), QStringLiteral("Test Complete.  Hit OK to continue"));

@@ -24,14 +24,13 @@ protected:
         boxes.answerNo(); // no review at the end of a test
         QuestionCycle run{runState, settings, view, {clock, boxes, draws}, records};
         run.setWeakSpots(favor);
-        runState.selectedType = runState.currentType = QuestionType::Identify;
+        runState.selected = runState.current = &activityNamed("chord-id");
         runState.method = method;
         run.start();
         std::vector<std::string> items;
         for (int i = 0; i < questions; ++i) {
             const Question& asked = run.currentSlot()->question;
-            items.push_back(
-                weakSpotItem(ActivityState::settled(QuestionType::Identify, ActivityMode::None), asked));
+            items.push_back(weakSpotItem(activityNamed("chord-id").settledState(), asked));
             run.answer() = {asked.category, asked.name, asked.invLabel};
             run.questionstep();
         }
@@ -61,7 +60,7 @@ TEST_F(CycleFixture, EveryAnswerIsHeardBeforeItsVerdictShowsAndCountedOnceTheDat
     // What the history had when each box came up: a kill while it shows loses nothing.
     std::vector<std::size_t> heardByBox;
     prompter.whileShowing([&](const QString&) { heardByBox.push_back(heard.answers.size()); });
-    startRun(QuestionType::Spell, ActivityMode::None, Method::Practice);
+    startRun(activityNamed("chord-spell"), Method::Practice);
     answerWrong();
     prompter.answerYes(); // try again
     submitAfter(4);

@@ -1,21 +1,21 @@
-#include "TheoryTestSupport.h"
+#include "support/NamedActivity.h"
 #include "theory/ChordNames.h"
-#include "theory/Judge.h"
+#include "theory/TheoryTestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace tonalyst {
 namespace {
 
+using test::activityNamed;
 using test::keyFor;
 
-const ActivityState kIdentify = ActivityState::settled(QuestionType::Identify, ActivityMode::None);
-
-std::string messageFor(const Question& q, const ActivityState& activity, InversionOption notation,
+std::string messageFor(const Question& q, std::string_view activityName, InversionOption notation,
                        const CurrentKey& key = keyFor(0, 0, KeyMode::Major)) {
-    const PreparedAnswer prepared = prepareanswer(q, key, activity);
-    const bool list = inversionListInUse(q, activity, notation);
-    return rightAnswerMessage("The right answer is :", rightanswer(q, prepared, activity, notation, list));
+    const Activity& activity = activityNamed(activityName);
+    const PreparedAnswer prepared = prepareanswer(q, key, activity.settledState());
+    const bool list = activity.usesInversionList(q, notation);
+    return rightAnswerMessage("The right answer is :", activity.rightAnswer(q, prepared, notation, list));
 }
 
 Question firstInversionIV() {
@@ -32,7 +32,7 @@ Question firstInversionIV() {
 TEST(RightAnswer, spellingNamesEveryNoteWithItsSign) {
     Question ii;
     ii.notes = {{3, 0}, {5, -1}, {7, 0}};
-    const ActivityState spell = ActivityState::settled(QuestionType::Spell, ActivityMode::None);
+    const std::string_view spell = "chord-spell";
     EXPECT_EQ(messageFor(ii, spell, InversionOption::Off, keyFor(2, -1, KeyMode::Major)),
               "The right answer is :\r\n\r\n  F   A-flat  C ");
 
@@ -44,14 +44,14 @@ TEST(RightAnswer, spellingNamesEveryNoteWithItsSign) {
 
 TEST(RightAnswer, identificationGivesTheChordAndItsKey) {
     Question q = firstInversionIV();
-    EXPECT_EQ(messageFor(q, kIdentify, InversionOption::Off),
+    EXPECT_EQ(messageFor(q, "chord-id", InversionOption::Off),
               "The right answer is :\r\n\r\nTriad : IV\r\n(  In the key of C major )");
-    EXPECT_EQ(messageFor(q, kIdentify, InversionOption::Basic),
+    EXPECT_EQ(messageFor(q, "chord-id", InversionOption::Basic),
               "The right answer is :\r\n\r\nTriad : IV\r\n(  In the key of C major ) (1st inversion)");
 }
 
 TEST(RightAnswer, figuredBassNotationGivesTheFiguredName) {
-    EXPECT_EQ(messageFor(firstInversionIV(), kIdentify, InversionOption::FiguredBass),
+    EXPECT_EQ(messageFor(firstInversionIV(), "chord-id", InversionOption::FiguredBass),
               "The right answer is :  Triad : IV 6-3");
     EXPECT_EQ(rightAnswerMessage("Still wrong: the right answer is :", {"Triad : IV 6-3", true}),
               "Still wrong: the right answer is :  Triad : IV 6-3");
@@ -61,16 +61,14 @@ TEST(RightAnswer, keySignaturesAndIntervalsHaveNoKeyLine) {
     Question key;
     key.category = "major :";
     key.name = "E-flat";
-    EXPECT_EQ(messageFor(key, ActivityState::settled(QuestionType::Identify, ActivityMode::KeySigId),
-                         InversionOption::Basic),
+    EXPECT_EQ(messageFor(key, "keysig", InversionOption::Basic),
               "The right answer is :\r\n\r\nmajor : E-flat");
 
     Question third;
     third.category = "Third :";
     third.name = "major";
     third.keyText = "  In the key of C major";
-    EXPECT_EQ(messageFor(third, ActivityState::settled(QuestionType::IntId, ActivityMode::None),
-                         InversionOption::Basic),
+    EXPECT_EQ(messageFor(third, "interval-id", InversionOption::Basic),
               "The right answer is :\r\n\r\nThird : major");
 }
 

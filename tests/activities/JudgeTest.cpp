@@ -1,18 +1,19 @@
-#include "theory/Judge.h"
-#include "TheoryTestSupport.h"
+#include "activities/ActivityRegistry.h"
+#include "support/NamedActivity.h"
 #include "support/ScriptedRandom.h"
 #include "theory/ChordNames.h"
 #include "theory/QuestionMaker.h"
+#include "theory/TheoryTestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace tonalyst {
 namespace {
 
+using test::activityNamed;
 using test::keyFor;
 
-const ActivityState kSpell = ActivityState::settled(QuestionType::Spell, ActivityMode::None);
-const ActivityState kIdentify = ActivityState::settled(QuestionType::Identify, ActivityMode::None);
+const ActivityState kSpell = activityNamed("chord-spell").settledState();
 
 Question chord(std::vector<SpelledNote> notes, std::string category = std::string(kTriadCategory),
                std::string name = {}) {
@@ -26,14 +27,14 @@ Question chord(std::vector<SpelledNote> notes, std::string category = std::strin
 int spell(const Question& q, const CurrentKey& key, std::vector<WrittenNote> staff) {
     const PreparedAnswer prepared = prepareanswer(q, key, kSpell);
     RecordedAnswer recorded;
-    return judgeanswer(q, prepared, kSpell, false, {{}, std::move(staff)}, recorded);
+    return activityNamed("chord-spell").judge(q, prepared, false, {{}, std::move(staff)}, recorded, false);
 }
 
 int identify(const Question& q, AnswerParts answer, bool inversionList = false,
-             const ActivityState& activity = kIdentify) {
-    const PreparedAnswer prepared = prepareanswer(q, keyFor(0, 0, KeyMode::Major), activity);
+             const Activity& activity = activityNamed("chord-id")) {
+    const PreparedAnswer prepared = prepareanswer(q, keyFor(0, 0, KeyMode::Major), activity.settledState());
     RecordedAnswer recorded;
-    return judgeanswer(q, prepared, activity, inversionList, {std::move(answer), {}}, recorded);
+    return activity.judge(q, prepared, inversionList, {std::move(answer), {}}, recorded, false);
 }
 
 // F, A-flat, C: the ii chord of E-flat major.
@@ -71,11 +72,8 @@ TEST(Judge, aNaturalAgainstTheKeySignatureNeedsItsSignAndGivesTheHint) {
 TEST(Judge, naturalsNeedNoSignInIntervalsAndEarTraining) {
     const CurrentKey cMinor = keyFor(0, 0, KeyMode::Minor);
     const Question dominant = chord({{4, 0}, {6, 0}, {8, 0}});
-    for (const ActivityState& activity :
-         {ActivityState::settled(QuestionType::IntSpell, ActivityMode::None),
-          ActivityState::settled(QuestionType::IntId, ActivityMode::None),
-          ActivityState::settled(QuestionType::Identify, ActivityMode::EarTraining)}) {
-        const PreparedAnswer prepared = prepareanswer(dominant, cMinor, activity);
+    for (const char* name : {"interval-spell", "interval-id", "chord-ear"}) {
+        const PreparedAnswer prepared = prepareanswer(dominant, cMinor, activityNamed(name).settledState());
         EXPECT_EQ(prepared.acccode, (std::vector<int>{NoSign, NoSign, NoSign}));
         EXPECT_EQ(prepared.hinttext, "");
     }
@@ -143,7 +141,7 @@ TEST(Judge, captionsAreComparedExactly) {
     EXPECT_EQ(identify(five, {"Triad :", "v", ""}), kWrong);
     EXPECT_EQ(identify(five, {"Seventh :", "V", ""}), kWrong);
 
-    const ActivityState keySig = ActivityState::settled(QuestionType::Identify, ActivityMode::KeySigId);
+    const Activity& keySig = activityNamed("keysig");
     const Question eFlatMajor = chord({}, "major :", "E-flat");
     EXPECT_EQ(identify(eFlatMajor, {"major :", "E-flat", ""}, false, keySig), kRight);
     EXPECT_EQ(identify(eFlatMajor, {"minor :", "E-flat", ""}, false, keySig), kWrong);
@@ -159,31 +157,34 @@ TEST(Judge, theNeapolitanNeedsNoSecondPartButItsInversion) {
 
 TEST(Judge, anAugmentedSixthIgnoresTheInversion) {
     const Question german = chord({}, std::string(kAug6Category), "German");
-    EXPECT_FALSE(inversionListInUse(german, kIdentify, InversionOption::Basic));
+    EXPECT_FALSE(activityNamed("chord-id").usesInversionList(german, InversionOption::Basic));
     EXPECT_EQ(identify(german, {"Augmented 6 :", "German", "(1st inversion)"}, true), kRight);
 }
 
 TEST(Judge, theInversionListIsUsedOnlyInChordIdentificationWithInversionsOn) {
     const Question triad = chord({}, std::string(kTriadCategory), "I");
-    EXPECT_TRUE(inversionListInUse(triad, kIdentify, InversionOption::Basic));
-    EXPECT_TRUE(inversionListInUse(triad, kIdentify, InversionOption::FiguredBass));
-    EXPECT_FALSE(inversionListInUse(triad, kIdentify, InversionOption::Off));
-    EXPECT_FALSE(inversionListInUse(triad, kSpell, InversionOption::Basic));
-    EXPECT_FALSE(inversionListInUse(triad,
-                                    ActivityState::settled(QuestionType::Identify, ActivityMode::EarTraining),
-                                    InversionOption::Basic));
+    const Activity& identification = activityNamed("chord-id");
+    EXPECT_TRUE(identification.usesInversionList(triad, InversionOption::Basic));
+    EXPECT_TRUE(identification.usesInversionList(triad, InversionOption::FiguredBass));
+    EXPECT_FALSE(identification.usesInversionList(triad, InversionOption::Off));
+    for (const Activity* other : allActivities()) {
+        if (other != &identification) {
+            EXPECT_FALSE(other->usesInversionList(triad, InversionOption::Basic)) << other->title();
+        }
+    }
 }
 
 TEST(Judge, theReviewDoesNotOverwriteTheAnswerTheTestWasGiven) {
     const Question five = chord({}, std::string(kTriadCategory), "V");
-    const PreparedAnswer prepared = prepareanswer(five, keyFor(0, 0, KeyMode::Major), kIdentify);
+    const Activity& identification = activityNamed("chord-id");
+    const PreparedAnswer prepared =
+        prepareanswer(five, keyFor(0, 0, KeyMode::Major), identification.settledState());
     RecordedAnswer recorded;
-    judgeanswer(five, prepared, kIdentify, false, {{"Triad :", "v", ""}, {}}, recorded);
+    identification.judge(five, prepared, false, {{"Triad :", "v", ""}, {}}, recorded, false);
     EXPECT_EQ(recorded.parts, (AnswerParts{"Triad :", "v", ""}));
 
-    ActivityState review = kIdentify;
-    review.selectedtype = QuestionType::Review;
-    EXPECT_EQ(judgeanswer(five, prepared, review, false, {{"Triad :", "V", ""}, {}}, recorded), kRight);
+    EXPECT_EQ(identification.judge(five, prepared, false, {{"Triad :", "V", ""}, {}}, recorded, true),
+              kRight);
     EXPECT_EQ(recorded.parts, (AnswerParts{"Triad :", "v", ""}));
 }
 
@@ -221,7 +222,9 @@ TEST(Judge, everyGeneratedChordWrittenAsPreparedIsRight) {
             staff.push_back({position, prepared.acccode[i]});
         }
         RecordedAnswer recorded;
-        EXPECT_EQ(judgeanswer(*q, prepared, kSpell, false, {{}, staff}, recorded), kRight) << q->prompt;
+        EXPECT_EQ(activityNamed("chord-spell").judge(*q, prepared, false, {{}, staff}, recorded, false),
+                  kRight)
+            << q->prompt;
     }
 }
 

@@ -1,0 +1,76 @@
+#include "activities/Activity.h"
+
+#include "activities/PaperText.h"
+#include "theory/AnswerMenus.h"
+#include "theory/AnswerText.h"
+
+#include <algorithm>
+
+namespace tonalyst {
+
+Activity::Activity(ActivityNames names, QuestionType type, ActivityMode mode)
+    : m_names(names), m_type(type), m_mode(mode), m_recordCode(recordActivity(settledState())) {}
+
+std::string Activity::recordCategory(const Question& question) const {
+    return tonalyst::recordCategory(settledState(), question);
+}
+
+bool Activity::ownsRecord(std::string_view code, std::string_view) const {
+    return code == recordCode();
+}
+
+bool Activity::needsSecondChoice(const AnswerParts&) const {
+    return true;
+}
+
+std::vector<WrittenNote> Activity::shownNotes(const std::vector<WrittenNote>& questionNotes) const {
+    return questionNotes;
+}
+
+bool Activity::usesInversionList(const Question&, InversionOption) const {
+    return false;
+}
+
+void Activity::enter(AnswerDesk&) const {}
+
+std::vector<std::string> Activity::worksheetLines(const Question& question, const KeySigDisplay& display,
+                                                  InversionOption inversions, bool withStaff) const {
+    std::vector<std::string> lines = worksheetContext(question, display, withStaff);
+    lines.push_back(worksheetPrompt(question, inversions, withStaff));
+    lines.erase(std::remove(lines.begin(), lines.end(), std::string()), lines.end());
+    return lines;
+}
+
+std::string Activity::worksheetPrompt(const Question& question, InversionOption, bool) const {
+    return paper::trimmed(question.prompt);
+}
+
+Activity::PaperStaff Activity::worksheetStaff(const Question&, const KeySigDisplay&,
+                                              const std::vector<WrittenNote>&) const {
+    return {};
+}
+
+int SpellingActivity::judge(const Question&, const PreparedAnswer& prepared, bool,
+                            const Submission& submission, RecordedAnswer& recorded, bool) const {
+    return judgeSpelling(prepared, submission.staffNotes, recorded.notes);
+}
+
+RightAnswer SpellingActivity::rightAnswer(const Question&, const PreparedAnswer& prepared, InversionOption,
+                                          bool) const {
+    return spelledAnswer(prepared);
+}
+
+int NamingActivity::judge(const Question& question, const PreparedAnswer&, bool inversionList,
+                          const Submission& submission, RecordedAnswer& recorded, bool reviewing) const {
+    // A corrected answer in the review must not replace the one the test was given.
+    if (!reviewing)
+        recorded.parts = submission.answer;
+    return judgeNaming(question, inversionList, submission.answer);
+}
+
+RightAnswer NamingActivity::rightAnswer(const Question& question, const PreparedAnswer&,
+                                        InversionOption notation, bool inversionList) const {
+    return namedAnswer(question, notation, inversionList, namesKey());
+}
+
+} // namespace tonalyst

@@ -1,0 +1,59 @@
+#include "activities/chordeartraining/ChordEarTraining.h"
+
+#include "activities/PaperText.h"
+#include "theory/ChordNames.h"
+#include "theory/Translate.h"
+
+namespace tonalyst {
+
+ChordEarTraining::ChordEarTraining()
+    : NamingActivity({"mnuchordet", "chord-ear", "Chord", "ear"}, QuestionType::Identify,
+                     ActivityMode::EarTraining) {}
+
+std::string ChordEarTraining::caption() const {
+    return translate("ChordEarTraining", "Chor&d Ear Training ...");
+}
+
+std::string ChordEarTraining::statusText() const {
+    return translate("ChordEarTraining", "chord ear train");
+}
+
+std::string ChordEarTraining::title() const {
+    return translate("ChordEarTraining", "Chord Ear Training");
+}
+
+bool ChordEarTraining::ownsRecord(std::string_view code, std::string_view category) const {
+    // Ear training keeps one code for chords and intervals; the category tells them apart.
+    return code == recordCode() && category != "interval";
+}
+
+void ChordEarTraining::enter(AnswerDesk& desk) const {
+    desk.setEarTrainingTitle(translate("ChordEarTraining", "Ear Training : Chords"));
+    desk.showEarTrainingWhileRunning();
+    desk.askEarTrainingChords();
+}
+
+std::vector<std::string> ChordEarTraining::worksheetContext(const Question& question, const KeySigDisplay&,
+                                                            bool withStaff) const {
+    // A student's sheet must not name what is played: the answer key does.
+    if (withStaff)
+        return {};
+    return {translate("ChordEarTraining", "Sounded: ") + paper::soundedNotes(question)};
+}
+
+std::string ChordEarTraining::worksheetInstruction(InversionOption) const {
+    return translate("ChordEarTraining", "Listen to each chord and name its quality.");
+}
+
+std::string ChordEarTraining::paperAnswer(const Question& question, const std::string&,
+                                          InversionOption) const {
+    std::string quality = paper::trimmed(question.name);
+    // "dominant (major-minor)": the textbook's name is the first word.
+    if (const std::size_t aside = quality.find(" ("); aside != std::string::npos)
+        quality.resize(aside);
+    const std::string kind = question.category == kTriadCategory ? translate("ChordEarTraining", "triad")
+                                                                 : translate("ChordEarTraining", "seventh");
+    return quality + " " + kind + paper::playedNotes(question);
+}
+
+} // namespace tonalyst
