@@ -9,11 +9,13 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringEncoder>
 #include <QVariant>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -503,15 +505,33 @@ bool HistoryStore::readAnswers(const AnswerSpan& span, const std::function<void(
                     span.to ? timeText(*span.to) : QStringLiteral("~")}};
     if (span.last)
         query.values.append(qint64(std::max(0, *span.last)));
-    std::array<QByteArray, kStoredAnswerFields> texts;
+    // A row's fields as UTF-8, one after another in one buffer that keeps its size from row
+    // to row: a long history is read without a new allocation for every field.
+    QByteArray fields;
+    std::array<QString, kStoredAnswerFields> texts;
+    std::array<std::optional<qint64>, kStoredAnswerFields> numbers;
+    QStringEncoder utf8(QStringEncoder::Utf8);
+    constexpr qsizetype kLongestNumber = 20;
     StoredAnswer answer;
     QSqlError failed;
     const bool read = stepRows(
         QSqlDatabase::database(m_connection, false), query,
         [&](const QSqlQuery& row) {
+            qsizetype needed = 0;
             for (std::size_t i = 0; i < kStoredAnswerFields; ++i) {
-                texts[i] = row.value(static_cast<int>(i)).toString().toUtf8();
-                answer[i] = texts[i];
+                const QVariant value = row.value(static_cast<int>(i));
+                numbers[i] =
+                    value.typeId() == QMetaType::LongLong ? std::optional(value.toLongLong()) : std::nullopt;
+                texts[i] = numbers[i] ? QString() : value.toString();
+                needed += numbers[i] ? kLongestNumber : utf8.requiredSpace(texts[i].size());
+            }
+            fields.resize(needed);
+            char* at = fields.data();
+            for (std::size_t i = 0; i < kStoredAnswerFields; ++i) {
+                char* const start = at;
+                at = numbers[i] ? std::to_chars(at, at + kLongestNumber, *numbers[i]).ptr
+                                : utf8.appendToBuffer(at, texts[i]);
+                answer[i] = QByteArrayView(start, at - start);
             }
             each(answer);
         },
