@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test headless: the record parser
-# and report compiler under libFuzzer for a bounded time, a plain optimised build, and a
-# build under AddressSanitizer + UndefinedBehaviorSanitizer.
+# and report compiler under libFuzzer for a bounded time, a plain optimised build, a
+# build under AddressSanitizer + UndefinedBehaviorSanitizer, and the test programs that
+# run threads under ThreadSanitizer.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/setup.sh"
@@ -28,3 +29,15 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export LSAN_OPTIONS="suppressions=$top/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 (cd "$top/build-sanitize" && ctest --output-on-failure -j "$jobs")
+
+# ThreadSanitizer cannot share a build with AddressSanitizer; only the programs whose code
+# runs threads of its own (the history's writer, the tone player) are built a third time.
+# The Progress window's and the class server's workers run on QThreadPool and QThread:
+# their hand-overs happen inside a QtCore built without ThreadSanitizer, which it reports
+# as races of their own, so those programs are checked under AddressSanitizer only.
+cmake -S "$top" -B "$top/build-tsan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTONALYST_TSAN=ON \
+    -DTONALYST_WERROR=ON >/dev/null
+tsan_tests=(test_history test_intervals)
+cmake --build "$top/build-tsan" -j "$jobs" --target "${tsan_tests[@]}"
+export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$top/tests/tsan.supp"
+(cd "$top/build-tsan" && ctest --output-on-failure -j "$jobs" -R "^($(IFS='|'; echo "${tsan_tests[*]}"))\$")

@@ -108,7 +108,8 @@ int runDesktopCommand(int argc, char** argv) {
     if (command == "history") {
         QFile out;
         out.open(stdout, QIODevice::WriteOnly);
-        return runHistoryCommand(argumentsAfter(2, argc, argv), out, err);
+        const SystemClock clock;
+        return runHistoryCommand(argumentsAfter(2, argc, argv), out, err, clock);
     }
     // And the figures of the Progress window.
     if (command == "progress") {

@@ -4,6 +4,7 @@
 #include "classserver/ClassServer.h"
 #include "classserver/ClassSummaryText.h"
 #include "classserver/DataFileImport.h"
+#include "cli/CommandParser.h"
 #include "records/ReportLayout.h"
 #include "records/ReportMessages.h"
 
@@ -22,31 +23,34 @@ constexpr int kRefused = 2;
 constexpr int kMostDays = 31;
 constexpr qsizetype kImportBatch = 20000;
 
-const QString kUsage = QStringLiteral(
-    "Usage: tonalyst class COMMAND --db SERVER [options]\n"
-    "\n"
-    "Keeps a class's answers on a PostgreSQL server. SERVER is a connection URI\n"
-    "(postgresql://host/database), key=value settings, or a service name from\n"
-    "~/.pg_service.conf; passwords come from ~/.pgpass or the service file.\n"
-    "\n"
-    "Commands:\n"
-    "  init                                  create the class database's tables, or upgrade them\n"
-    "  add-student --class NAME --user ID    make a login for a new student of the class (an ID\n"
-    "                                        already in another class is refused: one ID, one student)\n"
-    "  enrol --class NAME --user ID          put an existing student into another class as well\n"
-    "                                        (no new login; that class's teachers then read all the\n"
-    "                                        student's answers)\n"
-    "  add-teacher --class NAME[,NAME...] --user ID\n"
-    "                                        make a login for the teacher of those classes\n"
-    "  import --data FILE --user ID          bring the student's records in a data file to the server,\n"
-    "                                        leaving out those the student's window has already sent\n"
-    "  report --user ID [period] [--type TYPE]\n"
-    "                                        a performance report, laid out as tonalyst report's\n"
-    "  summary --class NAME [period] [--csv] one line per student of the class\n"
-    "\n"
-    "Period: --last N (the last N days up to today, 1 to 31, default 7), or --from DATE\n"
-    "and --to DATE (as 1998-05-06; --to defaults to today).\n"
-    "TYPE: test, practice, both or composite (default: composite).\n");
+QString usage() {
+    return QCoreApplication::translate(
+        "ClassCommand",
+        "Usage: tonalyst class COMMAND --db SERVER [options]\n"
+        "\n"
+        "Keeps a class's answers on a PostgreSQL server. SERVER is a connection URI\n"
+        "(postgresql://host/database), key=value settings, or a service name from\n"
+        "~/.pg_service.conf; passwords come from ~/.pgpass or the service file.\n"
+        "\n"
+        "Commands:\n"
+        "  init                                  create the class database's tables, or upgrade them\n"
+        "  add-student --class NAME --user ID    make a login for a new student of the class (an ID\n"
+        "                                        already in another class is refused: one ID, one student)\n"
+        "  enrol --class NAME --user ID          put an existing student into another class as well\n"
+        "                                        (no new login; that class's teachers then read all the\n"
+        "                                        student's answers)\n"
+        "  add-teacher --class NAME[,NAME...] --user ID\n"
+        "                                        make a login for the teacher of those classes\n"
+        "  import --data FILE --user ID          bring the student's records in a data file to the server,\n"
+        "                                        leaving out those the student's window has already sent\n"
+        "  report --user ID [period] [--type TYPE]\n"
+        "                                        a performance report, laid out as tonalyst report's\n"
+        "  summary --class NAME [period] [--csv] one line per student of the class\n"
+        "\n"
+        "Period: --last N (the last N days up to today, 1 to 31, default 7), or --from DATE\n"
+        "and --to DATE (as 1998-05-06; --to defaults to today).\n"
+        "TYPE: test, practice, both or composite (default: composite).\n");
+}
 
 // Messages keep their CR LF line breaks; a terminal wants plain ones.
 QString plainText(const QString& text) {
@@ -57,118 +61,99 @@ QString plainText(const QString& text) {
 struct ClassArguments {
     QString command;
     QString server;
-    bool serverGiven = false;
     QString userId;
     QStringList classes;
     QString data;
-    std::optional<int> lastDays;
-    QString from;
-    QString to;
+    CommandPeriod period;
     QString type = QStringLiteral("composite");
     bool csv = false;
-    bool help = false;
 };
 
-std::optional<QString> readArguments(const QStringList& arguments, ClassArguments& parsed) {
-    const QStringList takesValue{QStringLiteral("--db"),   QStringLiteral("--user"), QStringLiteral("--class"),
-                                 QStringLiteral("--data"), QStringLiteral("--last"), QStringLiteral("--from"),
-                                 QStringLiteral("--to"),   QStringLiteral("--type")};
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        QString option = arguments[i];
-        if (option == QStringLiteral("--help") || option == QStringLiteral("-h")) {
-            parsed.help = true;
-            continue;
-        }
-        if (option == QStringLiteral("--csv")) {
-            parsed.csv = true;
-            continue;
-        }
-        if (!option.startsWith(QLatin1String("--"))) {
-            if (!parsed.command.isEmpty())
-                return QStringLiteral("Unexpected argument: %1").arg(option);
-            parsed.command = option;
-            continue;
-        }
-        QString value;
-        if (const qsizetype equals = option.indexOf(QLatin1Char('=')); equals > 0) {
-            value = option.mid(equals + 1);
-            option = option.left(equals);
-        } else if (takesValue.contains(option)) {
-            if (i + 1 >= arguments.size())
-                return QStringLiteral("%1 needs a value.").arg(option);
-            value = arguments[++i];
-        }
-        if (!takesValue.contains(option))
-            return QStringLiteral("Unknown option: %1").arg(arguments[i]);
-        // An empty --db is allowed: libpq then takes PGSERVICE, PGHOST and the like.
-        if (value.isEmpty() && option != QStringLiteral("--db"))
-            return QStringLiteral("%1 needs a value.").arg(option);
+// What each command needs besides --db.
+struct CommandNeeds {
+    bool user = false;
+    bool classes = false;
+    bool data = false;
+};
 
-        if (option == QStringLiteral("--db")) {
-            parsed.server = value;
-            parsed.serverGiven = true;
-        } else if (option == QStringLiteral("--user")) {
-            parsed.userId = value;
-        } else if (option == QStringLiteral("--class")) {
-            parsed.classes << value;
-        } else if (option == QStringLiteral("--data")) {
-            parsed.data = value;
-        } else if (option == QStringLiteral("--last")) {
-            bool ok = false;
-            const int days = value.toInt(&ok);
-            if (!ok || days < 1 || days > kMostDays)
-                return QStringLiteral("--last needs a number of days from 1 to %1.").arg(kMostDays);
-            parsed.lastDays = days;
-        } else if (option == QStringLiteral("--from")) {
-            parsed.from = value;
-        } else if (option == QStringLiteral("--to")) {
-            parsed.to = value;
-        } else {
-            if (!QStringList{"test", "practice", "both", "composite"}.contains(value))
-                return QStringLiteral("--type is one of test, practice, both or composite.");
-            parsed.type = value;
-        }
-    }
-    if (parsed.help)
+const std::map<QString, CommandNeeds>& commandNeeds() {
+    static const std::map<QString, CommandNeeds> needs{{QStringLiteral("init"), {}},
+                                                       {QStringLiteral("add-student"), {true, true, false}},
+                                                       {QStringLiteral("add-teacher"), {true, true, false}},
+                                                       {QStringLiteral("enrol"), {true, true, false}},
+                                                       {QStringLiteral("import"), {true, false, true}},
+                                                       {QStringLiteral("report"), {true, false, false}},
+                                                       {QStringLiteral("summary"), {false, true, false}}};
+    return needs;
+}
+
+// The arguments, or what to answer instead of running a command.
+std::optional<ClassArguments> readArguments(const QStringList& arguments, CommandReply& reply) {
+    CommandParser parser(QStringLiteral("class"), usage());
+    parser.allowArguments(1);
+    // An empty --db is allowed: libpq then takes PGSERVICE, PGHOST and the like.
+    parser.addValue(QStringLiteral("db"), true);
+    parser.require(QStringLiteral("db"));
+    parser.addUser(false);
+    parser.addPeriod(kMostDays);
+    for (const QString& name : {QStringLiteral("class"), QStringLiteral("data"), QStringLiteral("type")})
+        parser.addValue(name);
+    parser.addFlag(QStringLiteral("csv"));
+    if (const auto answer = parser.parse(arguments)) {
+        reply = *answer;
         return std::nullopt;
-    static const QStringList kCommands{QStringLiteral("init"),        QStringLiteral("add-student"),
-                                       QStringLiteral("add-teacher"), QStringLiteral("enrol"),
-                                       QStringLiteral("import"),      QStringLiteral("report"),
-                                       QStringLiteral("summary")};
-    if (parsed.command.isEmpty())
-        return QStringLiteral("Which command? One of %1.").arg(kCommands.join(QStringLiteral(", ")));
-    if (!kCommands.contains(parsed.command))
-        return QStringLiteral("Unknown command: %1").arg(parsed.command);
-    if (!parsed.serverGiven)
-        return QStringLiteral("--db is required.");
-    const bool needsUser = parsed.command != QStringLiteral("init") && parsed.command != QStringLiteral("summary");
-    if (needsUser && parsed.userId.isEmpty())
-        return QStringLiteral("--user is required.");
-    const bool needsClass = parsed.command.startsWith(QLatin1String("add-")) ||
-                            parsed.command == QStringLiteral("enrol") ||
-                            parsed.command == QStringLiteral("summary");
-    if (needsClass && parsed.classes.isEmpty())
-        return QStringLiteral("--class is required.");
+    }
+    const auto refuse = [&](const QString& problem) {
+        reply = parser.refuse(problem);
+        return std::nullopt;
+    };
+    ClassArguments parsed;
+    const auto needs = parser.arguments().isEmpty() ? commandNeeds().cend()
+                                                    : commandNeeds().find(parser.arguments().front());
+    if (needs == commandNeeds().cend()) {
+        QStringList commands;
+        for (const auto& [name, need] : commandNeeds())
+            commands << name;
+        return refuse(QCoreApplication::translate("ClassCommand", "give one of the commands %1")
+                          .arg(commands.join(QStringLiteral(", "))));
+    }
+    parsed.command = needs->first;
+    parsed.server = parser.value(QStringLiteral("db"));
+    parsed.userId = parser.value(QStringLiteral("user"));
+    parsed.classes = parser.values(QStringLiteral("class"));
+    parsed.data = parser.value(QStringLiteral("data"));
+    parsed.period = parser.period();
+    parsed.csv = parser.isSet(QStringLiteral("csv"));
+    const QString required = QCoreApplication::translate("ClassCommand", "%1 is required for %2");
+    if (needs->second.user && parsed.userId.isEmpty())
+        return refuse(required.arg(QStringLiteral("--user"), parsed.command));
+    if (needs->second.classes && parsed.classes.isEmpty())
+        return refuse(required.arg(QStringLiteral("--class"), parsed.command));
+    if (needs->second.data && parsed.data.isEmpty())
+        return refuse(required.arg(QStringLiteral("--data"), parsed.command));
     if (parsed.command != QStringLiteral("add-teacher") && parsed.classes.size() > 1)
-        return QStringLiteral("Give one --class.");
-    if (parsed.command == QStringLiteral("import") && parsed.data.isEmpty())
-        return QStringLiteral("--data is required.");
-    if (parsed.lastDays && (!parsed.from.isEmpty() || !parsed.to.isEmpty()))
-        return QStringLiteral("Give either --last or --from and --to, not both.");
-    return std::nullopt;
+        return refuse(QCoreApplication::translate("ClassCommand", "give one --class"));
+    if (parser.isSet(QStringLiteral("type"))) {
+        parsed.type = parser.value(QStringLiteral("type"));
+        if (!QStringList{"test", "practice", "both", "composite"}.contains(parsed.type))
+            return refuse(QCoreApplication::translate(
+                "ClassCommand", "--type must be one of test, practice, both or composite"));
+    }
+    return parsed;
 }
 
 // The period the arguments ask for, or the date message that refuses it.
 std::optional<QString> readPeriod(const ClassArguments& arguments, QDate today, QDate& start, QDate& end) {
-    if (arguments.from.isEmpty() && arguments.to.isEmpty()) {
+    const CommandPeriod& period = arguments.period;
+    if (period.from.isEmpty() && period.to.isEmpty()) {
         end = today;
-        start = today.addDays(-(arguments.lastDays.value_or(7) - 1));
+        start = today.addDays(-(period.lastDays.value_or(7) - 1));
         return std::nullopt;
     }
-    end = arguments.to.isEmpty() ? today : QDate::fromString(arguments.to, Qt::ISODate);
+    end = period.to.isEmpty() ? today : QDate::fromString(period.to, Qt::ISODate);
     if (!end.isValid())
         return invalidEndDateMessage();
-    start = QDate::fromString(arguments.from, Qt::ISODate);
+    start = QDate::fromString(period.from, Qt::ISODate);
     if (!start.isValid())
         return invalidStartDateMessage();
     if (start > end)
@@ -208,18 +193,21 @@ bool schemaReady(PgConnection& db, QTextStream& err) {
         return false;
     }
     if (*version == 0) {
-        err << "The class database has no Tonalyst tables yet. Set it up with: tonalyst class init --db SERVER\n";
+        err << "The class database has no Tonalyst tables yet. Set it up with: tonalyst class init --db "
+               "SERVER\n";
         return false;
     }
     if (*version < ClassSchema::latestVersion()) {
-        err << "The class database was set up by an older Tonalyst. Upgrade it with: tonalyst class init --db "
+        err << "The class database was set up by an older Tonalyst. Upgrade it with: tonalyst class init "
+               "--db "
                "SERVER\n";
         return false;
     }
     return true;
 }
 
-void printLogin(QTextStream& out, const ClassLogin& login, const QString& userId, const QStringList& classes) {
+void printLogin(QTextStream& out, const ClassLogin& login, const QString& userId,
+                const QStringList& classes) {
     out << "User ID: " << userId << '\n'
         << (classes.size() == 1 ? "Class: " : "Classes: ") << classes.join(QStringLiteral(", ")) << '\n'
         << "Login role: " << login.roleName << '\n'
@@ -275,9 +263,11 @@ int runImport(ClassServer& server, const ClassArguments& arguments, QTextStream&
         });
     if (!outcome.ok) {
         if (fileFailed)
-            err << plainText(reportFileProblemMessage()) << '\n' << arguments.data << ": " << outcome.problem << '\n';
+            err << plainText(reportFileProblemMessage()) << '\n'
+                << arguments.data << ": " << outcome.problem << '\n';
         else
-            err << "Nothing was imported: " << faultInWords(outcome.fault) << ".\n" << outcome.problem << '\n';
+            err << "Nothing was imported: " << faultInWords(outcome.fault) << ".\n"
+                << outcome.problem << '\n';
         err << "The class server has none of this file's records from this attempt.\n";
         return kServerFailed;
     }
@@ -340,15 +330,13 @@ int runSummary(ClassServer& server, const ClassArguments& arguments, QDate start
 } // namespace
 
 int runClassCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    ClassArguments parsed;
-    if (const auto problem = readArguments(arguments, parsed); problem && !parsed.help) {
-        err << *problem << "\n\n" << kUsage;
-        return kRefused;
+    CommandReply reply;
+    const std::optional<ClassArguments> read = readArguments(arguments, reply);
+    if (!read) {
+        (reply.exitCode == 0 ? out : err) << reply.text;
+        return reply.exitCode;
     }
-    if (parsed.help) {
-        out << kUsage;
-        return 0;
-    }
+    const ClassArguments& parsed = *read;
     QDate start;
     QDate end;
     if (const auto refusal = readPeriod(parsed, QDate::currentDate(), start, end)) {

@@ -1,97 +1,71 @@
 #include "history/FactRows.h"
 
-#include <QByteArrayView>
 #include <QCoreApplication>
 #include <QSqlDatabase>
-#include <QSqlDriver>
-#include <QString>
+#include <QSqlQuery>
 #include <QVariant>
 
-#include <sqlite3.h>
-
 #include <array>
-#include <memory>
 
 namespace tonalyst {
 
 namespace {
 
 // A text column read row after row, keeping the last text it made: method, activity,
-// category, key and the rest repeat from one answer to the next, so a text is made anew
-// only when its bytes change.
+// category, key and the rest repeat from one answer to the next, so the facts handed on
+// share one copy of each text rather than holding one each.
 class SharedText {
 public:
-    const QString& read(sqlite3_stmt* statement, int column) {
-        const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-        const QByteArrayView view(bytes, bytes ? sqlite3_column_bytes(statement, column) : 0);
-        if (view != QByteArrayView(m_bytes)) {
-            m_bytes = view.toByteArray();
-            m_text = QString::fromUtf8(view);
-        }
+    const QString& read(const QSqlQuery& row, int column) {
+        const QString text = row.value(column).toString();
+        if (text != m_text)
+            m_text = text;
         return m_text;
     }
 
 private:
-    QByteArray m_bytes;
     QString m_text;
 };
 
-bool bindValue(sqlite3_stmt* statement, int index, const std::variant<QByteArray, qint64>& value) {
-    if (const auto* text = std::get_if<QByteArray>(&value))
-        return sqlite3_bind_text(statement, index, text->constData(), static_cast<int>(text->size()),
-                                 SQLITE_STATIC) == SQLITE_OK;
-    return sqlite3_bind_int64(statement, index, std::get<qint64>(value)) == SQLITE_OK;
-}
-
-RowTrouble troubleOf(sqlite3* connection, int code) {
-    return {code, QString::fromUtf8(sqlite3_errmsg(connection))};
-}
-
 } // namespace
 
-bool stepRows(const QSqlDatabase& db, const RowQuery& query, const std::function<void(sqlite3_stmt*)>& each,
-              RowTrouble& trouble) {
-    const QSqlDriver* driver = db.driver();
-    const QVariant handle = driver ? driver->handle() : QVariant();
-    sqlite3* connection = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
-                              ? *static_cast<sqlite3* const*>(handle.data())
-                              : nullptr;
-    if (!connection) {
-        trouble = {0, QCoreApplication::translate("FactRows", "the history is not open")};
+bool stepRows(const QSqlDatabase& db, const RowQuery& query,
+              const std::function<void(const QSqlQuery&)>& each, QSqlError& trouble) {
+    if (!db.isOpen()) {
+        trouble = QSqlError(QString(), QCoreApplication::translate("FactRows", "the history is not open"), QSqlError::ConnectionError);
         return false;
     }
-
-    sqlite3_stmt* prepared = nullptr;
-    int result = sqlite3_prepare_v2(connection, query.sql.constData(), static_cast<int>(query.sql.size()),
-                                    &prepared, nullptr);
-    if (result != SQLITE_OK) {
-        trouble = troubleOf(connection, result);
-        sqlite3_finalize(prepared);
+    QSqlQuery rows(db);
+    rows.setForwardOnly(true);
+    if (!rows.prepare(query.sql)) {
+        trouble = rows.lastError();
         return false;
     }
-    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(prepared, &sqlite3_finalize);
-    for (std::size_t i = 0; i < query.values.size(); ++i)
-        if (!bindValue(prepared, static_cast<int>(i) + 1, query.values[i])) {
-            trouble = troubleOf(connection, sqlite3_errcode(connection));
-            return false;
-        }
-    while ((result = sqlite3_step(prepared)) == SQLITE_ROW)
-        each(prepared);
-    if (result == SQLITE_DONE)
-        return true;
-    trouble = troubleOf(connection, result);
-    return false;
+    for (const QVariant& value : query.values)
+        rows.addBindValue(value);
+    if (!rows.exec()) {
+        trouble = rows.lastError();
+        return false;
+    }
+    while (rows.next())
+        each(rows);
+    // next() is false at the end and on an error alike; only the error leaves one behind.
+    if (rows.lastError().isValid()) {
+        trouble = rows.lastError();
+        return false;
+    }
+    return true;
 }
 
 bool stepFactRows(const QSqlDatabase& db, const FactQuery& query,
                   const std::function<void(const AnswerFacts&)>& each) {
     std::array<SharedText, 7> texts;
     AnswerFacts facts;
-    RowTrouble trouble;
+    QSqlError trouble;
     return stepRows(
         db, {query.sql, {query.userId, query.from, query.to, qint64(query.shares), qint64(query.share)}},
-        [&](sqlite3_stmt* row) {
-            facts.answeredSecs = sqlite3_column_int64(row, 0);
+        [&](const QSqlQuery& row) {
+            facts.answeredSecs = row.value(0).toLongLong();
             facts.method = texts[0].read(row, 1);
             facts.activity = texts[1].read(row, 2);
             facts.category = texts[2].read(row, 3);
@@ -99,10 +73,10 @@ bool stepFactRows(const QSqlDatabase& db, const FactQuery& query,
             facts.item = texts[4].read(row, 5);
             facts.right = texts[5].read(row, 6);
             facts.given = texts[6].read(row, 7);
-            facts.correct = sqlite3_column_int(row, 8) != 0;
-            facts.seconds = sqlite3_column_int(row, 9);
-            facts.inDataFile = sqlite3_column_int(row, 10) != 0;
-            facts.imported = sqlite3_column_int(row, 11) != 0;
+            facts.correct = row.value(8).toInt() != 0;
+            facts.seconds = row.value(9).toInt();
+            facts.inDataFile = row.value(10).toInt() != 0;
+            facts.imported = row.value(11).toInt() != 0;
             each(facts);
         },
         trouble);

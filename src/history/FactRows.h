@@ -2,46 +2,37 @@
 
 #include "history/AnswerFacts.h"
 
-#include <QByteArray>
+#include <QSqlError>
 #include <QString>
+#include <QVariantList>
 
 #include <functional>
-#include <variant>
-#include <vector>
 
 class QSqlDatabase;
-struct sqlite3_stmt;
+class QSqlQuery;
 
 namespace tonalyst {
 
-// A statement and the values of its parameters, in order: texts as UTF-8, or whole numbers.
+// A statement and the values of its parameters, in order.
 struct RowQuery {
-    QByteArray sql;
-    std::vector<std::variant<QByteArray, qint64>> values;
+    QString sql;
+    QVariantList values;
 };
 
-// Why rows could not be read to their end: SQLite's result code (0 when SQLite was not
-// reached) and its message.
-struct RowTrouble {
-    int code = 0;
-    QString message;
-};
-
-// Runs the query on the SQLite connection that Qt SQL opened as `db` and hands each row,
-// as SQLite holds it, to `each`. Qt SQL copies every value into a variant of its own,
-// which for a long history is most of the reading; the rows are stepped through SQLite
-// itself, the same library Qt's driver loads. False, with `trouble` saying why, when the
-// query cannot be run to its end: a damaged page met halfway is an error, not an end.
-bool stepRows(const QSqlDatabase& db, const RowQuery& query, const std::function<void(sqlite3_stmt*)>& each,
-              RowTrouble& trouble);
+// Runs the query on `db` and hands each row to `each`, forward only, so that no row is kept
+// once it has been handed on: a long history is read in the memory of one row. False, with
+// `trouble` saying why, when the query cannot be run to its end: a damaged page met halfway
+// is an error, not an end.
+bool stepRows(const QSqlDatabase& db, const RowQuery& query,
+              const std::function<void(const QSqlQuery&)>& each, QSqlError& trouble);
 
 // A query for answer facts: its text, selecting the fact columns in their order, and the
 // values of its five parameters.
 struct FactQuery {
-    QByteArray sql;
-    QByteArray userId;
-    QByteArray from;
-    QByteArray to;
+    QString sql;
+    QString userId;
+    QString from;
+    QString to;
     int shares = 1;
     int share = 0;
 };

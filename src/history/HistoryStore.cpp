@@ -10,13 +10,13 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringEncoder>
 #include <QVariant>
-
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -35,13 +35,15 @@ const QString kColumns = QStringLiteral(
     "key_name, item, inversion, asked, given, right_answer, correct, attempt, seconds, in_data_file, "
     "imported");
 
-bool isDamage(int code) {
-    return (code & 0xff) == SQLITE_CORRUPT || (code & 0xff) == SQLITE_NOTADB;
-}
+// SQLite's primary result codes for a damaged file and for one that is no database, as Qt's
+// driver gives them (extended codes keep them in their low byte).
+constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteNotADatabase = 26;
 
 // A file that is not a database, or a damaged one, as against one that cannot be reached.
 bool isDamage(const QSqlError& error) {
-    return isDamage(error.nativeErrorCode().toInt());
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return code == kSqliteCorrupt || code == kSqliteNotADatabase;
 }
 
 // What the system says stands in the way of reading the file, or also of writing it and
@@ -543,27 +545,45 @@ bool HistoryStore::readAnswers(const AnswerSpan& span, const std::function<void(
                              "rowid DESC LIMIT ?4) ORDER BY answered_utc, stored")
                   .arg(kColumns, within)
             : QStringLiteral("SELECT %1 %2 ORDER BY answered_utc, rowid").arg(kColumns, within);
-    RowQuery query{sql.toUtf8(),
-                   {span.userId.toUtf8(), span.from ? timeText(*span.from).toUtf8() : QByteArray(),
-                    span.to ? timeText(*span.to).toUtf8() : QByteArrayLiteral("~")}};
+    RowQuery query{sql,
+                   {span.userId, span.from ? timeText(*span.from) : QStringLiteral(""),
+                    span.to ? timeText(*span.to) : QStringLiteral("~")}};
     if (span.last)
-        query.values.emplace_back(qint64(std::max(0, *span.last)));
+        query.values.append(qint64(std::max(0, *span.last)));
+    // A row's fields as UTF-8, one after another in one buffer that keeps its size from row
+    // to row: a long history is read without a new allocation for every field.
+    QByteArray fields;
+    std::array<QString, kStoredAnswerFields> texts;
+    std::array<std::optional<qint64>, kStoredAnswerFields> numbers;
+    QStringEncoder utf8(QStringEncoder::Utf8);
+    constexpr qsizetype kLongestNumber = 20;
     StoredAnswer answer;
-    RowTrouble failed;
+    QSqlError failed;
     const bool read = stepRows(
         QSqlDatabase::database(m_connection, false), query,
-        [&](sqlite3_stmt* row) {
+        [&](const QSqlQuery& row) {
+            qsizetype needed = 0;
             for (std::size_t i = 0; i < kStoredAnswerFields; ++i) {
-                const int column = static_cast<int>(i);
-                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(row, column));
-                answer[i] = QByteArrayView(text, text ? sqlite3_column_bytes(row, column) : 0);
+                const QVariant value = row.value(static_cast<int>(i));
+                numbers[i] =
+                    value.typeId() == QMetaType::LongLong ? std::optional(value.toLongLong()) : std::nullopt;
+                texts[i] = numbers[i] ? QString() : value.toString();
+                needed += numbers[i] ? kLongestNumber : utf8.requiredSpace(texts[i].size());
+            }
+            fields.resize(needed);
+            char* at = fields.data();
+            for (std::size_t i = 0; i < kStoredAnswerFields; ++i) {
+                char* const start = at;
+                at = numbers[i] ? std::to_chars(at, at + kLongestNumber, *numbers[i]).ptr
+                                : utf8.appendToBuffer(at, texts[i]);
+                answer[i] = QByteArrayView(start, at - start);
             }
             each(answer);
         },
         failed);
     if (!read)
-        error = isDamage(failed.code) ? trouble(HistoryTrouble::Damaged, failed.message)
-                                      : trouble(HistoryTrouble::CannotRead, failed.message);
+        error = isDamage(failed) ? trouble(HistoryTrouble::Damaged, failed.databaseText())
+                                 : trouble(HistoryTrouble::CannotRead, failed.databaseText());
     return read;
 }
 
@@ -593,11 +613,10 @@ bool HistoryStore::readFacts(const QString& userId, const std::optional<QDateTim
         return false;
     const FactQuery query{QStringLiteral("SELECT %1 FROM answers WHERE user_id = ?1 AND answered_utc >= ?2 "
                                          "AND answered_utc < ?3 AND rowid % ?4 = ?5")
-                              .arg(kFactColumns)
-                              .toUtf8(),
-                          userId.toUtf8(),
-                          from ? timeText(*from).toUtf8() : QByteArray(),
-                          to ? timeText(*to).toUtf8() : QByteArrayLiteral("~"),
+                              .arg(kFactColumns),
+                          userId,
+                          from ? timeText(*from) : QStringLiteral(""),
+                          to ? timeText(*to) : QStringLiteral("~"),
                           std::max(1, share.shares),
                           share.share};
     return stepFactRows(QSqlDatabase::database(m_connection, false), query, each);

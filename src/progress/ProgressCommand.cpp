@@ -1,5 +1,6 @@
 #include "progress/ProgressCommand.h"
 
+#include "cli/CommandParser.h"
 #include "history/CommandLineApplication.h"
 #include "history/HistoryStore.h"
 #include "platform/FileLocations.h"
@@ -20,114 +21,54 @@ namespace tonalyst {
 
 namespace {
 
-constexpr int kRefused = 2;
 constexpr int kUnreadable = 1;
 // As the Progress window opens.
 constexpr int kDefaultDays = 30;
 constexpr int kMostDays = 36500;
 
-const QString kUsage = QStringLiteral(
-    "Usage: tonalyst progress --user ID [--data-dir DIR] [--from DATE --to DATE | --last N] --json\n"
-    "\n"
-    "Writes the figures of Utility > Progress for a period as one JSON object: per activity\n"
-    "and day (week, beyond 31 days) the questions, success rate and seconds per question of\n"
-    "practice and test, the weak spots, the confusions and the kinds of spelling mistake.\n"
-    "Days are local days, as in the window.\n"
-    "\n"
-    "  --user ID        whose answers\n"
-    "  --data-dir DIR   the folder of the history (default: the per-user data folder)\n"
-    "  --last N         the last N days up to today (default: 30)\n"
-    "  --from DATE      first day, as 2026-05-06 or 6 May 26 (default with --to: the first\n"
-    "                   answer)\n"
-    "  --to DATE        last day (default: today)\n"
-    "  --json           the figures as JSON (the only form)\n"
-    "  --help           this text\n");
-
-struct ProgressOptions {
-    QString userId;
-    QString dataDir;
-    std::optional<int> lastDays;
-    QString from;
-    QString to;
-    bool json = false;
-    bool help = false;
-};
-
-std::optional<ProgressOptions> parse(const QStringList& args, QString& error) {
-    ProgressOptions options;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& name = args[i];
-        if (name == QStringLiteral("--help") || name == QStringLiteral("-h")) {
-            options.help = true;
-            continue;
-        }
-        if (name == QStringLiteral("--json")) {
-            options.json = true;
-            continue;
-        }
-        const bool takesValue = name == QStringLiteral("--user") || name == QStringLiteral("--data-dir") ||
-                                name == QStringLiteral("--from") || name == QStringLiteral("--to") ||
-                                name == QStringLiteral("--last");
-        if (!takesValue) {
-            error = QStringLiteral("unknown option %1").arg(name);
-            return std::nullopt;
-        }
-        if (i + 1 >= args.size() || args[i + 1].isEmpty()) {
-            error = QStringLiteral("%1 needs a value").arg(name);
-            return std::nullopt;
-        }
-        const QString value = args[++i];
-        if (name == QStringLiteral("--user")) {
-            options.userId = value;
-        } else if (name == QStringLiteral("--data-dir")) {
-            options.dataDir = value;
-        } else if (name == QStringLiteral("--last")) {
-            bool number = false;
-            const int days = value.toInt(&number);
-            if (!number || days < 1 || days > kMostDays) {
-                error = QStringLiteral("--last needs a number of days from 1 to %1").arg(kMostDays);
-                return std::nullopt;
-            }
-            options.lastDays = days;
-        } else {
-            (name == QStringLiteral("--from") ? options.from : options.to) = value;
-        }
-    }
-    if (options.help)
-        return options;
-    if (options.userId.isEmpty())
-        error = QStringLiteral("--user is required");
-    else if (!options.json)
-        error = QStringLiteral("--json is required");
-    else if (options.lastDays && (!options.from.isEmpty() || !options.to.isEmpty()))
-        error = QStringLiteral("--last cannot be combined with --from or --to");
-    if (!error.isEmpty())
-        return std::nullopt;
-    return options;
+QString usage() {
+    return QCoreApplication::translate(
+        "ProgressCommand",
+        "Usage: tonalyst progress --user ID [--data-dir DIR] [--from DATE --to DATE | --last N] --json\n"
+        "\n"
+        "Writes the figures of Utility > Progress for a period as one JSON object: per activity\n"
+        "and day (week, beyond 31 days) the questions, success rate and seconds per question of\n"
+        "practice and test, the weak spots, the confusions and the kinds of spelling mistake.\n"
+        "Days are local days, as in the window.\n"
+        "\n"
+        "  --user ID        whose answers\n"
+        "  --data-dir DIR   the folder of the history (default: the per-user data folder)\n"
+        "  --last N         the last N days up to today (default: 30)\n"
+        "  --from DATE      first day, as 2026-05-06 or 6 May 26 (default with --to: the first\n"
+        "                   answer)\n"
+        "  --to DATE        last day (default: today)\n"
+        "  --json           the figures as JSON (the only form)\n"
+        "  --help           this text\n");
 }
 
 // The dates the options ask for, or why they cannot be read.
-std::optional<ProgressQuery> readPeriod(const ProgressOptions& options, QDate today, QString& error) {
+std::optional<ProgressQuery> readPeriod(const CommandPeriod& period, QDate today, QString& error) {
     ProgressQuery query;
     query.last = today;
-    if (options.from.isEmpty() && options.to.isEmpty()) {
-        query.first = today.addDays(1 - options.lastDays.value_or(kDefaultDays));
+    if (period.from.isEmpty() && period.to.isEmpty()) {
+        query.first = today.addDays(1 - period.lastDays.value_or(kDefaultDays));
         return query;
     }
     for (const auto& [name, text, date] :
-         {std::tuple{"--from", options.from, &query.first}, std::tuple{"--to", options.to, &query.last}}) {
+         {std::tuple{"--from", period.from, &query.first}, std::tuple{"--to", period.to, &query.last}}) {
         if (text.isEmpty())
             continue;
         const std::optional<QDate> typed = parseTypedDate(text, today);
         if (!typed) {
-            error = QStringLiteral("%1 needs a date such as 2026-05-06 or 6 May 26, not \"%2\"")
+            error = QCoreApplication::translate("ProgressCommand",
+                                                "%1 needs a date such as 2026-05-06 or 6 May 26, not \"%2\"")
                         .arg(QLatin1String(name), text);
             return std::nullopt;
         }
         *date = *typed;
     }
     if (query.first.isValid() && query.first > query.last) {
-        error = QStringLiteral("--from is after --to");
+        error = QCoreApplication::translate("ProgressCommand", "--from is after --to");
         return std::nullopt;
     }
     return query;
@@ -208,36 +149,43 @@ QJsonObject activityJson(int activity, const ActivityProgress& progress) {
 } // namespace
 
 int runProgressCommand(const QStringList& args, QIODevice& out, QTextStream& err, const Clock& clock) {
+    CommandParser parser(QStringLiteral("progress"), usage());
+    parser.addUser(true);
+    parser.addDataDir();
+    parser.addPeriod(kMostDays);
+    parser.addFlag(QStringLiteral("json"));
+    parser.require(QStringLiteral("json"));
+    if (const auto reply = parser.parse(args)) {
+        if (reply->exitCode == 0)
+            out.write(reply->text.toUtf8());
+        else
+            err << reply->text;
+        return reply->exitCode;
+    }
+    const QString userId = parser.value(QStringLiteral("user"));
+    const QString dataDir = parser.value(QStringLiteral("data-dir"));
+    ProgressDesktop desktop = systemProgressDesktop(UserFileLocations(dataDir).dataDir(), userId);
     QString error;
-    const std::optional<ProgressOptions> options = parse(args, error);
-    if (!options) {
-        err << "tonalyst progress: " << error << "\nTry 'tonalyst progress --help'.\n";
-        return kRefused;
-    }
-    if (options->help) {
-        out.write(kUsage.toUtf8());
-        return 0;
-    }
-    ProgressDesktop desktop =
-        systemProgressDesktop(UserFileLocations(options->dataDir).dataDir(), options->userId);
     const std::optional<ProgressQuery> query =
-        readPeriod(*options, clock.now().toTimeZone(desktop.zone).date(), error);
+        readPeriod(parser.period(), clock.now().toTimeZone(desktop.zone).date(), error);
     if (!query) {
-        err << "tonalyst progress: " << error << "\nTry 'tonalyst progress --help'.\n";
-        return kRefused;
+        err << parser.refuse(error).text;
+        return kBadUsage;
     }
 
     const std::unique_ptr<QCoreApplication> app = coreApplicationIfNone();
     // The window shows an empty period for a history not made yet; a script asking for
     // figures is told that there is none to read.
-    const QString path = HistoryStore::pathIn(UserFileLocations(options->dataDir).dataDir());
+    const QString path = HistoryStore::pathIn(UserFileLocations(dataDir).dataDir());
     if (!QFileInfo::exists(path)) {
-        err << "tonalyst progress: there is no answer history " << QDir::toNativeSeparators(path) << "\n";
+        err << QCoreApplication::translate("ProgressCommand",
+                                           "tonalyst progress: there is no answer history %1\n")
+                   .arg(QDir::toNativeSeparators(path));
         return kUnreadable;
     }
     const FiguresLoad load = desktop.loadFigures(*query);
     if (!load.error.isEmpty()) {
-        err << "tonalyst progress: " << load.error << "\n";
+        err << QCoreApplication::translate("ProgressCommand", "tonalyst progress: %1\n").arg(load.error);
         return kUnreadable;
     }
 
@@ -249,7 +197,7 @@ int runProgressCommand(const QStringList& args, QIODevice& out, QTextStream& err
             activities.append(activityJson(activity, progress));
     }
     const QJsonObject figures{
-        {QStringLiteral("user"), options->userId},
+        {QStringLiteral("user"), userId},
         {QStringLiteral("from"),
          statistics.first.isValid() ? QJsonValue(isoDate(statistics.first)) : QJsonValue()},
         {QStringLiteral("to"), isoDate(statistics.last)},
@@ -257,7 +205,9 @@ int runProgressCommand(const QStringList& args, QIODevice& out, QTextStream& err
          statistics.step == TrendStep::Week ? QStringLiteral("week") : QStringLiteral("day")},
         {QStringLiteral("activities"), activities}};
     if (out.write(QJsonDocument(figures).toJson(QJsonDocument::Indented)) < 0) {
-        err << "tonalyst progress: the figures could not be written: " << out.errorString() << "\n";
+        err << QCoreApplication::translate("ProgressCommand",
+                                           "tonalyst progress: the figures could not be written: %1\n")
+                   .arg(out.errorString());
         return kUnreadable;
     }
     return 0;

@@ -1,5 +1,6 @@
 #include "report/ReportCommand.h"
 
+#include "cli/CommandParser.h"
 #include "platform/Clock.h"
 #include "platform/FileLocations.h"
 #include "platform/PrintingApplication.h"
@@ -25,34 +26,34 @@ namespace {
 constexpr int kRefused = 2;
 constexpr int kMostDays = 31;
 
-const QString kUsage =
-    QStringLiteral("Usage: tonalyst report --user ID [options]\n"
-                   "\n"
-                   "Compiles a performance report from a data file, as Utility > Performance Report does.\n"
-                   "\n"
-                   "Options:\n"
-                   "  --user ID         the user to report on (required)\n"
-                   "  --data FILE       the data file (default: varen.dat in the data folder)\n"
-                   "  --data-dir DIR    the data folder (default: ~/.local/share/tonalyst)\n"
-                   "  --last N          the last N days up to today, 1 to 31 (default: 7)\n"
-                   "  --from DATE       first day, as 1998-05-06 or 6 May 98 (with --to: the last day,\n"
-                   "                    default today)\n"
-                   "  --to DATE\n"
-                   "  --type TYPE       test, practice, both or composite (default: composite)\n"
-                   "  --pdf FILE        print the report into a PDF file instead of showing it\n"
-                   "  --help            show this text\n");
+QString usage() {
+    return QCoreApplication::translate(
+        "ReportCommand",
+        "Usage: tonalyst report --user ID [options]\n"
+        "\n"
+        "Compiles a performance report from a data file, as Utility > Performance Report does.\n"
+        "\n"
+        "Options:\n"
+        "  --user ID         the user to report on (required)\n"
+        "  --data FILE       the data file (default: varen.dat in the data folder)\n"
+        "  --data-dir DIR    the data folder (default: ~/.local/share/tonalyst)\n"
+        "  --last N          the last N days up to today, 1 to 31 (default: 7)\n"
+        "  --from DATE       first day, as 1998-05-06 or 6 May 98 (with --to: the last day,\n"
+        "                    default today)\n"
+        "  --to DATE\n"
+        "  --type TYPE       test, practice, both or composite (default: composite)\n"
+        "  --pdf FILE        print the report into a PDF file instead of showing it\n"
+        "  --help            show this text\n");
+}
 
 struct ReportArguments {
     QString userId;
     QString source = QStringLiteral("varen.dat");
     bool sourceGiven = false;
     QString dataDir;
-    std::optional<int> lastDays;
-    QString from;
-    QString to;
+    CommandPeriod period;
     QString type = QStringLiteral("composite");
     QString pdf;
-    bool help = false;
 };
 
 // Messages keep their CR LF line breaks; a terminal wants plain ones.
@@ -61,75 +62,50 @@ QString plain(const QString& text) {
     return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-std::optional<QString> readArguments(const QStringList& arguments, ReportArguments& parsed) {
-    const QStringList takesValue{QStringLiteral("--user"),     QStringLiteral("--data"),
-                                 QStringLiteral("--data-dir"), QStringLiteral("--last"),
-                                 QStringLiteral("--from"),     QStringLiteral("--to"),
-                                 QStringLiteral("--type"),     QStringLiteral("--pdf")};
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        QString option = arguments[i];
-        QString value;
-        if (option == QStringLiteral("--help") || option == QStringLiteral("-h")) {
-            parsed.help = true;
-            continue;
-        }
-        if (const qsizetype equals = option.indexOf(QLatin1Char('=')); equals > 0) {
-            value = option.mid(equals + 1);
-            option = option.left(equals);
-        } else if (takesValue.contains(option)) {
-            if (i + 1 >= arguments.size())
-                return QStringLiteral("%1 needs a value.").arg(option);
-            value = arguments[++i];
-        }
-        if (!takesValue.contains(option))
-            return QStringLiteral("Unknown option: %1").arg(arguments[i]);
-        if (value.isEmpty())
-            return QStringLiteral("%1 needs a value.").arg(option);
-
-        if (option == QStringLiteral("--user")) {
-            parsed.userId = value;
-        } else if (option == QStringLiteral("--data")) {
-            parsed.source = value;
-            parsed.sourceGiven = true;
-        } else if (option == QStringLiteral("--data-dir")) {
-            parsed.dataDir = value;
-        } else if (option == QStringLiteral("--last")) {
-            bool ok = false;
-            const int days = value.toInt(&ok);
-            if (!ok || days < 1 || days > kMostDays)
-                return QStringLiteral("--last needs a number of days from 1 to %1.").arg(kMostDays);
-            parsed.lastDays = days;
-        } else if (option == QStringLiteral("--from")) {
-            parsed.from = value;
-        } else if (option == QStringLiteral("--to")) {
-            parsed.to = value;
-        } else if (option == QStringLiteral("--type")) {
-            if (!QStringList{"test", "practice", "both", "composite"}.contains(value))
-                return QStringLiteral("--type is one of test, practice, both or composite.");
-            parsed.type = value;
-        } else {
-            parsed.pdf = value;
+// The arguments, or what to answer instead of a report.
+std::optional<ReportArguments> readArguments(const QStringList& arguments, CommandReply& reply) {
+    CommandParser parser(QStringLiteral("report"), usage());
+    parser.addUser(true);
+    parser.addDataDir();
+    parser.addPeriod(kMostDays);
+    for (const QString& name : {QStringLiteral("data"), QStringLiteral("type"), QStringLiteral("pdf")})
+        parser.addValue(name);
+    if (const auto answer = parser.parse(arguments)) {
+        reply = *answer;
+        return std::nullopt;
+    }
+    ReportArguments parsed;
+    parsed.userId = parser.value(QStringLiteral("user"));
+    parsed.sourceGiven = parser.isSet(QStringLiteral("data"));
+    if (parsed.sourceGiven)
+        parsed.source = parser.value(QStringLiteral("data"));
+    parsed.dataDir = parser.value(QStringLiteral("data-dir"));
+    parsed.period = parser.period();
+    parsed.pdf = parser.value(QStringLiteral("pdf"));
+    if (parser.isSet(QStringLiteral("type"))) {
+        parsed.type = parser.value(QStringLiteral("type"));
+        if (!QStringList{"test", "practice", "both", "composite"}.contains(parsed.type)) {
+            reply = parser.refuse(QCoreApplication::translate(
+                "ReportCommand", "--type must be one of test, practice, both or composite"));
+            return std::nullopt;
         }
     }
-    if (parsed.userId.isEmpty())
-        return QStringLiteral("--user is required.");
-    if (parsed.lastDays && (!parsed.from.isEmpty() || !parsed.to.isEmpty()))
-        return QStringLiteral("Give either --last or --from and --to, not both.");
-    return std::nullopt;
+    return parsed;
 }
 
 // The period the arguments ask for, or the date message that refuses it.
 std::optional<QString> readPeriod(const ReportArguments& arguments, QDate today, QDate& start, QDate& end) {
-    if (arguments.from.isEmpty() && arguments.to.isEmpty()) {
+    const CommandPeriod& period = arguments.period;
+    if (period.from.isEmpty() && period.to.isEmpty()) {
         end = today;
-        start = today.addDays(-(arguments.lastDays.value_or(7) - 1));
+        start = today.addDays(-(period.lastDays.value_or(7) - 1));
         return std::nullopt;
     }
     // The forms the report dialog takes, and nothing after them.
-    const auto typedEnd = arguments.to.isEmpty() ? std::optional(today) : parseTypedDate(arguments.to, today);
+    const auto typedEnd = period.to.isEmpty() ? std::optional(today) : parseTypedDate(period.to, today);
     if (!typedEnd)
         return invalidEndDateMessage();
-    const auto typedStart = parseTypedDate(arguments.from, today);
+    const auto typedStart = parseTypedDate(period.from, today);
     if (!typedStart)
         return invalidStartDateMessage();
     end = *typedEnd;
@@ -142,17 +118,13 @@ std::optional<QString> readPeriod(const ReportArguments& arguments, QDate today,
 } // namespace
 
 int runReportCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    ReportArguments parsed;
-    if (const auto problem = readArguments(arguments, parsed)) {
-        if (!parsed.help) {
-            err << *problem << "\n\n" << kUsage;
-            return kRefused;
-        }
+    CommandReply reply;
+    const std::optional<ReportArguments> read = readArguments(arguments, reply);
+    if (!read) {
+        (reply.exitCode == 0 ? out : err) << reply.text;
+        return reply.exitCode;
     }
-    if (parsed.help) {
-        out << kUsage;
-        return 0;
-    }
+    const ReportArguments& parsed = *read;
 
     const SystemClock clock;
     const UserFileLocations files(parsed.dataDir);

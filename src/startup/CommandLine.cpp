@@ -12,6 +12,7 @@ QString usage() {
                        "       tonalyst worksheet [options]   (see tonalyst worksheet --help)\n"
                        "       tonalyst report [options]      (see tonalyst report --help)\n"
                        "       tonalyst history [options]     (see tonalyst history --help)\n"
+                       "       tonalyst progress [options]    (see tonalyst progress --help)\n"
                        "       tonalyst class COMMAND [options] (see tonalyst class --help)\n"
                        "\n"
                        "Tonalyst, your complete music theory fitness program.\n"
@@ -24,6 +25,14 @@ QString usage() {
                        "\n"
                        "Qt's own options, such as -style NAME, -platform NAME, -display DISPLAY,\n"
                        "-geometry WxH+X+Y and -reverse, are passed on to Qt.\n");
+}
+
+// Worded as every command's refusals are (see cli/CommandParser).
+CommandLineResult refused(const QString& problem) {
+    return {
+        CommandLineAction::Refused,
+        {},
+        QCoreApplication::translate("CommandLine", "tonalyst: %1\nTry 'tonalyst --help'.\n").arg(problem)};
 }
 
 // Qt's options, which QApplication takes from the same command line: those that take the
@@ -65,33 +74,25 @@ CommandLineResult parseDesktopArguments(const QStringList& arguments) {
         if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) {
             return {CommandLineAction::PrintedAndExit, {}, usage()};
         } else if (argument == QStringLiteral("--version")) {
-            return {CommandLineAction::PrintedAndExit, {}, QStringLiteral("Tonalyst %1\n").arg(TONALYST_VERSION)};
+            return {
+                CommandLineAction::PrintedAndExit, {}, QStringLiteral("Tonalyst %1\n").arg(TONALYST_VERSION)};
         } else if (argument == QStringLiteral("--data-dir")) {
             if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty())
-                return {CommandLineAction::Refused,
-                        {},
-                        QCoreApplication::translate("CommandLine", "--data-dir needs a folder.\n")};
+                return refused(QCoreApplication::translate("CommandLine", "--data-dir needs a value"));
             result.options.dataDir = arguments[++i];
         } else if (argument.startsWith(QStringLiteral("--data-dir="))) {
             result.options.dataDir = argument.mid(QStringLiteral("--data-dir=").size());
             if (result.options.dataDir.isEmpty())
-                return {CommandLineAction::Refused,
-                        {},
-                        QCoreApplication::translate("CommandLine", "--data-dir needs a folder.\n")};
+                return refused(QCoreApplication::translate("CommandLine", "--data-dir needs a value"));
         } else if (const QString name = qtOptionName(argument); kQtOptionsWithValue.contains(name)) {
             // Left in the arguments for QApplication; only its value is stepped over here.
             if (i + 1 >= arguments.size())
-                return {CommandLineAction::Refused,
-                        {},
-                        QCoreApplication::translate("CommandLine", "%1 needs a value.\n").arg(argument)};
+                return refused(QCoreApplication::translate("CommandLine", "%1 needs a value").arg(argument));
             ++i;
         } else if (kQtFlags.contains(name) || isJoinedQtOption(name)) {
             continue;
         } else {
-            return {CommandLineAction::Refused,
-                    {},
-                    QCoreApplication::translate("CommandLine", "Unknown option: %1\n\n%2")
-                        .arg(argument, usage())};
+            return refused(QCoreApplication::translate("CommandLine", "unknown option %1").arg(argument));
         }
     }
     return result;

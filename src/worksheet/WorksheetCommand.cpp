@@ -1,5 +1,6 @@
 #include "worksheet/WorksheetCommand.h"
 
+#include "cli/CommandParser.h"
 #include "theory/IntervalDirection.h"
 #include "theory/JsonText.h"
 #include "theory/SignatureSigns.h"
@@ -9,6 +10,9 @@
 namespace tonalyst {
 
 namespace {
+
+// As many questions as a worksheet takes.
+constexpr int kMostQuestions = 100000;
 
 void writeJson(std::ostream& out, const WorksheetOptions& options, const WorksheetItem& item) {
     const Question& q = item.question;
@@ -39,6 +43,47 @@ void writeJson(std::ostream& out, const WorksheetOptions& options, const Workshe
     out << "}\n";
 }
 
+// The options, or what to answer instead of a worksheet. The command line's names, values
+// and --help are read as every command's are; what the values choose is checked where the
+// worksheet's settings are, by parseWorksheetOptions.
+std::optional<WorksheetOptions> readOptions(const std::vector<std::string>& args, CommandReply& reply) {
+    CommandParser parser(QStringLiteral("worksheet"), QString::fromStdString(worksheetUsage()));
+    parser.addUser(false);
+    parser.addDataDir();
+    parser.addNumber(QStringLiteral("count"), 1, kMostQuestions);
+    const QStringList flags{QStringLiteral("json"), QStringLiteral("favor-weak-spots")};
+    const QStringList values{
+        QStringLiteral("activity"),   QStringLiteral("seed"),       QStringLiteral("inversions"),
+        QStringLiteral("keys"),       QStringLiteral("mode"),       QStringLiteral("chords"),
+        QStringLiteral("mixture"),    QStringLiteral("intervals"),  QStringLiteral("interval-notes"),
+        QStringLiteral("ear-chords"), QStringLiteral("pdf"),        QStringLiteral("paper"),
+        QStringLiteral("clef"),       QStringLiteral("key-display")};
+    for (const QString& name : flags)
+        parser.addFlag(name);
+    for (const QString& name : values)
+        parser.addValue(name);
+    QStringList arguments;
+    for (const std::string& arg : args)
+        arguments << QString::fromStdString(arg);
+    if (const auto answer = parser.parse(arguments)) {
+        reply = *answer;
+        return std::nullopt;
+    }
+    std::vector<std::string> given;
+    for (const QString& name : flags)
+        if (parser.isSet(name))
+            given.push_back("--" + name.toStdString());
+    for (const QString& name :
+         values + QStringList{QStringLiteral("user"), QStringLiteral("data-dir"), QStringLiteral("count")})
+        for (const QString& value : parser.values(name))
+            given.push_back(QStringLiteral("--%1=%2").arg(name, value).toStdString());
+    std::string problem;
+    std::optional<WorksheetOptions> options = parseWorksheetOptions(given, problem);
+    if (!options)
+        reply = parser.refuse(QString::fromStdString(problem));
+    return options;
+}
+
 void writeQuestion(std::ostream& out, const Worksheet& sheet, int number, const WorksheetItem& item) {
     const std::vector<std::string> lines = worksheetQuestionLines(sheet, item, false);
     for (std::size_t i = 0; i < lines.size(); ++i)
@@ -50,16 +95,13 @@ void writeQuestion(std::ostream& out, const Worksheet& sheet, int number, const 
 
 int runWorksheetCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                         WorksheetPrinter* printer, WeakSpotSource* weakSpots) {
-    std::string error;
-    const std::optional<WorksheetOptions> options = parseWorksheetOptions(args, error);
+    CommandReply reply;
+    const std::optional<WorksheetOptions> options = readOptions(args, reply);
     if (!options) {
-        err << "tonalyst worksheet: " << error << "\nTry 'tonalyst worksheet --help'.\n";
-        return 2;
+        (reply.exitCode == 0 ? out : err) << reply.text.toStdString();
+        return reply.exitCode;
     }
-    if (options->help) {
-        out << worksheetUsage();
-        return 0;
-    }
+    std::string error;
 
     std::optional<WeakSpotSchedule> schedule;
     if (options->favorWeakSpots) {

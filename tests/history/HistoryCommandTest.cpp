@@ -4,6 +4,7 @@
 #include "worksheet/WorksheetCommand.h"
 
 #include "HistoryTestKit.h"
+#include "support/FakeClock.h"
 #include "support/TempLocations.h"
 
 #include <QBuffer>
@@ -29,7 +30,7 @@ protected:
         errors.clear();
         QTextStream err(&errors);
         return runHistoryCommand(args + QStringList{QStringLiteral("--data-dir"), files.dataDir()}, output,
-                                 err);
+                                 err, clock);
     }
 
     void store(const std::vector<AnswerRecord>& answers) {
@@ -41,6 +42,8 @@ protected:
     }
 
     TempLocations files;
+    // The day after the tests' last answer (the history's days are UTC days).
+    FakeClock clock{QDateTime(QDate(2026, 3, 4), QTime(20, 0), Qt::UTC)};
     QBuffer output;
     QString errors;
 };
@@ -58,10 +61,16 @@ TEST_F(HistoryCommandTest, WritesTheUsersAnswersAsCsvOrJsonLines) {
               0);
     EXPECT_EQ(output.data().count('\n'), 1);
     EXPECT_TRUE(output.data().contains("\"result\":\"wrong\""));
-    ASSERT_EQ(run({QStringLiteral("--json"), QStringLiteral("--last"), QStringLiteral("2"),
+    ASSERT_EQ(run({QStringLiteral("--json"), QStringLiteral("--answers"), QStringLiteral("2"),
                    QStringLiteral("--user"), QStringLiteral("AB")}),
               0);
     EXPECT_EQ(output.data().count('\n'), 2);
+    EXPECT_TRUE(output.data().contains("2026-03-03T09"));
+    // --last counts days, today's included, as in every other command: the 3rd and the 4th.
+    ASSERT_EQ(run({QStringLiteral("--json"), QStringLiteral("--last"), QStringLiteral("2"),
+                   QStringLiteral("--user"), QStringLiteral("AB")}),
+              0);
+    EXPECT_EQ(output.data().count('\n'), 1);
     EXPECT_TRUE(output.data().contains("2026-03-03T09"));
 }
 

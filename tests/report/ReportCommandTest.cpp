@@ -62,7 +62,7 @@ TEST_F(ReportCommandTest, RefusesWithTheDialogsMessagesAndStatusTwo) {
     EXPECT_EQ(run({"--user", "AB", "--data", file("missing.dat")}), 2);
     EXPECT_TRUE(errors.startsWith(QStringLiteral("There is a problem with the chosen file.")));
     EXPECT_EQ(run({"--data", file("old.dat")}), 2);
-    EXPECT_TRUE(errors.startsWith(QStringLiteral("--user is required.")));
+    EXPECT_TRUE(errors.startsWith(QStringLiteral("tonalyst report: --user is required\n")));
     EXPECT_EQ(run({"--user", "AB", "--last", "40"}), 2);
     EXPECT_EQ(run({"--user", "AB", "--type", "all"}), 2);
     EXPECT_TRUE(output.isEmpty());

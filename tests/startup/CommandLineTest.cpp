@@ -37,6 +37,9 @@ TEST(CommandLine, QtsOwnOptionsPassThroughAndTheProgramsOwnStillCount) {
         EXPECT_EQ(result.options.dataDir, c.dataDir) << arguments;
         if (c.action == CommandLineAction::Refused) {
             EXPECT_TRUE(result.output.contains(c.arguments.first())) << arguments;
+            // Worded as every command's refusals are.
+            EXPECT_TRUE(result.output.startsWith(QStringLiteral("tonalyst: "))) << arguments;
+            EXPECT_TRUE(result.output.endsWith(QStringLiteral("\nTry 'tonalyst --help'.\n"))) << arguments;
         }
     }
 }
