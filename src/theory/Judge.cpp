@@ -16,7 +16,8 @@ int judgeSpelling(const PreparedAnswer& prepared, const std::vector<WrittenNote>
     if (normalised.size() < prepared.notes.size())
         return kWrong;
     for (std::size_t i = 0; i < prepared.notes.size(); ++i) {
-        if (normalised[i].position != prepared.notes[i].step + 1 || normalised[i].code != prepared.acccode[i])
+        if (normalised[i].position != prepared.notes[i].step + 1 ||
+            normalised[i].code != prepared.notes[i].code())
             return kWrong;
     }
     return kRight;
@@ -83,11 +84,8 @@ RightAnswer rightanswer(const Question& question, const PreparedAnswer& prepared
                         const ActivityState& activity, InversionOption notation, bool inversionList) {
     RightAnswer answer;
     if (activity.currenttype == QuestionType::Spell || activity.currenttype == QuestionType::IntSpell) {
-        for (std::size_t i = 0; i < prepared.notes.size(); ++i) {
-            const auto letter = static_cast<std::size_t>(letterIndex(prepared.notes[i].step) + 1);
-            answer.text += "  " + std::string(lettername[letter]) +
-                           std::string(accname[static_cast<std::size_t>(prepared.acccode[i])]);
-        }
+        for (const Pitch& note : prepared.notes)
+            answer.text += "  " + answerName(note);
         return answer;
     }
     if (inversionList && notation == InversionOption::FiguredBass) {

@@ -38,16 +38,16 @@ std::string_view activityTitle(WorksheetActivity activity) {
     return "Chord Spelling";
 }
 
-std::string noteList(const std::vector<SpelledNote>& notes) {
+std::string noteList(const std::vector<Pitch>& notes) {
     std::string text;
-    for (const SpelledNote& note : notes)
+    for (const Pitch& note : notes)
         text.append(text.empty() ? "" : "  ").append(noteName(note));
     return text;
 }
 
 // The notes in the order they sound.
 std::string soundedNotes(const Question& question) {
-    std::vector<SpelledNote> notes = question.notes;
+    std::vector<Pitch> notes = question.notes;
     if (question.direction == IntervalDirection::Below)
         std::reverse(notes.begin(), notes.end());
     return noteList(notes);
@@ -206,7 +206,7 @@ WorksheetStaff worksheetStaff(const Worksheet& sheet, const WorksheetItem& item)
         const std::array<int, 7> perLetter = signatureAlterations(q.sigKind, q.sigCount);
         for (WrittenNote& note : staff.notes)
             note.code = signUnderSignature(
-                note.code, perLetter[static_cast<std::size_t>(letterIndex(note.position - 1))]);
+                note.code, perLetter[static_cast<std::size_t>(Pitch{note.position - 1}.letter())]);
     }
     return staff;
 }

@@ -11,9 +11,9 @@ WorksheetAnswer worksheetAnswer(const Question& question, const CurrentKey& key,
     const PreparedAnswer prepared = prepareanswer(question, key, activity);
     const bool inversionList = inversionListInUse(question, activity, inversions);
     std::vector<int> positions;
-    for (const SpelledNote& note : prepared.notes)
+    for (const Pitch& note : prepared.notes)
         positions.push_back(note.step + 1);
-    return {prepared.acccode, positions, prepared.hinttext,
+    return {prepared.acccode(), positions, prepared.hinttext,
             rightanswer(question, prepared, activity, inversions, inversionList).text};
 }
 

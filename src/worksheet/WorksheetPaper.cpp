@@ -78,11 +78,11 @@ std::string commaList(const std::string& spaced) {
 }
 
 std::string playedNotes(const Question& q) {
-    std::vector<SpelledNote> notes = q.notes;
+    std::vector<Pitch> notes = q.notes;
     if (q.direction == IntervalDirection::Below)
         std::reverse(notes.begin(), notes.end());
     std::string text;
-    for (const SpelledNote& note : notes)
+    for (const Pitch& note : notes)
         text.append(text.empty() ? "" : ", ").append(noteName(note));
     return " (played: " + text + ")";
 }
