@@ -9,10 +9,8 @@ namespace tonalyst {
 bool isAllowedAtPosition(int position, int code) {
     if (position < kLowestPosition || position > kHighestPosition || code < 0 || code >= kAccidentalCodes)
         return false;
-    const char letter = letterOfPosition(position);
-    if (code == DoubleSharp && (letter == 'E' || letter == 'B'))
-        return false;
-    if (code == DoubleFlat && (letter == 'C' || letter == 'F'))
+    // The clef moves every position by whole octaves, so the letter is the same in both.
+    if (!isWritable(pitchOf({position, code}, Clef::Treble)))
         return false;
     if (code == Sharp && position == kHighestPosition)
         return false;
