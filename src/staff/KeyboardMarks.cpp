@@ -4,23 +4,30 @@
 
 namespace tonalyst {
 
+namespace {
+
+// Key index i stands at staff position i. C and F have no double flat, E and B no double
+// sharp; and a sharp on E or B, a flat on C or F, is a white key.
+bool isCOrF(int index) {
+    const char letter = letterOfPosition(index);
+    return letter == 'C' || letter == 'F';
+}
+bool isEOrB(int index) {
+    const char letter = letterOfPosition(index);
+    return letter == 'E' || letter == 'B';
+}
+
+} // namespace
+
 bool isWhiteKeySharp(int index) {
-    return index == 0 || index == 3 || index == 7 || index == 10;
+    return hasKey(KeyKind::Sharp, index) && isEOrB(index);
 }
 
 bool isWhiteKeyFlat(int index) {
-    return index == 4 || index == 8 || index == 11 || index == 15;
+    return hasKey(KeyKind::Flat, index) && isCOrF(index);
 }
 
 namespace {
-
-// C and F (and the C above the staff) have no double flat; E and B have no double sharp.
-bool isCOrF(int index) {
-    return index == 1 || index == 4 || index == 8 || index == 11 || index == 15;
-}
-bool isEOrB(int index) {
-    return index == 0 || index == 3 || index == 7 || index == 10 || index == 14;
-}
 
 Marker sharpMarker(int index) {
     return isWhiteKeySharp(index) ? Marker::SharpSide : Marker::SharpKey;
