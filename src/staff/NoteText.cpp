@@ -15,8 +15,8 @@ int middleLine(Clef clef) {
     return clef == Clef::Treble ? 7 : 9;
 }
 
-// The blank-separated words, except that a name spelled out as the staff reads it keeps the
-// octave that follows it: "E-flat 4" is one note.
+// The blank-separated words, except that a name without an octave keeps the octave that
+// follows it, as the staff's text writes it: "E-flat 4" is one note.
 std::vector<std::string> words(std::string_view text) {
     std::vector<std::string> found;
     std::size_t at = 0;

@@ -78,23 +78,23 @@ constexpr std::array<std::string_view, kAccidentalCodes> kTextSigns{"", "n", "#"
 struct SignReading {
     std::string_view text;
     AccidentalCode code;
-    bool spelled;
 };
 
-// Longest first, so "bb" is not read as "b" and "-double-sharp" not as "-d...".
+// Where one sign begins another ("b" and "bb"), both are tried: what follows the sign must
+// be an octave or nothing.
 constexpr std::array<SignReading, 12> kSignReadings{{
-    {"-double-sharp", DoubleSharp, true},
-    {"-double-flat", DoubleFlat, true},
-    {"-natural", Natural, true},
-    {"-sharp", Sharp, true},
-    {"-flat", Flat, true},
-    {"##", DoubleSharp, false},
-    {"bb", DoubleFlat, false},
-    {"x", DoubleSharp, false},
-    {"#", Sharp, false},
-    {"b", Flat, false},
-    {"n", Natural, false},
-    {"", NoSign, false},
+    {"-double-sharp", DoubleSharp},
+    {"-double-flat", DoubleFlat},
+    {"-natural", Natural},
+    {"-sharp", Sharp},
+    {"-flat", Flat},
+    {"##", DoubleSharp},
+    {"bb", DoubleFlat},
+    {"x", DoubleSharp},
+    {"#", Sharp},
+    {"b", Flat},
+    {"n", Natural},
+    {"", NoSign},
 }};
 
 bool allDigits(std::string_view text) {
@@ -162,7 +162,7 @@ std::optional<ReadPitch> readPitch(std::string_view text) {
         if (!text.starts_with(sign.text))
             continue;
         std::string_view octave = text.substr(sign.text.size());
-        if (sign.spelled && octave.starts_with(' '))
+        if (octave.starts_with(' '))
             octave.remove_prefix(1);
         if (octave.size() > 2 || !allDigits(octave))
             continue;

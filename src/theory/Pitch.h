@@ -47,12 +47,13 @@ Pitch transposed(const Pitch& from, int steps, int semitones);
 struct ReadPitch {
     Pitch pitch;
     bool octaveGiven = false;
+    bool operator==(const ReadPitch&) const = default;
 };
 
 // Reads one note: a letter A-G in either case; an accidental written short (# sharp, b flat,
 // x or ## double sharp, bb double flat, n natural) or spelled out as the program names it
 // ("-sharp", "-double-flat", "-natural"); then an optional octave of one or two digits,
-// C4 being middle C, after a blank where the accidental is spelled out ("B-flat 3").
+// C4 being middle C, which may follow a blank as the staff's text writes it ("B-flat 3").
 // Nothing when the text is not one note.
 std::optional<ReadPitch> readPitch(std::string_view text);
 
