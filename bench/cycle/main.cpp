@@ -89,7 +89,7 @@ void answerRight(QuestionCycle& cycle, QuietView& view) {
     const QuestionSlot& slot = *cycle.currentSlot();
     view.staff.clear();
     for (std::size_t i = 0; i < slot.prepared.notes.size(); ++i)
-        view.staff.push_back({slot.prepared.notes[i].step + 1, slot.prepared.acccode[i]});
+        view.staff.push_back({slot.prepared.notes[i].step + 1, slot.prepared.notes[i].code()});
     cycle.answer() = {slot.question.category, slot.question.name, slot.question.invLabel};
 }
 

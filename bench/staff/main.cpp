@@ -48,10 +48,10 @@ int main(int argc, char** argv) {
     panel.setKeySignature(tonalyst::SignatureKind::Flat, 7);
     panel.showKeySignature(true);
     panel.setEntryEnabled(true);
-    panel.enterNote(3, tonalyst::kFlat);
-    panel.enterNote(4, tonalyst::kSharp);
-    panel.enterNote(5, tonalyst::kNatural);
-    panel.enterNote(7, tonalyst::kDoubleFlat);
+    panel.enterNote(3, tonalyst::Flat);
+    panel.enterNote(4, tonalyst::Sharp);
+    panel.enterNote(5, tonalyst::Natural);
+    panel.enterNote(7, tonalyst::DoubleFlat);
 
     tonalyst::StaffWidget* staff = panel.staff();
     const qreal ratio = staff->devicePixelRatioF();

@@ -87,11 +87,11 @@ std::string commaList(const std::string& spaced) {
 }
 
 std::string playedNotes(const Question& q) {
-    std::vector<SpelledNote> notes = q.notes;
+    std::vector<Pitch> notes = q.notes;
     if (q.direction == IntervalDirection::Below)
         std::reverse(notes.begin(), notes.end());
     std::string text;
-    for (const SpelledNote& note : notes)
+    for (const Pitch& note : notes)
         text.append(text.empty() ? "" : ", ").append(noteName(note));
     return " (played: " + text + ")";
 }
@@ -132,15 +132,15 @@ std::string intervalInWords(const Question& question) {
 
 namespace paper {
 
-std::string noteList(const std::vector<SpelledNote>& notes) {
+std::string noteList(const std::vector<Pitch>& notes) {
     std::string text;
-    for (const SpelledNote& note : notes)
+    for (const Pitch& note : notes)
         text.append(text.empty() ? "" : "  ").append(noteName(note));
     return text;
 }
 
 std::string soundedNotes(const Question& question) {
-    std::vector<SpelledNote> notes = question.notes;
+    std::vector<Pitch> notes = question.notes;
     if (question.direction == IntervalDirection::Below)
         std::reverse(notes.begin(), notes.end());
     return noteList(notes);

@@ -32,7 +32,7 @@ std::string commaList(const std::string& spaced);
 // " (played: C, E, G)", in the order they sound.
 std::string playedNotes(const Question& question);
 // "C  E  G": notes two blanks apart, as listed; soundedNotes in the order they sound.
-std::string noteList(const std::vector<SpelledNote>& notes);
+std::string noteList(const std::vector<Pitch>& notes);
 std::string soundedNotes(const Question& question);
 // A translated text with its %1, %2, ... filled in, as Qt's arg() does.
 std::string filled(std::string text, std::initializer_list<std::string> args);

@@ -107,7 +107,7 @@ bool QuestionCycle::inversionList(const QuestionSlot& slot) const {
 std::vector<WrittenNote> QuestionCycle::questionNotes(const QuestionSlot& slot) const {
     std::vector<WrittenNote> notes;
     for (std::size_t i = 0; i < slot.prepared.notes.size(); ++i)
-        notes.push_back({slot.prepared.notes[i].step + 1, slot.prepared.acccode[i]});
+        notes.push_back({slot.prepared.notes[i].step + 1, slot.prepared.notes[i].code()});
     if (slot.question.direction == IntervalDirection::Below)
         std::reverse(notes.begin(), notes.end());
     return notes;

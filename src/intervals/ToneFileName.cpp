@@ -1,6 +1,6 @@
 #include "intervals/ToneFileName.h"
 
-#include "theory/Note.h"
+#include "theory/Pitch.h"
 
 #include <array>
 
@@ -8,8 +8,6 @@ namespace tonalyst {
 
 namespace {
 
-constexpr std::array<int, 7> kNaturalSemitone{0, 2, 4, 5, 7, 9, 11};
-constexpr std::array<int, 6> kCodeOffset{0, 0, 1, -1, 2, -2};
 constexpr std::array<const char*, 12> kPitchName{"C",  "C#", "D",  "D#", "E",  "F",
                                                  "F#", "G",  "G#", "A",  "A#", "B"};
 
@@ -26,9 +24,9 @@ int octaveDigit(int pitch) {
     return pitch / 12 - 2;
 }
 
-int naturalPitch(int notenum, ToneClef clef) {
-    const int step = notenum - 1;
-    return lowestC(clef) + 12 * (step / 7) + kNaturalSemitone[static_cast<std::size_t>(step % 7)];
+// Staff position 1 is the clef's lowest C.
+int midiPitch(const Pitch& pitch, ToneClef clef) {
+    return lowestC(clef) + pitch.semitones();
 }
 
 } // namespace
@@ -36,7 +34,7 @@ int naturalPitch(int notenum, ToneClef clef) {
 std::optional<int> notePitch(int notetype, int notenum, ToneClef clef) {
     if (!onStaff(notetype, notenum))
         return std::nullopt;
-    return naturalPitch(notenum, clef) + kCodeOffset[static_cast<std::size_t>(notetype)];
+    return midiPitch(pitchWithCode(notenum - 1, static_cast<AccidentalCode>(notetype)), clef);
 }
 
 std::optional<std::string> playnotesFileName(int notetype, int notenum, ToneClef clef) {
@@ -48,9 +46,9 @@ std::optional<std::string> playnotesFileName(int notetype, int notenum, ToneClef
     // below is not always a semitone away (F flat is E, C double flat is B flat) and can
     // lie in the octave below (C flat on middle C is the B under it).
     if (notetype == NoSign || notetype == Natural || notetype == Sharp) {
-        const std::string digit = std::to_string(octaveDigit(naturalPitch(notenum, clef)));
-        return std::string(lettername[static_cast<std::size_t>(notenum)]) + digit +
-               (notetype == Sharp ? "#.MID" : ".MID");
+        const Pitch natural{notenum - 1};
+        const std::string digit = std::to_string(octaveDigit(midiPitch(natural, clef)));
+        return natural.letterName() + digit + (notetype == Sharp ? "#.MID" : ".MID");
     }
     const std::string name = kPitchName[static_cast<std::size_t>(*pitch % 12)];
     return name.substr(0, 1) + std::to_string(octaveDigit(*pitch)) + name.substr(1) + ".MID";

@@ -111,8 +111,8 @@ public:
             wrong[at.key()] = at.value();
         if (isSpellingActivity(activity)) {
             std::map<std::pair<SpellingErrorKind, QString>, SpellingMistake> mistakes;
-            const auto name = [](const std::optional<NoteText>& note) {
-                return note ? noteTextName(*note) : QString();
+            const auto name = [](const std::optional<Pitch>& note) {
+                return note ? QString::fromStdString(noteName(*note)) : QString();
             };
             for (const auto& [answer, times] : wrong)
                 for (const SpellingError& error : classifySpelling(answer.second, answer.first)) {

@@ -1,5 +1,8 @@
 #include "progress/SpellingErrors.h"
 
+#include <QList>
+#include <QStringView>
+
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
@@ -9,15 +12,19 @@ namespace tonalyst {
 
 namespace {
 
-using Notes = std::vector<NoteText>;
+using Notes = std::vector<Pitch>;
 
-bool sameSpelling(const NoteText& a, const NoteText& b) {
-    return a.letter == b.letter && a.accidental == b.accidental && a.naturalSign == b.naturalSign;
+bool sameSpelling(const Pitch& a, const Pitch& b) {
+    return a.letter() == b.letter() && a.alter == b.alter && a.naturalSign == b.naturalSign;
 }
 
 // The same note, but for a natural sign written on one and not on the other.
-bool sameButForNaturalSign(const NoteText& a, const NoteText& b) {
-    return a.letter == b.letter && a.accidental == b.accidental && a.octave == b.octave;
+bool sameButForNaturalSign(const Pitch& a, const Pitch& b) {
+    return a.step == b.step && a.alter == b.alter;
+}
+
+QString nameOf(const Pitch& note) {
+    return QString::fromStdString(noteName(note));
 }
 
 // What a reading of an answer costs. Every mistake costs the same, so the reading with the
@@ -36,7 +43,7 @@ struct PairReading {
     qint64 cost;
 };
 
-PairReading readPair(const NoteText& given, const NoteText& right) {
+PairReading readPair(const Pitch& given, const Pitch& right) {
     SpellingErrorKind kind = SpellingErrorKind::WrongMember;
     int nearness = 5;
     if (sameButForNaturalSign(given, right)) {
@@ -45,14 +52,14 @@ PairReading readPair(const NoteText& given, const NoteText& right) {
     } else if (sameSpelling(given, right)) {
         kind = SpellingErrorKind::WrongOctave;
         nearness = 2;
-    } else if (given.pitch() == right.pitch()) {
+    } else if (given.semitones() == right.semitones()) {
         kind = SpellingErrorKind::Enharmonic;
         nearness = 2;
-    } else if (given.letter == right.letter) {
+    } else if (given.letter() == right.letter()) {
         kind = SpellingErrorKind::WrongAccidental;
         nearness = 2;
     }
-    const int apart = std::min(std::abs(given.pitch() - right.pitch()), kFarthestPitches);
+    const int apart = std::min(std::abs(given.semitones() - right.semitones()), kFarthestPitches);
     return {kind, kPerMistake + kPerNearness * nearness + apart};
 }
 
@@ -108,9 +115,20 @@ std::vector<std::optional<std::size_t>> cheapestPairing(const Notes& given, cons
 
 } // namespace
 
+std::optional<std::vector<Pitch>> readHistoryNotes(const QString& text) {
+    std::vector<Pitch> notes;
+    for (QStringView word : QStringView(text).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const auto read = word.front().isUpper() ? readPitch(word.toString().toStdString()) : std::nullopt;
+        if (!read)
+            return std::nullopt;
+        notes.push_back(read->pitch);
+    }
+    return notes;
+}
+
 std::vector<SpellingError> classifySpelling(const QString& givenText, const QString& rightText) {
-    auto given = readNotes(givenText);
-    auto right = readNotes(rightText);
+    auto given = readHistoryNotes(givenText);
+    auto right = readHistoryNotes(rightText);
     if (!given || !right)
         return {{SpellingErrorKind::Unreadable, std::nullopt, std::nullopt}};
 
@@ -136,7 +154,7 @@ std::vector<SpellingError> classifySpelling(const QString& givenText, const QStr
     std::vector<SpellingError> errors;
     for (std::size_t r = 0; r < right->size(); ++r) {
         if (givenFor[r]) {
-            const NoteText& g = (*given)[*givenFor[r]];
+            const Pitch& g = (*given)[*givenFor[r]];
             errors.push_back({readPair(g, (*right)[r]).kind, g, (*right)[r]});
         } else {
             errors.push_back({SpellingErrorKind::Missing, std::nullopt, (*right)[r]});
@@ -173,13 +191,13 @@ QString spellingErrorDetail(const SpellingError& error) {
     case SpellingErrorKind::Enharmonic:
     case SpellingErrorKind::WrongAccidental:
     case SpellingErrorKind::WrongMember:
-        return noteTextName(*error.given) + QStringLiteral(" for ") + noteTextName(*error.right);
+        return nameOf(*error.given) + QStringLiteral(" for ") + nameOf(*error.right);
     case SpellingErrorKind::Missing:
-        return noteTextName(*error.right);
+        return nameOf(*error.right);
     case SpellingErrorKind::Extra:
-        return noteTextName(*error.given);
+        return nameOf(*error.given);
     case SpellingErrorKind::WrongOctave:
-        return noteTextName(*error.right) + QStringLiteral(" in another octave");
+        return nameOf(*error.right) + QStringLiteral(" in another octave");
     case SpellingErrorKind::Unreadable:
         break;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "progress/NoteText.h"
+#include "theory/Pitch.h"
 
 #include <QString>
 
@@ -24,10 +24,15 @@ enum class SpellingErrorKind {
 // an extra note).
 struct SpellingError {
     SpellingErrorKind kind;
-    std::optional<NoteText> given;
-    std::optional<NoteText> right;
+    std::optional<Pitch> given;
+    std::optional<Pitch> right;
     bool operator==(const SpellingError&) const = default;
 };
+
+// The blank-separated notes of a history answer ("Eb4 G##3 Cx5 Fn4"; a note without an octave
+// is in octave 4), or nothing when any of them cannot be read. The history writes its letters
+// in upper case, so a lower-case one is no note of it.
+std::optional<std::vector<Pitch>> readHistoryNotes(const QString& text);
 
 // The mistakes that make the notes given differ from the right notes. Notes that agree are
 // set aside first; the rest are paired so that the answer is explained with the fewest

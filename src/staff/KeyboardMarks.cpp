@@ -4,23 +4,30 @@
 
 namespace tonalyst {
 
+namespace {
+
+// Key index i stands at staff position i. C and F have no double flat, E and B no double
+// sharp; and a sharp on E or B, a flat on C or F, is a white key.
+bool isCOrF(int index) {
+    const char letter = letterOfPosition(index);
+    return letter == 'C' || letter == 'F';
+}
+bool isEOrB(int index) {
+    const char letter = letterOfPosition(index);
+    return letter == 'E' || letter == 'B';
+}
+
+} // namespace
+
 bool isWhiteKeySharp(int index) {
-    return index == 0 || index == 3 || index == 7 || index == 10;
+    return hasKey(KeyKind::Sharp, index) && isEOrB(index);
 }
 
 bool isWhiteKeyFlat(int index) {
-    return index == 4 || index == 8 || index == 11 || index == 15;
+    return hasKey(KeyKind::Flat, index) && isCOrF(index);
 }
 
 namespace {
-
-// C and F (and the C above the staff) have no double flat; E and B have no double sharp.
-bool isCOrF(int index) {
-    return index == 1 || index == 4 || index == 8 || index == 11 || index == 15;
-}
-bool isEOrB(int index) {
-    return index == 0 || index == 3 || index == 7 || index == 10 || index == 14;
-}
 
 Marker sharpMarker(int index) {
     return isWhiteKeySharp(index) ? Marker::SharpSide : Marker::SharpKey;
@@ -62,40 +69,40 @@ KeyRequest KeyboardMarks::requestFor(KeyKind kind, int index) const {
     switch (kind) {
     case KeyKind::Note: {
         const bool natural = isMarked(Marker::NaturalSign, index) && isMarked(Marker::NoteKey, index);
-        return {isMarked(Marker::NoteKey, index), natural ? kNatural : kNoAccidental};
+        return {isMarked(Marker::NoteKey, index), natural ? Natural : NoSign};
     }
     case KeyKind::Natural:
-        return {isMarked(Marker::NaturalSign, index), kNatural};
+        return {isMarked(Marker::NaturalSign, index), Natural};
     case KeyKind::Sharp:
-        return {isMarked(sharpMarker(index), index), kSharp};
+        return {isMarked(sharpMarker(index), index), Sharp};
     case KeyKind::Flat:
-        return {isMarked(flatMarker(index), index), kFlat};
+        return {isMarked(flatMarker(index), index), Flat};
     case KeyKind::DoubleSharp:
-        return {isMarked(Marker::SharpSide, index), kDoubleSharp};
+        return {isMarked(Marker::SharpSide, index), DoubleSharp};
     case KeyKind::DoubleFlat:
-        return {isMarked(Marker::FlatSide, index), kDoubleFlat};
+        return {isMarked(Marker::FlatSide, index), DoubleFlat};
     }
     return {};
 }
 
 bool KeyboardMarks::refusesAddition(int code, int p) const {
     switch (code) {
-    case kNoAccidental:
+    case NoSign:
         return isMarked(Marker::FlatSide, p + 1) || isMarked(Marker::SharpSide, p - 1);
-    case kNatural:
+    case Natural:
         return isMarked(Marker::FlatSide, p + 1) || isMarked(Marker::SharpSide, p - 1) ||
                (isMarked(Marker::NoteKey, p) && !isMarked(Marker::NaturalSign, p));
-    case kSharp:
+    case Sharp:
         if (isWhiteKeySharp(p))
             return isMarked(Marker::NoteKey, p + 1) || isMarked(Marker::FlatSide, p + 2);
         return isMarked(Marker::FlatKey, p + 1);
-    case kFlat:
+    case Flat:
         if (isWhiteKeyFlat(p))
             return isMarked(Marker::NoteKey, p - 1) || isMarked(Marker::SharpSide, p - 2);
         return isMarked(Marker::SharpKey, p - 1);
-    case kDoubleSharp:
+    case DoubleSharp:
         return isMarked(Marker::NoteKey, p + 1) || isMarked(Marker::FlatSide, p + 2);
-    case kDoubleFlat:
+    case DoubleFlat:
         return isMarked(Marker::NoteKey, p - 1) || isMarked(Marker::SharpSide, p - 2);
     default:
         return false;
@@ -104,23 +111,23 @@ bool KeyboardMarks::refusesAddition(int code, int p) const {
 
 void KeyboardMarks::markAdded(int code, int p) {
     switch (code) {
-    case kNoAccidental:
+    case NoSign:
         at(Marker::NoteKey, p) = true;
         break;
-    case kNatural:
+    case Natural:
         at(Marker::NaturalSign, p) = true;
         at(Marker::NoteKey, p) = true;
         break;
-    case kSharp:
+    case Sharp:
         at(sharpMarker(p), p) = true;
         break;
-    case kFlat:
+    case Flat:
         at(flatMarker(p), p) = true;
         break;
-    case kDoubleSharp:
+    case DoubleSharp:
         at(Marker::SharpSide, p) = true;
         break;
-    case kDoubleFlat:
+    case DoubleFlat:
         at(Marker::FlatSide, p) = true;
         break;
     default:
@@ -130,22 +137,22 @@ void KeyboardMarks::markAdded(int code, int p) {
 
 void KeyboardMarks::markRemoved(int code, int p) {
     switch (code) {
-    case kNoAccidental:
-    case kNatural:
+    case NoSign:
+    case Natural:
         // A plain note entered with a natural sign is removed with both its marks.
         at(Marker::NaturalSign, p) = false;
         at(Marker::NoteKey, p) = false;
         break;
-    case kSharp:
+    case Sharp:
         at(sharpMarker(p), p) = false;
         break;
-    case kFlat:
+    case Flat:
         at(flatMarker(p), p) = false;
         break;
-    case kDoubleSharp:
+    case DoubleSharp:
         at(Marker::SharpSide, p) = false;
         break;
-    case kDoubleFlat:
+    case DoubleFlat:
         at(Marker::FlatSide, p) = false;
         break;
     default:

@@ -32,10 +32,10 @@ std::optional<int> noteCodeFromMime(const QMimeData* mime) {
 // The picture is laid out in twips like a note in slot A, then cropped to the ink.
 NotePicture makeNotePicture(int code, TwipScale scale, qreal devicePixelRatio, const QColor& ink) {
     const int headWidth = StaffPainter::glyphWidth(MusicGlyph::NoteHead);
-    const int accidentalWidth = code > kNoAccidental ? StaffPainter::glyphWidth(accidentalGlyph(code)) : 0;
+    const int accidentalWidth = code > NoSign ? StaffPainter::glyphWidth(accidentalGlyph(code)) : 0;
     const int headLeft = sg::headLeft(sg::Slot::A);
     const int accidentalRight = sg::accidentalRight(headLeft);
-    const int inkLeft = code > kNoAccidental ? accidentalRight - accidentalWidth : headLeft;
+    const int inkLeft = code > NoSign ? accidentalRight - accidentalWidth : headLeft;
     const int top = -2 * sg::kLineSpacing; // flats reach high above the head, sharps below it
     const int height = 7 * sg::kLineSpacing / 2;
     const QRect twips(inkLeft - kMargin, top, headLeft + headWidth - inkLeft + 2 * kMargin, height);
@@ -48,7 +48,7 @@ NotePicture makeNotePicture(int code, TwipScale scale, qreal devicePixelRatio, c
         QPainter painter(&pixmap);
         StaffPainter staff(painter, scale, twips.topLeft());
         staff.drawGlyph(MusicGlyph::NoteHead, QPointF(headLeft, 0), StaffPainter::Edge::Left, ink);
-        if (code > kNoAccidental)
+        if (code > NoSign)
             staff.drawGlyph(accidentalGlyph(code), QPointF(accidentalRight, 0),
                             StaffPainter::Edge::Right, ink);
     }

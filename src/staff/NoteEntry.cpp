@@ -9,18 +9,16 @@ namespace tonalyst {
 bool isAllowedAtPosition(int position, int code) {
     if (position < kLowestPosition || position > kHighestPosition || code < 0 || code >= kAccidentalCodes)
         return false;
-    const char letter = letterOfPosition(position);
-    if (code == kDoubleSharp && (letter == 'E' || letter == 'B'))
+    // The clef moves every position by whole octaves, so the letter is the same in both.
+    if (!isWritable(pitchOf({position, code}, Clef::Treble)))
         return false;
-    if (code == kDoubleFlat && (letter == 'C' || letter == 'F'))
+    if (code == Sharp && position == kHighestPosition)
         return false;
-    if (code == kSharp && position == kHighestPosition)
-        return false;
-    return !(code == kFlat && position == kLowestPosition);
+    return !(code == Flat && position == kLowestPosition);
 }
 
 NoteEntry::NoteEntry() {
-    m_slots.fill(StaffNote{});
+    m_notes.reserve(kMaxNotes);
 }
 
 bool NoteEntry::isIntervalActivity() const {
@@ -28,24 +26,19 @@ bool NoteEntry::isIntervalActivity() const {
 }
 
 bool NoteEntry::hasNoteAt(int position) const {
-    return std::any_of(m_slots.begin(), m_slots.end(),
-                       [position](const StaffNote& slot) { return slot.position == position; });
-}
-
-void NoteEntry::sortSlots() {
-    std::stable_sort(m_slots.begin(), m_slots.end(),
-                     [](const StaffNote& a, const StaffNote& b) { return a.position < b.position; });
+    return std::any_of(m_notes.begin(), m_notes.end(),
+                       [position](const StaffNote& note) { return note.position == position; });
 }
 
 std::optional<EntryRefusal> NoteEntry::refusal(int position, int code) const {
     if (!isAllowedAtPosition(position, code))
         return EntryRefusal::SignNotHere;
     // Interval answers compare letters only, so a natural sign is not kept there.
-    if (code == kNatural && isIntervalActivity())
-        code = kNoAccidental;
+    if (code == Natural && isIntervalActivity())
+        code = NoSign;
     if (hasNoteAt(position))
         return EntryRefusal::PositionTaken;
-    if (m_noteCount >= m_noteLimit)
+    if (noteCount() >= m_noteLimit)
         return EntryRefusal::StaffFull;
     if (m_marks.refusesAddition(code, position))
         return EntryRefusal::KeyTaken;
@@ -55,34 +48,29 @@ std::optional<EntryRefusal> NoteEntry::refusal(int position, int code) const {
 bool NoteEntry::add(int position, int code) {
     if (refusal(position, code))
         return false;
-    if (code == kNatural && isIntervalActivity())
-        code = kNoAccidental;
-    m_slots[static_cast<std::size_t>(m_noteCount)] = {position, code};
-    ++m_noteCount;
-    sortSlots();
+    if (code == Natural && isIntervalActivity())
+        code = NoSign;
+    const auto above = std::find_if(m_notes.begin(), m_notes.end(),
+                                    [position](const StaffNote& note) { return note.position > position; });
+    m_notes.insert(above, StaffNote{position, code});
     m_marks.markAdded(code, position);
     return true;
 }
 
 bool NoteEntry::remove(int position) {
-    const auto slot = std::find_if(m_slots.begin(), m_slots.end(),
+    const auto slot = std::find_if(m_notes.begin(), m_notes.end(),
                                    [position](const StaffNote& note) { return note.position == position; });
-    if (position == kEmptySlot || slot == m_slots.end())
+    if (slot == m_notes.end())
         return false;
     const StaffNote removed = *slot;
-    *slot = StaffNote{};
-    --m_noteCount;
-    sortSlots();
+    m_notes.erase(slot);
     m_marks.markRemoved(removed.code, removed.position);
     return true;
 }
 
 void NoteEntry::clear() {
-    for (int k = m_noteCount - 1; k >= 0; --k) {
-        remove(m_slots[static_cast<std::size_t>(k)].position);
-    }
-    m_slots.fill(StaffNote{});
-    m_noteCount = 0;
+    while (!m_notes.empty())
+        remove(m_notes.back().position);
 }
 
 void NoteEntry::setNoteLimit(int limit) {
@@ -90,7 +78,7 @@ void NoteEntry::setNoteLimit(int limit) {
 }
 
 std::vector<StaffNote> NoteEntry::drawnNotes() const {
-    std::vector<StaffNote> notes(m_slots.begin(), m_slots.begin() + m_noteCount);
+    std::vector<StaffNote> notes = m_notes;
     if (!m_keyAccidentals)
         return notes;
     for (StaffNote& note : notes)

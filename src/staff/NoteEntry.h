@@ -19,8 +19,8 @@ enum class EntryRefusal {
 };
 
 // The notes entered on the staff, by the question or by the student, and the rules that
-// let a note on: at most four slots, kept sorted by position with empty slots last. The
-// keyboard marks follow every accepted change.
+// let a note on: at most four, kept sorted by position. The keyboard marks follow every
+// accepted change.
 class NoteEntry {
 public:
     NoteEntry();
@@ -33,15 +33,16 @@ public:
     // entered with, so the keyboard stays in step with the staff. False when no note
     // stands there.
     bool remove(int position);
-    // Removes every note, from the last filled slot down, so the marks follow.
+    // Removes every note, from the highest down, so the marks follow.
     void clear();
 
-    const std::array<StaffNote, kMaxNotes>& enteredNotes() const { return m_slots; }
-    int noteCount() const { return m_noteCount; }
+    // Lowest first.
+    const std::vector<StaffNote>& enteredNotes() const { return m_notes; }
+    int noteCount() const { return static_cast<int>(m_notes.size()); }
     int noteLimit() const { return m_noteLimit; }
     const KeyboardMarks& marks() const { return m_marks; }
 
-    // The notes as drawn: the filled slots, lowest first. With a key's accidentals given,
+    // The notes as drawn, lowest first. With a key's accidentals given,
     // each note carries the sign it needs beside the signature (signUnderSignature): a
     // sharp or flat the signature gives goes, a natural on a letter it alters gets its sign.
     std::vector<StaffNote> drawnNotes() const;
@@ -57,10 +58,8 @@ public:
 private:
     bool isIntervalActivity() const;
     bool hasNoteAt(int position) const;
-    void sortSlots();
 
-    std::array<StaffNote, kMaxNotes> m_slots;
-    int m_noteCount = 0;
+    std::vector<StaffNote> m_notes;
     int m_noteLimit = kMaxNotes;
     QuestionType m_questionType = QuestionType::Spell;
     std::optional<std::array<int, 7>> m_keyAccidentals;

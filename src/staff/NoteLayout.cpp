@@ -30,7 +30,7 @@ Box accidentalBox(const PlacedNote& note, Clef clef) {
 }
 
 bool hasSign(const PlacedNote& note) {
-    return note.note.code > kNoAccidental && note.note.code < kAccidentalCodes;
+    return note.note.code > NoSign && note.note.code < kAccidentalCodes;
 }
 
 } // namespace

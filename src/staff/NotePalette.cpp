@@ -38,7 +38,7 @@ NotePalette::NotePalette(QWidget* parent) : QWidget(parent) {
         button->setFocusPolicy(Qt::NoFocus);
         auto* sign = new GlyphLabel(this);
         nameControl(sign, "imgacc", code);
-        if (code > kNoAccidental)
+        if (code > NoSign)
             sign->setGlyph(accidentalGlyph(code));
         layout->addWidget(button, 0, code, Qt::AlignHCenter);
         layout->addWidget(sign, 1, code, Qt::AlignHCenter);

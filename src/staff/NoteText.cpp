@@ -1,45 +1,24 @@
 #include "staff/NoteText.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
-#include <cstdlib>
 #include <limits>
 #include <span>
+#include <string>
 
 namespace tonalyst {
 
 namespace {
-
-constexpr std::string_view kLetters = "CDEFGAB";
-
-int baseOctave(Clef clef) {
-    return clef == Clef::Treble ? 4 : 2;
-}
 
 // The middle line: B4 on the treble staff, D3 on the bass staff, which sits two steps lower.
 int middleLine(Clef clef) {
     return clef == Clef::Treble ? 7 : 9;
 }
 
-std::optional<int> accidentalCode(std::string_view sign) {
-    if (sign.empty())
-        return kNoAccidental;
-    if (sign == "n")
-        return kNatural;
-    if (sign == "#")
-        return kSharp;
-    if (sign == "b")
-        return kFlat;
-    if (sign == "x" || sign == "##")
-        return kDoubleSharp;
-    if (sign == "bb")
-        return kDoubleFlat;
-    return std::nullopt;
-}
-
-std::vector<std::string_view> words(std::string_view text) {
-    std::vector<std::string_view> found;
+// The blank-separated words, except that a name without an octave keeps the octave that
+// follows it, as the staff's text writes it: "E-flat 4" is one note.
+std::vector<std::string> words(std::string_view text) {
+    std::vector<std::string> found;
     std::size_t at = 0;
     while (at < text.size()) {
         while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])))
@@ -47,8 +26,19 @@ std::vector<std::string_view> words(std::string_view text) {
         const std::size_t start = at;
         while (at < text.size() && !std::isspace(static_cast<unsigned char>(text[at])))
             ++at;
-        if (at > start)
-            found.push_back(text.substr(start, at - start));
+        if (at == start)
+            continue;
+        std::string word(text.substr(start, at - start));
+        if (!found.empty()) {
+            const std::string joined = found.back() + ' ' + word;
+            const auto read = readPitch(joined);
+            const auto alone = readPitch(found.back());
+            if (read && read->octaveGiven && alone && !alone->octaveGiven) {
+                found.back() = joined;
+                continue;
+            }
+        }
+        found.push_back(std::move(word));
     }
     return found;
 }
@@ -64,22 +54,17 @@ int nearestPosition(int letter, int previous) {
 // be off the staff until the notes typed with it have been moved.
 TypedNote readWord(std::string_view word, Clef clef, int& previous, bool& octaveGiven) {
     TypedNote typed{std::string(word), std::nullopt, {}};
-    const std::size_t letter = kLetters.find(static_cast<char>(std::toupper(static_cast<unsigned char>(word[0]))));
-    std::size_t digits = word.size();
-    while (digits > 1 && std::isdigit(static_cast<unsigned char>(word[digits - 1])))
-        --digits;
-    const std::optional<int> code = accidentalCode(word.substr(1, digits - 1));
-    if (letter == std::string_view::npos || !code || word.size() - digits > 2) {
+    const std::optional<ReadPitch> read = readPitch(word);
+    if (!read) {
         typed.problem = "is not a note name";
         return typed;
     }
     int position = 0;
-    octaveGiven = digits != word.size();
+    octaveGiven = read->octaveGiven;
     if (!octaveGiven) {
-        position = nearestPosition(static_cast<int>(letter), previous);
+        position = nearestPosition(read->pitch.letter(), previous);
     } else {
-        const int octave = std::atoi(std::string(word.substr(digits)).c_str());
-        position = (octave - baseOctave(clef)) * 7 + static_cast<int>(letter) + 1;
+        position = positionOf(read->pitch, clef);
         if (position < kLowestPosition) {
             typed.problem = "is below the staff";
             return typed;
@@ -90,7 +75,7 @@ TypedNote readWord(std::string_view word, Clef clef, int& previous, bool& octave
         }
     }
     previous = position;
-    typed.note = StaffNote{position, *code};
+    typed.note = StaffNote{position, read->pitch.code()};
     return typed;
 }
 
@@ -122,19 +107,6 @@ void refuseOffStaff(TypedNote& typed) {
     typed.note.reset();
 }
 
-constexpr std::array<std::string_view, kAccidentalCodes> kSpokenSigns{"", "-natural", "-sharp", "-flat",
-                                                                       "-double-sharp", "-double-flat"};
-constexpr std::array<std::string_view, kAccidentalCodes> kKeySigns{"", " natural", " sharp", " flat",
-                                                                   " double sharp", " double flat"};
-
-std::string spelled(int position, Clef clef, std::string_view sign) {
-    std::string name(1, letterOfPosition(position));
-    name += sign;
-    name += ' ';
-    name += std::to_string(octaveOfPosition(position, clef));
-    return name;
-}
-
 } // namespace
 
 std::vector<TypedNote> readNoteText(std::string_view text, Clef clef) {
@@ -142,7 +114,7 @@ std::vector<TypedNote> readNoteText(std::string_view text, Clef clef) {
     int previous = middleLine(clef);
     std::size_t beforeAnyOctave = 0;
     bool anchored = false;
-    for (std::string_view word : words(text)) {
+    for (const std::string& word : words(text)) {
         bool octaveGiven = false;
         notes.push_back(readWord(word, clef, previous, octaveGiven));
         anchored = anchored || (octaveGiven && notes.back().note);
@@ -154,17 +126,12 @@ std::vector<TypedNote> readNoteText(std::string_view text, Clef clef) {
     return notes;
 }
 
-int octaveOfPosition(int position, Clef clef) {
-    // Position 0 is the B below the first C, an octave lower.
-    return baseOctave(clef) + (position + 6) / 7 - 1;
-}
-
 std::string spokenNoteName(StaffNote note, Clef clef) {
-    return spelled(note.position, clef, kSpokenSigns.at(static_cast<std::size_t>(note.code)));
+    return spokenName(pitchOf(note, clef));
 }
 
 std::string keyName(int position, int code, Clef clef) {
-    return spelled(position, clef, kKeySigns.at(static_cast<std::size_t>(code)));
+    return keyboardName(pitchOf({position, code}, clef));
 }
 
 std::string staffText(const StaffContent& content) {
@@ -187,7 +154,7 @@ std::string staffText(const StaffContent& content) {
 std::string refusalReason(EntryRefusal refusal, StaffNote note, int noteLimit) {
     switch (refusal) {
     case EntryRefusal::SignNotHere:
-        if (note.code == kDoubleSharp || note.code == kDoubleFlat)
+        if (note.code == DoubleSharp || note.code == DoubleFlat)
             return "has no key of its own on the keyboard";
         return "is outside the keyboard's range";
     case EntryRefusal::PositionTaken:

@@ -20,17 +20,14 @@ struct TypedNote {
 };
 
 // Reads note names separated by blanks: a letter A-G in either case, an optional accidental
-// (# sharp, b flat, x or ## double sharp, bb double flat, n natural) and an optional octave
-// number in scientific pitch, C4 being middle C. A note without an octave takes the
-// position of its letter nearest the note typed before it; the first one, nearest the
-// middle line of the staff. The notes typed before any octave move together by octaves
+// (# sharp, b flat, x or ## double sharp, bb double flat, n natural, or spelled out as the
+// staff reads it) and an optional octave number in scientific pitch, C4 being middle C,
+// which may follow after a blank as in the staff's text: "E-flat 4" (see readPitch). A note
+// without an octave takes the position of its letter nearest the note typed before it; the
+// first one, nearest the middle line of the staff. The notes typed before any octave move together by octaves
 // where they would run off the staff, so "G Bb D" stays a root-position chord on either
 // staff; a note that still lies off the staff is refused, never folded into it.
 std::vector<TypedNote> readNoteText(std::string_view text, Clef clef);
-
-// The octave of a staff position in scientific pitch: the treble staff starts at middle C
-// (C4), the bass staff two octaves lower.
-int octaveOfPosition(int position, Clef clef);
 
 // A note as the staff's text names it: "E-flat 4", "F-sharp 5", "B 3".
 std::string spokenNoteName(StaffNote note, Clef clef);

@@ -20,7 +20,7 @@ int signatureGlyphPosition(SignatureKind kind, int k) {
 
 // Each sign keeps the same clearance to the next, whatever the kind.
 int signatureGlyphLeft(SignatureKind kind, int k) {
-    const int width = accidentalExtent(kind == SignatureKind::Flat ? kFlat : kSharp).width;
+    const int width = accidentalExtent(kind == SignatureKind::Flat ? Flat : Sharp).width;
     return kSignatureLeft + k * (width + spaces(kSignatureClearance));
 }
 

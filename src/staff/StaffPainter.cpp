@@ -101,7 +101,7 @@ void StaffPainter::drawHead(const PlacedNote& note, Clef clef, const QColor& col
 }
 
 void StaffPainter::drawAccidental(const PlacedNote& note, Clef clef, const QColor& color) {
-    if (note.note.code > kNoAccidental && note.note.code < kAccidentalCodes)
+    if (note.note.code > NoSign && note.note.code < kAccidentalCodes)
         drawGlyph(accidentalGlyph(note.note.code),
                   QPointF(note.accidentalRight, sg::positionY(note.note.position, clef)), Edge::Right, color);
 }

@@ -154,7 +154,7 @@ void StaffPanel::enterTypedNotes(const QString& text) {
     m_notes->showOutcome(unentered.join(QLatin1Char(' ')), message);
 }
 
-const std::array<StaffNote, kMaxNotes>& StaffPanel::enteredNotes() const {
+const std::vector<StaffNote>& StaffPanel::enteredNotes() const {
     return m_entry.enteredNotes();
 }
 
@@ -299,8 +299,7 @@ void StaffPanel::updateStaffText() {
         content.signatureKind = m_staff->signatureKind();
         content.signatureCount = m_staff->signatureCount();
     }
-    const auto& entered = m_entry.enteredNotes();
-    content.notes.assign(entered.begin(), entered.begin() + m_entry.noteCount());
+    content.notes = m_entry.enteredNotes();
     m_staff->setSpokenText(QString::fromStdString(staffText(content)));
 }
 

@@ -67,8 +67,8 @@ public:
     // the message beside it says why.
     void enterTypedNotes(const QString& text);
 
-    // The entry slots, sorted by position with empty slots (99) last, and their count.
-    const std::array<StaffNote, kMaxNotes>& enteredNotes() const;
+    // The entered notes, lowest first, and their count.
+    const std::vector<StaffNote>& enteredNotes() const;
     int noteCount() const;
     // The notes as drawn, lowest first, after the key's own accidentals are left out.
     std::vector<StaffNote> drawnNotes() const;

@@ -2,9 +2,24 @@
 
 namespace tonalyst {
 
+namespace {
+
+int stepsBelowMiddleC(Clef clef) {
+    return clef == Clef::Treble ? 0 : 14;
+}
+
+} // namespace
+
+Pitch pitchOf(StaffNote note, Clef clef) {
+    return pitchWithCode(note.position - 1 - stepsBelowMiddleC(clef), static_cast<AccidentalCode>(note.code));
+}
+
+int positionOf(const Pitch& pitch, Clef clef) {
+    return pitch.step + 1 + stepsBelowMiddleC(clef);
+}
+
 char letterOfPosition(int position) {
-    static constexpr char kLetters[] = "CDEFGAB";
-    return kLetters[((position - 1) % 7 + 7) % 7];
+    return Pitch{position - 1}.letterName();
 }
 
 } // namespace tonalyst

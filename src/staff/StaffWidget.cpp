@@ -106,12 +106,12 @@ void StaffWidget::setHint(const QString& text) {
     m_hint->setText(text);
 }
 
-void StaffWidget::setNames(const std::array<StaffNote, kMaxNotes>& entered) {
-    for (std::size_t k = 0; k < entered.size(); ++k) {
-        const StaffNote& note = entered[k];
-        const bool filled = note.position != kEmptySlot;
+void StaffWidget::setNames(const std::vector<StaffNote>& entered) {
+    for (std::size_t k = 0; k < m_names.size(); ++k) {
+        const bool filled = k < entered.size();
+        const StaffNote note = filled ? entered[k] : StaffNote{};
         m_names[k]->setText(filled ? QString(QChar::fromLatin1(letterOfPosition(note.position))) : QString());
-        const bool hasSign = filled && note.code > kNoAccidental && note.code < kAccidentalCodes;
+        const bool hasSign = filled && note.code > NoSign && note.code < kAccidentalCodes;
         m_nameSigns[k]->setGlyph(hasSign ? std::optional(accidentalGlyph(note.code)) : std::nullopt);
     }
 }

@@ -42,7 +42,7 @@ public:
     void setPreview(std::optional<StaffNote> note);
     void setHint(const QString& text);
     // The names under the staff, one per entry slot; an empty slot shows nothing.
-    void setNames(const std::array<StaffNote, kMaxNotes>& entered);
+    void setNames(const std::vector<StaffNote>& entered);
 
     // Pixel position of a point given in window twips.
     QPointF toPixels(QPointF twips) const;

@@ -5,11 +5,11 @@ namespace tonalyst {
 namespace {
 
 // Up to three octaves down, as far as the lowest note allows.
-void normaliseOctave(std::vector<SpelledNote>& notes) {
+void normaliseOctave(std::vector<Pitch>& notes) {
     for (int round = 0; round < 3; ++round) {
         if (notes.empty() || notes.front().step <= 6)
             return;
-        for (SpelledNote& note : notes)
+        for (Pitch& note : notes)
             note.step -= 7;
     }
 }
@@ -23,25 +23,31 @@ PreparedAnswer prepareanswer(const Question& question, const CurrentKey& key, co
     const bool neverNatural =
         isIntervalType(activity.currenttype) || activity.currentmode == ActivityMode::EarTraining;
 
-    for (SpelledNote& note : prepared.notes) {
+    for (Pitch& note : prepared.notes) {
+        note.naturalSign = note.alter == 0;
         for (std::size_t j = 0; j < key.scaleletter.size(); ++j) {
-            if (note.step != key.scaleletter[j] || note.accidental != 0)
+            if (note.step != key.scaleletter[j] || note.alter != 0)
                 continue;
             if (neverNatural || key.keysigacc[j] == 0)
-                note.accidental = kNoSignNeeded;
+                note.naturalSign = false;
             else
                 prepared.hinttext = std::string(kNaturalSignHint);
         }
-        prepared.acccode.push_back(accidentalCode(note.accidental).value_or(NoSign));
     }
 
     normaliseOctave(prepared.notes);
     // The staff has no C-flat below its first C, so a chord on C-flat is judged an octave up.
-    if (!prepared.notes.empty() && prepared.notes.front().step == 0 &&
-        prepared.notes.front().accidental == -1)
-        for (SpelledNote& note : prepared.notes)
+    if (!prepared.notes.empty() && prepared.notes.front().step == 0 && prepared.notes.front().alter == -1)
+        for (Pitch& note : prepared.notes)
             note.step += 7;
     return prepared;
+}
+
+std::vector<int> PreparedAnswer::acccode() const {
+    std::vector<int> codes;
+    for (const Pitch& note : notes)
+        codes.push_back(note.code());
+    return codes;
 }
 
 } // namespace tonalyst

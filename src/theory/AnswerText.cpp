@@ -9,8 +9,6 @@ namespace tonalyst {
 
 namespace {
 
-constexpr std::array<std::string_view, 6> kSigns{"", "n", "#", "b", "x", "bb"};
-
 std::string trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
     const std::size_t last = text.find_last_not_of(' ');
@@ -18,16 +16,9 @@ std::string trimmed(std::string_view text) {
                                            : std::string(text.substr(first, last - first + 1));
 }
 
-// Letter step 0 is the C of octave 4.
-std::string noteText(int step, int code) {
-    const int octave = 4 + (step >= 0 ? step / 7 : (step - 6) / 7);
-    const auto sign = static_cast<std::size_t>(code >= 0 && code < 6 ? code : NoSign);
-    return std::string(lettername[static_cast<std::size_t>(letterIndex(step) + 1)]) +
-           std::string(kSigns[sign]) + std::to_string(octave);
-}
-
 void addNote(std::string& text, int step, int code) {
-    text.append(text.empty() ? "" : " ").append(noteText(step, code));
+    const auto sign = static_cast<AccidentalCode>(code >= 0 && code < kAccidentalCodes ? code : NoSign);
+    text.append(text.empty() ? "" : " ").append(pitchText(pitchWithCode(step, sign)));
 }
 
 std::string joined(std::initializer_list<std::string> parts) {
@@ -54,14 +45,14 @@ std::string appliedCaption(const Question& question) {
 std::string askedNotes(const Question& question, const PreparedAnswer& prepared) {
     std::string text;
     for (std::size_t i = 0; i < question.notes.size(); ++i)
-        addNote(text, question.notes[i].step, i < prepared.acccode.size() ? prepared.acccode[i] : NoSign);
+        addNote(text, question.notes[i].step, i < prepared.notes.size() ? prepared.notes[i].code() : NoSign);
     return text;
 }
 
 std::string rightNotes(const PreparedAnswer& prepared) {
     std::string text;
     for (std::size_t i = 0; i < prepared.notes.size(); ++i)
-        addNote(text, prepared.notes[i].step, prepared.acccode[i]);
+        addNote(text, prepared.notes[i].step, prepared.notes[i].code());
     return text;
 }
 

@@ -9,12 +9,12 @@ namespace tonalyst {
 namespace {
 
 // Three octaves of the major scale on the key's current tonic.
-std::array<SpelledNote, 21> temporaryMajorScale(const CurrentKey& key) {
+std::array<Pitch, 21> temporaryMajorScale(const CurrentKey& key) {
     const ScaleDegrees degrees = buildscale(key.tonicletter, key.tonicaccidental, majorsteps);
-    std::array<SpelledNote, 21> local{};
+    std::array<Pitch, 21> local{};
     for (std::size_t k = 0; k < 3; ++k)
         for (std::size_t d = 0; d < degrees.size(); ++d)
-            local[7 * k + d] = {degrees[d].step + 7 * static_cast<int>(k), degrees[d].accidental};
+            local[7 * k + d] = {degrees[d].step + 7 * static_cast<int>(k), degrees[d].alter};
     return local;
 }
 
@@ -44,10 +44,9 @@ void makeVof(Question& question, CurrentKey& key, const QuestionContext& context
                           : "V7 of " + question.name;
 
     // Target 0 is the Neapolitan: the second degree lowered.
-    const SpelledNote tonic =
-        t == 0 ? SpelledNote{key.scaleletter[1], key.scaleacc[1] - 1} : scaleNote(key, t);
+    const Pitch tonic = t == 0 ? Pitch{key.scaleletter[1], key.scaleacc[1] - 1} : scaleNote(key, t);
     key.tonicletter = tonic.step;
-    key.tonicaccidental = tonic.accidental;
+    key.tonicaccidental = tonic.alter;
     const auto local = temporaryMajorScale(key);
     question.notes = {local[4], local[6], local[8], local[10]};
     finishChord(question, context);
@@ -62,13 +61,13 @@ void makeviiof(Question& question, CurrentKey& key, const QuestionContext& conte
                           ? "identify the given applied chord"
                           : "vii-dim7 of " + question.name;
 
-    const SpelledNote tonic = scaleNote(key, t + 1);
+    const Pitch tonic = scaleNote(key, t + 1);
     key.tonicletter = tonic.step;
-    key.tonicaccidental = tonic.accidental;
+    key.tonicaccidental = tonic.alter;
     const auto local = temporaryMajorScale(key);
     question.notes = {local[6], local[8], local[10], local[12]};
     // The borrowed minor sixth makes the seventh diminished.
-    question.notes[3].accidental -= 1;
+    question.notes[3].alter -= 1;
     finishChord(question, context);
 }
 

@@ -16,20 +16,20 @@ void makeaug6(Question& question, const CurrentKey& key, const QuestionContext& 
                           : "the " + question.name + " augmented 6 chord ";
 
     // The lowered sixth below, the tonic, and the raised fourth above it.
-    SpelledNote sixth = scaleNote(key, 5);
+    Pitch sixth = scaleNote(key, 5);
     if (!minorKey)
-        sixth.accidental -= 1;
-    const SpelledNote tonic = scaleNote(key, 7);
-    SpelledNote raisedFourth = scaleNote(key, 10);
-    raisedFourth.accidental += 1;
+        sixth.alter -= 1;
+    const Pitch tonic = scaleNote(key, 7);
+    Pitch raisedFourth = scaleNote(key, 10);
+    raisedFourth.alter += 1;
 
     if (t == Italian) {
         question.notes = {sixth, tonic, raisedFourth};
     } else {
-        SpelledNote added = scaleNote(key, 8);
+        Pitch added = scaleNote(key, 8);
         if (t == German) {
             added = scaleNote(key, 9);
-            added.accidental = minorKey ? key.scaleacc[2] : key.scaleacc[9] - 1;
+            added.alter = minorKey ? key.scaleacc[2] : key.scaleacc[9] - 1;
         }
         question.notes = {sixth, tonic, added, raisedFourth};
     }

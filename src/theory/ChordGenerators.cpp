@@ -7,7 +7,7 @@ int drawFrom(const std::vector<int>& enabled, RandomSource& random) {
     return enabled.empty() ? 0 : enabled[static_cast<std::size_t>(k)];
 }
 
-SpelledNote scaleNote(const CurrentKey& key, int entry) {
+Pitch scaleNote(const CurrentKey& key, int entry) {
     const auto e = static_cast<std::size_t>(entry);
     return {key.scaleletter[e], key.scaleacc[e]};
 }

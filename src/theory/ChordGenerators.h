@@ -34,6 +34,6 @@ void finishChord(Question& question, const QuestionContext& context);
 int drawFrom(const std::vector<int>& enabled, RandomSource& random);
 
 // The scale entry's note.
-SpelledNote scaleNote(const CurrentKey& key, int entry);
+Pitch scaleNote(const CurrentKey& key, int entry);
 
 } // namespace tonalyst

@@ -18,14 +18,14 @@ std::span<const ChordQuality> qualitiesFor(const Question& question) {
     return {};
 }
 
-void shiftNotes(std::vector<SpelledNote>& notes, const ChordQuality& quality) {
+void shiftNotes(std::vector<Pitch>& notes, const ChordQuality& quality) {
     for (std::size_t i = 0; i < notes.size() && i < quality.shift.size(); ++i)
-        notes[i].accidental += quality.shift[i];
+        notes[i].alter += quality.shift[i];
 }
 
-bool isWritableIn(std::vector<SpelledNote> notes, const ChordQuality& quality) {
+bool isWritableIn(std::vector<Pitch> notes, const ChordQuality& quality) {
     shiftNotes(notes, quality);
-    return std::all_of(notes.begin(), notes.end(), [](const SpelledNote& note) { return isWritable(note); });
+    return std::all_of(notes.begin(), notes.end(), [](const Pitch& note) { return isWritable(note); });
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "theory/Note.h"
+#include "theory/Pitch.h"
 
 #include <array>
 #include <string_view>

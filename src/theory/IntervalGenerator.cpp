@@ -11,20 +11,16 @@ std::string intervalPrompt(const Question& question, const IntervalEntry& entry,
     if (currenttype == QuestionType::IntId)
         return "identify the given interval";
     const bool above = question.direction == IntervalDirection::Above;
-    const SpelledNote& given = above ? question.notes.front() : question.notes.back();
+    const Pitch& given = above ? question.notes.front() : question.notes.back();
     return std::string(entry.quality) + " " + std::string(entry.name) + (above ? " above " : " below ") +
            givenNoteName(given);
 }
 
 } // namespace
 
-std::string givenNoteName(const SpelledNote& note) {
-    int code = accidentalCode(note.accidental).value_or(NoSign);
+std::string givenNoteName(const Pitch& note) {
     // A given note is written without a natural sign.
-    if (code == Natural)
-        code = NoSign;
-    return std::string(lettername[static_cast<std::size_t>(letterIndex(note.step) + 1)]) +
-           std::string(accname[static_cast<std::size_t>(code)]);
+    return answerName({note.step, note.alter, false});
 }
 
 Question pickinterval(const CurrentKey& key, const QuestionContext& context) {

@@ -22,7 +22,7 @@ namespace tonalyst {
 Question pickinterval(const CurrentKey& key, const QuestionContext& context);
 
 // The note given in a spelling question as the prompt names it: "E-flat", "C ".
-std::string givenNoteName(const SpelledNote& note);
+std::string givenNoteName(const Pitch& note);
 
 // What the interval activities plug into makequestion.
 class IntervalGenerator final : public IntervalQuestionMaker {

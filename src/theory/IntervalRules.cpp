@@ -4,7 +4,7 @@
 
 namespace tonalyst {
 
-bool isAllowedInterval(int number, const SpelledNote& lower, const QuestionSettings& settings,
+bool isAllowedInterval(int number, const Pitch& lower, const QuestionSettings& settings,
                        const ActivityState& activity) {
     if (number <= kUnison || number >= static_cast<int>(kIntervals.size()))
         return false;
@@ -16,25 +16,25 @@ bool isAllowedInterval(int number, const SpelledNote& lower, const QuestionSetti
         return false;
     // The answer check lifts a lowest C-flat by an octave, which would carry its octave
     // past the top of the staff; B-sharp, its mirror across the octave line, goes alike.
-    const int letter = letterIndex(lower.step);
-    const bool cFlat = letter == 0 && lower.accidental == -1;
-    const bool bSharp = letter == 6 && lower.accidental == 1;
+    const int letter = lower.letter();
+    const bool cFlat = letter == 0 && lower.alter == -1;
+    const bool bSharp = letter == 6 && lower.alter == 1;
     return !(number == kOctave && (cFlat || bSharp));
 }
 
-SpelledNote intervalTonic(const CurrentKey& key) {
+Pitch intervalTonic(const CurrentKey& key) {
     return {key.scaleletter[0], key.scaleacc[0]};
 }
 
-SpelledNote intervalAbove(const CurrentKey& key, int number) {
+Pitch intervalAbove(const CurrentKey& key, int number) {
     const IntervalEntry& entry = kIntervals[static_cast<std::size_t>(number)];
-    const auto degree = static_cast<std::size_t>(entry.steps);
-    return {key.scaleletter[degree], key.scaleacc[degree] + entry.shift};
+    // The catalogue counts from the major scale, whose degrees above C are the plain letters.
+    return transposed(intervalTonic(key), entry.steps, Pitch{entry.steps}.semitones() + entry.shift);
 }
 
 std::vector<int> allowedIntervals(const CurrentKey& key, const QuestionContext& context) {
     std::vector<int> allowed;
-    const SpelledNote lower = intervalTonic(key);
+    const Pitch lower = intervalTonic(key);
     for (int number = 0; number < static_cast<int>(kIntervals.size()); ++number)
         if (isAllowedInterval(number, lower, context.settings, context.activity))
             allowed.push_back(number);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "theory/Key.h"
-#include "theory/Note.h"
+#include "theory/Pitch.h"
 #include "theory/QuestionContext.h"
 
 #include <vector>
@@ -12,15 +12,15 @@ namespace tonalyst {
 // unison; no advanced interval with "common intervals" or in ear training; no
 // diminished fifth with "select from all possible notes"; no octave above C-flat or
 // B-sharp.
-bool isAllowedInterval(int number, const SpelledNote& lower, const QuestionSettings& settings,
+bool isAllowedInterval(int number, const Pitch& lower, const QuestionSettings& settings,
                        const ActivityState& activity);
 
 // The key's tonic, the lower note of every interval question.
-SpelledNote intervalTonic(const CurrentKey& key);
+Pitch intervalTonic(const CurrentKey& key);
 
 // The upper note of entry `number` above the key's tonic: the major-scale degree
 // `steps` up, its accidental moved by the entry's shift. The key must be spelled major.
-SpelledNote intervalAbove(const CurrentKey& key, int number);
+Pitch intervalAbove(const CurrentKey& key, int number);
 
 // The catalogue numbers the rules allow above the key's tonic, in catalogue order.
 std::vector<int> allowedIntervals(const CurrentKey& key, const QuestionContext& context);

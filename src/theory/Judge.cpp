@@ -14,7 +14,8 @@ int judgeSpelling(const PreparedAnswer& prepared, const std::vector<WrittenNote>
     if (normalised.size() < prepared.notes.size())
         return kWrong;
     for (std::size_t i = 0; i < prepared.notes.size(); ++i) {
-        if (normalised[i].position != prepared.notes[i].step + 1 || normalised[i].code != prepared.acccode[i])
+        if (normalised[i].position != prepared.notes[i].step + 1 ||
+            normalised[i].code != prepared.notes[i].code())
             return kWrong;
     }
     return kRight;
@@ -54,11 +55,8 @@ std::vector<WrittenNote> judgedOctave(const std::vector<WrittenNote>& staffNotes
 
 RightAnswer spelledAnswer(const PreparedAnswer& prepared) {
     RightAnswer answer;
-    for (std::size_t i = 0; i < prepared.notes.size(); ++i) {
-        const auto letter = static_cast<std::size_t>(letterIndex(prepared.notes[i].step) + 1);
-        answer.text += "  " + std::string(lettername[letter]) +
-                       std::string(accname[static_cast<std::size_t>(prepared.acccode[i])]);
-    }
+    for (const Pitch& note : prepared.notes)
+        answer.text += "  " + answerName(note);
     return answer;
 }
 

@@ -1,6 +1,6 @@
 #include "theory/Key.h"
 
-#include "theory/Note.h"
+#include "theory/Pitch.h"
 
 #include <cctype>
 
@@ -19,10 +19,10 @@ std::string_view keyModeCode(KeyMode mode) {
 }
 
 std::string keyName(int tonicLetter, int tonicAccidental, KeyMode mode) {
-    std::string name(lettername[static_cast<std::size_t>(tonicLetter + 1)]);
+    std::string name = noteName({tonicLetter, tonicAccidental});
     if (mode == KeyMode::Minor)
         name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
-    return name + std::string(tonicaccname[static_cast<std::size_t>(tonicAccidental + 1)]);
+    return name;
 }
 
 } // namespace tonalyst

@@ -22,8 +22,8 @@ void fillScaleTables(CurrentKey& key, const StepTable& steps) {
         for (std::size_t d = 0; d < degrees.size(); ++d) {
             const std::size_t entry = 7 * k + d;
             key.scaleletter[entry] = degrees[d].step + 7 * static_cast<int>(k);
-            key.scaleacc[entry] = degrees[d].accidental;
-            key.keysigacc[entry] = degrees[d].accidental;
+            key.scaleacc[entry] = degrees[d].alter;
+            key.keysigacc[entry] = degrees[d].alter;
         }
     }
 }

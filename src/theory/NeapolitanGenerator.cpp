@@ -4,11 +4,11 @@ namespace tonalyst {
 
 void makeflat2(Question& question, const CurrentKey& key, const QuestionContext& context) {
     question.name.clear();
-    SpelledNote root = scaleNote(key, 8);
-    root.accidental -= 1;
-    SpelledNote fifth = scaleNote(key, 12);
+    Pitch root = scaleNote(key, 8);
+    root.alter -= 1;
+    Pitch fifth = scaleNote(key, 12);
     if (key.keymode != KeyMode::Minor)
-        fifth.accidental -= 1;
+        fifth.alter -= 1;
     question.notes = {root, scaleNote(key, 10), fifth};
     question.prompt = context.activity.currenttype == QuestionType::Identify
                           ? "identify the given chord"

@@ -2,7 +2,7 @@
 
 #include "theory/IntervalDirection.h"
 #include "theory/Key.h"
-#include "theory/Note.h"
+#include "theory/Pitch.h"
 
 #include <optional>
 #include <string>
@@ -22,7 +22,7 @@ struct Question {
     std::string invLabel;           // plain or figured inversion label, "" when no inversion was drawn
     std::string figLabel;           // full figured-bass name, only with figured-bass notation
     std::string hint;               // shown when a wrong practice answer is retried
-    std::vector<SpelledNote> notes; // lowest first
+    std::vector<Pitch> notes;       // lowest first
     int sigCount = 0;
     SignatureKind sigKind = SignatureKind::Sharp;
     int inversion = 0; // the inversion drawn, 0 for root position or none

@@ -108,7 +108,7 @@ std::optional<Question> drawQuestion(CurrentKey& key, const QuestionContext& con
 
 bool isWritable(const Question& question) {
     return std::all_of(question.notes.begin(), question.notes.end(),
-                       [](const SpelledNote& note) { return isWritable(note); });
+                       [](const Pitch& note) { return isWritable(note); });
 }
 
 std::optional<Question> makequestion(CurrentKey& key, const QuestionContext& context,

@@ -8,8 +8,8 @@ ScaleDegrees buildscale(int tonicLetter, int tonicAccidental, const StepTable& s
     for (std::size_t d = 1; d < degrees.size(); ++d) {
         const int step = tonicLetter + static_cast<int>(d);
         // What the pattern asks for, less what the plain letters already give.
-        degrees[d] = {step, degrees[d - 1].accidental + stepsinuse[d] -
-                                naturalsteps[static_cast<std::size_t>(step)]};
+        degrees[d] = {step,
+                      degrees[d - 1].alter + stepsinuse[d] - naturalsteps[static_cast<std::size_t>(step)]};
     }
     return degrees;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "theory/Note.h"
+#include "theory/Pitch.h"
 
 #include <array>
 
@@ -15,7 +15,7 @@ inline constexpr StepTable majorsteps{1, 2, 2, 1, 2, 2, 2, 1, 2, 2, 1, 2, 2, 2, 
 inline constexpr StepTable minorsteps{2, 2, 1, 2, 2, 1, 2, 2, 2, 1, 2, 2, 1, 2, 2, 2, 1, 2, 2, 1, 2};
 
 // The seven degrees of a scale, tonic first, letter steps running upwards from the tonic.
-using ScaleDegrees = std::array<SpelledNote, 7>;
+using ScaleDegrees = std::array<Pitch, 7>;
 
 // Spells the scale on the tonic (letter index 0..6, accidental) with the step pattern given.
 ScaleDegrees buildscale(int tonicLetter, int tonicAccidental, const StepTable& stepsinuse);

@@ -1,7 +1,7 @@
 #include "theory/SignatureSigns.h"
 
 #include "theory/KeySignatureGlyphs.h"
-#include "theory/Note.h"
+#include "theory/Pitch.h"
 
 #include <algorithm>
 #include <cstdlib>

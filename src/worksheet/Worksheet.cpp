@@ -103,7 +103,7 @@ WorksheetStaff worksheetStaff(const Worksheet& sheet, const WorksheetItem& item)
         const std::array<int, 7> perLetter = signatureAlterations(q.sigKind, q.sigCount);
         for (WrittenNote& note : staff.notes)
             note.code = signUnderSignature(
-                note.code, perLetter[static_cast<std::size_t>(letterIndex(note.position - 1))]);
+                note.code, perLetter[static_cast<std::size_t>(Pitch{note.position - 1}.letter())]);
     }
     return staff;
 }

@@ -10,9 +10,9 @@ WorksheetAnswer worksheetAnswer(const Question& question, const CurrentKey& key,
     const PreparedAnswer prepared = prepareanswer(question, key, activity.settledState());
     const bool inversionList = activity.usesInversionList(question, inversions);
     std::vector<int> positions;
-    for (const SpelledNote& note : prepared.notes)
+    for (const Pitch& note : prepared.notes)
         positions.push_back(note.step + 1);
-    return {prepared.acccode, positions, prepared.hinttext,
+    return {prepared.acccode(), positions, prepared.hinttext,
             activity.rightAnswer(question, prepared, inversions, inversionList).text};
 }
 

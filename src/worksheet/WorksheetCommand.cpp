@@ -28,7 +28,7 @@ void writeJson(std::ostream& out, const WorksheetOptions& options, const Workshe
         << ",\"keytext\":" << jsonString(q.keyText) << ",\"notes\":[";
     for (std::size_t i = 0; i < q.notes.size(); ++i) {
         out << (i == 0 ? "" : ",") << "{\"name\":" << jsonString(noteName(q.notes[i]))
-            << ",\"step\":" << q.notes[i].step << ",\"accidental\":" << q.notes[i].accidental
+            << ",\"step\":" << q.notes[i].step << ",\"accidental\":" << q.notes[i].alter
             << ",\"code\":" << item.answer.accidentalCodes[i] << "}";
     }
     out << "],\"hint\":" << jsonString(item.answer.hint) << ",\"answer\":" << jsonString(item.answer.text);

@@ -15,7 +15,7 @@ using test::keyFor;
 
 const ActivityState kSpell = activityNamed("chord-spell").settledState();
 
-Question chord(std::vector<SpelledNote> notes, std::string category = std::string(kTriadCategory),
+Question chord(std::vector<Pitch> notes, std::string category = std::string(kTriadCategory),
                std::string name = {}) {
     Question q;
     q.notes = std::move(notes);
@@ -43,7 +43,7 @@ const Question kIiInEFlat = chord({{3, 0}, {5, -1}, {7, 0}});
 TEST(Judge, aFlatInTheKeySignatureMustStillBeWritten) {
     const CurrentKey eFlat = keyFor(2, -1, KeyMode::Major);
     const PreparedAnswer prepared = prepareanswer(kIiInEFlat, eFlat, kSpell);
-    EXPECT_EQ(prepared.acccode, (std::vector<int>{NoSign, Flat, NoSign}));
+    EXPECT_EQ(prepared.acccode(), (std::vector<int>{NoSign, Flat, NoSign}));
     EXPECT_EQ(prepared.hinttext, "");
 
     EXPECT_EQ(spell(kIiInEFlat, eFlat, {{4, NoSign}, {6, Flat}, {8, NoSign}}), kRight);
@@ -56,14 +56,14 @@ TEST(Judge, aFlatInTheKeySignatureMustStillBeWritten) {
 TEST(Judge, aNaturalAgainstTheKeySignatureNeedsItsSignAndGivesTheHint) {
     const CurrentKey eFlat = keyFor(2, -1, KeyMode::Major);
     const Question v = chord({{6, -1}, {8, 0}, {10, 0}});
-    EXPECT_EQ(prepareanswer(v, eFlat, kSpell).acccode, (std::vector<int>{Flat, NoSign, NoSign}));
+    EXPECT_EQ(prepareanswer(v, eFlat, kSpell).acccode(), (std::vector<int>{Flat, NoSign, NoSign}));
 
     // V of c minor: G, B-natural, D against a signature of three flats.
     const CurrentKey cMinor = keyFor(0, 0, KeyMode::Minor);
     Question dominant = chord({{4, 0}, {6, 0}, {8, 0}});
     dominant.hint = std::string(kRaisedTriadHint);
     const PreparedAnswer prepared = prepareanswer(dominant, cMinor, kSpell);
-    EXPECT_EQ(prepared.acccode, (std::vector<int>{NoSign, Natural, NoSign}));
+    EXPECT_EQ(prepared.acccode(), (std::vector<int>{NoSign, Natural, NoSign}));
     EXPECT_EQ(prepared.hinttext, "You may be missing a natural sign.");
     EXPECT_EQ(spell(dominant, cMinor, {{5, NoSign}, {7, Natural}, {9, NoSign}}), kRight);
     EXPECT_EQ(spell(dominant, cMinor, {{5, NoSign}, {7, NoSign}, {9, NoSign}}), kWrong);
@@ -74,7 +74,7 @@ TEST(Judge, naturalsNeedNoSignInIntervalsAndEarTraining) {
     const Question dominant = chord({{4, 0}, {6, 0}, {8, 0}});
     for (const char* name : {"interval-spell", "interval-id", "chord-ear"}) {
         const PreparedAnswer prepared = prepareanswer(dominant, cMinor, activityNamed(name).settledState());
-        EXPECT_EQ(prepared.acccode, (std::vector<int>{NoSign, NoSign, NoSign}));
+        EXPECT_EQ(prepared.acccode(), (std::vector<int>{NoSign, NoSign, NoSign}));
         EXPECT_EQ(prepared.hinttext, "");
     }
 }
@@ -100,7 +100,7 @@ TEST(Judge, cFlatMajorIsRightInBothPlacements) {
     const CurrentKey cFlat = keyFor(0, -1, KeyMode::Major);
     const Question tonic = chord({{0, -1}, {2, -1}, {4, -1}});
     const PreparedAnswer prepared = prepareanswer(tonic, cFlat, kSpell);
-    EXPECT_EQ(prepared.notes, (std::vector<SpelledNote>{{7, -1}, {9, -1}, {11, -1}}));
+    EXPECT_EQ(prepared.notes, (std::vector<Pitch>{{7, -1}, {9, -1}, {11, -1}}));
     EXPECT_EQ(spell(tonic, cFlat, {{1, Flat}, {3, Flat}, {5, Flat}}), kRight);
     EXPECT_EQ(spell(tonic, cFlat, {{8, Flat}, {10, Flat}, {12, Flat}}), kRight);
     // A C written without its flat is not moved up, and is wrong.
@@ -219,7 +219,7 @@ TEST(Judge, everyGeneratedChordWrittenAsPreparedIsRight) {
             const int position = prepared.notes[i].step + 1;
             ASSERT_GE(position, 1) << q->prompt;
             ASSERT_LE(position, 14) << q->prompt << " " << key.keyText;
-            staff.push_back({position, prepared.acccode[i]});
+            staff.push_back({position, prepared.notes[i].code()});
         }
         RecordedAnswer recorded;
         EXPECT_EQ(activityNamed("chord-spell").judge(*q, prepared, false, {{}, staff}, recorded, false),

@@ -32,13 +32,14 @@ protected:
     void spellRightAnswer() {
         const PreparedAnswer& expected = slot().prepared;
         for (std::size_t i = 0; i < expected.notes.size(); ++i)
-            ASSERT_TRUE(window->staffPanel()->enterNote(expected.notes[i].step + 1, expected.acccode[i]));
+            ASSERT_TRUE(
+                window->staffPanel()->enterNote(expected.notes[i].step + 1, expected.notes[i].code()));
     }
 
     // A triad is never three sharpened notes a third apart starting on C... unless it is;
     // then the same without sharps.
     void spellWrongAnswer() {
-        const bool sharpsRight = slot().prepared.acccode == std::vector<int>{Sharp, Sharp, Sharp};
+        const bool sharpsRight = slot().prepared.acccode() == std::vector<int>{Sharp, Sharp, Sharp};
         for (int position : {1, 3, 5})
             window->staffPanel()->enterNote(position, sharpsRight ? NoSign : Sharp);
     }

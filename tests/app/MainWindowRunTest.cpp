@@ -54,7 +54,7 @@ protected:
         const PreparedAnswer& expected = slot().prepared;
         for (int i = 0; i < expected.noteCount(); ++i)
             ASSERT_TRUE(window->staffPanel()->enterNote(expected.notes[static_cast<std::size_t>(i)].step + 1,
-                                                        expected.acccode[static_cast<std::size_t>(i)]));
+                                                        expected.notes[static_cast<std::size_t>(i)].code()));
     }
 
     // Picks an entry of the pop-up answer menus by its captions.
@@ -314,9 +314,9 @@ protected:
     void spellWrongAnswer() {
         const PreparedAnswer& expected = slot().prepared;
         for (int i = 0; i < expected.noteCount(); ++i)
-            ASSERT_TRUE(window->staffPanel()->enterNote(
-                expected.notes[static_cast<std::size_t>(i)].step + (i == 0 ? 2 : 1),
-                expected.acccode[static_cast<std::size_t>(i)]));
+            ASSERT_TRUE(window->staffPanel()->enterNote(expected.notes[static_cast<std::size_t>(i)].step +
+                                                            (i == 0 ? 2 : 1),
+                                                        expected.notes[static_cast<std::size_t>(i)].code()));
     }
 
     int shownCount() const { return static_cast<int>(prompter.shown().size()); }

@@ -34,7 +34,7 @@ protected:
         const QuestionSlot& asked = slot();
         view.staff.clear();
         for (std::size_t i = 0; i < asked.prepared.notes.size(); ++i)
-            view.staff.push_back({asked.prepared.notes[i].step + 1, asked.prepared.acccode[i]});
+            view.staff.push_back({asked.prepared.notes[i].step + 1, asked.prepared.notes[i].code()});
         cycle.answer() = {asked.question.category, asked.question.name, asked.question.invLabel};
     }
 

@@ -1,6 +1,6 @@
 #include "intervals/MidiTimeline.h"
 #include "intervals/ToneFileName.h"
-#include "theory/Note.h"
+#include "theory/Pitch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "intervals/ToneFileName.h"
-#include "theory/Note.h"
+#include "theory/Pitch.h"
 
 #include <gtest/gtest.h>
 

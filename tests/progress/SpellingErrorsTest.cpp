@@ -15,25 +15,13 @@ std::vector<QString> described(const QString& given, const QString& right) {
     return out;
 }
 
-TEST(NoteText, readsLettersAccidentalsAndOctaves) {
-    const auto notes = readNotes(QStringLiteral("Eb4  G##3 Cx5 Bbb2 Fn4 A"));
+TEST(HistoryNotes, readsBlankSeparatedNotesWithUpperCaseLettersOnly) {
+    const auto notes = readHistoryNotes(QStringLiteral("Eb4  G##3 Fn4 A"));
     ASSERT_TRUE(notes);
-    ASSERT_EQ(notes->size(), 6u);
-    EXPECT_EQ((*notes)[0], (NoteText{2, -1, 4}));
-    EXPECT_EQ((*notes)[1], (NoteText{4, 2, 3}));
-    EXPECT_EQ((*notes)[2], (NoteText{0, 2, 5}));
-    EXPECT_EQ((*notes)[3], (NoteText{6, -2, 2}));
-    EXPECT_EQ((*notes)[4], (NoteText{3, 0, 4, true}));
-    EXPECT_EQ((*notes)[5], (NoteText{5, 0, 4}));
-    EXPECT_EQ(noteTextName((*notes)[1]), QStringLiteral("G-double-sharp"));
-    EXPECT_EQ((NoteText{6, 1, 3}).pitchClass(), 0);  // B-sharp sounds as C
-    EXPECT_EQ((NoteText{0, -1, 4}).pitchClass(), 11); // C-flat as B
-}
-
-TEST(NoteText, refusesWhatIsNoNote) {
+    EXPECT_EQ(*notes, (std::vector<Pitch>{{2, -1}, {-3, 2}, {3, 0, true}, {5, 0}}));
     for (const char* text : {"H4", "eb4", "E#b#b#4", "C4x", "Eb4 G4 ?", "C###4", "Db\xC3\xA9" "4"})
-        EXPECT_FALSE(readNotes(QString::fromUtf8(text))) << text;
-    EXPECT_TRUE(readNotes(QString())->empty());
+        EXPECT_FALSE(readHistoryNotes(QString::fromUtf8(text))) << text;
+    EXPECT_TRUE(readHistoryNotes(QString())->empty());
 }
 
 TEST(SpellingErrors, anAgreeingAnswerHoldsNoMistake) {

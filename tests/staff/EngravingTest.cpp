@@ -94,7 +94,7 @@ std::vector<std::vector<StaffNote>> everyChordOnTheStaff() {
         const PreparedAnswer prepared = prepareanswer(q, key, activity);
         std::vector<std::pair<int, int>> chord;
         for (std::size_t i = 0; i < prepared.notes.size(); ++i)
-            chord.push_back({prepared.notes[i].step + 1, prepared.acccode[i]});
+            chord.push_back({prepared.notes[i].step + 1, prepared.notes[i].code()});
         chords.insert(chord);
     });
     std::vector<std::vector<StaffNote>> staffChords;
@@ -152,7 +152,7 @@ TEST_F(Engraving, EveryChordHasHollowHeadsAndItsSignsLeftOfItNoneTouching) {
             }
             bool ok = true;
             for (const PlacedNote& note : placed) {
-                if (note.note.code == kNoAccidental)
+                if (note.note.code == NoSign)
                     continue;
                 const Ink& sign = inks.sign(note, clef);
                 ok = ok && sign.right < chordLeft;
@@ -173,7 +173,7 @@ TEST_F(Engraving, WholeNoteHeadsAreHollowOnEveryPosition) {
     for (Clef clef : {Clef::Treble, Clef::Bass})
         for (int position = kLowestPosition; position <= kHighestPosition; ++position)
             for (sg::Slot slot : {sg::Slot::A, sg::Slot::B}) {
-                const PlacedNote note{{position, kNoAccidental}, slot, 0};
+                const PlacedNote note{{position, NoSign}, slot, 0};
                 const Ink head = inkOf(image, [&](StaffPainter& s) { s.drawHead(note, clef, Qt::black); });
                 const int y = sg::positionY(position, clef);
                 const int left = sg::headLeft(slot);

@@ -56,7 +56,7 @@ TEST(KeyboardMarks, ANaturalMarksItsSignAndThePlainKey) {
     ASSERT_TRUE(click(entry, KeyKind::Natural, 1));
     EXPECT_TRUE(entry.marks().isMarked(Marker::NaturalSign, 1));
     EXPECT_TRUE(entry.marks().isMarked(Marker::NoteKey, 1));
-    EXPECT_EQ(entry.enteredNotes()[0], (StaffNote{1, kNatural}));
+    EXPECT_EQ(entry.enteredNotes()[0], (StaffNote{1, Natural}));
     // The plain key removes the natural note and both its marks.
     ASSERT_TRUE(click(entry, KeyKind::Note, 1));
     EXPECT_EQ(entry.noteCount(), 0);
@@ -68,7 +68,7 @@ TEST(KeyboardMarks, APlainNoteRefusesItsNaturalAndTheNaturalKeyDoesNotRemoveIt) 
     NoteEntry entry;
     ASSERT_TRUE(click(entry, KeyKind::Note, 5));
     EXPECT_FALSE(click(entry, KeyKind::Natural, 5));
-    EXPECT_EQ(entry.enteredNotes()[0], (StaffNote{5, kNoAccidental}));
+    EXPECT_EQ(entry.enteredNotes()[0], (StaffNote{5, NoSign}));
     ASSERT_TRUE(click(entry, KeyKind::Note, 5));
     EXPECT_EQ(entry.noteCount(), 0);
 }

@@ -96,11 +96,11 @@ TEST(NoteLayout, AccidentalsStandAsCloseAsTheyFit) {
     const auto third = layoutNotes({{5, 2}, {7, 2}}, Clef::Treble);
     EXPECT_EQ(third[1].accidentalRight, nearest);
     EXPECT_EQ(third[0].accidentalRight,
-              nearest - sg::accidentalExtent(kSharp).width - sg::spaces(sg::kColumnClearance));
+              nearest - sg::accidentalExtent(Sharp).width - sg::spaces(sg::kColumnClearance));
     // In a stack of four the outer signs share the first column; the upper inner one takes
     // the next and the lower inner one, a third from both, the one after.
     const auto four = layoutNotes({{1, 2}, {3, 2}, {5, 2}, {8, 2}}, Clef::Treble);
-    const int column = sg::accidentalExtent(kSharp).width + sg::spaces(sg::kColumnClearance);
+    const int column = sg::accidentalExtent(Sharp).width + sg::spaces(sg::kColumnClearance);
     EXPECT_EQ(four[3].accidentalRight, nearest);
     EXPECT_EQ(four[0].accidentalRight, nearest);
     EXPECT_EQ(four[2].accidentalRight, nearest - column);

@@ -49,8 +49,8 @@ TEST_F(NotesFieldTest, TypedNotesAreEnteredAndSoundedAsIfDropped) {
     QSignalSpy sounded(&panel, &StaffPanel::noteSounded);
     type(QStringLiteral("F#4 A#4 C#5"));
     ASSERT_EQ(panel.noteCount(), 3);
-    EXPECT_EQ(panel.enteredNotes()[0], (StaffNote{4, kSharp}));
-    EXPECT_EQ(panel.enteredNotes()[2], (StaffNote{8, kSharp}));
+    EXPECT_EQ(panel.enteredNotes()[0], (StaffNote{4, Sharp}));
+    EXPECT_EQ(panel.enteredNotes()[2], (StaffNote{8, Sharp}));
     EXPECT_EQ(sounded.count(), 3);
     EXPECT_EQ(beeper.count(), 0);
     EXPECT_TRUE(edit()->text().isEmpty());

@@ -74,14 +74,14 @@ TEST(StaffGeometry, KeySignaturesStandWhereEngraversPutThem) {
     }
     // Evenly spaced, each sign clear of the next.
     for (SignatureKind kind : {SignatureKind::Sharp, SignatureKind::Flat}) {
-        const int width = sg::accidentalExtent(kind == SignatureKind::Sharp ? kSharp : kFlat).width;
+        const int width = sg::accidentalExtent(kind == SignatureKind::Sharp ? Sharp : Flat).width;
         EXPECT_EQ(sg::signatureGlyphLeft(kind, 0), 4800);
         for (int k = 1; k < 7; ++k)
             EXPECT_EQ(sg::signatureGlyphLeft(kind, k) - sg::signatureGlyphLeft(kind, k - 1),
                       width + sg::spaces(sg::kSignatureClearance));
     }
     // Seven sharps end before four columns of sharps left of a chord begin.
-    const int sharp = sg::accidentalExtent(kSharp).width;
+    const int sharp = sg::accidentalExtent(Sharp).width;
     EXPECT_LT(sg::signatureGlyphLeft(SignatureKind::Sharp, 6) + sharp,
               sg::accidentalRight(sg::headLeft(sg::Slot::A)) - 4 * sharp - 3 * sg::spaces(sg::kColumnClearance));
 }

@@ -72,33 +72,33 @@ protected:
 TEST_F(StaffPanelTest, ADroppedNoteIsEnteredWhereItsHeadWasShown) {
     QSignalSpy sounded(&panel, &StaffPanel::noteSounded);
     // A sharp with its head in the fourth row from the top: F, on the treble top line.
-    dropAt(kSharp, QPoint(900, 210));
+    dropAt(Sharp, QPoint(900, 210));
     EXPECT_EQ(panel.noteCount(), 1);
-    EXPECT_EQ(panel.enteredNotes()[0], (StaffNote{11, kSharp}));
+    EXPECT_EQ(panel.enteredNotes()[0], (StaffNote{11, Sharp}));
     ASSERT_EQ(sounded.count(), 1);
-    EXPECT_EQ(sounded.at(0).at(0).toInt(), kSharp);
+    EXPECT_EQ(sounded.at(0).at(0).toInt(), Sharp);
     EXPECT_EQ(sounded.at(0).at(1).toInt(), 11);
     EXPECT_EQ(hint(), QString());
     EXPECT_EQ(beeper.count(), 0);
     // A plain note dropped far below the staff is clamped to the bottom C.
-    dropAt(kNoAccidental, QPoint(300, 960));
-    EXPECT_EQ(panel.enteredNotes()[0], (StaffNote{1, kNoAccidental}));
-    EXPECT_EQ(panel.enteredNotes()[1], (StaffNote{11, kSharp}));
+    dropAt(NoSign, QPoint(300, 960));
+    EXPECT_EQ(panel.enteredNotes()[0], (StaffNote{1, NoSign}));
+    EXPECT_EQ(panel.enteredNotes()[1], (StaffNote{11, Sharp}));
     // The keyboard follows the staff.
     EXPECT_TRUE(key("Sharp", 11)->isMarked());
     EXPECT_TRUE(key("note", 1)->isMarked());
 }
 
 TEST_F(StaffPanelTest, DraggingOverTheStaffNamesTheRowUnderTheHead) {
-    dragTo(kFlat, QPoint(600, 60)); // the head of a flat lies 45 twips below the pointer
+    dragTo(Flat, QPoint(600, 60)); // the head of a flat lies 45 twips below the pointer
     EXPECT_EQ(hint(), QStringLiteral("A"));
-    dragTo(kFlat, QPoint(sg::kDropLimit + 170 + 15, 100));
+    dragTo(Flat, QPoint(sg::kDropLimit + 170 + 15, 100));
     EXPECT_EQ(hint(), QStringLiteral("<<<"));
     EXPECT_EQ(panel.noteCount(), 0);
 }
 
 TEST_F(StaffPanelTest, ADropOverTheNotesOnlyBeeps) {
-    dropAt(kNoAccidental, QPoint(2100, 400));
+    dropAt(NoSign, QPoint(2100, 400));
     EXPECT_EQ(beeper.count(), 1);
     EXPECT_EQ(panel.noteCount(), 0);
 }
@@ -106,21 +106,21 @@ TEST_F(StaffPanelTest, ADropOverTheNotesOnlyBeeps) {
 TEST_F(StaffPanelTest, RefusedEntriesBeepOnceAndChangeNothing) {
     QSignalSpy sounded(&panel, &StaffPanel::noteSounded);
     panel.setNoteLimit(2);
-    ASSERT_TRUE(panel.enterNote(5, kNoAccidental));
-    EXPECT_FALSE(panel.enterNote(3, kDoubleSharp)); // E double sharp
-    EXPECT_FALSE(panel.enterNote(5, kSharp));       // taken
-    EXPECT_FALSE(panel.enterNote(6, kDoubleFlat));  // A-double-flat sounds G
-    ASSERT_TRUE(panel.enterNote(9, kFlat));
-    EXPECT_FALSE(panel.enterNote(12, kNoAccidental)); // the question has two notes
+    ASSERT_TRUE(panel.enterNote(5, NoSign));
+    EXPECT_FALSE(panel.enterNote(3, DoubleSharp)); // E double sharp
+    EXPECT_FALSE(panel.enterNote(5, Sharp));       // taken
+    EXPECT_FALSE(panel.enterNote(6, DoubleFlat));  // A-double-flat sounds G
+    ASSERT_TRUE(panel.enterNote(9, Flat));
+    EXPECT_FALSE(panel.enterNote(12, NoSign)); // the question has two notes
     EXPECT_EQ(beeper.count(), 4);
     EXPECT_EQ(sounded.count(), 2);
     EXPECT_EQ(panel.noteCount(), 2);
-    EXPECT_EQ(panel.enteredNotes()[2], (StaffNote{kEmptySlot, kEmptySlot}));
+    EXPECT_EQ(panel.enteredNotes().size(), 2u);
 }
 
 TEST_F(StaffPanelTest, KeyboardClicksAddAndRemoveNotes) {
     key("nat", 1)->click();
-    EXPECT_EQ(panel.enteredNotes()[0], (StaffNote{1, kNatural}));
+    EXPECT_EQ(panel.enteredNotes()[0], (StaffNote{1, Natural}));
     EXPECT_TRUE(findControl<KeyMarker>(&panel, "Shape11", 1)->isMarked());
     EXPECT_EQ(key("note", 1)->backgroundColor(), QColor(255, 0, 0));
     key("note", 1)->click();
@@ -152,16 +152,16 @@ TEST_F(StaffPanelTest, InIdentificationTheKeyboardOnlyBeeps) {
         EXPECT_EQ(panel.noteCount(), 0);
     }
     // The question's own notes still go on the staff.
-    EXPECT_TRUE(panel.enterNote(3, kNoAccidental));
+    EXPECT_TRUE(panel.enterNote(3, NoSign));
     panel.setQuestionType(QuestionType::IntSpell);
     key("note", 7)->click();
     EXPECT_EQ(panel.noteCount(), 2);
 }
 
 TEST_F(StaffPanelTest, ClearingTheStaffUnmarksEveryKey) {
-    panel.enterNote(2, kSharp);
-    panel.enterNote(4, kFlat);
-    panel.enterNote(8, kFlat);
+    panel.enterNote(2, Sharp);
+    panel.enterNote(4, Flat);
+    panel.enterNote(8, Flat);
     panel.clearStaff();
     EXPECT_EQ(panel.noteCount(), 0);
     EXPECT_FALSE(key("Sharp", 2)->isMarked());
@@ -227,8 +227,8 @@ TEST_F(StaffPanelTest, TheReviewShowsEachQuestionInItsOwnClef) {
 }
 
 TEST_F(StaffPanelTest, TheNamesUnderTheStaffFollowTheEntries) {
-    panel.enterNote(10, kDoubleFlat);
-    panel.enterNote(3, kNoAccidental);
+    panel.enterNote(10, DoubleFlat);
+    panel.enterNote(3, NoSign);
     EXPECT_EQ(findControl<QLabel>(&panel, "notenames", 0)->text(), QStringLiteral("E"));
     EXPECT_EQ(findControl<QLabel>(&panel, "notenames", 1)->text(), QStringLiteral("E"));
     EXPECT_FALSE(findControl<GlyphLabel>(&panel, "imgaccname", 0)->glyph().has_value());

@@ -113,7 +113,7 @@ TEST_F(StaffRendering, LedgerLinesAppearExactlyWhereTheClefNeedsThem) {
     for (const Case& c : cases) {
         panel.clearStaff();
         panel.setClef(c.clef);
-        ASSERT_TRUE(panel.enterNote(c.position, kNoAccidental));
+        ASSERT_TRUE(panel.enterNote(c.position, NoSign));
         const QImage image = staffImage();
         for (int y : c.inked)
             EXPECT_TRUE(inkAt(image, kBesideHead, y)) << "position " << c.position << " y " << y;
@@ -160,28 +160,28 @@ TEST_F(StaffRendering, DrawsBothClefsAndEverySignature) {
 }
 
 TEST_F(StaffRendering, DrawsAChordWithSecondsAndAccidentals) {
-    panel.enterNote(3, kFlat);
-    panel.enterNote(4, kSharp);
-    panel.enterNote(5, kNatural);
-    panel.enterNote(7, kFlat);
+    panel.enterNote(3, Flat);
+    panel.enterNote(4, Sharp);
+    panel.enterNote(5, Natural);
+    panel.enterNote(7, Flat);
     saveShot(panel.grab(), QStringLiteral("chord-seconds"));
     saveShot(panel.staff()->grab(), QStringLiteral("chord-seconds-staff"));
     panel.clearStaff();
-    panel.enterNote(1, kSharp);
-    panel.enterNote(3, kSharp);
-    panel.enterNote(5, kSharp);
-    panel.enterNote(7, kSharp);
+    panel.enterNote(1, Sharp);
+    panel.enterNote(3, Sharp);
+    panel.enterNote(5, Sharp);
+    panel.enterNote(7, Sharp);
     saveShot(panel.staff()->grab(), QStringLiteral("chord-thirds"));
     panel.clearStaff();
-    panel.enterNote(12, kFlat);
-    panel.enterNote(13, kNoAccidental);
-    panel.enterNote(14, kNatural);
+    panel.enterNote(12, Flat);
+    panel.enterNote(13, NoSign);
+    panel.enterNote(14, Natural);
     saveShot(panel.staff()->grab(), QStringLiteral("chord-top-ledger"));
     panel.clearStaff();
     panel.setClef(Clef::Bass);
-    panel.enterNote(1, kNoAccidental);
-    panel.enterNote(2, kFlat);
-    panel.enterNote(3, kDoubleSharp);
+    panel.enterNote(1, NoSign);
+    panel.enterNote(2, Flat);
+    panel.enterNote(3, DoubleSharp);
     saveShot(panel.staff()->grab(), QStringLiteral("bass-low-ledgers"));
 }
 
@@ -193,7 +193,7 @@ TEST_F(StaffRendering, ShowsWhereADraggedNoteWouldLandUntilItLeaves) {
         return image.copy(QRect(topLeft, pixel(image, 6900, 1500)));
     };
     const QImage before = notesArea(staffImage());
-    const auto mime = makeNoteMimeData(kFlat);
+    const auto mime = makeNoteMimeData(Flat);
     const QPoint at = TwipScale::of(*zone).toPixels(QPointF(600, 60)).toPoint();
     QDragEnterEvent enter(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(zone, &enter);
@@ -206,10 +206,10 @@ TEST_F(StaffRendering, ShowsWhereADraggedNoteWouldLandUntilItLeaves) {
 }
 
 TEST_F(StaffRendering, DrawsTheKeyboardWithItsMarks) {
-    panel.enterNote(1, kNatural);
-    panel.enterNote(3, kFlat);
-    panel.enterNote(10, kSharp);
-    panel.enterNote(13, kDoubleFlat);
+    panel.enterNote(1, Natural);
+    panel.enterNote(3, Flat);
+    panel.enterNote(10, Sharp);
+    panel.enterNote(13, DoubleFlat);
     saveShot(panel.keyboard()->grab(), QStringLiteral("keyboard-marks"));
     saveShot(panel.grab(), QStringLiteral("panel-marks"));
     panel.setEntryEnabled(false);
@@ -249,7 +249,7 @@ TEST(StaffColours, WithADarkDesktopTheStaffStaysBlackOnLightWhileTheControlsFoll
     panel.setEntryEnabled(true);
     panel.resize(panel.sizeHint());
     panel.show();
-    panel.enterNote(5, kSharp);
+    panel.enterNote(5, Sharp);
     saveShot(panel.grab(), QStringLiteral("panel-dark"));
 
     // The names under the staff are dark ink on the paper.
@@ -259,7 +259,7 @@ TEST(StaffColours, WithADarkDesktopTheStaffStaysBlackOnLightWhileTheControlsFoll
     EXPECT_GT(greyRange(panel.staff()->grab().toImage()).second, 240);
     EXPECT_LT(greyRange(panel.staff()->grab().toImage()).first, 64);
     // The accidental signs under the palette are light on the dark window.
-    QWidget* sign = findControl<QWidget>(&panel, "imgacc", kSharp);
+    QWidget* sign = findControl<QWidget>(&panel, "imgacc", Sharp);
     ASSERT_NE(sign, nullptr);
     QImage signImage(sign->size(), QImage::Format_ARGB32);
     signImage.fill(Qt::transparent);

@@ -86,7 +86,7 @@ TEST(ChordQuestions, AugmentedSixthsAndNeapolitanFollowTheMode) {
 TEST(ChordQuestions, FirstInversionIVInCMajorIsLabelledPlainAndFigured) {
     const auto ivBasic = only([](ChordBoxes& b) { b.triads[3] = true; }, InversionOption::Basic);
     Question q = ask(kCMajor, ivBasic, kSpell, {0.5, 0.5, 0.5});
-    EXPECT_EQ(q.notes, (std::vector<SpelledNote>{{5, 0}, {7, 0}, {10, 0}}));
+    EXPECT_EQ(q.notes, (std::vector<Pitch>{{5, 0}, {7, 0}, {10, 0}}));
     EXPECT_EQ(q.inversion, 1);
     EXPECT_EQ(q.invLabel, "(1st inversion)");
     EXPECT_EQ(q.prompt, "the IV chord   (1st inversion)");
@@ -132,7 +132,7 @@ TEST(ChordQuestions, FiguredNamesOfEveryCategory) {
 TEST(ChordQuestions, SeventhInversionsMoveTheLowerNotesUpAnOctave) {
     const auto v7 = only([](ChordBoxes& b) { b.sevenths[3] = true; }, InversionOption::Basic);
     const Question q = ask(kCMajor, v7, kSpell, {0.5, 0.5, 0.9});
-    EXPECT_EQ(q.notes, (std::vector<SpelledNote>{{10, 0}, {11, 0}, {13, 0}, {15, 0}}));
+    EXPECT_EQ(q.notes, (std::vector<Pitch>{{10, 0}, {11, 0}, {13, 0}, {15, 0}}));
     EXPECT_EQ(q.invLabel, "(3rd inversion)");
     EXPECT_EQ(q.prompt, "the V7 chord   (3rd inversion)");
 }
@@ -271,7 +271,7 @@ private:
     std::size_t m_calls = 0;
 };
 
-Question interval(SpelledNote lower, SpelledNote upper) {
+Question interval(Pitch lower, Pitch upper) {
     Question q;
     q.notes = {lower, upper};
     return q;

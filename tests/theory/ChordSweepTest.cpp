@@ -100,7 +100,7 @@ int targetDegree(const std::string& name) {
 // What is wrong with the chord, or "" when it is the chord its name says.
 std::string chordProblem(const Question& q, const CurrentKey& key) {
     // Back to root position.
-    std::vector<SpelledNote> notes = q.notes;
+    std::vector<Pitch> notes = q.notes;
     const int v = q.inversion;
     std::rotate(notes.begin(), notes.end() - v, notes.end());
     for (int i = 0; i < v; ++i)
@@ -167,7 +167,7 @@ TEST(ChordSweep, NoChordAsksForANoteTheStaffCannotHold) {
     std::set<std::string> problems;
     sweepChordQuestions(ActivityState::settled(QuestionType::Identify, ActivityMode::None),
                         [&](const Question& q, const CurrentKey& key) {
-                            for (const SpelledNote& note : q.notes)
+                            for (const Pitch& note : q.notes)
                                 if (!isWritable(note))
                                     problems.insert(describe(q, key) + " -- " + noteName(note));
                         });
@@ -178,16 +178,15 @@ TEST(ChordSweep, NoChordAsksForANoteTheStaffCannotHold) {
 // The staff shows letter steps 0..13 once the lowest note is brought into the lowest
 // octave (a lowest C-flat goes up an octave), and holds no sharp on its top B and no
 // flat on its bottom C.
-bool fitsOnStaff(std::vector<SpelledNote> notes) {
+bool fitsOnStaff(std::vector<Pitch> notes) {
     for (int i = 0; i < 3 && notes.front().step > 6; ++i)
-        for (SpelledNote& note : notes)
+        for (Pitch& note : notes)
             note.step -= 7;
-    if (notes.front().step == 0 && notes.front().accidental == -1)
-        for (SpelledNote& note : notes)
+    if (notes.front().step == 0 && notes.front().alter == -1)
+        for (Pitch& note : notes)
             note.step += 7;
-    return std::all_of(notes.begin(), notes.end(), [](const SpelledNote& n) {
-        return n.step >= 0 && n.step <= 13 && !(n.step == 13 && n.accidental > 0) &&
-               !(n.step == 0 && n.accidental < 0);
+    return std::all_of(notes.begin(), notes.end(), [](const Pitch& n) {
+        return n.step >= 0 && n.step <= 13 && !(n.step == 13 && n.alter > 0) && !(n.step == 0 && n.alter < 0);
     });
 }
 
@@ -226,8 +225,8 @@ TEST(ChordSweep, EarTrainingBaseChordsAreTheMajorTonicTriadAndTheMinorSeventhOnT
                 EXPECT_EQ(q->category, triad ? "Triad :" : "Seventh :");
                 const std::vector<int> shape = triad ? std::vector<int>{4, 3} : std::vector<int>{3, 4, 3};
                 ASSERT_EQ(q->notes.size(), shape.size() + 1);
-                EXPECT_EQ(q->notes.front(), (SpelledNote{picked.scaleletter[triad ? 0u : 1u],
-                                                         picked.scaleacc[triad ? 0u : 1u]}));
+                EXPECT_EQ(q->notes.front(),
+                          (Pitch{picked.scaleletter[triad ? 0u : 1u], picked.scaleacc[triad ? 0u : 1u]}));
                 for (std::size_t i = 0; i < shape.size(); ++i)
                     EXPECT_EQ(semitones(q->notes[i + 1]) - semitones(q->notes[i]), shape[i])
                         << test::spelled(q->notes);
@@ -258,7 +257,7 @@ TEST(ChordSweep, KeySignatureQuestionsNameTheKeyOverItsTonicTriad) {
             EXPECT_EQ(q->category, picked.keymode == KeyMode::Minor ? "minor :" : "major :");
             EXPECT_EQ(q->name, key.keyname);
             ASSERT_EQ(q->notes.size(), 3u);
-            EXPECT_EQ(q->notes.front(), (SpelledNote{picked.scaleletter[0], picked.scaleacc[0]}));
+            EXPECT_EQ(q->notes.front(), (Pitch{picked.scaleletter[0], picked.scaleacc[0]}));
             EXPECT_TRUE(isWritable(*q));
             EXPECT_TRUE(q->invLabel.empty());
             EXPECT_TRUE(q->figLabel.empty());

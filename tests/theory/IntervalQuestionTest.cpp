@@ -225,18 +225,18 @@ TEST(IntervalQuestions, SpellingTextNamesTheGivenNoteAndBelowExpectsTheLowerNote
     q = draw(eFlat, settings, kIntSpell, slotOf(eFlat, 6), IntervalDirection::Below);
     EXPECT_EQ(q.prompt, "major Third : below G ");
     EXPECT_EQ(q.direction, IntervalDirection::Below);
-    EXPECT_EQ(q.notes.front(), (SpelledNote{2, -1}));
+    EXPECT_EQ(q.notes.front(), (Pitch{2, -1}));
 
     // The second of B major carries a sharp; the minor second takes it off.
     const CurrentKey b = keyFor(6, 0, KeyMode::Major);
     q = draw(b, settings, kIntSpell, slotOf(b, 1), IntervalDirection::Below);
     EXPECT_EQ(q.prompt, "minor Second : below C ");
-    EXPECT_EQ(q.notes.back(), (SpelledNote{7, 0}));
+    EXPECT_EQ(q.notes.back(), (Pitch{7, 0}));
 
     const CurrentKey c = keyFor(0, 0, KeyMode::Major);
     q = draw(c, settings, kIntSpell, slotOf(c, 16), IntervalDirection::Below);
     EXPECT_EQ(q.prompt, "diminished Seventh : below B-dblFlat");
-    EXPECT_EQ(q.notes.back(), (SpelledNote{6, -2}));
+    EXPECT_EQ(q.notes.back(), (Pitch{6, -2}));
     const CurrentKey fSharp = keyFor(3, 1, KeyMode::Major);
     q = draw(fSharp, settings, kIntSpell, slotOf(fSharp, 9), IntervalDirection::Above);
     EXPECT_EQ(q.prompt, "augmented Fourth : above F-sharp ");
@@ -260,7 +260,7 @@ TEST(IntervalQuestions, TheQuestionCarriesTheKeysEmptyKeyLineAndSignature) {
         CurrentKey key = pickkey({settings, kIntId, random});
         const std::optional<Question> q = makequestion(key, {settings, kIntId, random}, &generator);
         ASSERT_TRUE(q.has_value());
-        EXPECT_EQ(q->notes.front(), (SpelledNote{2, -1})) << "the tonic of E-flat major, not c minor";
+        EXPECT_EQ(q->notes.front(), (Pitch{2, -1})) << "the tonic of E-flat major, not c minor";
         EXPECT_EQ(q->keyText, "");
         EXPECT_EQ(q->sigCount, 3);
         EXPECT_EQ(q->sigKind, SignatureKind::Flat);

@@ -14,8 +14,8 @@ using test::keyFor;
 using test::onlyBoxes;
 using test::semitones;
 
-std::vector<SpelledNote> scaleOf(const CurrentKey& key) {
-    std::vector<SpelledNote> notes;
+std::vector<Pitch> scaleOf(const CurrentKey& key) {
+    std::vector<Pitch> notes;
     for (std::size_t d = 0; d < 7; ++d)
         notes.push_back({key.scaleletter[d], key.scaleacc[d]});
     return notes;
@@ -59,7 +59,7 @@ TEST(Scales, KeySignaturesAddSharpsAndFlatsInTheirWrittenOrder) {
         const CurrentKey key =
             keyFor(kMajorSharpKeys[i].letter, kMajorSharpKeys[i].accidental, KeyMode::Major);
         for (std::size_t d = 0; d < 7; ++d) {
-            const int letter = letterIndex(key.scaleletter[d]);
+            const int letter = Pitch{key.scaleletter[d]}.letter();
             const auto order =
                 std::find(kSharpOrder.begin(), kSharpOrder.end(), letter) - kSharpOrder.begin();
             EXPECT_EQ(key.keysigacc[d], order < static_cast<long>(i) ? 1 : 0) << i << " sharps";
@@ -68,33 +68,13 @@ TEST(Scales, KeySignaturesAddSharpsAndFlatsInTheirWrittenOrder) {
     for (std::size_t i = 0; i < kMinorFlatKeys.size(); ++i) {
         const CurrentKey key = keyFor(kMinorFlatKeys[i].letter, kMinorFlatKeys[i].accidental, KeyMode::Minor);
         for (std::size_t d = 0; d < 7; ++d) {
-            const int letter = letterIndex(key.scaleletter[d]);
+            const int letter = Pitch{key.scaleletter[d]}.letter();
             const auto order = std::find(kFlatOrder.begin(), kFlatOrder.end(), letter) - kFlatOrder.begin();
             EXPECT_EQ(key.keysigacc[d], order <= static_cast<long>(i) ? -1 : 0) << i + 1 << " flats";
         }
     }
     EXPECT_EQ(signatureGlyphX(0), 600);
     EXPECT_EQ(signatureGlyphX(6), 1320);
-}
-
-TEST(Notes, NamesAndCodesOfAccidentals) {
-    EXPECT_EQ(noteName({8, -1}), "D-flat");
-    EXPECT_EQ(noteName({3, 2}), "F-double-sharp");
-    EXPECT_EQ(lettername[static_cast<std::size_t>(13 + 1)], "B");
-    EXPECT_EQ(accidentalCode(kNoSignNeeded), NoSign);
-    EXPECT_EQ(accidentalCode(-2), DoubleFlat);
-    EXPECT_EQ(accidentalCode(2), DoubleSharp);
-    EXPECT_FALSE(accidentalCode(3).has_value());
-    EXPECT_EQ(accname[Flat], "-flat");
-    EXPECT_EQ(accname[Sharp], "-sharp ");
-
-    EXPECT_TRUE(isWritable({0, 2}));   // C double sharp
-    EXPECT_FALSE(isWritable({9, 2}));  // E double sharp
-    EXPECT_FALSE(isWritable({13, 2})); // B double sharp
-    EXPECT_FALSE(isWritable({7, -2})); // C double flat
-    EXPECT_FALSE(isWritable({3, -2})); // F double flat
-    EXPECT_TRUE(isWritable({6, -2}));  // B double flat
-    EXPECT_FALSE(isWritable({1, -3}));
 }
 
 QuestionSettings withKeys(std::initializer_list<int> sharp, std::initializer_list<int> flat, KeyMode mode) {

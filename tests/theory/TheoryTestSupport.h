@@ -3,7 +3,7 @@
 #include "theory/KeyPicker.h"
 #include "theory/KeySettings.h"
 #include "theory/KeyTables.h"
-#include "theory/Note.h"
+#include "theory/Pitch.h"
 
 #include <initializer_list>
 #include <string>
@@ -49,15 +49,15 @@ inline std::vector<CurrentKey> allKeys() {
 }
 
 // Sounding pitch in semitones above the lowest C, worked out from letter and accidental only.
-inline int semitones(const SpelledNote& note) {
+inline int semitones(const Pitch& note) {
     static constexpr int kNatural[7]{0, 2, 4, 5, 7, 9, 11};
     const int octave = note.step >= 0 ? note.step / 7 : (note.step - 6) / 7;
-    return 12 * octave + kNatural[letterIndex(note.step)] + note.accidental;
+    return 12 * octave + kNatural[note.letter()] + note.alter;
 }
 
-inline std::string spelled(const std::vector<SpelledNote>& notes) {
+inline std::string spelled(const std::vector<Pitch>& notes) {
     std::string text;
-    for (const SpelledNote& note : notes)
+    for (const Pitch& note : notes)
         text.append(text.empty() ? "" : " ").append(noteName(note));
     return text;
 }

@@ -111,8 +111,7 @@ TEST(AnswerText, ARightAnswerReadsAsTheRightAnswer) {
     // C-sharp, E and a G written on the upper octave are judged an octave down; the
     // natural sign written on G is part of what was given.
     PreparedAnswer prepared;
-    prepared.notes = {{0, 1}, {2, kNoSignNeeded}, {4, 0}};
-    prepared.acccode = {Sharp, NoSign, Natural};
+    prepared.notes = {{0, 1}, {2, 0}, {4, 0, true}};
     EXPECT_EQ(rightNotes(prepared), "C#4 E4 Gn4");
     EXPECT_EQ(givenNotes({{8, Sharp}, {10, NoSign}, {12, Natural}}), rightNotes(prepared));
     EXPECT_EQ(givenNotes({{1, Sharp}, {3, NoSign}, {5, NoSign}}), "C#4 E4 G4");

@@ -419,9 +419,9 @@ TEST(WorksheetStaff, IdentificationNotesOnPaperReadAsTheQuestionMeansThem) {
             ASSERT_EQ(staff.notes.size(), q.notes.size());
             for (std::size_t i = 0; i < q.notes.size(); ++i) {
                 const WrittenNote& note = staff.notes[i];
-                EXPECT_EQ(letterIndex(note.position - 1), letterIndex(q.notes[i].step));
-                EXPECT_EQ(readBack(note.code, letterIndex(note.position - 1), q.sigKind, q.sigCount),
-                          q.notes[i].accidental)
+                EXPECT_EQ(Pitch{note.position - 1}.letter(), q.notes[i].letter());
+                EXPECT_EQ(readBack(note.code, Pitch{note.position - 1}.letter(), q.sigKind, q.sigCount),
+                          q.notes[i].alter)
                     << activity << " " << noteName(q.notes[i]) << " in " << item.keyName;
             }
         }

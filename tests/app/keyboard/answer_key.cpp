@@ -35,7 +35,7 @@ int refuse(const std::string& what) {
 // "Ab", "C", "F#", "Bbb", "Gx", "An": a note as the Notes field takes it, without an
 // octave so that each note goes next to the one before. A natural is written where the
 // key signature would alter the letter.
-std::string typedName(const SpelledNote& note, int signatureAccidental) {
+std::string typedName(const Pitch& note, int signatureAccidental) {
     std::string name(lettername[static_cast<std::size_t>(note.step % kLetters + 1)]);
     switch (note.accidental) {
     case -2:
@@ -121,11 +121,11 @@ int identifyKey(const std::string& prompt, const std::string& staffText) {
     for (int letter = 0; letter < kLetters; ++letter) {
         for (int accidental = -1; accidental <= 1; ++accidental) {
             const ScaleDegrees scale = buildscale(letter, accidental, minor ? minorsteps : majorsteps);
-            const bool fits = std::all_of(scale.begin(), scale.end(), [sign](const SpelledNote& note) {
+            const bool fits = std::all_of(scale.begin(), scale.end(), [sign](const Pitch& note) {
                 return note.accidental == 0 || note.accidental == sign;
             });
             const auto signs = std::count_if(scale.begin(), scale.end(),
-                                             [](const SpelledNote& note) { return note.accidental != 0; });
+                                             [](const Pitch& note) { return note.accidental != 0; });
             if (fits && signs == count) {
                 std::cout << mnukeymode[minor ? 1 : 0] << "\n" << keyName(letter, accidental, mode) << "\n";
                 return 0;
