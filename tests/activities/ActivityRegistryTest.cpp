@@ -62,7 +62,7 @@ TEST(ActivityRegistry, everyActivityJudgesItsOwnQuestionsAndKnowsItsRecords) {
             Submission right;
             right.answer = {q.category, q.name, q.invLabel};
             for (std::size_t i = 0; i < prepared.notes.size(); ++i)
-                right.staffNotes.push_back({prepared.notes[i].step + 1, prepared.acccode[i]});
+                right.staffNotes.push_back({prepared.notes[i].step + 1, prepared.notes[i].code()});
             RecordedAnswer recorded;
             EXPECT_EQ(activity->judge(q, prepared, inversions, right, recorded, false), kRight) << q.prompt;
 

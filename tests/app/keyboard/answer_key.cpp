@@ -36,8 +36,8 @@ int refuse(const std::string& what) {
 // octave so that each note goes next to the one before. A natural is written where the
 // key signature would alter the letter.
 std::string typedName(const Pitch& note, int signatureAccidental) {
-    std::string name(lettername[static_cast<std::size_t>(note.step % kLetters + 1)]);
-    switch (note.accidental) {
+    std::string name(1, note.letterName());
+    switch (note.alter) {
     case -2:
         return name + "bb";
     case -1:
@@ -92,10 +92,10 @@ int spell(const std::string& prompt, const std::string& keyLine) {
     const ScaleDegrees signature = buildscale(key->letter, key->accidental, minor ? minorsteps : majorsteps);
     ScaleDegrees scale = signature;
     if (index >= kLetters)
-        ++scale[index % 2 == 0 ? 5 : 6].accidental;
+        ++scale[index % 2 == 0 ? 5 : 6].alter;
     for (int member = 0; member < 3; ++member) {
         const auto entry = static_cast<std::size_t>((degree + 2 * member) % kLetters);
-        std::cout << (member ? " " : "") << typedName(scale[entry], signature[entry].accidental);
+        std::cout << (member ? " " : "") << typedName(scale[entry], signature[entry].alter);
     }
     std::cout << "\n";
     return 0;
@@ -122,10 +122,10 @@ int identifyKey(const std::string& prompt, const std::string& staffText) {
         for (int accidental = -1; accidental <= 1; ++accidental) {
             const ScaleDegrees scale = buildscale(letter, accidental, minor ? minorsteps : majorsteps);
             const bool fits = std::all_of(scale.begin(), scale.end(), [sign](const Pitch& note) {
-                return note.accidental == 0 || note.accidental == sign;
+                return note.alter == 0 || note.alter == sign;
             });
             const auto signs = std::count_if(scale.begin(), scale.end(),
-                                             [](const Pitch& note) { return note.accidental != 0; });
+                                             [](const Pitch& note) { return note.alter != 0; });
             if (fits && signs == count) {
                 std::cout << mnukeymode[minor ? 1 : 0] << "\n" << keyName(letter, accidental, mode) << "\n";
                 return 0;
