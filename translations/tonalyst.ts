@@ -47,6 +47,142 @@
     </message>
 </context>
 <context>
+    <name>ChordEarTraining</name>
+    <message>
+        <source>Chor&amp;d Ear Training ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chord ear train</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord Ear Training</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ear Training : Chords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sounded: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listen to each chord and name its quality.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>triad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seventh</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChordIdentification</name>
+    <message>
+        <source>Chord &amp;Identification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chord ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord Identification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes, lowest first: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name each chord and its inversion.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name each chord with its Roman numeral and figures.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name each chord with its Roman numeral.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChordSpelling</name>
+    <message>
+        <source>Chord &amp;Spelling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chord spell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord Spelling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write each chord on the staff.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassCommand</name>
+    <message>
+        <source>Usage: tonalyst class COMMAND --db SERVER [options]
+
+Keeps a class&apos;s answers on a PostgreSQL server. SERVER is a connection URI
+(postgresql://host/database), key=value settings, or a service name from
+~/.pg_service.conf; passwords come from ~/.pgpass or the service file.
+
+Commands:
+  init                                  create the class database&apos;s tables, or upgrade them
+  add-student --class NAME --user ID    make a login for a new student of the class (an ID
+                                        already in another class is refused: one ID, one student)
+  enrol --class NAME --user ID          put an existing student into another class as well
+                                        (no new login; that class&apos;s teachers then read all the
+                                        student&apos;s answers)
+  add-teacher --class NAME[,NAME...] --user ID
+                                        make a login for the teacher of those classes
+  import --data FILE --user ID          bring the student&apos;s records in a data file to the server,
+                                        leaving out those the student&apos;s window has already sent
+  report --user ID [period] [--type TYPE]
+                                        a performance report, laid out as tonalyst report&apos;s
+  summary --class NAME [period] [--csv] one line per student of the class
+
+Period: --last N (the last N days up to today, 1 to 31, default 7), or --from DATE
+and --to DATE (as 1998-05-06; --to defaults to today).
+TYPE: test, practice, both or composite (default: composite).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give one of the commands %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is required for %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give one --class</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--type must be one of test, practice, both or composite</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ClassSchema</name>
     <message>
         <source>The class database was set up by a newer Tonalyst (schema version %1; this Tonalyst knows versions up to %2). Use a newer Tonalyst with this database.</source>
@@ -150,6 +286,7 @@
        tonalyst worksheet [options]   (see tonalyst worksheet --help)
        tonalyst report [options]      (see tonalyst report --help)
        tonalyst history [options]     (see tonalyst history --help)
+       tonalyst progress [options]    (see tonalyst progress --help)
        tonalyst class COMMAND [options] (see tonalyst class --help)
 
 Tonalyst, your complete music theory fitness program.
@@ -166,19 +303,54 @@ Qt&apos;s own options, such as -style NAME, -platform NAME, -display DISPLAY,
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--data-dir needs a folder.
+        <source>tonalyst: %1
+Try &apos;tonalyst --help&apos;.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 needs a value.
-</source>
+        <source>--data-dir needs a value</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unknown option: %1
-
-%2</source>
+        <source>%1 needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandParser</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--last cannot be combined with --from or --to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tonalyst %1: %2
+Try &apos;tonalyst %1 --help&apos;.
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -236,6 +408,44 @@ Qt&apos;s own options, such as -style NAME, -platform NAME, -display DISPLAY,
     </message>
     <message>
         <source>The folder %1 cannot be written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>Usage: tonalyst history --user ID [--data-dir DIR] [--from DATE --to DATE | --last N]
+                        [--answers N] (--csv | --json)
+
+Writes a student&apos;s answers from the answer history, oldest first, one row each.
+
+  --user ID        whose answers
+  --data-dir DIR   the folder of the history (default: the per-user data folder)
+  --from DATE      answers from this day on (YYYY-MM-DD, UTC)
+  --to DATE        answers up to and including this day
+  --last N         the last N days up to today (UTC), as in every tonalyst command
+  --answers N      only the latest N answers of the period (what --last used to mean)
+  --csv            a header row, then one row per answer (RFC 4180)
+  --json           one JSON object per answer and line
+  --help           this text
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be a date such as 2026-03-01</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--from is after --to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose one of --csv and --json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tonalyst history: %1
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -322,6 +532,261 @@ Qt&apos;s own options, such as -style NAME, -platform NAME, -display DISPLAY,
     </message>
 </context>
 <context>
+    <name>IntervalEarTraining</name>
+    <message>
+        <source>Inter&amp;val Ear Training</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>interval ear train</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval Ear Training</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ear Training : Intervals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sounded: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listen to each interval and name it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IntervalIdentification</name>
+    <message>
+        <source>Interval I&amp;dentification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>interval ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval Identification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes, lowest first: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name each interval.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IntervalSpelling</name>
+    <message>
+        <source>Interval S&amp;pelling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>interval spell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval Spelling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the lower note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the upper note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 below %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 above %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the note that makes each interval with the note given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeySignatureIdentification</name>
+    <message>
+        <source>&amp;Key Signature Identification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>key signature ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key Signature Identification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key signature: no sharps or flats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key signature: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name the key of each key signature.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;Utility    </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Performance &amp;Report ....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Progress ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Class Server ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Activity    </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Method    </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Practice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options    </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Key Settings ....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hord Settings ....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In&amp;versions ....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Interval Selection ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ear Training Chord Selection ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clef Selection ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Key Signature Display ....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Test Length ....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favor &amp;Weak Spots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Environment   </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tones off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Beep off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Auto Shutdown ....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search for Help on ....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contents                  F1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Theory Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Program Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Tonalyst ....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ear Training Chords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keysig</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PerformanceDataFile</name>
     <message>
         <source>cannot create the folder %1</source>
@@ -400,6 +865,65 @@ Qt&apos;s own options, such as -style NAME, -platform NAME, -display DISPLAY,
     </message>
 </context>
 <context>
+    <name>Pitch</name>
+    <message>
+        <source>-natural</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-double-sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-double-flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> natural</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> double sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> double flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-natural </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-sharp </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-dblShrp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-dblFlat</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProgressChart</name>
     <message>
         <source>Week</source>
@@ -439,6 +963,51 @@ Qt&apos;s own options, such as -style NAME, -platform NAME, -display DISPLAY,
     </message>
     <message>
         <source>Success rate and time per question over the period, practice and test apart. The table below the chart gives every figure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgressCommand</name>
+    <message>
+        <source>Usage: tonalyst progress --user ID [--data-dir DIR] [--from DATE --to DATE | --last N] --json
+
+Writes the figures of Utility &gt; Progress for a period as one JSON object: per activity
+and day (week, beyond 31 days) the questions, success rate and seconds per question of
+practice and test, the weak spots, the confusions and the kinds of spelling mistake.
+Days are local days, as in the window.
+
+  --user ID        whose answers
+  --data-dir DIR   the folder of the history (default: the per-user data folder)
+  --last N         the last N days up to today (default: 30)
+  --from DATE      first day, as 2026-05-06 or 6 May 26 (default with --to: the first
+                   answer)
+  --to DATE        last day (default: today)
+  --json           the figures as JSON (the only form)
+  --help           this text
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a date such as 2026-05-06 or 6 May 26, not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--from is after --to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tonalyst progress: there is no answer history %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tonalyst progress: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tonalyst progress: the figures could not be written: %1
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -597,6 +1166,32 @@ Qt&apos;s own options, such as -style NAME, -platform NAME, -display DISPLAY,
     </message>
     <message>
         <source>the file was cut short while it was read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>Usage: tonalyst report --user ID [options]
+
+Compiles a performance report from a data file, as Utility &gt; Performance Report does.
+
+Options:
+  --user ID         the user to report on (required)
+  --data FILE       the data file (default: varen.dat in the data folder)
+  --data-dir DIR    the data folder (default: ~/.local/share/tonalyst)
+  --last N          the last N days up to today, 1 to 31 (default: 7)
+  --from DATE       first day, as 1998-05-06 or 6 May 98 (with --to: the last day,
+                    default today)
+  --to DATE
+  --type TYPE       test, practice, both or composite (default: composite)
+  --pdf FILE        print the report into a PDF file instead of showing it
+  --help            show this text
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--type must be one of test, practice, both or composite</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -850,6 +1445,37 @@ See Windows printer settings</source>
     <message>
         <source>%1<byte value="xd"/>
 Tonalyst cannot keep your performance records there and will close. Choose another folder with --data-dir.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanel</name>
+    <message>
+        <source>Activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elapsed Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time per Ques</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Successes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SCORE</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1161,6 +1787,73 @@ Tonalyst cannot keep your performance records there and will close. Choose anoth
     </message>
     <message>
         <source>Both</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::EarTrainingWindow</name>
+    <message>
+        <source>Ear Training: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First part of your answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second part of your answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verdict on your answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your answer is ....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Choices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit Answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat Tones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit your answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pop up the answer choices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the tones again</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1515,6 +2208,25 @@ Tonalyst cannot keep your performance records there and will close. Choose anoth
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::MainWindow</name>
+    <message>
+        <source>&amp;Tones off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tones on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Beep off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Beep on</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
