@@ -23,8 +23,7 @@ constexpr int kRowPadding = 6;
 
 // The stretching column takes the width left over: a name, never a figure; a table of
 // figures alone has none (-1).
-QTableWidget* makeTable(const QStringList& headers, int stretching, const QString& accessibleName,
-                        QWidget* parent) {
+QTableWidget* makeTable(const QStringList& headers, int stretching, const QString& accessibleName, QWidget* parent) {
     auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
     table->setHorizontalHeaderLabels(headers);
     table->setAccessibleName(accessibleName);
@@ -48,8 +47,7 @@ void addRow(QTableWidget* table, const QStringList& cells) {
     table->insertRow(row);
     for (int column = 0; column < cells.size(); ++column) {
         auto* item = new QTableWidgetItem(cells[column]);
-        if (column > 0 && !cells[column].isEmpty() &&
-            (cells[column][0].isDigit() || cells[column][0] == u'-'))
+        if (column > 0 && !cells[column].isEmpty() && (cells[column][0].isDigit() || cells[column][0] == u'-'))
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table->setItem(row, column, item);
     }

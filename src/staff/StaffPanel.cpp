@@ -202,8 +202,7 @@ QSize StaffPanel::contentSize() const {
     const QSize palette = m_palette->sizeHint();
     const QSize keyboard = m_keyboard->sizeHint();
     const int gap = qRound(kKeyboardGap * TwipScale::of(*this).x);
-    return {staff.width() + gap + keyboard.width(),
-            std::max(staff.height() + palette.height(), keyboard.height())};
+    return {staff.width() + gap + keyboard.width(), std::max(staff.height() + palette.height(), keyboard.height())};
 }
 
 QSize StaffPanel::sizeAtZoom(qreal zoom) const {
@@ -283,8 +282,7 @@ void StaffPanel::arrange() {
                            palette.height());
     m_keyboard->setGeometry(left + content.width() - m_keyboard->sizeHint().width(), 0,
                             m_keyboard->sizeHint().width(), m_keyboard->sizeHint().height());
-    m_notes->setGeometry(left, content.height(), std::max(content.width(), m_notes->sizeHint().width()),
-                         notes);
+    m_notes->setGeometry(left, content.height(), std::max(content.width(), m_notes->sizeHint().width()), notes);
 }
 
 void StaffPanel::refresh() {

@@ -198,8 +198,8 @@ private:
         int column = 0;
         qreal y = wp::kTitleHeight;
         for (std::size_t i = 0; i < m_sheet.items.size(); ++i) {
-            const QRectF needed =
-                metrics.boundingRect(QRectF(0, 0, widthPixels, 1e6), Qt::TextWordWrap, answerText(i));
+            const QRectF needed = metrics.boundingRect(QRectF(0, 0, widthPixels, 1e6), Qt::TextWordWrap,
+                                                       answerText(i));
             const qreal height = needed.height() / m_pt + 3.0;
             if (y + height > bottom) {
                 if (++column == wp::kColumns) {
@@ -208,8 +208,7 @@ private:
                 }
                 y = wp::kTitleHeight;
             }
-            m_answers.push_back(
-                {page, QRectF(column * (m_columnWidth + wp::kColumnGap), y, m_columnWidth, height)});
+            m_answers.push_back({page, QRectF(column * (m_columnWidth + wp::kColumnGap), y, m_columnWidth, height)});
             y += height;
         }
         m_answerPages = page + 1;
@@ -276,10 +275,9 @@ bool PdfWorksheetPrinter::print(const Worksheet& sheet, std::string& error) {
         writer.setTitle(QString::fromStdString(worksheetHeading(sheet)));
         writer.setCreator(QStringLiteral("Tonalyst"));
         writer.setResolution(600);
-        writer.setPageSize(
-            QPageSize(sheet.options.paper == WorksheetPaper::Letter ? QPageSize::Letter : QPageSize::A4));
-        writer.setPageMargins(QMarginsF(wp::kMargin, wp::kMargin, wp::kMargin, wp::kMargin),
-                              QPageLayout::Point);
+        writer.setPageSize(QPageSize(sheet.options.paper == WorksheetPaper::Letter ? QPageSize::Letter
+                                                                                   : QPageSize::A4));
+        writer.setPageMargins(QMarginsF(wp::kMargin, wp::kMargin, wp::kMargin, wp::kMargin), QPageLayout::Point);
         PdfLayout layout(sheet, writer);
         layout.paint();
     }

@@ -69,8 +69,7 @@ std::optional<Worksheet> makeWorksheet(const WorksheetOptions& options, std::str
         WorksheetAnswer answer =
             worksheetAnswer(*question, picked, *options.activity, options.settings.inversions);
         const ClefChoice clef = options.settings.clef;
-        const bool bass =
-            clef == ClefChoice::Bass || (clef == ClefChoice::Random && clefRandom.uniform() >= 0.5);
+        const bool bass = clef == ClefChoice::Bass || (clef == ClefChoice::Random && clefRandom.uniform() >= 0.5);
         sheet.items.push_back({name, mode, picked, std::move(*question), std::move(answer), bass});
     }
     return sheet;
