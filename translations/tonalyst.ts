@@ -47,6 +47,20 @@
     </message>
 </context>
 <context>
+    <name>AppliedChordGenerator</name>
+    <message>
+        <source>identify the given applied chord</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AugmentedSixthGenerator</name>
+    <message>
+        <source>identify the given chord</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChordEarTraining</name>
     <message>
         <source>Chor&amp;d Ear Training ...</source>
@@ -559,6 +573,13 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     </message>
 </context>
 <context>
+    <name>IntervalGenerator</name>
+    <message>
+        <source>identify the given interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>IntervalIdentification</name>
     <message>
         <source>Interval I&amp;dentification</source>
@@ -783,6 +804,119 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     </message>
     <message>
         <source>keysig</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NeapolitanGenerator</name>
+    <message>
+        <source>identify the given chord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Flat-II (Neapolitan) chord </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoteText</name>
+    <message>
+        <source>is not a note name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is below the staff</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is above the staff</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>treble clef</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bass clef</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>key signature without sharps or flats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>key signature of %1 flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>key signature of %1 flats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>key signature of %1 sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>key signature of %1 sharps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has no key of its own on the keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is outside the keyboard&apos;s range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stands where a note is already entered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is one more than the %1 note the question takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is one more than the %1 notes the question takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sounds on a key that another spelling already takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PdfWorksheetPrinter</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1038,6 +1172,80 @@ Days are local days, as in the window.
     </message>
     <message>
         <source>%1: %2 of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuestionCycle</name>
+    <message>
+        <source>That is not correct. <byte value="xd"/>
+<byte value="xd"/>
+Do you want to try again? <byte value="xd"/>
+(Choose No to see answer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong: hit ok for next question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Good work: hit OK for next question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Complete.  Hit OK to continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test complete: Do you wish to review any errors ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The right answer is :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question # %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No question can be made with the chosen settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>enter  %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answer is ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No errors to check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make corrections and press OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Still wrong: the right answer is :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You got it this time: hit ok to review next question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answer was ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question # %1 was...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No More errors to check</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1441,6 +1649,63 @@ See Windows printer settings</source>
     </message>
 </context>
 <context>
+    <name>RunCounters</name>
+    <message>
+        <source>%1 sec</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SeventhGenerator</name>
+    <message>
+        <source>identify the given seventh chord</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SpellingErrors</name>
+    <message>
+        <source>Right pitch, wrong spelling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong accidental on the right letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong chord member</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right note, wrong octave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer not readable as notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 for %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in another octave</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>%1<byte value="xd"/>
@@ -1480,6 +1745,13 @@ Tonalyst cannot keep your performance records there and will close. Choose anoth
     </message>
 </context>
 <context>
+    <name>TriadGenerator</name>
+    <message>
+        <source>identify the given chord</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>UserIdCheck</name>
     <message>
         <source>You must enter a user id</source>
@@ -1494,6 +1766,215 @@ Tonalyst cannot keep your performance records there and will close. Choose anoth
     <name>WeakSpotHistory</name>
     <message>
         <source>there is no answer history at %1, so the weak spots are not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>no writable question found in the key of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tonalyst worksheet: %1 (seed %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tonalyst worksheet: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetCommand</name>
+    <message>
+        <source>this build cannot read the answer history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this build cannot write PDF files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetOptions</name>
+    <message>
+        <source>You must select at least one chord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can apply to VII only in minor.You must make at least one more selection from the applied dominant list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can apply to VII only in minor.You must make at least one more selection from the applied leading tone  list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--intervals must be common or advanced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--interval-notes must be keys or all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--ear-chords must be triads, sevenths or both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Option not allowed for ear training</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--intervals advanced precludes --interval-notes all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown key box &apos;%1&apos; in --keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--mode must be major, minor or both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must select at least one key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown chord box &apos;%1&apos; in --chords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--mixture takes triads, sevenths or both, comma-separated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--activity must be keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear or interval-ear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--count must be a whole number from 1 to 100000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--seed must be a whole number from 0 to 4294967295</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--inversions must be off, basic or figured</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--pdf needs a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--paper must be a4 or letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--user needs a user ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--data-dir needs a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--clef must be treble, bass or random</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--key-display must be written, symbolic or both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--paper needs --pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--pdf and --json cannot be combined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--favor-weak-spots needs --user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--user and --data-dir go with --favor-weak-spots</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetUsage</name>
+    <message>
+        <source>Usage: tonalyst worksheet [options]
+
+Prints a worksheet of drill questions with an answer key at the end.
+
+  --activity A       what to ask (default chord-spell): keysig, chord-spell,
+                     chord-id, interval-spell, interval-id, chord-ear, interval-ear
+  --count N          number of questions, 1 to 100000 (default 10)
+  --seed S           the same seed gives the same questions (default: a fresh seed)
+  --keys LIST        key boxes to draw from, comma-separated: a pair such as C/a,
+                     E-flat/c, F-sharp/d-sharp, or either key of a pair (B-flat, g);
+                     or all. Default: the key settings&apos; defaults.
+  --mode major|minor|both   which keys of the boxes are asked (default both)
+  --chords LIST      chord boxes, comma-separated, each group:index or a whole group:
+                       triad:0..6     I, ii, iii, IV, V, vi, vii-dim
+                       seventh:0..5   ii7, iii7, IV-maj7, V7, vi7, vii-half-dim7
+                       vof:0..6       V7 of Flat-II, ii, iii, IV, V, vi, VII (minor only)
+                       viiof:0..5     vii-dim7 of ii, iii, IV, V, vi, VII (minor only)
+                       aug6:0..2      Italian, French, German
+                       flat2          the Neapolitan
+                     e.g. triad:0,triad:4,seventh:3,vof:4,aug6:2,flat2; or all.
+                     Default: the seven triads.
+  --mixture LIST     triads, sevenths or triads,sevenths: borrowed chords on
+  --inversions off|basic|figured   random inversions and their labels (default off)
+  --intervals common|advanced   which intervals are asked (default common); ear
+                     training asks common intervals only
+  --interval-notes keys|all   lower notes from the chosen major keys, or any C to A
+                     with a flat, natural or sharp (default keys); all precludes
+                     advanced intervals
+  --ear-chords triads|sevenths|both   chords of chord ear training (default triads)
+  --json             one JSON object per question and line instead of the worksheet
+  --pdf FILE         write the worksheet as a PDF to print: each question with its
+                     staff, several to a page, the answer key on the last page
+  --paper a4|letter  the PDF&apos;s paper size (default a4)
+  --clef treble|bass|random   the clef of the PDF&apos;s staves (default random)
+  --key-display written|symbolic|both   how identification questions of the PDF
+                     show the key: in words, as a signature on the staff, or both
+                     (default written)
+  --favor-weak-spots --user ID [--data-dir DIR]   draw more of what the student
+                     ID answered wrong lately, as Favor Weak Spots does in practice,
+                     from the answer history in DIR (default: the per-user data
+                     folder); still only among the keys and chords chosen
+  --help             this text
+
+Key and chord boxes and interval choices are checked as the settings dialogs
+check them; a refused selection, like any bad option, ends with exit status 2.
+
+Interval and ear-training lines of --json also carry &quot;interval&quot; (its &quot;name&quot; and
+&quot;quality&quot; captions, or null for chords) and &quot;direction&quot; (&quot;above&quot;: note 1 is given
+and the notes sound upwards; &quot;below&quot;: note 2 is given and they sound downwards).
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1521,6 +2002,151 @@ Tonalyst cannot keep your performance records there and will close. Choose anoth
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::ActivitySection</name>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice
+questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice
+success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice time
+per question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test
+questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test
+success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test time
+per question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: success rate and time per question by week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: success rate and time per question by day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No questions in this period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weak spot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: weak spots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No errors in this period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind of mistake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mistake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: kinds of mistake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confusion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: confusions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No mistakes to tell apart in this period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No confusions in this period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weak spots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kinds of mistake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confusions</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2229,11 +2855,194 @@ Tonalyst cannot keep your performance records there and will close. Choose anoth
         <source>&amp;Beep on</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Tonalyst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question, continued</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First part of your answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second part of your answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inversion of your answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inversion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verdict on your answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your answer was ....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Choices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit Answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit your answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pop up the answer choices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the staff or the answer, or repeat the tones (Esc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start a run of questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return to the ear-training window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not enough tones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter an answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose an inversion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your corrected answer ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Complete current question before changing activity ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Will change activity after current question completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Will now reset status bar and change activtiy...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset Tonalyst?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to shut down Tonalyst ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat Tones</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tonalyst::NotePalette</name>
     <message>
         <source>Drag onto the staff</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note with a natural</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note with a sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note with a flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note with a double sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note with a double flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::NotesField</name>
+    <message>
+        <source>&amp;Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note names separated by blanks, such as Eb G Bb or F#4 A#4 C#5; Enter puts them on the staff, Enter on an empty field submits the answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. Eb G Bb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes not entered</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2475,6 +3284,20 @@ Tonalyst cannot keep your performance records there and will close. Choose anoth
     </message>
     <message>
         <source>Tonalyst  is just warming up, one moment please ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::StaffPanel</name>
+    <message>
+        <source>Not entered: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::StaffWidget</name>
+    <message>
+        <source>Staff</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -133,7 +133,7 @@ void MainWindow::addButtonKey(QPushButton* button, const QKeySequence& key, cons
 MainWindow::MainWindow(Platform& platform, QWidget* parent)
     : QMainWindow(parent), m_platform(platform), m_records(platform.files, platform.clock) {
     nameControl(this, "frmFrontend");
-    setWindowTitle(QStringLiteral("Tonalyst"));
+    setWindowTitle(tr("Tonalyst"));
 
     m_menus = new MainMenus(menuBar());
     m_answerChoices = new AnswerChoices(*m_menus, this);
@@ -196,7 +196,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     m_start->setFocus();
     m_idleTimer->start();
     setStatus(StatusPanel::ActivityValue, QString::fromStdString(m_state.current->statusText()));
-    setStatus(StatusPanel::MethodValue, QStringLiteral("practice"));
+    setStatus(StatusPanel::MethodValue, tr("practice"));
     setAnswerWasVisible(false);
     m_inversion->hide();
     m_showChoices->hide();
@@ -311,9 +311,9 @@ void MainWindow::buildCentralArea() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
-    m_questionNumber = makeLabel(central, "lblQuesnum", QStringLiteral("Question number"));
-    m_question1 = makeLabel(central, "lblQues1", QStringLiteral("Question"));
-    m_question2 = makeLabel(central, "lblQues2", QStringLiteral("Question, continued"));
+    m_questionNumber = makeLabel(central, "lblQuesnum", tr("Question number"));
+    m_question1 = makeLabel(central, "lblQues1", tr("Question"));
+    m_question2 = makeLabel(central, "lblQues2", tr("Question, continued"));
     QFont prompt = m_question1->font();
     prompt.setPointSizeF(prompt.pointSizeF() * 1.25);
     m_question1->setFont(prompt);
@@ -325,15 +325,15 @@ void MainWindow::buildCentralArea() {
     m_staffPanel = new StaffPanel(m_platform.beeper, central);
     connect(m_staffPanel, &StaffPanel::noteSounded, this, &MainWindow::soundNote);
 
-    m_chordType = makeLabel(central, "lblchordtype", QStringLiteral("First part of your answer"));
-    m_chordName = makeLabel(central, "lblchordname", QStringLiteral("Second part of your answer"));
-    m_inversionLabel = makeLabel(central, "lblinversion", QStringLiteral("Inversion of your answer"));
+    m_chordType = makeLabel(central, "lblchordtype", tr("First part of your answer"));
+    m_chordName = makeLabel(central, "lblchordname", tr("Second part of your answer"));
+    m_inversionLabel = makeLabel(central, "lblinversion", tr("Inversion of your answer"));
     m_inversion = new QComboBox(central);
     nameControl(m_inversion, "ComboInversion");
-    m_inversion->setAccessibleName(QStringLiteral("Inversion"));
-    m_answerWas = makeLabel(central, "lblanswerwas", QStringLiteral("Verdict on your answer"));
-    m_answerWas->setText(QStringLiteral("your answer was ...."));
-    m_answerMessage = makeLabel(central, "lblanswermsg", QStringLiteral("Feedback"));
+    m_inversion->setAccessibleName(tr("Inversion"));
+    m_answerWas = makeLabel(central, "lblanswerwas", tr("Verdict on your answer"));
+    m_answerWas->setText(tr("your answer was ...."));
+    m_answerMessage = makeLabel(central, "lblanswermsg", tr("Feedback"));
     m_answerMessage->setWordWrap(true);
     QFont answer = m_chordType->font();
     answer.setPointSizeF(answer.pointSizeF() * 1.2);
@@ -341,12 +341,12 @@ void MainWindow::buildCentralArea() {
     m_chordType->setFont(answer);
     m_chordName->setFont(answer);
 
-    m_start = makeButton(central, "cmdStart", QStringLiteral("Start"));
-    m_showChoices = makeButton(central, "Command5", QStringLiteral("Show Choices"));
-    m_clear = makeButton(central, "cmdClear", QStringLiteral("Clear"));
-    m_submit = makeButton(central, "cmdOK", QStringLiteral("Submit Answer"));
+    m_start = makeButton(central, "cmdStart", tr("Start"));
+    m_showChoices = makeButton(central, "Command5", tr("Show Choices"));
+    m_clear = makeButton(central, "cmdClear", tr("Clear"));
+    m_submit = makeButton(central, "cmdOK", tr("Submit Answer"));
     new DefaultButton(this, m_submit);
-    m_hideDisplay = makeButton(central, "cmdhidedisplay", QStringLiteral("Hide Display"));
+    m_hideDisplay = makeButton(central, "cmdhidedisplay", tr("Hide Display"));
     // Esc presses Clear, as the window's cancel button, and empties the Notes field of
     // the names it refused.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -355,13 +355,13 @@ void MainWindow::buildCentralArea() {
         m_clear->animateClick();
     });
     // The captions stay as they are; the keys are told in the tooltips.
-    addButtonKey(m_submit, QKeySequence(Qt::CTRL | Qt::Key_Return), QStringLiteral("Submit your answer"));
-    addButtonKey(m_showChoices, QKeySequence(Qt::Key_F4), QStringLiteral("Pop up the answer choices"));
-    m_clear->setToolTip(QStringLiteral("Clear the staff or the answer, or repeat the tones (Esc)"));
-    m_start->setToolTip(QStringLiteral("Start a run of questions"));
-    m_hideDisplay->setToolTip(QStringLiteral("Return to the ear-training window"));
+    addButtonKey(m_submit, QKeySequence(Qt::CTRL | Qt::Key_Return), tr("Submit your answer"));
+    addButtonKey(m_showChoices, QKeySequence(Qt::Key_F4), tr("Pop up the answer choices"));
+    m_clear->setToolTip(tr("Clear the staff or the answer, or repeat the tones (Esc)"));
+    m_start->setToolTip(tr("Start a run of questions"));
+    m_hideDisplay->setToolTip(tr("Return to the ear-training window"));
 
-    m_status = new StatusPanel("fraStatus", QStringLiteral("Status"), central);
+    m_status = new StatusPanel("fraStatus", tr("Status"), central);
     auto* statusFrame = new QFrame(central);
     nameControl(statusFrame, "Shape10", 0);
     auto* statusLayout = new QVBoxLayout(statusFrame);

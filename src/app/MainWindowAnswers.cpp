@@ -32,22 +32,22 @@ void MainWindow::submit() {
         return;
     const Activity& activity = *m_state.current;
     if (activity.needsAllNotes() && m_staffPanel->noteCount() < slot->question.noteCount()) {
-        refuseSubmit(QStringLiteral("Not enough tones"), Prompter::Icon::Exclamation, false);
+        refuseSubmit(tr("Not enough tones"), Prompter::Icon::Exclamation, false);
         return;
     }
     if (!activity.answersOnStaff()) {
         const AnswerParts& answer = m_cycle->answer();
         if (answer.answer1.empty()) {
-            refuseSubmit(QStringLiteral("Enter an answer"), Prompter::Icon::None, true);
+            refuseSubmit(tr("Enter an answer"), Prompter::Icon::None, true);
             return;
         }
         if (m_inversion->isVisible() && m_inversion->currentText() == text(kNoInversionChosen)) {
-            refuseSubmit(QStringLiteral("choose an inversion"), Prompter::Icon::None, false);
+            refuseSubmit(tr("choose an inversion"), Prompter::Icon::None, false);
             return;
         }
         if (activity.needsSecondChoice(answer) &&
             (answer.answer2.empty() || text(answer.answer2) == kNoChordName)) {
-            refuseSubmit(QStringLiteral("Enter an answer"), Prompter::Icon::None, true);
+            refuseSubmit(tr("Enter an answer"), Prompter::Icon::None, true);
             return;
         }
     }
@@ -107,7 +107,7 @@ void MainWindow::markCorrectedAnswer() {
     if (!m_state.reviewing)
         return;
     for (QLabel* label : {m_answerWas, m_earTraining->answerWasLabel()}) {
-        label->setText(QStringLiteral("Your corrected answer ..."));
+        label->setText(tr("Your corrected answer ..."));
         label->setStyleSheet(QStringLiteral("color: #008000;"));
         label->show();
     }

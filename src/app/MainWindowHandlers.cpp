@@ -58,13 +58,13 @@ void MainWindow::chooseActivity(int index) {
 
 void MainWindow::toggledecision() {
     Prompter& prompter = m_platform.prompter;
-    if (prompter.askYesNo(QStringLiteral("Complete current question before changing activity ?"))) {
-        prompter.message(QStringLiteral("Will change activity after current question completed"),
+    if (prompter.askYesNo(tr("Complete current question before changing activity ?"))) {
+        prompter.message(tr("Will change activity after current question completed"),
                          Prompter::Icon::Exclamation);
         m_state.switchPending = true;
         return;
     }
-    prompter.message(QStringLiteral("Will now reset status bar and change activtiy..."), Prompter::Icon::Exclamation);
+    prompter.message(tr("Will now reset status bar and change activtiy..."), Prompter::Icon::Exclamation);
     endrun();
     applyactivity();
     start();
@@ -117,7 +117,7 @@ void MainWindow::choosePractice() {
     m_menus->test->setChecked(false);
     m_earTraining->showDisplayButton()->setEnabled(true);
     m_state.method = Method::Practice;
-    setStatus(StatusPanel::MethodValue, QStringLiteral("practice"));
+    setStatus(StatusPanel::MethodValue, tr("practice"));
 }
 
 void MainWindow::chooseTest() {
@@ -125,7 +125,7 @@ void MainWindow::chooseTest() {
     m_menus->practice->setChecked(false);
     m_earTraining->showDisplayButton()->setEnabled(false);
     m_state.method = Method::Test;
-    setStatus(StatusPanel::MethodValue, QStringLiteral("test"));
+    setStatus(StatusPanel::MethodValue, tr("test"));
     endrun();
 }
 
@@ -217,7 +217,7 @@ void MainWindow::toggleStatusBar() {
 void MainWindow::reset() {
     const bool wasTicking = m_elapsedTimer->isActive();
     m_elapsedTimer->stop();
-    if (!m_platform.prompter.askYesNo(QStringLiteral("Are you sure you want to reset Tonalyst?"))) {
+    if (!m_platform.prompter.askYesNo(tr("Are you sure you want to reset Tonalyst?"))) {
         if (wasTicking)
             m_elapsedTimer->start();
         return;
@@ -233,7 +233,7 @@ void MainWindow::reset() {
 void MainWindow::quit() {
     const bool wasTicking = m_elapsedTimer->isActive();
     m_elapsedTimer->stop();
-    if (m_platform.prompter.askYesNo(QStringLiteral("Are you sure you want to shut down Tonalyst ?"))) {
+    if (m_platform.prompter.askYesNo(tr("Are you sure you want to shut down Tonalyst ?"))) {
         endrun();
         terminate();
         return;
@@ -315,7 +315,7 @@ void MainWindow::beepn(int count) {
 }
 
 void MainWindow::repeatbutton(bool setup) {
-    m_clear->setText(setup ? QStringLiteral("Repeat Tones") : QStringLiteral("Clear"));
+    m_clear->setText(setup ? tr("Repeat Tones") : tr("Clear"));
 }
 
 void MainWindow::intervaleartrainsetup(bool show) {

@@ -5,6 +5,7 @@
 #include "theory/AnswerPreparation.h"
 #include "theory/AnswerText.h"
 
+#include <QCoreApplication>
 #include <QUuid>
 
 #include <algorithm>
@@ -13,10 +14,12 @@ namespace tonalyst {
 
 namespace {
 
-const QString kTryAgain = QStringLiteral("That is not correct. ") + QStringLiteral("\r\n\r\n") +
-                          QStringLiteral("Do you want to try again? ") + QStringLiteral("\r\n") +
-                          QStringLiteral("(Choose No to see answer)");
-constexpr std::string_view kRightAnswerHeading = "The right answer is :";
+// Made when asked, not at start-up: the language is installed after static texts exist.
+QString tryAgainText() {
+    return QCoreApplication::translate("QuestionCycle",
+                                       "That is not correct. \r\n\r\nDo you want to try again? "
+                                       "\r\n(Choose No to see answer)");
+}
 
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
@@ -134,12 +137,15 @@ void QuestionCycle::testStep() {
     recordanswer(slot, verdict);
     if (verdict == kWrong) {
         m_view.beepn(1);
-        m_services.prompter.message(QStringLiteral("Wrong: hit ok for next question"), Prompter::Icon::None);
+        m_services.prompter.message(
+            QCoreApplication::translate("QuestionCycle", "Wrong: hit ok for next question"),
+            Prompter::Icon::None);
     } else {
         m_view.beepn(3);
         slot.firstPromptLine = kRightMark;
-        m_services.prompter.message(QStringLiteral("Good work: hit OK for next question"),
-                                    Prompter::Icon::None);
+        m_services.prompter.message(
+            QCoreApplication::translate("QuestionCycle", "Good work: hit OK for next question"),
+            Prompter::Icon::None);
     }
     if (!m_running)
         return;
@@ -155,13 +161,14 @@ void QuestionCycle::finishTest() {
     m_view.clearstaff();
     m_state.questionNumber = 0;
     if (!m_state.current->offersReview()) {
-        m_services.prompter.message(QStringLiteral("Test Complete.  Hit OK to continue"),
-                                    Prompter::Icon::None);
+        m_services.prompter.message(
+            QCoreApplication::translate("QuestionCycle", "Test Complete.  Hit OK to continue"),
+            Prompter::Icon::None);
         endrun();
         return;
     }
-    const bool review =
-        m_services.prompter.askYesNo(QStringLiteral("Test complete: Do you wish to review any errors ?"));
+    const bool review = m_services.prompter.askYesNo(
+        QCoreApplication::translate("QuestionCycle", "Test complete: Do you wish to review any errors ?"));
     if (!m_running)
         return;
     if (!review) {
@@ -181,7 +188,7 @@ void QuestionCycle::practiceStep() {
         reportAnswer();
         if (verdict == kWrong) {
             m_view.beepn(1);
-            const bool again = m_services.prompter.askYesNo(kTryAgain);
+            const bool again = m_services.prompter.askYesNo(tryAgainText());
             if (!m_running)
                 return;
             if (again) {
@@ -189,13 +196,17 @@ void QuestionCycle::practiceStep() {
                 return;
             }
             m_view.playanswer(questionNotes(slot));
-            m_services.prompter.message(fromStd(rightAnswerMessage(kRightAnswerHeading, rightAnswer(slot))),
-                                        Prompter::Icon::Exclamation);
+            m_services.prompter.message(
+                fromStd(rightAnswerMessage(
+                    QCoreApplication::translate("QuestionCycle", "The right answer is :").toStdString(),
+                    rightAnswer(slot))),
+                Prompter::Icon::Exclamation);
         } else {
             m_counters.countSuccess();
             m_view.playanswer(questionNotes(slot));
-            m_services.prompter.message(QStringLiteral("Good work: hit OK for next question"),
-                                        Prompter::Icon::None);
+            m_services.prompter.message(
+                QCoreApplication::translate("QuestionCycle", "Good work: hit OK for next question"),
+                Prompter::Icon::None);
         }
         if (!m_running)
             return;
@@ -286,7 +297,8 @@ void QuestionCycle::nextQuestion(int number, int shownNumber) {
     m_view.showAnswerMessage(QString());
     m_view.clearstaff();
     m_state.questionNumber = number;
-    m_view.showQuestionNumber(QStringLiteral("Question # ") + QLatin1Char(' ') + numberText(shownNumber));
+    m_view.showQuestionNumber(QCoreApplication::translate("QuestionCycle", "Question # %1")
+                                  .arg(QLatin1Char(' ') + numberText(shownNumber)));
     m_view.hideInversionList();
     m_answer.answer3.clear();
 
@@ -302,8 +314,9 @@ void QuestionCycle::nextQuestion(int number, int shownNumber) {
     m_attempts = 0;
     if (!question) {
         // Settings under which no question can be written leave nothing to ask.
-        m_services.prompter.message(QStringLiteral("No question can be made with the chosen settings."),
-                                    Prompter::Icon::Exclamation);
+        m_services.prompter.message(
+            QCoreApplication::translate("QuestionCycle", "No question can be made with the chosen settings."),
+            Prompter::Icon::Exclamation);
         endrun();
         return;
     }
@@ -320,12 +333,15 @@ void QuestionCycle::nextQuestion(int number, int shownNumber) {
 void QuestionCycle::showPrompt(const QuestionSlot& slot) {
     const QString keyLine = fromStd(slot.question.keyText);
     const QString line1 = m_state.earTraining() ? QString() : fromStd(slot.firstPromptLine);
-    m_view.showPrompt(line1, identification() ? keyLine : QStringLiteral("enter  ") + keyLine);
+    m_view.showPrompt(line1, identification()
+                                 ? keyLine
+                                 : QCoreApplication::translate("QuestionCycle", "enter  %1").arg(keyLine));
 }
 
 void QuestionCycle::presentQuestion(const QuestionSlot& slot) {
     if (identification())
-        m_view.showAnswerWas(QStringLiteral("Your answer is ..."), CycleView::AnswerWasStyle::Plain);
+        m_view.showAnswerWas(QCoreApplication::translate("QuestionCycle", "Your answer is ..."),
+                             CycleView::AnswerWasStyle::Plain);
     else
         m_view.showAnswerWas(QString(), CycleView::AnswerWasStyle::Plain);
     showPrompt(slot);

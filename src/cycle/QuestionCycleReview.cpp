@@ -2,25 +2,23 @@
 
 #include "cycle/StatusText.h"
 
+#include <QCoreApplication>
+
 namespace tonalyst {
-
-namespace {
-
-constexpr std::string_view kStillWrongHeading = "Still wrong: the right answer is :";
-
-} // namespace
 
 // The review judges corrected answers without counting or recording them: the test's
 // result stands as it was.
 void QuestionCycle::reviewstep() {
     if (m_state.questionNumber == 0) {
         if (testLength() - m_counters.successcount() == 0) {
-            m_services.prompter.message(QStringLiteral("No errors to check"), Prompter::Icon::None);
+            m_services.prompter.message(QCoreApplication::translate("QuestionCycle", "No errors to check"),
+                                        Prompter::Icon::None);
             if (m_running)
                 finishReview(false);
             return;
         }
-        m_view.showAnswerMessage(QStringLiteral("Make corrections and press OK"));
+        m_view.showAnswerMessage(
+            QCoreApplication::translate("QuestionCycle", "Make corrections and press OK"));
     } else {
         QuestionSlot& slot = m_slots[static_cast<std::size_t>(m_state.questionNumber)];
         const int verdict = judge(slot);
@@ -28,13 +26,18 @@ void QuestionCycle::reviewstep() {
         if (verdict == kWrong) {
             m_view.beepn(1);
             m_services.prompter.message(
-                QString::fromStdString(rightAnswerMessage(kStillWrongHeading, rightAnswer(slot))),
+                QString::fromStdString(rightAnswerMessage(
+                    QCoreApplication::translate("QuestionCycle", "Still wrong: the right answer is :")
+                        .toStdString(),
+                    rightAnswer(slot))),
                 Prompter::Icon::Exclamation);
         } else {
             m_view.playanswer(questionNotes(slot));
             m_view.beepn(3);
             m_services.prompter.message(
-                QStringLiteral("You got it this time: hit ok to review next question"), Prompter::Icon::None);
+                QCoreApplication::translate("QuestionCycle",
+                                            "You got it this time: hit ok to review next question"),
+                Prompter::Icon::None);
         }
         if (!m_running)
             return;
@@ -43,7 +46,8 @@ void QuestionCycle::reviewstep() {
     if (spelling())
         m_view.showAnswerWas(QString(), CycleView::AnswerWasStyle::Plain);
     else
-        m_view.showAnswerWas(QStringLiteral("Your answer was ..."), CycleView::AnswerWasStyle::Wrong);
+        m_view.showAnswerWas(QCoreApplication::translate("QuestionCycle", "Your answer was ..."),
+                             CycleView::AnswerWasStyle::Wrong);
 
     for (;;) {
         m_view.clearstaff();
@@ -60,8 +64,8 @@ void QuestionCycle::reviewstep() {
 }
 
 void QuestionCycle::showReviewedQuestion(const QuestionSlot& slot) {
-    m_view.showQuestionNumber(QStringLiteral("Question # ") + QLatin1Char(' ') +
-                              numberText(m_state.questionNumber) + QStringLiteral(" was..."));
+    m_view.showQuestionNumber(QCoreApplication::translate("QuestionCycle", "Question # %1 was...")
+                                  .arg(QLatin1Char(' ') + numberText(m_state.questionNumber)));
     showPrompt(slot);
     m_answer = slot.recorded.parts;
     m_view.setNoteLimit(slot.question.noteCount());
@@ -82,7 +86,8 @@ void QuestionCycle::showReviewedQuestion(const QuestionSlot& slot) {
 
 void QuestionCycle::finishReview(bool withMessage) {
     if (withMessage) {
-        m_services.prompter.message(QStringLiteral("No More errors to check"), Prompter::Icon::None);
+        m_services.prompter.message(QCoreApplication::translate("QuestionCycle", "No More errors to check"),
+                                    Prompter::Icon::None);
         if (!m_running)
             return;
     }

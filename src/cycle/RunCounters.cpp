@@ -3,6 +3,8 @@
 #include "cycle/StatusText.h"
 #include "records/ReportMeasures.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace tonalyst {
@@ -32,7 +34,8 @@ std::optional<qint16> RunCounters::score() const {
 
 StatusValues RunCounters::statusValues() const {
     StatusValues values;
-    values.timePerQuestion = numberText(avganswertime()) + QStringLiteral(" sec");
+    values.timePerQuestion =
+        QCoreApplication::translate("RunCounters", "%1 sec").arg(numberText(avganswertime()));
     values.successes = numberText(m_successcount);
     values.successRate = numberText(successrate()) + QStringLiteral(" %");
     if (const auto current = score())

@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <array>
 #include <map>
 
 namespace tonalyst {
@@ -74,6 +75,19 @@ void fitHeight(QTableWidget* table, const QString& emptyText) {
     fit();
 }
 
+// A weak spot's kind is data (the JSON's "kind", compared by the statistics): it is
+// translated only here, where it is shown.
+QString shownKind(const QString& kind) {
+    static constexpr std::array kKinds{QT_TRANSLATE_NOOP("tonalyst::ActivitySection", "Category"),
+                                       QT_TRANSLATE_NOOP("tonalyst::ActivitySection", "Chord"),
+                                       QT_TRANSLATE_NOOP("tonalyst::ActivitySection", "Interval"),
+                                       QT_TRANSLATE_NOOP("tonalyst::ActivitySection", "Key")};
+    for (const char* known : kKinds)
+        if (kind == QLatin1String(known))
+            return ActivitySection::tr(known);
+    return kind;
+}
+
 QString percent(int value) {
     return QString::number(value) + QLatin1Char('%');
 }
@@ -113,56 +127,55 @@ ActivitySection::ActivitySection(int activity, const ProgressStatistics& statist
     setAccessibleName(name);
 
     const bool weekly = statistics.step == TrendStep::Week;
-    const QString step = weekly ? QStringLiteral("Week of") : QStringLiteral("Day");
+    const QString step = weekly ? tr("Week of") : tr("Day");
     // Two-line headings keep the seven columns within the smallest window.
-    m_trend = makeTable({step, QStringLiteral("Practice\nquestions"), QStringLiteral("Practice\nsuccess"),
-                         QStringLiteral("Practice time\nper question"), QStringLiteral("Test\nquestions"),
-                         QStringLiteral("Test\nsuccess"), QStringLiteral("Test time\nper question")},
+    m_trend = makeTable({step, tr("Practice\nquestions"), tr("Practice\nsuccess"),
+                         tr("Practice time\nper question"), tr("Test\nquestions"), tr("Test\nsuccess"),
+                         tr("Test time\nper question")},
                         -1,
-                        name + (weekly ? QStringLiteral(": success rate and time per question by week")
-                                               : QStringLiteral(": success rate and time per question by day")),
+                        (weekly ? tr("%1: success rate and time per question by week")
+                                : tr("%1: success rate and time per question by day"))
+                            .arg(name),
                         this);
     m_trend->setObjectName(QStringLiteral("tbltrend"));
     fillTrend(m_trend, progress);
-    fitHeight(m_trend, QStringLiteral("No questions in this period."));
+    fitHeight(m_trend, tr("No questions in this period."));
 
-    m_weakSpots = makeTable({QStringLiteral("Weak spot"), QStringLiteral("Name"), QStringLiteral("Success"),
-                             QStringLiteral("Errors"), QStringLiteral("Answers")},
-                            1,
-                            name + QStringLiteral(": weak spots"), this);
+    m_weakSpots = makeTable({tr("Weak spot"), tr("Name"), tr("Success"), tr("Errors"), tr("Answers")}, 1,
+                            tr("%1: weak spots").arg(name), this);
     m_weakSpots->setObjectName(QStringLiteral("tblweakspots"));
     for (const WeakSpot& spot : progress.weakSpots)
-        addRow(m_weakSpots, {spot.kind, spot.name, percent(spot.successPercent()), QString::number(spot.errors),
-                             QString::number(spot.answers)});
-    fitHeight(m_weakSpots, QStringLiteral("No errors in this period."));
+        addRow(m_weakSpots, {shownKind(spot.kind), spot.name, percent(spot.successPercent()),
+                             QString::number(spot.errors), QString::number(spot.answers)});
+    fitHeight(m_weakSpots, tr("No errors in this period."));
 
     const bool spelling = isSpellingActivity(activity);
     if (spelling) {
-        m_confusions = makeTable({QStringLiteral("Kind of mistake"), QStringLiteral("Mistake"), QStringLiteral("Times")}, 1,
-                                 name + QStringLiteral(": kinds of mistake"), this);
+        m_confusions = makeTable({tr("Kind of mistake"), tr("Mistake"), tr("Times")}, 1,
+                                 tr("%1: kinds of mistake").arg(name), this);
         const bool chords = progressItemKind(activity) == QLatin1String("Chord");
         for (const SpellingMistake& mistake : progress.mistakes)
             addRow(m_confusions, {spellingErrorKindName(mistake.kind, chords), mistake.detail,
                                   QString::number(mistake.count)});
     } else {
-        m_confusions = makeTable({QStringLiteral("Confusion"), QStringLiteral("Times"), QStringLiteral("Of")}, 0,
-                                 name + QStringLiteral(": confusions"), this);
+        m_confusions =
+            makeTable({tr("Confusion"), tr("Times"), tr("Of")}, 0, tr("%1: confusions").arg(name), this);
         for (const Confusion& confusion : progress.confusions)
             addRow(m_confusions,
                    {confusion.what(), QString::number(confusion.count), QString::number(confusion.answers)});
     }
     m_confusions->setObjectName(QStringLiteral("tblconfusions"));
-    fitHeight(m_confusions, spelling ? QStringLiteral("No mistakes to tell apart in this period.")
-                                     : QStringLiteral("No confusions in this period."));
+    fitHeight(m_confusions, spelling ? tr("No mistakes to tell apart in this period.")
+                                     : tr("No confusions in this period."));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(makeProgressChart(progress, statistics, name, this));
     layout->addWidget(m_trend);
-    auto* weakLabel = new QLabel(QStringLiteral("Weak spots"), this);
+    auto* weakLabel = new QLabel(tr("Weak spots"), this);
     weakLabel->setBuddy(m_weakSpots);
     layout->addWidget(weakLabel);
     layout->addWidget(m_weakSpots);
-    auto* confusionLabel = new QLabel(spelling ? QStringLiteral("Kinds of mistake") : QStringLiteral("Confusions"), this);
+    auto* confusionLabel = new QLabel(spelling ? tr("Kinds of mistake") : tr("Confusions"), this);
     confusionLabel->setBuddy(m_confusions);
     layout->addWidget(confusionLabel);
     layout->addWidget(m_confusions);

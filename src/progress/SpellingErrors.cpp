@@ -1,5 +1,6 @@
 #include "progress/SpellingErrors.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QStringView>
 
@@ -169,19 +170,20 @@ std::vector<SpellingError> classifySpelling(const QString& givenText, const QStr
 QString spellingErrorKindName(SpellingErrorKind kind, bool chords) {
     switch (kind) {
     case SpellingErrorKind::Enharmonic:
-        return QStringLiteral("Right pitch, wrong spelling");
+        return QCoreApplication::translate("SpellingErrors", "Right pitch, wrong spelling");
     case SpellingErrorKind::WrongAccidental:
-        return QStringLiteral("Wrong accidental on the right letter");
+        return QCoreApplication::translate("SpellingErrors", "Wrong accidental on the right letter");
     case SpellingErrorKind::WrongMember:
-        return chords ? QStringLiteral("Wrong chord member") : QStringLiteral("Wrong note");
+        return chords ? QCoreApplication::translate("SpellingErrors", "Wrong chord member")
+                      : QCoreApplication::translate("SpellingErrors", "Wrong note");
     case SpellingErrorKind::Missing:
-        return QStringLiteral("Missing note");
+        return QCoreApplication::translate("SpellingErrors", "Missing note");
     case SpellingErrorKind::Extra:
-        return QStringLiteral("Extra note");
+        return QCoreApplication::translate("SpellingErrors", "Extra note");
     case SpellingErrorKind::WrongOctave:
-        return QStringLiteral("Right note, wrong octave");
+        return QCoreApplication::translate("SpellingErrors", "Right note, wrong octave");
     case SpellingErrorKind::Unreadable:
-        return QStringLiteral("Answer not readable as notes");
+        return QCoreApplication::translate("SpellingErrors", "Answer not readable as notes");
     }
     return {};
 }
@@ -191,13 +193,15 @@ QString spellingErrorDetail(const SpellingError& error) {
     case SpellingErrorKind::Enharmonic:
     case SpellingErrorKind::WrongAccidental:
     case SpellingErrorKind::WrongMember:
-        return nameOf(*error.given) + QStringLiteral(" for ") + nameOf(*error.right);
+        return QCoreApplication::translate("SpellingErrors", "%1 for %2")
+            .arg(nameOf(*error.given), nameOf(*error.right));
     case SpellingErrorKind::Missing:
         return nameOf(*error.right);
     case SpellingErrorKind::Extra:
         return nameOf(*error.given);
     case SpellingErrorKind::WrongOctave:
-        return nameOf(*error.right) + QStringLiteral(" in another octave");
+        return QCoreApplication::translate("SpellingErrors", "%1 in another octave")
+            .arg(nameOf(*error.right));
     case SpellingErrorKind::Unreadable:
         break;
     }

@@ -18,10 +18,14 @@ constexpr int kButtonWidth = 375; // twips
 constexpr int kButtonPitch = 480;
 constexpr int kButtonHeight = 480;
 constexpr int kSignHeight = 360;
-const std::array<QString, kAccidentalCodes> kPaletteNames{
-    QStringLiteral("Note"),         QStringLiteral("Note with a natural"),     QStringLiteral("Note with a sharp"),
-    QStringLiteral("Note with a flat"), QStringLiteral("Note with a double sharp"),
-    QStringLiteral("Note with a double flat")};
+// Marked for lupdate here, translated when the buttons are named.
+constexpr std::array<const char*, kAccidentalCodes> kPaletteNames{
+    QT_TRANSLATE_NOOP("tonalyst::NotePalette", "Note"),
+    QT_TRANSLATE_NOOP("tonalyst::NotePalette", "Note with a natural"),
+    QT_TRANSLATE_NOOP("tonalyst::NotePalette", "Note with a sharp"),
+    QT_TRANSLATE_NOOP("tonalyst::NotePalette", "Note with a flat"),
+    QT_TRANSLATE_NOOP("tonalyst::NotePalette", "Note with a double sharp"),
+    QT_TRANSLATE_NOOP("tonalyst::NotePalette", "Note with a double flat")};
 } // namespace
 
 NotePalette::NotePalette(QWidget* parent) : QWidget(parent) {
@@ -33,7 +37,7 @@ NotePalette::NotePalette(QWidget* parent) : QWidget(parent) {
         auto* button = new PaletteButton(code, this);
         nameControl(button, "Command1", code);
         button->setToolTip(tr("Drag onto the staff"));
-        button->setAccessibleName(kPaletteNames[static_cast<std::size_t>(code)]);
+        button->setAccessibleName(tr(kPaletteNames[static_cast<std::size_t>(code)]));
         // Dragging takes a mouse; from the keyboard notes are typed in the Notes field.
         button->setFocusPolicy(Qt::NoFocus);
         auto* sign = new GlyphLabel(this);

@@ -1,5 +1,7 @@
 #include "staff/NoteText.h"
 
+#include "theory/Translate.h"
+
 #include <algorithm>
 #include <cctype>
 #include <limits>
@@ -9,6 +11,13 @@
 namespace tonalyst {
 
 namespace {
+
+// A language may put the number anywhere in its sentence.
+std::string withCount(std::string text, int count) {
+    if (const std::size_t at = text.find("%1"); at != std::string::npos)
+        text.replace(at, 2, std::to_string(count));
+    return text;
+}
 
 // The middle line: B4 on the treble staff, D3 on the bass staff, which sits two steps lower.
 int middleLine(Clef clef) {
@@ -56,7 +65,7 @@ TypedNote readWord(std::string_view word, Clef clef, int& previous, bool& octave
     TypedNote typed{std::string(word), std::nullopt, {}};
     const std::optional<ReadPitch> read = readPitch(word);
     if (!read) {
-        typed.problem = "is not a note name";
+        typed.problem = translate("NoteText", "is not a note name");
         return typed;
     }
     int position = 0;
@@ -66,11 +75,11 @@ TypedNote readWord(std::string_view word, Clef clef, int& previous, bool& octave
     } else {
         position = positionOf(read->pitch, clef);
         if (position < kLowestPosition) {
-            typed.problem = "is below the staff";
+            typed.problem = translate("NoteText", "is below the staff");
             return typed;
         }
         if (position > kHighestPosition) {
-            typed.problem = "is above the staff";
+            typed.problem = translate("NoteText", "is above the staff");
             return typed;
         }
     }
@@ -103,7 +112,8 @@ void moveOntoStaff(std::span<TypedNote> notes) {
 void refuseOffStaff(TypedNote& typed) {
     if (!typed.note || (typed.note->position >= kLowestPosition && typed.note->position <= kHighestPosition))
         return;
-    typed.problem = typed.note->position > kHighestPosition ? "is above the staff" : "is below the staff";
+    typed.problem = typed.note->position > kHighestPosition ? translate("NoteText", "is above the staff")
+                                                            : translate("NoteText", "is below the staff");
     typed.note.reset();
 }
 
@@ -135,17 +145,24 @@ std::string keyName(int position, int code, Clef clef) {
 }
 
 std::string staffText(const StaffContent& content) {
-    std::string text = content.clef == Clef::Treble ? "treble clef" : "bass clef";
+    std::string text = content.clef == Clef::Treble ? translate("NoteText", "treble clef")
+                                                    : translate("NoteText", "bass clef");
     if (content.signatureKind) {
         const bool flats = *content.signatureKind == SignatureKind::Flat;
+        const bool one = content.signatureCount == 1;
         if (content.signatureCount == 0)
-            text += ", key signature without sharps or flats";
+            text += ", " + translate("NoteText", "key signature without sharps or flats");
+        else if (flats)
+            text += ", " + withCount(one ? translate("NoteText", "key signature of %1 flat")
+                                         : translate("NoteText", "key signature of %1 flats"),
+                                     content.signatureCount);
         else
-            text += ", key signature of " + std::to_string(content.signatureCount) +
-                    (flats ? " flat" : " sharp") + (content.signatureCount == 1 ? "" : "s");
+            text += ", " + withCount(one ? translate("NoteText", "key signature of %1 sharp")
+                                         : translate("NoteText", "key signature of %1 sharps"),
+                                     content.signatureCount);
     }
     if (content.notes.empty())
-        text += ", no notes";
+        text += ", " + translate("NoteText", "no notes");
     for (const StaffNote& note : content.notes)
         text += ", " + spokenNoteName(note, content.clef);
     return text;
@@ -155,15 +172,17 @@ std::string refusalReason(EntryRefusal refusal, StaffNote note, int noteLimit) {
     switch (refusal) {
     case EntryRefusal::SignNotHere:
         if (note.code == DoubleSharp || note.code == DoubleFlat)
-            return "has no key of its own on the keyboard";
-        return "is outside the keyboard's range";
+            return translate("NoteText", "has no key of its own on the keyboard");
+        return translate("NoteText", "is outside the keyboard's range");
     case EntryRefusal::PositionTaken:
-        return "stands where a note is already entered";
+        return translate("NoteText", "stands where a note is already entered");
     case EntryRefusal::StaffFull:
-        return "is one more than the " + std::to_string(noteLimit) + (noteLimit == 1 ? " note" : " notes") +
-               " the question takes";
+        return withCount(noteLimit == 1
+                             ? translate("NoteText", "is one more than the %1 note the question takes")
+                             : translate("NoteText", "is one more than the %1 notes the question takes"),
+                         noteLimit);
     case EntryRefusal::KeyTaken:
-        return "sounds on a key that another spelling already takes";
+        return translate("NoteText", "sounds on a key that another spelling already takes");
     }
     return {};
 }

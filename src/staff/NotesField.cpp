@@ -46,18 +46,18 @@ protected:
 NotesField::NotesField(QWidget* parent)
     : QWidget(parent), m_edit(new EnterKeepingEdit(this)), m_message(new QLabel(this)) {
     nameControl(this, "fraNotes");
-    auto* caption = new QLabel(QStringLiteral("&Notes"), this);
+    auto* caption = new QLabel(tr("&Notes"), this);
     nameControl(caption, "lblNotes");
     caption->setBuddy(m_edit);
     nameControl(m_edit, "txtNotes");
-    m_edit->setAccessibleName(QStringLiteral("Notes"));
+    m_edit->setAccessibleName(tr("Notes"));
     m_edit->setAccessibleDescription(
-        QStringLiteral("Note names separated by blanks, such as Eb G Bb or F#4 A#4 C#5; Enter puts them on "
-                       "the staff, Enter on an empty field submits the answer"));
-    m_edit->setPlaceholderText(QStringLiteral("e.g. Eb G Bb"));
+        tr("Note names separated by blanks, such as Eb G Bb or F#4 A#4 C#5; Enter puts them on "
+           "the staff, Enter on an empty field submits the answer"));
+    m_edit->setPlaceholderText(tr("e.g. Eb G Bb"));
     m_edit->setClearButtonEnabled(false);
     nameControl(m_message, "lblNotesMessage");
-    m_message->setAccessibleDescription(QStringLiteral("Notes not entered"));
+    m_message->setAccessibleDescription(tr("Notes not entered"));
     m_message->setWordWrap(true);
 
     auto* layout = new QHBoxLayout(this);

@@ -150,7 +150,7 @@ void StaffPanel::enterTypedNotes(const QString& text) {
         enterNote(note.position, note.code);
     }
     const QString message =
-        reasons.isEmpty() ? QString() : QStringLiteral("Not entered: %1.").arg(reasons.join(QStringLiteral("; ")));
+        reasons.isEmpty() ? QString() : tr("Not entered: %1.").arg(reasons.join(QStringLiteral("; ")));
     m_notes->showOutcome(unentered.join(QLatin1Char(' ')), message);
 }
 

@@ -58,7 +58,7 @@ StaffWidget::StaffWidget(QWidget* parent)
     // The staff takes the focus so a screen reader reads it; Tab moves on to the Notes field.
     setFocusPolicy(Qt::StrongFocus);
     StaffAccessible::install();
-    setAccessibleName(QStringLiteral("Staff"));
+    setAccessibleName(tr("Staff"));
     placeChildren();
 }
 

@@ -1,6 +1,7 @@
 #include "theory/ChordGenerators.h"
 #include "theory/ChordNames.h"
 #include "theory/Scale.h"
+#include "theory/Translate.h"
 
 #include <array>
 
@@ -40,7 +41,7 @@ void makeVof(Question& question, CurrentKey& key, const QuestionContext& context
     question.name = drawTarget(t, context.settings.chords.enabledVof(), kMajorVofNames, kMinorVofNames,
                                minorKey, context.random);
     question.prompt = context.activity.currenttype == QuestionType::Identify
-                          ? "identify the given applied chord"
+                          ? translate("AppliedChordGenerator", "identify the given applied chord")
                           : "V7 of " + question.name;
 
     // Target 0 is the Neapolitan: the second degree lowered.
@@ -58,7 +59,7 @@ void makeviiof(Question& question, CurrentKey& key, const QuestionContext& conte
     question.name = drawTarget(t, context.settings.chords.enabledViiof(), kMajorViiofNames, kMinorViiofNames,
                                minorKey, context.random);
     question.prompt = context.activity.currenttype == QuestionType::Identify
-                          ? "identify the given applied chord"
+                          ? translate("AppliedChordGenerator", "identify the given applied chord")
                           : "vii-dim7 of " + question.name;
 
     const Pitch tonic = scaleNote(key, t + 1);

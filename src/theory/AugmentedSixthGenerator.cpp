@@ -1,5 +1,6 @@
 #include "theory/ChordGenerators.h"
 #include "theory/ChordNames.h"
+#include "theory/Translate.h"
 
 namespace tonalyst {
 
@@ -12,7 +13,7 @@ void makeaug6(Question& question, const CurrentKey& key, const QuestionContext& 
     const int t = drawFrom(context.settings.chords.enabledAug6(), context.random);
     question.name = std::string(kAug6Names[static_cast<std::size_t>(t)]);
     question.prompt = context.activity.currenttype == QuestionType::Identify
-                          ? "identify the given chord"
+                          ? translate("AugmentedSixthGenerator", "identify the given chord")
                           : "the " + question.name + " augmented 6 chord ";
 
     // The lowered sixth below, the tonic, and the raised fourth above it.

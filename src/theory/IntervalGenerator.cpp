@@ -2,6 +2,7 @@
 
 #include "theory/IntervalCatalogue.h"
 #include "theory/IntervalRules.h"
+#include "theory/Translate.h"
 
 namespace tonalyst {
 
@@ -9,7 +10,7 @@ namespace {
 
 std::string intervalPrompt(const Question& question, const IntervalEntry& entry, QuestionType currenttype) {
     if (currenttype == QuestionType::IntId)
-        return "identify the given interval";
+        return translate("IntervalGenerator", "identify the given interval");
     const bool above = question.direction == IntervalDirection::Above;
     const Pitch& given = above ? question.notes.front() : question.notes.back();
     return std::string(entry.quality) + " " + std::string(entry.name) + (above ? " above " : " below ") +

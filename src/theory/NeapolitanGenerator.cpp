@@ -1,4 +1,5 @@
 #include "theory/ChordGenerators.h"
+#include "theory/Translate.h"
 
 namespace tonalyst {
 
@@ -11,8 +12,8 @@ void makeflat2(Question& question, const CurrentKey& key, const QuestionContext&
         fifth.alter -= 1;
     question.notes = {root, scaleNote(key, 10), fifth};
     question.prompt = context.activity.currenttype == QuestionType::Identify
-                          ? "identify the given chord"
-                          : "the Flat-II (Neapolitan) chord ";
+                          ? translate("NeapolitanGenerator", "identify the given chord")
+                          : translate("NeapolitanGenerator", "the Flat-II (Neapolitan) chord ");
     finishChord(question, context);
 }
 

@@ -1,6 +1,7 @@
 #include "theory/Alternation.h"
 #include "theory/ChordGenerators.h"
 #include "theory/ChordNames.h"
+#include "theory/Translate.h"
 
 namespace tonalyst {
 
@@ -18,8 +19,9 @@ void makeseventh(Question& question, CurrentKey& key, const QuestionContext& con
 
     question.name =
         std::string((minorKey ? kMinorSeventhNames : kMajorSeventhNames)[static_cast<std::size_t>(d)]);
-    question.prompt = activity.currenttype == QuestionType::Identify ? "identify the given seventh chord"
-                                                                     : "the " + question.name + " chord ";
+    question.prompt = activity.currenttype == QuestionType::Identify
+                          ? translate("SeventhGenerator", "identify the given seventh chord")
+                          : "the " + question.name + " chord ";
     const std::string_view hint = alterSeventhDegrees(d, minorKey, key.scaleacc);
     if (!hint.empty())
         question.hint = std::string(hint);

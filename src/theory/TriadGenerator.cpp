@@ -1,6 +1,7 @@
 #include "theory/Alternation.h"
 #include "theory/ChordGenerators.h"
 #include "theory/ChordNames.h"
+#include "theory/Translate.h"
 
 namespace tonalyst {
 
@@ -18,8 +19,9 @@ void maketriad(Question& question, CurrentKey& key, const QuestionContext& conte
 
     question.name =
         std::string((minorKey ? kMinorTriadNames : kMajorTriadNames)[static_cast<std::size_t>(d)]);
-    question.prompt = activity.currenttype == QuestionType::Identify ? "identify the given chord"
-                                                                     : "the " + question.name + " chord ";
+    question.prompt = activity.currenttype == QuestionType::Identify
+                          ? translate("TriadGenerator", "identify the given chord")
+                          : "the " + question.name + " chord ";
     const std::string_view hint = alterTriadDegrees(d, minorKey, key.scaleacc);
     if (!hint.empty())
         question.hint = std::string(hint);

@@ -5,6 +5,7 @@
 #include "worksheet/WorksheetPage.h"
 #include "worksheet/WorksheetPaper.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -139,11 +140,12 @@ private:
             const char* label;
             qreal from;
             qreal to;
-        } fields[] = {
-            {"Name", 0, width * 0.5}, {"Class", width * 0.5, width * 0.75}, {"Date", width * 0.75, width}};
+        } fields[] = {{QT_TRANSLATE_NOOP("PdfWorksheetPrinter", "Name"), 0, width * 0.5},
+                      {QT_TRANSLATE_NOOP("PdfWorksheetPrinter", "Class"), width * 0.5, width * 0.75},
+                      {QT_TRANSLATE_NOOP("PdfWorksheetPrinter", "Date"), width * 0.75, width}};
         const QFontMetricsF metrics(painter.font(), &m_writer);
         for (const auto& field : fields) {
-            const QString label = QString::fromLatin1(field.label);
+            const QString label = QCoreApplication::translate("PdfWorksheetPrinter", field.label);
             painter.drawText(rect(field.from, y - wp::kHeaderLine, field.to - field.from, wp::kHeaderLine),
                              Qt::AlignLeft | Qt::AlignBottom, label);
             const qreal start = field.from + metrics.horizontalAdvance(label) / m_pt + 4;
@@ -170,7 +172,7 @@ private:
         if (!m_answerLine)
             return;
         const qreal bottom = staffTop + wp::staffHeight() + wp::kAnswerLineHeight;
-        const QString label = QStringLiteral("Answer");
+        const QString label = QCoreApplication::translate("PdfWorksheetPrinter", "Answer");
         painter.drawText(rect(at.x(), bottom - wp::kAnswerLineHeight, m_columnWidth, wp::kAnswerLineHeight),
                          Qt::AlignLeft | Qt::AlignBottom, label);
         const qreal start = QFontMetricsF(painter.font(), &m_writer).horizontalAdvance(label) / m_pt + 4;
@@ -182,8 +184,9 @@ private:
         painter.setPen(Qt::black);
         const QRectF footer = rect(0, m_area.height() - wp::kFooterHeight, m_area.width(), wp::kFooterHeight);
         painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom, qs(worksheetHeading(m_sheet)));
-        painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom,
-                         QStringLiteral("Page %1 of %2").arg(page).arg(pageCount()));
+        painter.drawText(
+            footer, Qt::AlignRight | Qt::AlignBottom,
+            QCoreApplication::translate("PdfWorksheetPrinter", "Page %1 of %2").arg(page).arg(pageCount()));
     }
 
     // The answers flow down the columns of as many pages as they need.
@@ -222,7 +225,7 @@ private:
                 m_writer.newPage();
             painter.setFont(textFont(15, true));
             painter.drawText(rect(0, 0, m_area.width(), wp::kTitleHeight), Qt::AlignLeft | Qt::AlignTop,
-                             QStringLiteral("Answer key"));
+                             QCoreApplication::translate("PdfWorksheetPrinter", "Answer key"));
             // The seed, to print the same sheet again, is for the teacher's eyes only.
             painter.setFont(textFont(9));
             painter.drawText(rect(0, 0, m_area.width(), wp::kTitleHeight - 6),
@@ -262,7 +265,9 @@ bool PdfWorksheetPrinter::print(const Worksheet& sheet, std::string& error) {
     const QString path = QString::fromStdString(sheet.options.pdf.value_or(std::string()));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        error = "cannot write " + path.toStdString() + ": " + file.errorString().toStdString();
+        error = QCoreApplication::translate("PdfWorksheetPrinter", "cannot write %1: %2")
+                    .arg(path, file.errorString())
+                    .toStdString();
         return false;
     }
     {
@@ -277,7 +282,9 @@ bool PdfWorksheetPrinter::print(const Worksheet& sheet, std::string& error) {
         layout.paint();
     }
     if (!file.commit()) {
-        error = "cannot write " + path.toStdString() + ": " + file.errorString().toStdString();
+        error = QCoreApplication::translate("PdfWorksheetPrinter", "cannot write %1: %2")
+                    .arg(path, file.errorString())
+                    .toStdString();
         return false;
     }
     return true;

@@ -1,7 +1,9 @@
 #include "worksheet/Worksheet.h"
 
+#include "activities/PaperText.h"
 #include "theory/IntervalGenerator.h"
 #include "theory/SignatureSigns.h"
+#include "theory/Translate.h"
 #include "worksheet/WorksheetPaper.h"
 
 #include <algorithm>
@@ -60,7 +62,8 @@ std::optional<Worksheet> makeWorksheet(const WorksheetOptions& options, std::str
         const std::string name = keyName(picked.tonicletter, picked.tonicaccidental, mode);
         std::optional<Question>& question = drawn.question;
         if (!question) {
-            error = "no writable question found in the key of " + name;
+            error =
+                paper::filled(translate("Worksheet", "no writable question found in the key of %1"), {name});
             return std::nullopt;
         }
         WorksheetAnswer answer =
@@ -73,8 +76,8 @@ std::optional<Worksheet> makeWorksheet(const WorksheetOptions& options, std::str
 }
 
 std::string worksheetTitle(const Worksheet& sheet) {
-    return "Tonalyst worksheet: " + sheet.options.activity->title() + " (seed " + std::to_string(sheet.seed) +
-           ")";
+    return paper::filled(translate("Worksheet", "Tonalyst worksheet: %1 (seed %2)"),
+                         {sheet.options.activity->title(), std::to_string(sheet.seed)});
 }
 
 std::vector<std::string> worksheetQuestionLines(const Worksheet& sheet, const WorksheetItem& item,

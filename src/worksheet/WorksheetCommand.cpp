@@ -4,6 +4,7 @@
 #include "theory/IntervalDirection.h"
 #include "theory/JsonText.h"
 #include "theory/SignatureSigns.h"
+#include "theory/Translate.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/WorksheetOptions.h"
 
@@ -106,7 +107,8 @@ int runWorksheetCommand(const std::vector<std::string>& args, std::ostream& out,
     std::optional<WeakSpotSchedule> schedule;
     if (options->favorWeakSpots) {
         if (weakSpots == nullptr) {
-            err << "tonalyst worksheet: this build cannot read the answer history\n";
+            err << "tonalyst worksheet: "
+                << translate("WorksheetCommand", "this build cannot read the answer history") << "\n";
             return 2;
         }
         schedule = weakSpots->weakSpots(options->user, options->dataDir, error);
@@ -122,7 +124,8 @@ int runWorksheetCommand(const std::vector<std::string>& args, std::ostream& out,
     }
     if (options->pdf) {
         if (printer == nullptr) {
-            err << "tonalyst worksheet: this build cannot write PDF files\n";
+            err << "tonalyst worksheet: "
+                << translate("WorksheetCommand", "this build cannot write PDF files") << "\n";
             return 2;
         }
         if (!printer->print(*sheet, error)) {
@@ -139,7 +142,7 @@ int runWorksheetCommand(const std::vector<std::string>& args, std::ostream& out,
     out << worksheetTitle(*sheet) << "\n\n";
     for (std::size_t i = 0; i < sheet->items.size(); ++i)
         writeQuestion(out, *sheet, static_cast<int>(i) + 1, sheet->items[i]);
-    out << "Answer key\n\n";
+    out << translate("WorksheetCommand", "Answer key") << "\n\n";
     for (std::size_t i = 0; i < sheet->items.size(); ++i)
         out << i + 1 << ".  " << worksheetAnswerLine(sheet->items[i]) << "\n";
     return 0;

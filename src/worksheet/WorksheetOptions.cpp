@@ -1,7 +1,9 @@
 #include "worksheet/WorksheetOptions.h"
 
+#include "activities/PaperText.h"
 #include "theory/Key.h"
 #include "theory/KeyTables.h"
+#include "theory/Translate.h"
 
 #include <charconv>
 #include <limits>
@@ -84,13 +86,17 @@ bool tickChordBox(ChordBoxes& boxes, const std::string& token) {
 std::string chordRefusalText(ChordRefusal refusal) {
     switch (refusal) {
     case ChordRefusal::NothingTicked:
-        return "You must select at least one chord";
+        return translate("WorksheetOptions", "You must select at least one chord");
     case ChordRefusal::AppliedDominantVIIOnly:
-        return "Can apply to VII only in minor.You must make at least one more selection from the applied "
-               "dominant list.";
+        return translate(
+            "WorksheetOptions",
+            "Can apply to VII only in minor.You must make at least one more selection from the applied "
+            "dominant list.");
     case ChordRefusal::AppliedLeadingToneVIIOnly:
-        return "Can apply to VII only in minor.You must make at least one more selection from the applied "
-               "leading tone  list.";
+        return translate(
+            "WorksheetOptions",
+            "Can apply to VII only in minor.You must make at least one more selection from the applied "
+            "leading tone  list.");
     case ChordRefusal::None:
         break;
     }
@@ -109,7 +115,7 @@ bool applyIntervalChoices(const RawOptions& raw, WorksheetOptions& options, std:
         else if (*raw.intervals == "advanced")
             settings.intervalType = IntervalType::Advanced;
         else
-            error = "--intervals must be common or advanced";
+            error = translate("WorksheetOptions", "--intervals must be common or advanced");
     }
     if (raw.intervalNotes) {
         if (*raw.intervalNotes == "keys")
@@ -117,7 +123,7 @@ bool applyIntervalChoices(const RawOptions& raw, WorksheetOptions& options, std:
         else if (*raw.intervalNotes == "all")
             settings.intervalNotes = IntervalNotes::AllNotes;
         else
-            error = "--interval-notes must be keys or all";
+            error = translate("WorksheetOptions", "--interval-notes must be keys or all");
     }
     if (raw.earChords) {
         if (*raw.earChords == "triads")
@@ -127,15 +133,15 @@ bool applyIntervalChoices(const RawOptions& raw, WorksheetOptions& options, std:
         else if (*raw.earChords == "both")
             settings.earTrainingChords = EarTrainingChords::Both;
         else
-            error = "--ear-chords must be triads, sevenths or both";
+            error = translate("WorksheetOptions", "--ear-chords must be triads, sevenths or both");
     }
     if (!error.empty())
         return false;
     if (settings.intervalType == IntervalType::Advanced && options.activity->earTraining())
-        error = "Option not allowed for ear training";
+        error = translate("WorksheetOptions", "Option not allowed for ear training");
     else if (settings.intervalType == IntervalType::Advanced &&
              settings.intervalNotes == IntervalNotes::AllNotes)
-        error = "--intervals advanced precludes --interval-notes all";
+        error = translate("WorksheetOptions", "--intervals advanced precludes --interval-notes all");
     return error.empty();
 }
 
@@ -147,7 +153,8 @@ bool applyKeys(const RawOptions& raw, WorksheetOptions& options, std::string& er
         boxes.flat.fill(all);
         for (const std::string& token : all ? std::vector<std::string>{} : splitList(*raw.keys)) {
             if (!tickKeyBox(boxes, token)) {
-                error = "unknown key box '" + token + "' in --keys";
+                error =
+                    paper::filled(translate("WorksheetOptions", "unknown key box '%1' in --keys"), {token});
                 return false;
             }
         }
@@ -160,12 +167,12 @@ bool applyKeys(const RawOptions& raw, WorksheetOptions& options, std::string& er
         else if (*raw.mode == "both")
             boxes.mode = KeyMode::MajorMinor;
         else {
-            error = "--mode must be major, minor or both";
+            error = translate("WorksheetOptions", "--mode must be major, minor or both");
             return false;
         }
     }
     if (!options.settings.keys.accept(boxes)) {
-        error = "You must select at least one key";
+        error = translate("WorksheetOptions", "You must select at least one key");
         return false;
     }
     return true;
@@ -183,7 +190,8 @@ bool applyChords(const RawOptions& raw, WorksheetOptions& options, std::string& 
         boxes.neapolitan = all;
         for (const std::string& token : all ? std::vector<std::string>{} : splitList(*raw.chords)) {
             if (!tickChordBox(boxes, token)) {
-                error = "unknown chord box '" + token + "' in --chords";
+                error = paper::filled(translate("WorksheetOptions", "unknown chord box '%1' in --chords"),
+                                      {token});
                 return false;
             }
         }
@@ -195,7 +203,8 @@ bool applyChords(const RawOptions& raw, WorksheetOptions& options, std::string& 
             else if (token == "sevenths")
                 boxes.seventhMixture = true;
             else {
-                error = "--mixture takes triads, sevenths or both, comma-separated";
+                error = translate("WorksheetOptions",
+                                  "--mixture takes triads, sevenths or both, comma-separated");
                 return false;
             }
         }
@@ -214,21 +223,22 @@ bool applyValue(const std::string& name, const std::string& value, WorksheetOpti
         if (const Activity* activity = activityByWorksheetName(value))
             options.activity = activity;
         else
-            error =
+            error = translate(
+                "WorksheetOptions",
                 "--activity must be keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear or "
-                "interval-ear";
+                "interval-ear");
     } else if (name == "--count") {
         const std::optional<int> count = parseNumber<int>(value);
         if (count && *count >= 1 && *count <= 100000)
             options.count = *count;
         else
-            error = "--count must be a whole number from 1 to 100000";
+            error = translate("WorksheetOptions", "--count must be a whole number from 1 to 100000");
     } else if (name == "--seed") {
         const std::optional<std::uint32_t> seed = parseNumber<std::uint32_t>(value);
         if (seed)
             options.seed = *seed;
         else
-            error = "--seed must be a whole number from 0 to 4294967295";
+            error = translate("WorksheetOptions", "--seed must be a whole number from 0 to 4294967295");
     } else if (name == "--inversions") {
         if (value == "off")
             options.settings.inversions = InversionOption::Off;
@@ -237,7 +247,7 @@ bool applyValue(const std::string& name, const std::string& value, WorksheetOpti
         else if (value == "figured")
             options.settings.inversions = InversionOption::FiguredBass;
         else
-            error = "--inversions must be off, basic or figured";
+            error = translate("WorksheetOptions", "--inversions must be off, basic or figured");
     } else if (name == "--keys") {
         raw.keys = value;
     } else if (name == "--mode") {
@@ -254,7 +264,7 @@ bool applyValue(const std::string& name, const std::string& value, WorksheetOpti
         raw.earChords = value;
     } else if (name == "--pdf") {
         if (value.empty())
-            error = "--pdf needs a file name";
+            error = translate("WorksheetOptions", "--pdf needs a file name");
         else
             options.pdf = value;
     } else if (name == "--paper") {
@@ -264,15 +274,15 @@ bool applyValue(const std::string& name, const std::string& value, WorksheetOpti
         else if (value == "letter")
             options.paper = WorksheetPaper::Letter;
         else
-            error = "--paper must be a4 or letter";
+            error = translate("WorksheetOptions", "--paper must be a4 or letter");
     } else if (name == "--user") {
         if (value.empty())
-            error = "--user needs a user ID";
+            error = translate("WorksheetOptions", "--user needs a user ID");
         else
             options.user = value;
     } else if (name == "--data-dir") {
         if (value.empty())
-            error = "--data-dir needs a folder";
+            error = translate("WorksheetOptions", "--data-dir needs a folder");
         else
             options.dataDir = value;
     } else if (name == "--clef") {
@@ -283,14 +293,14 @@ bool applyValue(const std::string& name, const std::string& value, WorksheetOpti
         else if (value == "random")
             options.settings.clef = ClefChoice::Random;
         else
-            error = "--clef must be treble, bass or random";
+            error = translate("WorksheetOptions", "--clef must be treble, bass or random");
     } else if (name == "--key-display") {
         KeySigDisplay& display = options.settings.keySigDisplay;
         display = {value == "written", value == "symbolic", value == "both"};
         if (!display.written && !display.symbolic && !display.both)
-            error = "--key-display must be written, symbolic or both";
+            error = translate("WorksheetOptions", "--key-display must be written, symbolic or both");
     } else {
-        error = "unknown option " + name;
+        error = paper::filled(translate("WorksheetOptions", "unknown option %1"), {name});
     }
     return error.empty();
 }
@@ -327,7 +337,10 @@ std::optional<WorksheetOptions> parseWorksheetOptions(const std::vector<std::str
         } else if (i + 1 < args.size()) {
             value = args[++i];
         } else {
-            error = name.rfind("--", 0) == 0 ? name + " needs a value" : "unexpected argument " + name;
+            error = paper::filled(name.rfind("--", 0) == 0
+                                      ? translate("WorksheetOptions", "%1 needs a value")
+                                      : translate("WorksheetOptions", "unexpected argument %1"),
+                                  {name});
             return std::nullopt;
         }
         if (!applyValue(name, value, options, raw, error))
@@ -337,19 +350,19 @@ std::optional<WorksheetOptions> parseWorksheetOptions(const std::vector<std::str
         !applyIntervalChoices(raw, options, error))
         return std::nullopt;
     if (raw.paper && !options.pdf) {
-        error = "--paper needs --pdf";
+        error = translate("WorksheetOptions", "--paper needs --pdf");
         return std::nullopt;
     }
     if (options.pdf && options.json) {
-        error = "--pdf and --json cannot be combined";
+        error = translate("WorksheetOptions", "--pdf and --json cannot be combined");
         return std::nullopt;
     }
     if (options.favorWeakSpots && options.user.empty()) {
-        error = "--favor-weak-spots needs --user";
+        error = translate("WorksheetOptions", "--favor-weak-spots needs --user");
         return std::nullopt;
     }
     if (!options.favorWeakSpots && (!options.user.empty() || !options.dataDir.empty())) {
-        error = "--user and --data-dir go with --favor-weak-spots";
+        error = translate("WorksheetOptions", "--user and --data-dir go with --favor-weak-spots");
         return std::nullopt;
     }
     return options;

@@ -1,10 +1,12 @@
 #include "worksheet/WorksheetPaper.h"
 
+#include "theory/Translate.h"
+
 namespace tonalyst {
 
 std::string worksheetHeading(const Worksheet& sheet) {
-    const std::string title = worksheetTitle(sheet);
-    return title.substr(0, title.rfind(" (seed "));
+    // The title without its seed, made whole rather than cut: a language may put the seed first.
+    return paper::filled(translate("Worksheet", "Tonalyst worksheet: %1"), {sheet.options.activity->title()});
 }
 
 std::string worksheetInstruction(const Worksheet& sheet) {

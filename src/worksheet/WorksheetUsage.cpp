@@ -1,11 +1,13 @@
 #include "worksheet/WorksheetOptions.h"
 
+#include "theory/Translate.h"
+
 // The worksheet command's help text, kept apart from the parsing it describes.
 
 namespace tonalyst {
 
 std::string worksheetUsage() {
-    return R"(Usage: tonalyst worksheet [options]
+    return translate("WorksheetUsage", R"(Usage: tonalyst worksheet [options]
 
 Prints a worksheet of drill questions with an answer key at the end.
 
@@ -54,7 +56,7 @@ check them; a refused selection, like any bad option, ends with exit status 2.
 Interval and ear-training lines of --json also carry "interval" (its "name" and
 "quality" captions, or null for chords) and "direction" ("above": note 1 is given
 and the notes sound upwards; "below": note 2 is given and they sound downwards).
-)";
+)");
 }
 
 } // namespace tonalyst

@@ -1,5 +1,7 @@
 #include "startup/Translations.h"
 #include "options/KeySettingsDialog.h"
+#include "progress/ActivitySection.h"
+#include "progress/ProgressStatistics.h"
 #include "records/RecordParser.h"
 #include "records/ReportMessages.h"
 #include "startup/UserIdDialog.h"
@@ -13,6 +15,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -78,6 +81,32 @@ TEST(Translations, AnInstalledLanguageReachesDialogsMessagesAndTheTextsMadeBelow
     EXPECT_EQ(translate("ReportMessages", "Invalid Start Date"), "Nevalida komenca dato");
     // What the language leaves out stays English.
     EXPECT_EQ(translate("ReportMessages", "Invalid End Date"), "Invalid End Date");
+}
+
+// A weak spot's kind is written into the progress JSON and compared by the statistics, so
+// it must stay English there; only the table a student reads shows it translated.
+TEST(Translations, AWeakSpotsKindStaysEnglishInTheFiguresAndIsTranslatedWhereShown) {
+    constexpr int kKeySignatureId = 0;
+    const QDate day(2026, 11, 16);
+    AnswerRecord wrong;
+    wrong.answeredUtc = QDateTime(day, QTime(12, 0), Qt::UTC);
+    wrong.userId = QStringLiteral("kim");
+    wrong.method = QStringLiteral("practice");
+    wrong.activity = QStringLiteral("keysigid");
+    wrong.item = QStringLiteral("E-flat");
+    wrong.seconds = 10;
+
+    ASSERT_TRUE(installTranslations(QLocale(QLocale::Esperanto)));
+    const ProgressStatistics statistics = computeProgress({wrong}, ProgressQuery{day, day, QTimeZone::utc()});
+    const std::vector<WeakSpot>& spots = statistics.activities[kKeySignatureId].weakSpots;
+    ASSERT_EQ(spots.size(), 1u);
+    EXPECT_EQ(spots[0].kind, QStringLiteral("Key"));
+
+    const ActivitySection section(kKeySignatureId, statistics, nullptr);
+    const QTableWidget* table = section.weakSpotTable();
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("Tonalo"));
+    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("E-flat"));
 }
 
 // update_translations runs lupdate over src/ in the same way: a text it cannot file

@@ -27,6 +27,13 @@
     </message>
 </context>
 <context>
+    <name>tonalyst::ActivitySection</name>
+    <message>
+        <source>Key</source>
+        <translation>Tonalo</translation>
+    </message>
+</context>
+<context>
     <name>RecordParser</name>
     <message>
         <source>Field %1 goes on after its closing quote.</source>
