@@ -9,6 +9,26 @@ public:
     Runner(OutboxFactory factory, PushWorker* owner, const std::atomic<bool>* stop)
         : m_factory(std::move(factory)), m_owner(owner), m_stop(stop) {}
 
+    // Runs every request waiting, in order; a queued call per request wakes it, and the
+    // calls that find the queue already emptied return at once.
+    void runWaiting() {
+        for (;;) {
+            Request request;
+            {
+                const std::lock_guard lock(m_owner->m_requestsMutex);
+                if (m_owner->m_requests.empty())
+                    return;
+                request = std::move(m_owner->m_requests.front());
+                m_owner->m_requests.pop_front();
+            }
+            if (request.test)
+                test(request.server);
+            else
+                push(request.server);
+        }
+    }
+
+private:
     void push(const QString& server) {
         if (!m_outbox && m_factory)
             m_outbox = m_factory();
@@ -25,7 +45,6 @@ public:
                                   Qt::QueuedConnection);
     }
 
-private:
     OutboxFactory m_factory;
     std::unique_ptr<AnswerOutbox> m_outbox;
     PushWorker* m_owner;
@@ -50,11 +69,19 @@ PushWorker::~PushWorker() {
 }
 
 void PushWorker::request(const QString& server) {
-    QMetaObject::invokeMethod(m_runner, [runner = m_runner, server] { runner->push(server); }, Qt::QueuedConnection);
+    enqueue({false, server});
 }
 
 void PushWorker::requestTest(const QString& server) {
-    QMetaObject::invokeMethod(m_runner, [runner = m_runner, server] { runner->test(server); }, Qt::QueuedConnection);
+    enqueue({true, server});
+}
+
+void PushWorker::enqueue(Request request) {
+    {
+        const std::lock_guard lock(m_requestsMutex);
+        m_requests.push_back(std::move(request));
+    }
+    QMetaObject::invokeMethod(m_runner, &Runner::runWaiting, Qt::QueuedConnection);
 }
 
 ConnectionTest testConnection(const QString& server, const std::atomic<bool>* stop) {

@@ -7,8 +7,10 @@
 #include <QThread>
 
 #include <atomic>
+#include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
 
 namespace tonalyst {
 
@@ -36,6 +38,17 @@ signals:
 
 private:
     class Runner;
+    struct Request {
+        bool test = false;
+        QString server;
+    };
+    void enqueue(Request request);
+
+    // Requests cross to the worker's thread here, under a lock of the standard library's,
+    // not inside the queued call: the hand-over is then plain to see for every reader and
+    // for the thread checker, which cannot look into Qt's event queue.
+    std::mutex m_requestsMutex;
+    std::deque<Request> m_requests;
     std::atomic<bool> m_stopping = false;
     QThread m_thread;
     Runner* m_runner;
