@@ -39,9 +39,8 @@ void makeVof(Question& question, CurrentKey& key, const QuestionContext& context
     int t = 0;
     question.name = drawTarget(t, context.settings.chords.enabledVof(), kMajorVofNames, kMinorVofNames,
                                minorKey, context.random);
-    question.prompt = context.activity.currenttype == QuestionType::Identify
-                          ? "identify the given applied chord"
-                          : "V7 of " + question.name;
+    question.prompt =
+        context.activity.current.namesChord() ? "identify the given applied chord" : "V7 of " + question.name;
 
     // Target 0 is the Neapolitan: the second degree lowered.
     const Pitch tonic = t == 0 ? Pitch{key.scaleletter[1], key.scaleacc[1] - 1} : scaleNote(key, t);
@@ -57,9 +56,8 @@ void makeviiof(Question& question, CurrentKey& key, const QuestionContext& conte
     int t = 0;
     question.name = drawTarget(t, context.settings.chords.enabledViiof(), kMajorViiofNames, kMinorViiofNames,
                                minorKey, context.random);
-    question.prompt = context.activity.currenttype == QuestionType::Identify
-                          ? "identify the given applied chord"
-                          : "vii-dim7 of " + question.name;
+    question.prompt = context.activity.current.namesChord() ? "identify the given applied chord"
+                                                            : "vii-dim7 of " + question.name;
 
     const Pitch tonic = scaleNote(key, t + 1);
     key.tonicletter = tonic.step;

@@ -10,9 +10,8 @@ void makeflat2(Question& question, const CurrentKey& key, const QuestionContext&
     if (key.keymode != KeyMode::Minor)
         fifth.alter -= 1;
     question.notes = {root, scaleNote(key, 10), fifth};
-    question.prompt = context.activity.currenttype == QuestionType::Identify
-                          ? "identify the given chord"
-                          : "the Flat-II (Neapolitan) chord ";
+    question.prompt = context.activity.current.namesChord() ? "identify the given chord"
+                                                            : "the Flat-II (Neapolitan) chord ";
     finishChord(question, context);
 }
 

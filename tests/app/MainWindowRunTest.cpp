@@ -244,11 +244,11 @@ TEST_F(MainWindowRunTest, AnActivityChangeCanWaitForTheQuestionUnderWay) {
     action("mnuIdentify")->trigger();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("Will change activity after current question completed"));
     EXPECT_TRUE(action("mnuspell")->isChecked());
-    EXPECT_EQ(window->state().current->questionType(), QuestionType::Spell);
+    EXPECT_EQ(window->state().current->names().worksheetName, "chord-spell");
     spellRightAnswer();
     submit();
     EXPECT_TRUE(action("mnuIdentify")->isChecked());
-    EXPECT_EQ(window->state().current->questionType(), QuestionType::Identify);
+    EXPECT_EQ(window->state().current->names().worksheetName, "chord-id");
     EXPECT_FALSE(window->state().switchPending);
 }
 
@@ -260,7 +260,7 @@ TEST_F(MainWindowRunTest, AnActivityChangeAtOnceEndsTheRunAndStartsAnother) {
     action("mnuIdentify")->trigger();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("Will now reset status bar and change activtiy..."));
     EXPECT_EQ(dataLines().size(), 1);
-    EXPECT_EQ(window->state().current->questionType(), QuestionType::Identify);
+    EXPECT_EQ(window->state().current->names().worksheetName, "chord-id");
     EXPECT_EQ(window->state().questionNumber, 1);
     EXPECT_TRUE(control<QPushButton>("cmdStart")->isHidden());
 }
