@@ -265,6 +265,29 @@ TEST_F(MainWindowRunTest, AnActivityChangeAtOnceEndsTheRunAndStartsAnother) {
     EXPECT_TRUE(control<QPushButton>("cmdStart")->isHidden());
 }
 
+// Typed and clicked notes are for spelled answers only; interval answers compare letters,
+// so the staff keeps no natural sign for them.
+TEST_F(MainWindowRunTest, EachActivityTellsTheStaffHowItsAnswersAreEntered) {
+    struct Case {
+        const char* menu;
+        bool takesNotes;
+        bool keepsNaturalSign;
+    };
+    start();
+    for (const Case& c : {Case{"mnuspell", true, true}, Case{"mnuIntSpell", true, false},
+                          Case{"mnuIdentify", false, true}, Case{"mnuIntId", false, false}}) {
+        if (!action(c.menu)->isChecked()) {
+            prompter.answerNo();
+            action(c.menu)->trigger();
+        }
+        StaffPanel& staff = *window->staffPanel();
+        EXPECT_EQ(control<QLineEdit>("txtNotes")->isEnabled(), c.takesNotes) << c.menu;
+        staff.clearStaff();
+        ASSERT_TRUE(staff.enterNote(6, Natural)) << c.menu;
+        EXPECT_EQ(staff.enteredNotes().front().code, c.keepsNaturalSign ? Natural : NoSign) << c.menu;
+    }
+}
+
 } // namespace
 } // namespace tonalyst::test
 
