@@ -1,6 +1,7 @@
 // Prints how many questions per second the theory engine draws, key pick included,
 // for each activity with every chord and key enabled (advanced intervals where allowed).
 #include "EverythingEnabled.h"
+#include "activities/ActivityRegistry.h"
 #include "theory/EarTrainingQuality.h"
 #include "theory/IntervalGenerator.h"
 #include "theory/KeyPicker.h"
@@ -11,11 +12,6 @@
 namespace {
 
 using namespace tonalyst;
-
-struct Run {
-    const char* title;
-    ActivityState activity;
-};
 
 double questionsPerSecond(const QuestionContext& context, IntervalQuestionMaker& intervals,
                           long long& checksum) {
@@ -42,22 +38,12 @@ int main() {
     settings.intervalType = IntervalType::Advanced;
     settings.earTrainingChords = EarTrainingChords::Both;
 
-    const Run runs[]{
-        {"chord spelling", ActivityState::settled(QuestionType::Spell, ActivityMode::None)},
-        {"chord identification", ActivityState::settled(QuestionType::Identify, ActivityMode::None)},
-        {"key signature identification",
-         ActivityState::settled(QuestionType::Identify, ActivityMode::KeySigId)},
-        {"interval spelling", ActivityState::settled(QuestionType::IntSpell, ActivityMode::None)},
-        {"interval identification", ActivityState::settled(QuestionType::IntId, ActivityMode::None)},
-        {"chord ear training", ActivityState::settled(QuestionType::Identify, ActivityMode::EarTraining)},
-        {"interval ear training", ActivityState::settled(QuestionType::IntId, ActivityMode::EarTraining)},
-    };
     IntervalGenerator intervals;
     SeededRandomSource random(2026);
     long long checksum = 0;
-    for (const Run& run : runs) {
-        const QuestionContext context{settings, run.activity, random};
-        std::printf("%-30s %12.0f questions/s\n", run.title,
+    for (const Activity* activity : allActivities()) {
+        const QuestionContext context{settings, activity->settledState(), random};
+        std::printf("%-30s %12.0f questions/s\n", activity->title().c_str(),
                     questionsPerSecond(context, intervals, checksum));
     }
     std::printf("(checksum %lld)\n", checksum);

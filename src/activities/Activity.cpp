@@ -8,8 +8,7 @@
 
 namespace tonalyst {
 
-Activity::Activity(ActivityNames names, QuestionType type, ActivityMode mode)
-    : m_names(names), m_type(type), m_mode(mode), m_recordCode(recordActivity(settledState())) {}
+Activity::Activity(ActivityNames names, ActivityTraits traits) : m_names(names), m_traits(traits) {}
 
 std::string Activity::recordCategory(const Question& question) const {
     return tonalyst::recordCategory(settledState(), question);

@@ -44,7 +44,7 @@ struct ActivityNames {
 // question cycle, the worksheet, the history and the Progress window ask it, never its kind.
 class Activity {
 public:
-    Activity(ActivityNames names, QuestionType type, ActivityMode mode);
+    Activity(ActivityNames names, ActivityTraits traits);
     virtual ~Activity() = default;
     Activity(const Activity&) = delete;
     Activity& operator=(const Activity&) = delete;
@@ -57,12 +57,10 @@ public:
     virtual std::string title() const = 0;
 
     // The parameters the theory toolkit draws, prepares and records questions with.
-    QuestionType questionType() const { return m_type; }
-    ActivityMode mode() const { return m_mode; }
-    ActivityState settledState() const { return ActivityState::settled(m_type, m_mode); }
+    const ActivityTraits& traits() const { return m_traits; }
+    ActivityState settledState() const { return ActivityState::settled(m_traits); }
 
-    // The data file's and the history's activity code ("spell", "keysigid", "eartraining").
-    std::string_view recordCode() const { return m_recordCode; }
+    std::string_view recordCode() const { return m_traits.recordCode; }
     std::string recordCategory(const Question& question) const;
     // Whether an answer the history keeps with this code and category is one of ours.
     virtual bool ownsRecord(std::string_view code, std::string_view category) const;
@@ -132,9 +130,7 @@ protected:
 
 private:
     ActivityNames m_names;
-    QuestionType m_type;
-    ActivityMode m_mode;
-    std::string m_recordCode;
+    ActivityTraits m_traits;
 };
 
 // Answers written as notes on the staff and judged letter and sign by letter and sign.

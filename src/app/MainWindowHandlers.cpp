@@ -33,6 +33,12 @@ namespace {
 // The pause between two feedback beeps, so that they are heard as separate beeps.
 constexpr int kBeepGapMs = 150;
 
+// Named answers leave the staff to the question's own notes; interval answers compare
+// letters only, so no natural sign is kept for them.
+EntryRules entryRulesOf(const Activity& activity) {
+    return {.takesNotes = activity.answersOnStaff(), .keepsNaturalSign = !activity.traits().intervals};
+}
+
 void setMenuEnabled(QMenu* menu, bool enabled) {
     menu->setEnabled(enabled);
     menu->menuAction()->setEnabled(enabled);
@@ -78,7 +84,7 @@ void MainWindow::applyactivity() {
 
     repeatbutton(earTraining);
     m_staffPanel->setPaletteVisible(spelling);
-    m_staffPanel->setQuestionType(activity.questionType());
+    m_staffPanel->setEntryRules(entryRulesOf(activity));
     m_showChoices->setVisible(!spelling);
     m_hideDisplay->setVisible(earTraining);
     if (!spelling) {
@@ -133,7 +139,7 @@ void MainWindow::start() {
     m_start->hide();
     enablecontrols(true);
     m_state.current = m_state.selected;
-    m_staffPanel->setQuestionType(m_state.current->questionType());
+    m_staffPanel->setEntryRules(entryRulesOf(*m_state.current));
     m_earTraining->showDisplayButton()->setEnabled(!m_state.isTest());
     if (m_state.isTest()) {
         setMenuEnabled(m_menus->options, false);

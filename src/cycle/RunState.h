@@ -27,9 +27,7 @@ struct RunState {
     bool isTest() const { return method == Method::Test; }
     bool earTraining() const { return current->earTraining(); }
     // The theory toolkit's view: each question rule reads the selected or the current one.
-    ActivityState activityState() const {
-        return {selected->questionType(), selected->mode(), current->questionType(), current->mode()};
-    }
+    ActivityState activityState() const { return {selected->traits(), current->traits()}; }
 };
 
 } // namespace tonalyst

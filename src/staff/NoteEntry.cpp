@@ -21,10 +21,6 @@ NoteEntry::NoteEntry() {
     m_notes.reserve(kMaxNotes);
 }
 
-bool NoteEntry::isIntervalActivity() const {
-    return m_questionType == QuestionType::IntId || m_questionType == QuestionType::IntSpell;
-}
-
 bool NoteEntry::hasNoteAt(int position) const {
     return std::any_of(m_notes.begin(), m_notes.end(),
                        [position](const StaffNote& note) { return note.position == position; });
@@ -33,8 +29,7 @@ bool NoteEntry::hasNoteAt(int position) const {
 std::optional<EntryRefusal> NoteEntry::refusal(int position, int code) const {
     if (!isAllowedAtPosition(position, code))
         return EntryRefusal::SignNotHere;
-    // Interval answers compare letters only, so a natural sign is not kept there.
-    if (code == Natural && isIntervalActivity())
+    if (code == Natural && !m_rules.keepsNaturalSign)
         code = NoSign;
     if (hasNoteAt(position))
         return EntryRefusal::PositionTaken;
@@ -48,7 +43,7 @@ std::optional<EntryRefusal> NoteEntry::refusal(int position, int code) const {
 bool NoteEntry::add(int position, int code) {
     if (refusal(position, code))
         return false;
-    if (code == Natural && isIntervalActivity())
+    if (code == Natural && !m_rules.keepsNaturalSign)
         code = NoSign;
     const auto above = std::find_if(m_notes.begin(), m_notes.end(),
                                     [position](const StaffNote& note) { return note.position > position; });

@@ -2,13 +2,20 @@
 
 #include "staff/KeyboardMarks.h"
 #include "staff/StaffTypes.h"
-#include "theory/Activity.h"
 
 #include <array>
 #include <optional>
 #include <vector>
 
 namespace tonalyst {
+
+// How the staff takes the answers of the activity in effect, as the activity tells.
+struct EntryRules {
+    // The answer is notes; otherwise it is names chosen elsewhere, and the keyboard only beeps.
+    bool takesNotes = true;
+    // Interval answers compare letters only, so there a natural sign is not kept.
+    bool keepsNaturalSign = true;
+};
 
 // Why an entry was refused, in the order the checks run.
 enum class EntryRefusal {
@@ -49,19 +56,18 @@ public:
 
     // How many notes the current question takes (0 to 4).
     void setNoteLimit(int limit);
-    void setQuestionType(QuestionType type) { m_questionType = type; }
-    QuestionType questionType() const { return m_questionType; }
+    void setRules(EntryRules rules) { m_rules = rules; }
+    const EntryRules& rules() const { return m_rules; }
     // Per letter (C = 0 ... B = 6): +1 sharpened, -1 flattened by the key, 0 neither; or
     // nothing when the notes are drawn with all their signs.
     void setKeyAccidentals(std::optional<std::array<int, 7>> perLetter) { m_keyAccidentals = perLetter; }
 
 private:
-    bool isIntervalActivity() const;
     bool hasNoteAt(int position) const;
 
     std::vector<StaffNote> m_notes;
     int m_noteLimit = kMaxNotes;
-    QuestionType m_questionType = QuestionType::Spell;
+    EntryRules m_rules;
     std::optional<std::array<int, 7>> m_keyAccidentals;
     KeyboardMarks m_marks;
 };

@@ -86,8 +86,8 @@ void StaffPanel::setKeyAccidentals(std::optional<std::array<int, 7>> perLetter) 
     refresh();
 }
 
-void StaffPanel::setQuestionType(QuestionType type) {
-    m_entry.setQuestionType(type);
+void StaffPanel::setEntryRules(EntryRules rules) {
+    m_entry.setRules(rules);
     updateNotesEnabled();
 }
 
@@ -181,9 +181,7 @@ void StaffPanel::setEntryEnabled(bool enabled) {
 // The keyboard beeps at clicks while the question asks for names; the field, which would
 // only beep at every name, is closed instead.
 void StaffPanel::updateNotesEnabled() {
-    const QuestionType type = m_entry.questionType();
-    const bool names = type == QuestionType::Identify || type == QuestionType::IntId;
-    m_notes->setEnabled(m_entryEnabled && !names);
+    m_notes->setEnabled(m_entryEnabled && m_entry.rules().takesNotes);
     if (!m_notes->isEnabled())
         m_notes->showOutcome(QString(), QString());
 }
@@ -305,8 +303,7 @@ void StaffPanel::updateStaffText() {
 
 // The keyboard takes no input while the question asks for names rather than notes.
 void StaffPanel::onKeyClicked(KeyKind kind, int index) {
-    const QuestionType type = m_entry.questionType();
-    if (type == QuestionType::Identify || type == QuestionType::IntId) {
+    if (!m_entry.rules().takesNotes) {
         m_beeper.beep();
         return;
     }

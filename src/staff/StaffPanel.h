@@ -5,7 +5,6 @@
 #include "staff/NoteEntry.h"
 #include "staff/StaffTypes.h"
 #include "staff/TwipScale.h"
-#include "theory/Activity.h"
 #include "theory/QuestionSettings.h"
 #include "theory/RandomSource.h"
 
@@ -49,7 +48,7 @@ public:
     // drawn without its sign. Nothing: every sign is drawn.
     void setKeyAccidentals(std::optional<std::array<int, 7>> perLetter);
 
-    void setQuestionType(QuestionType type);
+    void setEntryRules(EntryRules rules);
     // How many notes the question takes (`qnotes`): the staff refuses more.
     void setNoteLimit(int notes);
 

@@ -20,8 +20,7 @@ PreparedAnswer prepareanswer(const Question& question, const CurrentKey& key, co
     PreparedAnswer prepared;
     prepared.notes = question.notes;
     prepared.hinttext = question.hint;
-    const bool neverNatural =
-        isIntervalType(activity.currenttype) || activity.currentmode == ActivityMode::EarTraining;
+    const bool neverNatural = activity.current.intervals || activity.current.byEar;
 
     for (Pitch& note : prepared.notes) {
         note.naturalSign = note.alter == 0;

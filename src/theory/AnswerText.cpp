@@ -77,20 +77,8 @@ std::string rightChoices(const Question& question, bool inversionList) {
     return joined({trimmed(question.category), name});
 }
 
-std::string recordActivity(const ActivityState& activity) {
-    switch (activity.currentmode) {
-    case ActivityMode::KeySigId:
-        return "keysigid";
-    case ActivityMode::EarTraining:
-        return "eartraining";
-    case ActivityMode::None:
-        break;
-    }
-    return std::string(questionTypeCode(activity.currenttype));
-}
-
 std::string recordCategory(const ActivityState& activity, const Question& question) {
-    if (activity.currentmode == ActivityMode::EarTraining && activity.currenttype == QuestionType::IntId)
+    if (activity.current.byEar && activity.current.intervals)
         return "interval";
     return question.category;
 }

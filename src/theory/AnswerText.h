@@ -30,9 +30,6 @@ std::string givenNotes(const std::vector<WrittenNote>& staffNotes);
 std::string givenChoices(const AnswerParts& answer, bool inversionList);
 std::string rightChoices(const Question& question, bool inversionList);
 
-// The data file's activity field: the activity code, or the mode for ear training and
-// key signatures.
-std::string recordActivity(const ActivityState& activity);
 // The data file's category field: the question's category, "interval" in interval ear training.
 std::string recordCategory(const ActivityState& activity, const Question& question);
 // What was asked within the category: the chord or key name, or the interval with its

@@ -40,7 +40,7 @@ void makeVof(Question& question, CurrentKey& key, const QuestionContext& context
     int t = 0;
     question.name = drawTarget(t, context.settings.chords.enabledVof(), kMajorVofNames, kMinorVofNames,
                                minorKey, context.random);
-    question.prompt = context.activity.currenttype == QuestionType::Identify
+    question.prompt = context.activity.current.namesChord()
                           ? translate("AppliedChordGenerator", "identify the given applied chord")
                           : "V7 of " + question.name;
 
@@ -58,7 +58,7 @@ void makeviiof(Question& question, CurrentKey& key, const QuestionContext& conte
     int t = 0;
     question.name = drawTarget(t, context.settings.chords.enabledViiof(), kMajorViiofNames, kMinorViiofNames,
                                minorKey, context.random);
-    question.prompt = context.activity.currenttype == QuestionType::Identify
+    question.prompt = context.activity.current.namesChord()
                           ? translate("AppliedChordGenerator", "identify the given applied chord")
                           : "vii-dim7 of " + question.name;
 

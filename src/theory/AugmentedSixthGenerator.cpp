@@ -12,7 +12,7 @@ void makeaug6(Question& question, const CurrentKey& key, const QuestionContext& 
     const bool minorKey = key.keymode == KeyMode::Minor;
     const int t = drawFrom(context.settings.chords.enabledAug6(), context.random);
     question.name = std::string(kAug6Names[static_cast<std::size_t>(t)]);
-    question.prompt = context.activity.currenttype == QuestionType::Identify
+    question.prompt = context.activity.current.namesChord()
                           ? translate("AugmentedSixthGenerator", "identify the given chord")
                           : "the " + question.name + " augmented 6 chord ";
 
@@ -36,8 +36,8 @@ void makeaug6(Question& question, const CurrentKey& key, const QuestionContext& 
     }
 
     // Never inverted, but still named in figured bass.
-    const ActivityMode mode = context.activity.currentmode;
-    if (mode != ActivityMode::EarTraining && mode != ActivityMode::KeySigId &&
+    const ActivityTraits& current = context.activity.current;
+    if (!current.byEar && !current.keySignatureOnly &&
         context.settings.inversions == InversionOption::FiguredBass)
         makechordlabel(question, 0, context.activity);
 }

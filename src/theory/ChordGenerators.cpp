@@ -13,9 +13,8 @@ Pitch scaleNote(const CurrentKey& key, int entry) {
 }
 
 void finishChord(Question& question, const QuestionContext& context) {
-    const ActivityMode mode = context.activity.currentmode;
-    if (mode != ActivityMode::EarTraining && mode != ActivityMode::KeySigId &&
-        context.settings.inversions != InversionOption::Off)
+    const ActivityTraits& current = context.activity.current;
+    if (!current.byEar && !current.keySignatureOnly && context.settings.inversions != InversionOption::Off)
         invertchord(question, context);
 }
 

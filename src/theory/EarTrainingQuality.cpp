@@ -50,8 +50,7 @@ bool drawEarTrainingQuality(Question& question, RandomSource& random) {
 std::optional<Question> makeEarTrainingQuestion(CurrentKey& key, const QuestionContext& context,
                                                 IntervalQuestionMaker* intervals) {
     std::optional<Question> question = makequestion(key, context, intervals);
-    const bool chordEarTraining = context.activity.currentmode == ActivityMode::EarTraining &&
-                                  !isIntervalType(context.activity.selectedtype);
+    const bool chordEarTraining = context.activity.current.byEar && !context.activity.selected.intervals;
     if (question && chordEarTraining && !drawEarTrainingQuality(*question, context.random))
         return std::nullopt;
     return question;

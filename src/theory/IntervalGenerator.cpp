@@ -8,8 +8,9 @@ namespace tonalyst {
 
 namespace {
 
-std::string intervalPrompt(const Question& question, const IntervalEntry& entry, QuestionType currenttype) {
-    if (currenttype == QuestionType::IntId)
+std::string intervalPrompt(const Question& question, const IntervalEntry& entry,
+                           const ActivityTraits& current) {
+    if (current.names && current.intervals)
         return translate("IntervalGenerator", "identify the given interval");
     const bool above = question.direction == IntervalDirection::Above;
     const Pitch& given = above ? question.notes.front() : question.notes.back();
@@ -40,7 +41,7 @@ Question pickinterval(const CurrentKey& key, const QuestionContext& context) {
     question.keyText = key.keyText;
     question.sigCount = key.sigCount;
     question.sigKind = key.sigKind;
-    question.prompt = intervalPrompt(question, entry, context.activity.currenttype);
+    question.prompt = intervalPrompt(question, entry, context.activity.current);
     return question;
 }
 

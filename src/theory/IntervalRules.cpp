@@ -8,8 +8,7 @@ bool isAllowedInterval(int number, const Pitch& lower, const QuestionSettings& s
                        const ActivityState& activity) {
     if (number <= kUnison || number >= static_cast<int>(kIntervals.size()))
         return false;
-    const bool commonOnly =
-        settings.intervalType == IntervalType::Common || activity.currentmode == ActivityMode::EarTraining;
+    const bool commonOnly = settings.intervalType == IntervalType::Common || activity.current.byEar;
     if (commonOnly && kIntervals[static_cast<std::size_t>(number)].advanced)
         return false;
     if (settings.intervalNotes == IntervalNotes::AllNotes && number == kDiminishedFifth)

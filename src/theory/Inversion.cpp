@@ -17,7 +17,7 @@ void invertchord(Question& question, const QuestionContext& context) {
         question.invLabel = plain;
     else
         question.invLabel = std::string(n == 3 ? kFiguredTriadLabels[index] : kFiguredSeventhLabels[index]);
-    if (context.activity.selectedtype == QuestionType::Spell)
+    if (context.activity.selected.spellsChord())
         question.prompt += "  " + plain;
 
     // The v lowest notes go up an octave, above the rest.
@@ -46,7 +46,7 @@ void makechordlabel(Question& question, int inversion, const ActivityState& acti
         question.figLabel = "Flat-II " + std::string(kFiguredTriadLabels[v]);
     else if (category == kAug6Category)
         question.figLabel = "Augmented 6 :" + std::string(" ") + name;
-    if (activity.selectedtype == QuestionType::Spell)
+    if (activity.selected.spellsChord())
         question.prompt = question.figLabel;
 }
 

@@ -40,7 +40,7 @@ CurrentKey pickkey(const QuestionContext& context) {
     for (;;) {
         remembered = keymode;
         // Intervals and ear training are always set in a major scale.
-        if (isIntervalType(activity.selectedtype) || activity.selectedmode == ActivityMode::EarTraining)
+        if (activity.selected.intervals || activity.selected.byEar)
             keymode = KeyMode::Major;
 
         if (keymode == KeyMode::Minor) {
@@ -49,8 +49,7 @@ CurrentKey pickkey(const QuestionContext& context) {
             break;
         }
         if (keymode == KeyMode::Major) {
-            if (context.settings.intervalNotes == IntervalNotes::AllNotes &&
-                isIntervalType(activity.selectedtype)) {
+            if (context.settings.intervalNotes == IntervalNotes::AllNotes && activity.selected.intervals) {
                 // Any tonic C to A with a flat, natural or sharp; such a question shows no signature.
                 key.tonicletter = random.index(6);
                 key.tonicaccidental = random.index(3) - 1;
@@ -69,9 +68,9 @@ CurrentKey pickkey(const QuestionContext& context) {
     }
 
     const std::string name = keyName(key.tonicletter, key.tonicaccidental, keymode);
-    if (activity.currentmode == ActivityMode::KeySigId)
+    if (activity.current.keySignatureOnly)
         key.keyname = name;
-    else if (!isIntervalType(activity.selectedtype))
+    else if (!activity.selected.intervals)
         key.keyText = "  In the key of " + name + " " + std::string(keyModeCode(keymode));
 
     fillScaleTables(key, *steps);

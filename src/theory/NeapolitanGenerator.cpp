@@ -11,7 +11,7 @@ void makeflat2(Question& question, const CurrentKey& key, const QuestionContext&
     if (key.keymode != KeyMode::Minor)
         fifth.alter -= 1;
     question.notes = {root, scaleNote(key, 10), fifth};
-    question.prompt = context.activity.currenttype == QuestionType::Identify
+    question.prompt = context.activity.current.namesChord()
                           ? translate("NeapolitanGenerator", "identify the given chord")
                           : translate("NeapolitanGenerator", "the Flat-II (Neapolitan) chord ");
     finishChord(question, context);

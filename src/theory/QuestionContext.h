@@ -10,18 +10,12 @@ namespace tonalyst {
 // Activity menu, "current" the one in effect; they differ while a switch waits for the
 // end of a question, and each rule reads the one it always has.
 struct ActivityState {
-    QuestionType selectedtype = QuestionType::Spell;
-    ActivityMode selectedmode = ActivityMode::None;
-    QuestionType currenttype = QuestionType::Spell;
-    ActivityMode currentmode = ActivityMode::None;
+    ActivityTraits selected;
+    ActivityTraits current;
 
     // Both selected and current set to the same activity.
-    static ActivityState settled(QuestionType type, ActivityMode mode) { return {type, mode, type, mode}; }
+    static ActivityState settled(const ActivityTraits& traits) { return {traits, traits}; }
 };
-
-inline bool isIntervalType(QuestionType type) {
-    return type == QuestionType::IntSpell || type == QuestionType::IntId;
-}
 
 // Everything a question is drawn from.
 struct QuestionContext {

@@ -77,7 +77,7 @@ namespace {
 std::optional<Question> drawQuestion(CurrentKey& key, const QuestionContext& context,
                                      IntervalQuestionMaker* intervals) {
     const double r = context.random.uniform();
-    if (isIntervalType(context.activity.selectedtype)) {
+    if (context.activity.selected.intervals) {
         if (intervals == nullptr)
             return std::nullopt;
         return intervals->makeIntervalQuestion(key, context);
@@ -90,17 +90,13 @@ std::optional<Question> drawQuestion(CurrentKey& key, const QuestionContext& con
     const int category = drawCategory(r, context.settings.chords.categoryWeight());
     question.category = std::string(mnuchordtype[static_cast<std::size_t>(category)]);
 
-    switch (context.activity.currentmode) {
-    case ActivityMode::EarTraining:
+    const ActivityTraits& current = context.activity.current;
+    if (current.byEar)
         makeEarTrainingChord(question, key, context);
-        break;
-    case ActivityMode::KeySigId:
+    else if (current.keySignatureOnly)
         makeKeySignatureQuestion(question, key, context);
-        break;
-    case ActivityMode::None:
+    else
         makeChord(category, question, key, context);
-        break;
-    }
     return question;
 }
 

@@ -7,7 +7,7 @@ namespace tonalyst {
 
 void makeseventh(Question& question, CurrentKey& key, const QuestionContext& context) {
     const ActivityState& activity = context.activity;
-    const bool earTraining = activity.selectedmode == ActivityMode::EarTraining;
+    const bool earTraining = activity.selected.byEar;
     const bool minorKey = key.keymode == KeyMode::Minor;
 
     int d = drawFrom(context.settings.chords.enabledSevenths(), context.random);
@@ -19,7 +19,7 @@ void makeseventh(Question& question, CurrentKey& key, const QuestionContext& con
 
     question.name =
         std::string((minorKey ? kMinorSeventhNames : kMajorSeventhNames)[static_cast<std::size_t>(d)]);
-    question.prompt = activity.currenttype == QuestionType::Identify
+    question.prompt = activity.current.namesChord()
                           ? translate("SeventhGenerator", "identify the given seventh chord")
                           : "the " + question.name + " chord ";
     const std::string_view hint = alterSeventhDegrees(d, minorKey, key.scaleacc);

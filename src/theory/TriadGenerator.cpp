@@ -7,21 +7,20 @@ namespace tonalyst {
 
 void maketriad(Question& question, CurrentKey& key, const QuestionContext& context) {
     const ActivityState& activity = context.activity;
-    const bool earTraining = activity.selectedmode == ActivityMode::EarTraining;
+    const bool earTraining = activity.selected.byEar;
     const bool minorKey = key.keymode == KeyMode::Minor;
 
     int d = drawFrom(context.settings.chords.enabledTriads(), context.random);
     // Ear training and key signatures build on the tonic triad.
-    if (earTraining || activity.selectedmode == ActivityMode::KeySigId)
+    if (earTraining || activity.selected.keySignatureOnly)
         d = 0;
     if (!earTraining)
         d = alternateTriad(d, minorKey, context.settings.chords.boxes().triadMixture, context.random);
 
     question.name =
         std::string((minorKey ? kMinorTriadNames : kMajorTriadNames)[static_cast<std::size_t>(d)]);
-    question.prompt = activity.currenttype == QuestionType::Identify
-                          ? translate("TriadGenerator", "identify the given chord")
-                          : "the " + question.name + " chord ";
+    question.prompt = activity.current.namesChord() ? translate("TriadGenerator", "identify the given chord")
+                                                    : "the " + question.name + " chord ";
     const std::string_view hint = alterTriadDegrees(d, minorKey, key.scaleacc);
     if (!hint.empty())
         question.hint = std::string(hint);

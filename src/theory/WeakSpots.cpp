@@ -46,7 +46,8 @@ std::string weakSpotItem(std::string_view activity, std::string_view category, s
 }
 
 std::string weakSpotItem(const ActivityState& activity, const Question& question) {
-    return weakSpotItem(recordActivity(activity), recordCategory(activity, question), questionItem(question));
+    return weakSpotItem(activity.current.recordCode, recordCategory(activity, question),
+                        questionItem(question));
 }
 
 DrawnQuestion drawQuestion(const QuestionContext& context, IntervalQuestionMaker* intervals,

@@ -32,7 +32,7 @@ private:
 };
 
 // One item of the schedule: what was asked, within its activity and category; the fields
-// are the history's (recordActivity, recordCategory, questionItem).
+// are the history's (the activity's recordCode, recordCategory, questionItem).
 std::string weakSpotItem(std::string_view activity, std::string_view category, std::string_view item);
 std::string weakSpotItem(const ActivityState& activity, const Question& question);
 

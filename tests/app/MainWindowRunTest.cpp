@@ -244,11 +244,11 @@ TEST_F(MainWindowRunTest, AnActivityChangeCanWaitForTheQuestionUnderWay) {
     action("mnuIdentify")->trigger();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("Will change activity after current question completed"));
     EXPECT_TRUE(action("mnuspell")->isChecked());
-    EXPECT_EQ(window->state().current->questionType(), QuestionType::Spell);
+    EXPECT_EQ(window->state().current->names().worksheetName, "chord-spell");
     spellRightAnswer();
     submit();
     EXPECT_TRUE(action("mnuIdentify")->isChecked());
-    EXPECT_EQ(window->state().current->questionType(), QuestionType::Identify);
+    EXPECT_EQ(window->state().current->names().worksheetName, "chord-id");
     EXPECT_FALSE(window->state().switchPending);
 }
 
@@ -260,9 +260,32 @@ TEST_F(MainWindowRunTest, AnActivityChangeAtOnceEndsTheRunAndStartsAnother) {
     action("mnuIdentify")->trigger();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("Will now reset status bar and change activtiy..."));
     EXPECT_EQ(dataLines().size(), 1);
-    EXPECT_EQ(window->state().current->questionType(), QuestionType::Identify);
+    EXPECT_EQ(window->state().current->names().worksheetName, "chord-id");
     EXPECT_EQ(window->state().questionNumber, 1);
     EXPECT_TRUE(control<QPushButton>("cmdStart")->isHidden());
+}
+
+// Typed and clicked notes are for spelled answers only; interval answers compare letters,
+// so the staff keeps no natural sign for them.
+TEST_F(MainWindowRunTest, EachActivityTellsTheStaffHowItsAnswersAreEntered) {
+    struct Case {
+        const char* menu;
+        bool takesNotes;
+        bool keepsNaturalSign;
+    };
+    start();
+    for (const Case& c : {Case{"mnuspell", true, true}, Case{"mnuIntSpell", true, false},
+                          Case{"mnuIdentify", false, true}, Case{"mnuIntId", false, false}}) {
+        if (!action(c.menu)->isChecked()) {
+            prompter.answerNo();
+            action(c.menu)->trigger();
+        }
+        StaffPanel& staff = *window->staffPanel();
+        EXPECT_EQ(control<QLineEdit>("txtNotes")->isEnabled(), c.takesNotes) << c.menu;
+        staff.clearStaff();
+        ASSERT_TRUE(staff.enterNote(6, Natural)) << c.menu;
+        EXPECT_EQ(staff.enteredNotes().front().code, c.keepsNaturalSign ? Natural : NoSign) << c.menu;
+    }
 }
 
 } // namespace

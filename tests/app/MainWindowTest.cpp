@@ -100,13 +100,13 @@ TEST_F(MainWindowTest, ChoosingAnActivityWhileIdleAppliesItAtOnce) {
     EXPECT_TRUE(action("mnuIdentify")->isChecked());
     EXPECT_FALSE(action("mnuspell")->isChecked());
     EXPECT_EQ(statusValue(*window, 0), QStringLiteral("chord ID"));
-    EXPECT_EQ(window->state().current->questionType(), QuestionType::Identify);
+    EXPECT_EQ(window->state().current->names().worksheetName, "chord-id");
     EXPECT_FALSE(control<QPushButton>("Command5")->isHidden());
     // Chord identification alone may choose how the key is shown.
     EXPECT_TRUE(action("mnuViewKeysig")->isEnabled());
 
     action("mnukeysigid")->trigger();
-    EXPECT_EQ(window->state().current->mode(), ActivityMode::KeySigId);
+    EXPECT_EQ(window->state().current->names().worksheetName, "keysig");
     EXPECT_EQ(window->settings().keySigDisplay, (KeySigDisplay{false, true, false}));
     EXPECT_FALSE(action("mnuViewKeysig")->isEnabled());
     EXPECT_EQ(statusValue(*window, 0), QStringLiteral("key signature ID"));
@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, ChoosingTheCheckedActivityAgainChangesNothing) {
     action("mnuspell")->trigger();
     EXPECT_TRUE(action("mnuspell")->isChecked());
     EXPECT_TRUE(prompter.shown().empty());
-    EXPECT_EQ(window->state().selected->questionType(), QuestionType::Spell);
+    EXPECT_EQ(window->state().selected->names().worksheetName, "chord-spell");
 }
 
 TEST_F(MainWindowTest, StartEntersTheRunningStateAndTheClockTicks) {

@@ -6,6 +6,7 @@
 #include "staff/StaffGeometry.h"
 #include "staff/StaffPainter.h"
 #include "support/ChordSweep.h"
+#include "support/NamedActivity.h"
 #include "theory/AnswerPreparation.h"
 
 #include <QImage>
@@ -89,7 +90,7 @@ std::string describe(const std::vector<StaffNote>& chord, Clef clef) {
 // Every distinct chord as the staff shows it in chord spelling: positions and signs.
 std::vector<std::vector<StaffNote>> everyChordOnTheStaff() {
     std::set<std::vector<std::pair<int, int>>> chords;
-    const auto activity = ActivityState::settled(QuestionType::Spell, ActivityMode::None);
+    const auto activity = test::activityNamed("chord-spell").settledState();
     test::sweepChordQuestions(activity, [&](const Question& q, const CurrentKey& key) {
         const PreparedAnswer prepared = prepareanswer(q, key, activity);
         std::vector<std::pair<int, int>> chord;

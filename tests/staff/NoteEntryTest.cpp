@@ -52,12 +52,12 @@ TEST(NoteEntry, NotesStaySortedByPosition) {
 
 TEST(NoteEntry, IntervalAnswersKeepNoNaturalSign) {
     NoteEntry entry;
-    entry.setQuestionType(QuestionType::IntSpell);
+    entry.setRules({.keepsNaturalSign = false});
     EXPECT_TRUE(entry.add(4, Natural));
     EXPECT_EQ(entry.enteredNotes()[0].code, NoSign);
     EXPECT_TRUE(entry.marks().isMarked(Marker::NoteKey, 4));
     EXPECT_FALSE(entry.marks().isMarked(Marker::NaturalSign, 4));
-    entry.setQuestionType(QuestionType::Spell);
+    entry.setRules({});
     EXPECT_TRUE(entry.add(6, Natural));
     EXPECT_EQ(entry.enteredNotes()[1].code, Natural);
 }
@@ -101,7 +101,7 @@ TEST(NoteEntry, SignsTheKeySignatureGivesAreDrawnWithoutTheirSign) {
     // An interval keeps its natural without a sign, and shows the sign where the
     // signature alters the letter: D to F natural in D major reads as a minor third.
     NoteEntry interval;
-    interval.setQuestionType(QuestionType::IntId);
+    interval.setRules({.takesNotes = false, .keepsNaturalSign = false});
     interval.add(2, NoSign);
     interval.add(4, Natural);
     interval.setKeyAccidentals(std::array<int, 7>{1, 0, 0, 1, 0, 0, 0});

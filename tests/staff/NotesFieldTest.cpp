@@ -88,9 +88,9 @@ TEST_F(NotesFieldTest, EnterOnTheEmptyFieldAsksForTheAnswerToBeSubmitted) {
 
 TEST_F(NotesFieldTest, TheFieldIsClosedWhileTheQuestionAsksForNamesOrNoRunIsUnderWay) {
     EXPECT_TRUE(edit()->isEnabled());
-    panel.setQuestionType(QuestionType::Identify);
+    panel.setEntryRules({.takesNotes = false});
     EXPECT_FALSE(edit()->isEnabled());
-    panel.setQuestionType(QuestionType::IntSpell);
+    panel.setEntryRules({.keepsNaturalSign = false});
     EXPECT_TRUE(edit()->isEnabled());
     panel.setEntryEnabled(false);
     EXPECT_FALSE(edit()->isEnabled());

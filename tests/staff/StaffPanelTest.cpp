@@ -143,9 +143,9 @@ TEST_F(StaffPanelTest, KeyboardClicksAddAndRemoveNotes) {
 }
 
 TEST_F(StaffPanelTest, InIdentificationTheKeyboardOnlyBeeps) {
-    for (QuestionType type : {QuestionType::Identify, QuestionType::IntId}) {
+    for (const bool keepsNaturalSign : {true, false}) {
         beeper.reset();
-        panel.setQuestionType(type);
+        panel.setEntryRules({.takesNotes = false, .keepsNaturalSign = keepsNaturalSign});
         key("note", 3)->click();
         key("Sharp", 4)->click();
         EXPECT_EQ(beeper.count(), 2);
@@ -153,7 +153,7 @@ TEST_F(StaffPanelTest, InIdentificationTheKeyboardOnlyBeeps) {
     }
     // The question's own notes still go on the staff.
     EXPECT_TRUE(panel.enterNote(3, NoSign));
-    panel.setQuestionType(QuestionType::IntSpell);
+    panel.setEntryRules({.keepsNaturalSign = false});
     key("note", 7)->click();
     EXPECT_EQ(panel.noteCount(), 2);
 }

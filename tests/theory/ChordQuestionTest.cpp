@@ -1,4 +1,5 @@
 #include "TheoryTestSupport.h"
+#include "support/NamedActivity.h"
 #include "support/ScriptedRandom.h"
 #include "theory/ChordGenerators.h"
 #include "theory/QuestionMaker.h"
@@ -11,8 +12,8 @@ namespace {
 using test::keyFor;
 using test::spelled;
 
-const ActivityState kSpell = ActivityState::settled(QuestionType::Spell, ActivityMode::None);
-const ActivityState kIdentify = ActivityState::settled(QuestionType::Identify, ActivityMode::None);
+const ActivityState kSpell = test::activityNamed("chord-spell").settledState();
+const ActivityState kIdentify = test::activityNamed("chord-id").settledState();
 
 QuestionSettings only(void (*tick)(ChordBoxes&), InversionOption inversions = InversionOption::Off) {
     ChordBoxes boxes;
@@ -185,7 +186,7 @@ TEST(ChordQuestions, BorrowedSeventhsAlterTheScaleTheirNameNeeds) {
 
 TEST(ChordQuestions, KeySignatureQuestionNamesTheKeyAndItsMode) {
     QuestionSettings settings;
-    const auto keysig = ActivityState::settled(QuestionType::Identify, ActivityMode::KeySigId);
+    const auto keysig = test::activityNamed("keysig").settledState();
     CurrentKey eFlat = keyFor(2, -1, KeyMode::Major);
     eFlat.keyname = "E-flat";
     Question q = ask(eFlat, settings, keysig, {0.5, 0.9});
@@ -222,7 +223,7 @@ TEST(ChordQuestions, CategoriesAreDrawnInProportionToTheirTickedChords) {
 TEST(ChordQuestions, EarTrainingWithBothAsksTriadsAndSeventhsEvenly) {
     QuestionSettings settings;
     settings.earTrainingChords = EarTrainingChords::Both;
-    const auto ear = ActivityState::settled(QuestionType::Identify, ActivityMode::EarTraining);
+    const auto ear = test::activityNamed("chord-ear").settledState();
     SeededRandomSource random(5);
     int triads = 0;
     const int draws = 20000;
@@ -237,19 +238,19 @@ TEST(ChordQuestions, APendingActivitySwitchSplitsTheRulesBetweenSelectedAndCurre
     const auto iv = only([](ChordBoxes& b) { b.triads[3] = true; }, InversionOption::Basic);
     // Identification in effect, spelling chosen for later: the prompt follows the current
     // activity, the inversion text the selected one.
-    ActivityState switching{QuestionType::Spell, ActivityMode::None, QuestionType::Identify,
-                            ActivityMode::None};
+    ActivityState switching{test::activityNamed("chord-spell").traits(),
+                            test::activityNamed("chord-id").traits()};
     Question q = ask(kCMajor, iv, switching, {0.5, 0.5, 0.5});
     EXPECT_EQ(q.prompt, "identify the given chord  (1st inversion)");
 
     // Key signatures chosen while chords are still asked: the triad drawn is the tonic.
-    switching = {QuestionType::Identify, ActivityMode::KeySigId, QuestionType::Identify, ActivityMode::None};
+    switching = {test::activityNamed("keysig").traits(), test::activityNamed("chord-id").traits()};
     q = ask(kCMajor, iv, switching, {0.5, 0.5, 0.0});
     EXPECT_EQ(q.name, "I");
     EXPECT_EQ(q.category, "Triad :");
 
     // An interval activity chosen: the next question is an interval one.
-    switching = {QuestionType::IntSpell, ActivityMode::None, QuestionType::Spell, ActivityMode::None};
+    switching = {test::activityNamed("interval-spell").traits(), test::activityNamed("chord-spell").traits()};
     SeededRandomSource random(1);
     CurrentKey key = kCMajor;
     EXPECT_FALSE(makequestion(key, {iv, switching, random}).has_value());
@@ -279,7 +280,7 @@ Question interval(Pitch lower, Pitch upper) {
 
 TEST(ChordQuestions, IntervalActivitiesNeedAnIntervalMaker) {
     QuestionSettings settings;
-    const auto intervals = ActivityState::settled(QuestionType::IntSpell, ActivityMode::None);
+    const auto intervals = test::activityNamed("interval-spell").settledState();
     SeededRandomSource random(1);
     CurrentKey key = kCMajor;
     EXPECT_FALSE(makequestion(key, {settings, intervals, random}).has_value());
@@ -292,7 +293,7 @@ TEST(ChordQuestions, IntervalActivitiesNeedAnIntervalMaker) {
 
 TEST(ChordQuestions, AQuestionWithANoteTheStaffCannotHoldIsDrawnAgain) {
     QuestionSettings settings;
-    const auto intervals = ActivityState::settled(QuestionType::IntId, ActivityMode::None);
+    const auto intervals = test::activityNamed("interval-id").settledState();
     SeededRandomSource random(1);
     CurrentKey key = kCMajor;
 

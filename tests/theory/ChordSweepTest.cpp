@@ -2,6 +2,7 @@
 // each chord must be what its name says, and writable on the staff.
 #include "TheoryTestSupport.h"
 #include "support/ChordSweep.h"
+#include "support/NamedActivity.h"
 #include "support/ScriptedRandom.h"
 #include "theory/ChordNames.h"
 #include "theory/QuestionMaker.h"
@@ -148,14 +149,13 @@ std::string describe(const Question& q, const CurrentKey& key) {
 TEST(ChordSweep, EveryChordInEveryKeyIsTheChordItsNameSays) {
     std::set<std::string> problems;
     std::set<std::string> chordsSeen;
-    sweepChordQuestions(ActivityState::settled(QuestionType::Spell, ActivityMode::None),
-                        [&](const Question& q, const CurrentKey& key) {
-                            chordsSeen.insert(std::string(keyModeCode(key.keymode)) + q.category + q.name +
-                                              q.invLabel);
-                            const std::string problem = chordProblem(q, key);
-                            if (!problem.empty())
-                                problems.insert(describe(q, key) + " -- " + problem);
-                        });
+    sweepChordQuestions(
+        test::activityNamed("chord-spell").settledState(), [&](const Question& q, const CurrentKey& key) {
+            chordsSeen.insert(std::string(keyModeCode(key.keymode)) + q.category + q.name + q.invLabel);
+            const std::string problem = chordProblem(q, key);
+            if (!problem.empty())
+                problems.insert(describe(q, key) + " -- " + problem);
+        });
     // Each mode's chords, alternatives included, in each inversion: triads 14 + 13,
     // sevenths 10 + 10, V7 of 6 + 7, vii-dim7 of 5 + 6, Neapolitans 1 + 1, augmented sixths 3 + 3.
     EXPECT_EQ(chordsSeen.size(), 3u * 27 + 4u * 20 + 4u * 13 + 4u * 11 + 3u * 2 + 6u);
@@ -165,7 +165,7 @@ TEST(ChordSweep, EveryChordInEveryKeyIsTheChordItsNameSays) {
 
 TEST(ChordSweep, NoChordAsksForANoteTheStaffCannotHold) {
     std::set<std::string> problems;
-    sweepChordQuestions(ActivityState::settled(QuestionType::Identify, ActivityMode::None),
+    sweepChordQuestions(test::activityNamed("chord-id").settledState(),
                         [&](const Question& q, const CurrentKey& key) {
                             for (const Pitch& note : q.notes)
                                 if (!isWritable(note))
@@ -192,7 +192,7 @@ bool fitsOnStaff(std::vector<Pitch> notes) {
 
 TEST(ChordSweep, EveryChordFitsOnTheStaffOnceBroughtDownToTheLowestOctave) {
     std::set<std::string> problems;
-    sweepChordQuestions(ActivityState::settled(QuestionType::Spell, ActivityMode::None),
+    sweepChordQuestions(test::activityNamed("chord-spell").settledState(),
                         [&](const Question& q, const CurrentKey& key) {
                             if (!fitsOnStaff(q.notes))
                                 problems.insert(describe(q, key));
@@ -205,7 +205,7 @@ TEST(ChordSweep, EarTrainingBaseChordsAreTheMajorTonicTriadAndTheMinorSeventhOnT
     QuestionSettings settings;
     settings.earTrainingChords = EarTrainingChords::Both;
     settings.chords.accept(everyChordBoxes());
-    const auto activity = ActivityState::settled(QuestionType::Identify, ActivityMode::EarTraining);
+    const auto activity = test::activityNamed("chord-ear").settledState();
     for (const CurrentKey& picked : allKeys()) {
         if (picked.keymode != KeyMode::Major)
             continue;
@@ -243,7 +243,7 @@ TEST(ChordSweep, KeySignatureQuestionsNameTheKeyOverItsTonicTriad) {
     boxes.triadMixture = true;
     settings.chords.accept(boxes);
     settings.inversions = InversionOption::FiguredBass;
-    const auto activity = ActivityState::settled(QuestionType::Identify, ActivityMode::KeySigId);
+    const auto activity = test::activityNamed("keysig").settledState();
     for (const CurrentKey& picked : allKeys()) {
         for (const double coin : {0.2, 0.7}) {
             test::ScriptedRandom random;

@@ -1,4 +1,5 @@
 #include "TheoryTestSupport.h"
+#include "support/NamedActivity.h"
 #include "support/ScriptedRandom.h"
 #include "theory/AnswerMenus.h"
 #include "theory/EarTrainingQuality.h"
@@ -16,8 +17,8 @@ namespace {
 using test::keyFor;
 using test::semitones;
 
-const ActivityState kChordEar = ActivityState::settled(QuestionType::Identify, ActivityMode::EarTraining);
-const ActivityState kIntervalEar = ActivityState::settled(QuestionType::IntId, ActivityMode::EarTraining);
+const ActivityState kChordEar = test::activityNamed("chord-ear").settledState();
+const ActivityState kIntervalEar = test::activityNamed("interval-ear").settledState();
 
 std::vector<int> shape(const Question& q) {
     std::vector<int> gaps;

@@ -1,4 +1,5 @@
 #include "TheoryTestSupport.h"
+#include "support/NamedActivity.h"
 #include "support/ScriptedRandom.h"
 #include "theory/AnswerMenus.h"
 #include "theory/IntervalCatalogue.h"
@@ -16,9 +17,9 @@ namespace {
 using test::keyFor;
 using test::semitones;
 
-const ActivityState kIntSpell = ActivityState::settled(QuestionType::IntSpell, ActivityMode::None);
-const ActivityState kIntId = ActivityState::settled(QuestionType::IntId, ActivityMode::None);
-const ActivityState kIntEar = ActivityState::settled(QuestionType::IntId, ActivityMode::EarTraining);
+const ActivityState kIntSpell = test::activityNamed("interval-spell").settledState();
+const ActivityState kIntId = test::activityNamed("interval-id").settledState();
+const ActivityState kIntEar = test::activityNamed("interval-ear").settledState();
 
 QuestionSettings intervalSettings(IntervalType type, IntervalNotes notes = IntervalNotes::ChosenKeys) {
     QuestionSettings settings;

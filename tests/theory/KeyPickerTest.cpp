@@ -1,5 +1,6 @@
 #include "theory/KeyPicker.h"
 #include "TheoryTestSupport.h"
+#include "support/NamedActivity.h"
 #include "support/ScriptedRandom.h"
 #include "theory/KeySignatureGlyphs.h"
 
@@ -83,7 +84,7 @@ QuestionSettings withKeys(std::initializer_list<int> sharp, std::initializer_lis
     return settings;
 }
 
-const ActivityState kSpell = ActivityState::settled(QuestionType::Spell, ActivityMode::None);
+const ActivityState kSpell = test::activityNamed("chord-spell").settledState();
 
 std::map<std::string, double> keyShares(const QuestionSettings& settings, const ActivityState& activity,
                                         int draws) {
@@ -132,7 +133,7 @@ TEST(KeyPicker, KeySignatureQuestionsNameTheKeyInsteadOfWritingIt) {
     test::ScriptedRandom random;
     random.push(0.9);
     const auto settings = withKeys({0}, {3}, KeyMode::Major);
-    const auto keysig = ActivityState::settled(QuestionType::Identify, ActivityMode::KeySigId);
+    const auto keysig = test::activityNamed("keysig").settledState();
     const CurrentKey key = pickkey({settings, keysig, random});
     EXPECT_EQ(key.keyname, "A-flat");
     EXPECT_EQ(key.keyText, "");
@@ -142,9 +143,8 @@ TEST(KeyPicker, KeySignatureQuestionsNameTheKeyInsteadOfWritingIt) {
 
 TEST(KeyPicker, EarTrainingAndIntervalsUseMajorScalesButKeepTheSettingsMode) {
     const auto settings = withKeys({0, 3}, {}, KeyMode::Minor);
-    for (const ActivityState activity :
-         {ActivityState::settled(QuestionType::Identify, ActivityMode::EarTraining),
-          ActivityState::settled(QuestionType::IntSpell, ActivityMode::None)}) {
+    for (const ActivityState activity : {test::activityNamed("chord-ear").settledState(),
+                                         test::activityNamed("interval-spell").settledState()}) {
         SeededRandomSource random(3);
         for (int i = 0; i < 50; ++i) {
             const CurrentKey key = pickkey({settings, activity, random});
@@ -157,21 +157,17 @@ TEST(KeyPicker, EarTrainingAndIntervalsUseMajorScalesButKeepTheSettingsMode) {
     }
     // Intervals write no key line; ear training writes the major key it was drawn in.
     SeededRandomSource random(3);
-    EXPECT_EQ(
-        pickkey({settings, ActivityState::settled(QuestionType::IntId, ActivityMode::None), random}).keyText,
-        "");
+    EXPECT_EQ(pickkey({settings, test::activityNamed("interval-id").settledState(), random}).keyText, "");
     test::ScriptedRandom first;
     first.push(0.1);
-    EXPECT_EQ(
-        pickkey({settings, ActivityState::settled(QuestionType::Identify, ActivityMode::EarTraining), first})
-            .keyText,
-        "  In the key of C major");
+    EXPECT_EQ(pickkey({settings, test::activityNamed("chord-ear").settledState(), first}).keyText,
+              "  In the key of C major");
 }
 
 TEST(KeyPicker, AllPossibleNotesNeverDrawsATonicB) {
     QuestionSettings settings;
     settings.intervalNotes = IntervalNotes::AllNotes;
-    const auto intervals = ActivityState::settled(QuestionType::IntSpell, ActivityMode::None);
+    const auto intervals = test::activityNamed("interval-spell").settledState();
     SeededRandomSource random(8);
     std::map<std::pair<int, int>, int> seen;
     for (int i = 0; i < 5000; ++i) {

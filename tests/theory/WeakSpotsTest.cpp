@@ -3,6 +3,7 @@
 #include "theory/WeakSpots.h"
 
 #include "TheoryTestSupport.h"
+#include "support/NamedActivity.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +56,7 @@ TEST(WeakSpots, AWrongAnswerPutsAnItemFirstAndRightAnswersLetItGo) {
 TEST(WeakSpots, AFailedChordIsDrawnAtLeastTwiceAsOftenAmongTheEnabledKeysOnly) {
     QuestionSettings settings;
     ASSERT_TRUE(settings.keys.accept(onlyBoxes({0, 1, 2}, {}, KeyMode::Major)));
-    const ActivityState spelling = ActivityState::settled(QuestionType::Spell, ActivityMode::None);
+    const ActivityState spelling = test::activityNamed("chord-spell").settledState();
     constexpr int kDraws = 3000;
     const Draws plain = drawMany(settings, spelling, nullptr, kDraws);
     ASSERT_GE(plain.items.size(), 3u);
@@ -86,7 +87,7 @@ TEST(WeakSpots, AFailedChordIsDrawnAtLeastTwiceAsOftenAmongTheEnabledKeysOnly) {
 
 TEST(WeakSpots, WithoutWeakSpotsTheDrawIsUnchanged) {
     QuestionSettings settings;
-    const ActivityState identify = ActivityState::settled(QuestionType::Identify, ActivityMode::None);
+    const ActivityState identify = test::activityNamed("chord-id").settledState();
     const WeakSpotSchedule nothingFailed;
     EXPECT_EQ(drawMany(settings, identify, &nothingFailed, 200).items,
               drawMany(settings, identify, nullptr, 200).items);

@@ -7,8 +7,8 @@
 namespace tonalyst {
 
 ChordEarTraining::ChordEarTraining()
-    : NamingActivity({"mnuchordet", "chord-ear", "Chord", "ear"}, QuestionType::Identify,
-                     ActivityMode::EarTraining) {}
+    : NamingActivity({"mnuchordet", "chord-ear", "Chord", "ear"},
+                     {.names = true, .byEar = true, .recordCode = "eartraining"}) {}
 
 std::string ChordEarTraining::caption() const {
     return translate("ChordEarTraining", "Chor&d Ear Training ...");

@@ -7,8 +7,8 @@
 namespace tonalyst {
 
 ChordIdentification::ChordIdentification()
-    : NamingActivity({"mnuIdentify", "chord-id", "Chord", "chords"}, QuestionType::Identify,
-                     ActivityMode::None) {}
+    : NamingActivity({"mnuIdentify", "chord-id", "Chord", "chords"},
+                     {.names = true, .recordCode = "identify"}) {}
 
 std::string ChordIdentification::caption() const {
     return translate("ChordIdentification", "Chord &Identification");

@@ -6,8 +6,7 @@
 namespace tonalyst {
 
 ChordSpelling::ChordSpelling()
-    : SpellingActivity({"mnuspell", "chord-spell", "Chord", "chords"}, QuestionType::Spell,
-                       ActivityMode::None) {}
+    : SpellingActivity({"mnuspell", "chord-spell", "Chord", "chords"}, {.recordCode = "spell"}) {}
 
 std::string ChordSpelling::caption() const {
     return translate("ChordSpelling", "Chord &Spelling");

@@ -6,8 +6,8 @@
 namespace tonalyst {
 
 IntervalEarTraining::IntervalEarTraining()
-    : NamingActivity({"mnuintet", "interval-ear", "Interval", "ear"}, QuestionType::IntId,
-                     ActivityMode::EarTraining) {}
+    : NamingActivity({"mnuintet", "interval-ear", "Interval", "ear"},
+                     {.intervals = true, .names = true, .byEar = true, .recordCode = "eartraining"}) {}
 
 std::string IntervalEarTraining::caption() const {
     return translate("IntervalEarTraining", "Inter&val Ear Training");

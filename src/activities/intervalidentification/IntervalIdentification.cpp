@@ -6,8 +6,8 @@
 namespace tonalyst {
 
 IntervalIdentification::IntervalIdentification()
-    : NamingActivity({"mnuIntId", "interval-id", "Interval", "intervals"}, QuestionType::IntId,
-                     ActivityMode::None) {}
+    : NamingActivity({"mnuIntId", "interval-id", "Interval", "intervals"},
+                     {.intervals = true, .names = true, .recordCode = "intid"}) {}
 
 std::string IntervalIdentification::caption() const {
     return translate("IntervalIdentification", "Interval I&dentification");

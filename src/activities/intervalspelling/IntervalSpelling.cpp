@@ -7,8 +7,8 @@
 namespace tonalyst {
 
 IntervalSpelling::IntervalSpelling()
-    : SpellingActivity({"mnuIntSpell", "interval-spell", "Interval", "intervals"}, QuestionType::IntSpell,
-                       ActivityMode::None) {}
+    : SpellingActivity({"mnuIntSpell", "interval-spell", "Interval", "intervals"},
+                       {.intervals = true, .recordCode = "intspell"}) {}
 
 std::string IntervalSpelling::caption() const {
     return translate("IntervalSpelling", "Interval S&pelling");

@@ -8,8 +8,8 @@
 namespace tonalyst {
 
 KeySignatureIdentification::KeySignatureIdentification()
-    : NamingActivity({"mnukeysigid", "keysig", "Key", "keys"}, QuestionType::Identify,
-                     ActivityMode::KeySigId) {}
+    : NamingActivity({"mnukeysigid", "keysig", "Key", "keys"},
+                     {.names = true, .keySignatureOnly = true, .recordCode = "keysigid"}) {}
 
 std::string KeySignatureIdentification::caption() const {
     return translate("KeySignatureIdentification", "&Key Signature Identification");
