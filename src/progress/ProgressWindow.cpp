@@ -145,7 +145,7 @@ void ProgressWindow::startComputing() {
     m_awaitingFigures = true;
     if (m_statistics)
         m_summary->setText(tr("Working out the figures ..."));
-    m_computing.setFuture(QtConcurrent::run([load = m_desktop.loadFigures, query = query(), generation = m_generation] {
+    m_computing.setFuture(QtConcurrent::run(&m_workers, [load = m_desktop.loadFigures, query = query(), generation = m_generation] {
         return Figures{generation, load(query)};
     }));
 }
@@ -235,7 +235,7 @@ void ProgressWindow::exportCsv() {
     m_export->setEnabled(false);
     m_awaitingExport = true;
     m_summary->setText(tr("Writing %1 ...").arg(path));
-    m_exporting.setFuture(QtConcurrent::run([write = m_desktop.exportAnswers, query = query(), path] {
+    m_exporting.setFuture(QtConcurrent::run(&m_workers, [write = m_desktop.exportAnswers, query = query(), path] {
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             return Export{path, 0, file.errorString()};

@@ -6,6 +6,7 @@
 #include "progress/ProgressStatistics.h"
 
 #include <QFutureWatcher>
+#include <QThreadPool>
 #include <QWidget>
 
 #include <memory>
@@ -77,6 +78,9 @@ private:
     bool m_toldError = false;
     QFutureWatcher<Figures> m_computing;
     QFutureWatcher<Export> m_exporting;
+    // The window's reading and exporting run on threads of its own, apart from the pool Qt
+    // itself uses for drawing; destroyed first, it waits for a read still running.
+    QThreadPool m_workers;
     // Figures worked out for a period since changed are not shown.
     int m_generation = 0;
     // The activities whose sections are still to be built, and which showing they belong to.
