@@ -9,26 +9,23 @@
 #include "activities/keysignature/KeySignatureIdentification.h"
 
 #include <array>
+#include <tuple>
 
 namespace tonalyst {
 
 namespace {
 
+// Every activity, in the order of the Activity menu.
+using Activities = std::tuple<KeySignatureIdentification, IntervalSpelling, IntervalIdentification,
+                              ChordSpelling, ChordIdentification, ChordEarTraining, IntervalEarTraining>;
+
 // Activities hold no state: one of each serves every window and command. Made on first
 // use, so that no static object of another file can ask before they exist.
 struct Registry {
-    KeySignatureIdentification keySignatureIdentification;
-    IntervalSpelling intervalSpelling;
-    IntervalIdentification intervalIdentification;
-    ChordSpelling chordSpelling;
-    ChordIdentification chordIdentification;
-    ChordEarTraining chordEarTraining;
-    IntervalEarTraining intervalEarTraining;
-    // The Activity menu's order.
-    std::array<const Activity*, kActivityCount> list{
-        &keySignatureIdentification, &intervalSpelling, &intervalIdentification, &chordSpelling,
-        &chordIdentification,        &chordEarTraining, &intervalEarTraining,
-    };
+    Activities activities;
+    std::array<const Activity*, std::tuple_size_v<Activities>> list =
+        std::apply([](const auto&... each) { return std::array<const Activity*, sizeof...(each)>{&each...}; },
+                   activities);
 };
 
 const Registry& registry() {
@@ -43,7 +40,7 @@ std::span<const Activity* const> allActivities() {
 }
 
 const Activity& startingActivity() {
-    return registry().chordSpelling;
+    return std::get<ChordSpelling>(registry().activities);
 }
 
 int activityIndex(const Activity& activity) {

@@ -8,10 +8,8 @@
 
 namespace tonalyst {
 
-inline constexpr std::size_t kActivityCount = 7;
-
 // Every activity, in the order of the Activity menu. Adding one is its own folder and
-// one line in ActivityRegistry.cpp.
+// its line in ActivityRegistry.cpp's list.
 std::span<const Activity* const> allActivities();
 
 // The one a fresh run starts with (Chord Spelling).

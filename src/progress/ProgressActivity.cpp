@@ -12,6 +12,10 @@ const Activity& activityAt(int activity) {
 
 } // namespace
 
+int progressActivityCount() {
+    return static_cast<int>(allActivities().size());
+}
+
 std::optional<int> progressActivityOf(const AnswerFacts& answer) {
     const QByteArray code = answer.activity.toUtf8();
     const QByteArray category = answer.category.toUtf8();

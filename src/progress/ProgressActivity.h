@@ -10,7 +10,7 @@
 namespace tonalyst {
 
 // The activities the Progress window follows, numbered as the Activity menu lists them.
-inline constexpr int kProgressActivityCount = static_cast<int>(kActivityCount);
+int progressActivityCount();
 
 // The activity an answer belongs to (an index into the activity table), or nothing for an
 // answer whose activity code Tonalyst does not know. Ear training keeps one code for

@@ -191,7 +191,7 @@ int runProgressCommand(const QStringList& args, QIODevice& out, QTextStream& err
 
     const ProgressStatistics& statistics = load.statistics;
     QJsonArray activities;
-    for (int activity = 0; activity < kProgressActivityCount; ++activity) {
+    for (int activity = 0; activity < progressActivityCount(); ++activity) {
         const ActivityProgress& progress = statistics.activities[static_cast<std::size_t>(activity)];
         if (progress.answers > 0)
             activities.append(activityJson(activity, progress));

@@ -247,15 +247,16 @@ std::vector<AnswerRecord> answersWithin(const std::vector<AnswerRecord>& records
 }
 
 struct ProgressTally::Counts {
-    explicit Counts(const QTimeZone& zone) : dates(zone) {
-        for (int activity = 0; activity < kProgressActivityCount; ++activity)
+    explicit Counts(const QTimeZone& zone)
+        : dates(zone), tallies(progressActivityCount()), keyIsItem(progressActivityCount()) {
+        for (int activity = 0; activity < progressActivityCount(); ++activity)
             keyIsItem[static_cast<std::size_t>(activity)] = progressItemKind(activity) == QLatin1String("Key");
     }
 
     LocalDates dates;
     QDate earliest;
-    std::array<ActivityTally, kProgressActivityCount> tallies;
-    std::array<bool, kProgressActivityCount> keyIsItem{};
+    std::vector<ActivityTally> tallies;
+    std::vector<bool> keyIsItem;
 };
 
 ProgressTally::ProgressTally(ProgressQuery query)
@@ -294,7 +295,7 @@ ProgressStatistics ProgressTally::finish() {
         return statistics;
     statistics.step =
         statistics.first.daysTo(statistics.last) + 1 > kMostDaysByDay ? TrendStep::Week : TrendStep::Day;
-    for (int activity = 0; activity < kProgressActivityCount; ++activity)
+    for (int activity = 0; activity < progressActivityCount(); ++activity)
         statistics.activities[static_cast<std::size_t>(activity)] =
             m_counts->tallies[static_cast<std::size_t>(activity)].finish(activity, statistics);
     return statistics;

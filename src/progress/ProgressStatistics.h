@@ -96,7 +96,7 @@ struct ProgressStatistics {
     QDate first; // invalid when there are no answers at all
     QDate last;
     TrendStep step = TrendStep::Day;
-    std::array<ActivityProgress, kProgressActivityCount> activities;
+    std::vector<ActivityProgress> activities = std::vector<ActivityProgress>(progressActivityCount());
 
     // The start of the day or week a date falls in.
     QDate bucketStart(QDate date) const;

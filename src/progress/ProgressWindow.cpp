@@ -68,7 +68,7 @@ void ProgressWindow::buildControls() {
     m_activity = new QComboBox(this);
     m_activity->setObjectName(QStringLiteral("cboactivity"));
     m_activity->addItem(tr("All activities"), kAllActivities);
-    for (int activity = 0; activity < kProgressActivityCount; ++activity)
+    for (int activity = 0; activity < progressActivityCount(); ++activity)
         m_activity->addItem(progressActivityName(activity), activity);
     m_activity->setAccessibleName(tr("Activity"));
     auto* activityLabel = new QLabel(tr("&Activity:"), this);
@@ -170,7 +170,7 @@ void ProgressWindow::showFigures() {
     ++m_showing;
     m_pendingSections.clear();
     const int chosen = m_activity->currentData().toInt();
-    for (int activity = 0; activity < kProgressActivityCount; ++activity)
+    for (int activity = 0; activity < progressActivityCount(); ++activity)
         if (chosen == activity ||
             (chosen == kAllActivities && m_statistics->activities[static_cast<std::size_t>(activity)].answers > 0))
             m_pendingSections.push_back(activity);

@@ -95,7 +95,7 @@ TEST_F(ProgressCommandTest, printsTheFiguresTheWindowWorksOutForThePeriod) {
 
         const QJsonArray activities = json[QStringLiteral("activities")].toArray();
         int shown = 0;
-        for (int activity = 0; activity < kProgressActivityCount; ++activity) {
+        for (int activity = 0; activity < progressActivityCount(); ++activity) {
             const ActivityProgress& progress = expected.activities[static_cast<std::size_t>(activity)];
             if (progress.answers == 0)
                 continue;
