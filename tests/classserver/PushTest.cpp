@@ -119,10 +119,18 @@ TEST_F(ClassDatabase, APushCutOffByTheNetworkNeverHoldsUpTheNextOneNorLeavesASes
     EXPECT_TRUE(pushed.ok) << pushed.problem.toStdString();
     EXPECT_EQ(pushed.added, answers.size());
     EXPECT_LT(timer.elapsed(), 60000);
-    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE datname = $1 AND state LIKE "
-                                   "'idle in transaction%'"),
-                    {m_name}),
-              0);
+    // The cut session's process ends just after it lets go of its locks, so on a busy
+    // machine its row can outlast them by a moment; one left behind stays for good.
+    const auto leftIdle = [&] {
+        return count(QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE datname = $1 AND state LIKE "
+                                    "'idle in transaction%'"),
+                     {m_name});
+    };
+    QElapsedTimer settling;
+    settling.start();
+    while (leftIdle() != 0 && settling.elapsed() < 5000)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(leftIdle(), 0);
 }
 
 TEST(ServerOutOfReach, AClosedPortFailsAtOnceAndASilentServerWithinTheConnectTimeout) {
