@@ -17,7 +17,10 @@ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLA
 cmake --build "$build" -j "$(nproc)" --target tonalyst tonalyst_manpage
 
 rm -rf "$build/package"
-(cd "$build" && cpack --config CPackConfig.cmake -B "$build/package" >/dev/null)
+if ! (cd "$build" && cpack --config CPackConfig.cmake -B "$build/package" >"$build/cpack.log" 2>&1); then
+    cat "$build/cpack.log" >&2
+    exit 1
+fi
 debs=("$build"/package/tonalyst_*.deb)
 if [[ ${#debs[@]} -ne 1 || ! -f ${debs[0]} ]]; then
     echo "cpack made no single tonalyst package in $build/package" >&2
