@@ -40,3 +40,7 @@ tsan_tests=(test_history test_classserver test_progress test_intervals)
 cmake --build "$top/build-tsan" -j "$jobs" --target "${tsan_tests[@]}"
 export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$top/tests/tsan.supp"
 (cd "$top/build-tsan" && ctest --output-on-failure -j "$jobs" -R "^($(IFS='|'; echo "${tsan_tests[*]}"))\$")
+
+# The Debian package, built optimised in a tree of its own, installed on this machine,
+# started up to its main window and purged again.
+"$top/scripts/test-package.sh"

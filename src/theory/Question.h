@@ -1,5 +1,6 @@
 #pragma once
 
+#include "theory/HeardInKey.h"
 #include "theory/IntervalDirection.h"
 #include "theory/Key.h"
 #include "theory/Pitch.h"
@@ -30,6 +31,8 @@ struct Question {
     // category and name then hold the interval's name and quality captions.
     std::optional<int> interval;
     IntervalDirection direction = IntervalDirection::Above;
+    // Questions heard in a key: the cadence, what sounds after it and the names asked for.
+    std::optional<HeardInKey> heard;
 
     int noteCount() const { return static_cast<int>(notes.size()); }
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "theory/ChordSettings.h"
+#include "theory/HeardInKey.h"
 #include "theory/KeySettings.h"
 
 namespace tonalyst {
@@ -32,6 +33,7 @@ struct QuestionSettings {
     EarTrainingChords earTrainingChords = EarTrainingChords::Triads;
     KeySigDisplay keySigDisplay;
     int testLength = 10; // 5, 10, 15 or 20
+    InKeySettings inKey;
 };
 
 } // namespace tonalyst
