@@ -340,11 +340,11 @@ Qt&apos;s own options, such as -style NAME, -platform NAME, -display DISPLAY,
 -geometry WxH+X+Y and -reverse, are passed on to Qt.
 </source>
         <translation>Aufruf: tonalyst [--data-dir DIR]
-       tonalyst worksheet [Optionen]   (siehe tonalyst worksheet --help)
-       tonalyst report [Optionen]      (siehe tonalyst report --help)
-       tonalyst history [Optionen]     (siehe tonalyst history --help)
-       tonalyst progress [Optionen]    (siehe tonalyst progress --help)
-       tonalyst class COMMAND [Optionen] (siehe tonalyst class --help)
+        tonalyst worksheet [Optionen]   (siehe tonalyst worksheet --help)
+        tonalyst report [Optionen]      (siehe tonalyst report --help)
+        tonalyst history [Optionen]     (siehe tonalyst history --help)
+        tonalyst progress [Optionen]    (siehe tonalyst progress --help)
+        tonalyst class COMMAND [Optionen] (siehe tonalyst class --help)
 
 Tonalyst, Ihr komplettes Trainingsprogramm für Musiktheorie.
 
@@ -490,7 +490,7 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
   --help           this text
 </source>
         <translation>Aufruf: tonalyst history --user ID [--data-dir DIR] [--from DATE --to DATE | --last N]
-                        [--answers N] (--csv | --json)
+                         [--answers N] (--csv | --json)
 
 Schreibt die Antworten eines Schülers aus dem Antwortverlauf, älteste zuerst, eine Zeile je Antwort.
 

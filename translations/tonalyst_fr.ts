@@ -339,11 +339,11 @@ Qt&apos;s own options, such as -style NAME, -platform NAME, -display DISPLAY,
 -geometry WxH+X+Y and -reverse, are passed on to Qt.
 </source>
         <translation>Utilisation : tonalyst [--data-dir DIR]
-       tonalyst worksheet [options]   (voir tonalyst worksheet --help)
-       tonalyst report [options]      (voir tonalyst report --help)
-       tonalyst history [options]     (voir tonalyst history --help)
-       tonalyst progress [options]    (voir tonalyst progress --help)
-       tonalyst class COMMAND [options] (voir tonalyst class --help)
+              tonalyst worksheet [options]   (voir tonalyst worksheet --help)
+              tonalyst report [options]      (voir tonalyst report --help)
+              tonalyst history [options]     (voir tonalyst history --help)
+              tonalyst progress [options]    (voir tonalyst progress --help)
+              tonalyst class COMMAND [options] (voir tonalyst class --help)
 
 Tonalyst, votre programme complet d&apos;entraînement en théorie musicale.
 
@@ -489,7 +489,7 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
   --help           this text
 </source>
         <translation>Utilisation : tonalyst history --user ID [--data-dir DIR] [--from DATE --to DATE | --last N]
-                        [--answers N] (--csv | --json)
+                               [--answers N] (--csv | --json)
 
 Écrit les réponses d&apos;un élève tirées de l&apos;historique des réponses, les plus anciennes d&apos;abord, une ligne chacune.
 
