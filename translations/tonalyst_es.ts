@@ -812,11 +812,11 @@ Escribe las respuestas de un alumno del historial de respuestas, las más antigu
     </message>
     <message>
         <source>&amp;Tones off</source>
-        <translation>&amp;Sonidos no</translation>
+        <translation>Desactivar &amp;sonidos</translation>
     </message>
     <message>
         <source>&amp;Beep off</source>
-        <translation>&amp;Pitido no</translation>
+        <translation>Desactivar &amp;pitido</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
@@ -3000,19 +3000,19 @@ examen</translation>
     <name>tonalyst::MainWindow</name>
     <message>
         <source>&amp;Tones off</source>
-        <translation>&amp;Sonidos no</translation>
+        <translation>Desactivar &amp;sonidos</translation>
     </message>
     <message>
         <source>&amp;Tones on</source>
-        <translation>&amp;Sonidos sí</translation>
+        <translation>Activar &amp;sonidos</translation>
     </message>
     <message>
         <source>&amp;Beep off</source>
-        <translation>&amp;Pitido no</translation>
+        <translation>Desactivar &amp;pitido</translation>
     </message>
     <message>
         <source>&amp;Beep on</source>
-        <translation>&amp;Pitido sí</translation>
+        <translation>Activar &amp;pitido</translation>
     </message>
     <message>
         <source>Tonalyst</source>

@@ -812,11 +812,11 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     </message>
     <message>
         <source>&amp;Tones off</source>
-        <translation>&amp;Sons désactivés</translation>
+        <translation>Couper les &amp;sons</translation>
     </message>
     <message>
         <source>&amp;Beep off</source>
-        <translation>&amp;Bip désactivé</translation>
+        <translation>Couper le &amp;bip</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
@@ -2999,19 +2999,19 @@ test</translation>
     <name>tonalyst::MainWindow</name>
     <message>
         <source>&amp;Tones off</source>
-        <translation>&amp;Sons désactivés</translation>
+        <translation>Couper les &amp;sons</translation>
     </message>
     <message>
         <source>&amp;Tones on</source>
-        <translation>&amp;Sons activés</translation>
+        <translation>Activer les &amp;sons</translation>
     </message>
     <message>
         <source>&amp;Beep off</source>
-        <translation>&amp;Bip désactivé</translation>
+        <translation>Couper le &amp;bip</translation>
     </message>
     <message>
         <source>&amp;Beep on</source>
-        <translation>&amp;Bip activé</translation>
+        <translation>Activer le &amp;bip</translation>
     </message>
     <message>
         <source>Tonalyst</source>
