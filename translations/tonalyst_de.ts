@@ -50,14 +50,14 @@
     <name>AppliedChordGenerator</name>
     <message>
         <source>identify the given applied chord</source>
-        <translation>bestimme die gegebene Zwischendominante</translation>
+        <translation>die gegebene Zwischendominante bestimmen</translation>
     </message>
 </context>
 <context>
     <name>AugmentedSixthGenerator</name>
     <message>
         <source>identify the given chord</source>
-        <translation>bestimme den gegebenen Akkord</translation>
+        <translation>den gegebenen Akkord bestimmen</translation>
     </message>
 </context>
 <context>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Listen to each chord and name its quality.</source>
-        <translation>Hören Sie jeden Akkord und benennen Sie sein Tongeschlecht.</translation>
+        <translation>Hören Sie jeden Akkord und benennen Sie seinen Typ.</translation>
     </message>
     <message>
         <source>triad</source>
@@ -637,7 +637,7 @@ Schreibt die Antworten eines Schülers aus dem Antwortverlauf, älteste zuerst, 
     <name>IntervalGenerator</name>
     <message>
         <source>identify the given interval</source>
-        <translation>bestimme das gegebene Intervall</translation>
+        <translation>das gegebene Intervall bestimmen</translation>
     </message>
 </context>
 <context>
@@ -872,7 +872,7 @@ Schreibt die Antworten eines Schülers aus dem Antwortverlauf, älteste zuerst, 
     <name>NeapolitanGenerator</name>
     <message>
         <source>identify the given chord</source>
-        <translation>bestimme den gegebenen Akkord</translation>
+        <translation>den gegebenen Akkord bestimmen</translation>
     </message>
     <message>
         <source>the Flat-II (Neapolitan) chord </source>
@@ -1762,7 +1762,7 @@ Siehe die Druckereinstellungen von Windows</translation>
     <name>SeventhGenerator</name>
     <message>
         <source>identify the given seventh chord</source>
-        <translation>bestimme den gegebenen Septakkord</translation>
+        <translation>den gegebenen Septakkord bestimmen</translation>
     </message>
 </context>
 <context>
@@ -1852,7 +1852,7 @@ Tonalyst kann Ihre Leistungsdaten dort nicht aufbewahren und wird beendet. Wähl
     <name>TriadGenerator</name>
     <message>
         <source>identify the given chord</source>
-        <translation>bestimme den gegebenen Akkord</translation>
+        <translation>den gegebenen Akkord bestimmen</translation>
     </message>
 </context>
 <context>

@@ -1553,7 +1553,7 @@ Opciones:
     </message>
     <message>
         <source>    identification attempts</source>
-        <translation>    intentos de identificación</translation>
+        <translation>    intentos de identif.</translation>
     </message>
     <message>
         <source>   identify</source>
@@ -1609,7 +1609,7 @@ Opciones:
     </message>
     <message>
         <source>    avg # sharp/flat</source>
-        <translation>    n.º medio de alteraciones</translation>
+        <translation>    media de alteraciones</translation>
     </message>
     <message>
         <source>   avg shrp/flt</source>

@@ -1553,7 +1553,7 @@ Options :
     </message>
     <message>
         <source>    identification attempts</source>
-        <translation>    essais d&apos;identification</translation>
+        <translation>    essais d&apos;identif.</translation>
     </message>
     <message>
         <source>   identify</source>
@@ -1625,7 +1625,7 @@ Options :
     </message>
     <message>
         <source>Triad</source>
-        <translation>Trois s.</translation>
+        <translation>3 sons</translation>
     </message>
     <message>
         <source>Seventh</source>
