@@ -1601,7 +1601,7 @@ Opciones:
     </message>
     <message>
         <source>    avg time/ques (sec)</source>
-        <translation>    tiempo medio/preg. (s)</translation>
+        <translation>    t. medio/preg. (s)</translation>
     </message>
     <message>
         <source>   avg time/q</source>

@@ -1609,7 +1609,7 @@ Options :
     </message>
     <message>
         <source>    avg # sharp/flat</source>
-        <translation>    nb moyen d&apos;altérations</translation>
+        <translation>    nb moyen d&apos;altér.</translation>
     </message>
     <message>
         <source>   avg shrp/flt</source>
