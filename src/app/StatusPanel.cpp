@@ -36,7 +36,7 @@ StatusPanel::StatusPanel(const char* frameName, const QString& title, QWidget* p
     layout->setHorizontalSpacing(12);
     layout->setVerticalSpacing(6);
     for (const Row& row : kRows) {
-        auto* heading = new QLabel(tr(row.heading), this);
+        auto* heading = new QLabel(QCoreApplication::translate("StatusPanel", row.heading), this);
         nameControl(heading, "lblStatus", row.headingIndex);
         auto* value = new QLabel(this);
         nameControl(value, "lblstatmsg", row.value);
