@@ -1,0 +1,266 @@
+#include "tonality/Voicing.h"
+
+#include "tonality/KeyScale.h"
+#include "tonality/Numeral.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <limits>
+
+namespace tonalyst {
+
+namespace {
+
+constexpr int kVoices = 4;
+constexpr int kMiddleC = 60;
+// Bass E2-D4, tenor C3-G4, alto G3-D5, soprano C4-G5, in MIDI numbers.
+constexpr std::array<int, kVoices> kLowest{40, 48, 55, 60};
+constexpr std::array<int, kVoices> kHighest{62, 67, 74, 79};
+// Where each voice sits most comfortably; a voicing drifting away from it costs a little.
+constexpr std::array<int, kVoices> kCentre{50, 57, 64, 70};
+
+// How many of the best partial voicings survive each chord. Wide enough that a later
+// chord rarely finds no way on; the search is repeated unpruned when it does.
+constexpr std::size_t kBeam = 16;
+
+constexpr double kIncompleteTriad = 8.0;
+constexpr double kIncompleteSeventh = 3.0;
+constexpr double kOtherDoubling = 2.0;
+constexpr double kBassMotionWeight = 0.3;
+constexpr double kRegisterWeight = 0.05;
+
+struct Note {
+    Pitch pitch;
+    int midi = 0;
+    int tone = 0;
+};
+
+struct Candidate {
+    std::array<Note, kVoices> notes;
+    double cost = 0.0;
+};
+
+std::vector<Note> placements(const ChordToVoice& chord, int tone, int voice) {
+    std::vector<Note> notes;
+    const Pitch& written = chord.tones[static_cast<std::size_t>(tone)];
+    for (int octave = -4; octave <= 4; ++octave) {
+        Pitch pitch = written;
+        pitch.step += 7 * octave;
+        const int midi = pitch.semitones() + kMiddleC;
+        if (midi >= kLowest[static_cast<std::size_t>(voice)] &&
+            midi <= kHighest[static_cast<std::size_t>(voice)])
+            notes.push_back({pitch, midi, tone});
+    }
+    return notes;
+}
+
+// Complete where it can be: a triad doubles one tone (a root-position triad may instead
+// triple its root), a seventh chord has all four or, in root position, drops its fifth for
+// a second root. The leading tone and the seventh are never doubled.
+std::optional<double> doublingCost(const ChordToVoice& chord, const std::array<int, kVoices>& count) {
+    const int tones = static_cast<int>(chord.tones.size());
+    if (chord.leadingTone >= 0 && count[static_cast<std::size_t>(chord.leadingTone)] > 1)
+        return std::nullopt;
+    if (chord.seventh >= 0 && count[static_cast<std::size_t>(chord.seventh)] > 1)
+        return std::nullopt;
+    const auto counted = [&](int tone) { return count[static_cast<std::size_t>(tone)]; };
+    if (tones == 4) {
+        if (counted(0) == 1 && counted(1) == 1 && counted(2) == 1)
+            return 0.0;
+        if (chord.bass == 0 && counted(0) == 2 && counted(1) == 1 && counted(2) == 0)
+            return kIncompleteSeventh;
+        return std::nullopt;
+    }
+    if (counted(0) >= 1 && counted(1) >= 1 && counted(2) >= 1)
+        return counted(chord.doubled) == 2 ? 0.0 : kOtherDoubling;
+    if (chord.bass == 0 && counted(0) == 3 && counted(1) == 1)
+        return kIncompleteTriad;
+    return std::nullopt;
+}
+
+std::vector<Candidate> candidatesOf(const ChordToVoice& chord, RandomSource* random) {
+    const int tones = static_cast<int>(chord.tones.size());
+    std::array<std::vector<Note>, kVoices> options;
+    options[0] = placements(chord, chord.bass, 0);
+    for (int voice = 1; voice < kVoices; ++voice)
+        for (int tone = 0; tone < tones; ++tone) {
+            if (voice == 3 &&
+                (chord.sopranoTone >= 0 ? tone != chord.sopranoTone : tone == chord.sopranoAvoid))
+                continue;
+            for (const Note& note : placements(chord, tone, voice))
+                options[static_cast<std::size_t>(voice)].push_back(note);
+        }
+    std::vector<Candidate> candidates;
+    for (const Note& bass : options[0])
+        for (const Note& tenor : options[1]) {
+            if (tenor.midi <= bass.midi)
+                continue;
+            for (const Note& alto : options[2]) {
+                if (alto.midi <= tenor.midi || alto.midi - tenor.midi > 12)
+                    continue;
+                for (const Note& soprano : options[3]) {
+                    if (soprano.midi <= alto.midi || soprano.midi - alto.midi > 12)
+                        continue;
+                    std::array<int, kVoices> count{};
+                    for (const Note* note : {&bass, &tenor, &alto, &soprano})
+                        ++count[static_cast<std::size_t>(note->tone)];
+                    const std::optional<double> cost = doublingCost(chord, count);
+                    if (!cost)
+                        continue;
+                    Candidate candidate{{bass, tenor, alto, soprano}, *cost};
+                    for (int voice = 0; voice < kVoices; ++voice)
+                        candidate.cost +=
+                            kRegisterWeight * std::abs(candidate.notes[static_cast<std::size_t>(voice)].midi -
+                                                       kCentre[static_cast<std::size_t>(voice)]);
+                    if (random != nullptr)
+                        candidate.cost += random->uniform();
+                    candidates.push_back(candidate);
+                }
+            }
+        }
+    return candidates;
+}
+
+bool hasPitchClass(const ChordToVoice& chord, int pitchClassWanted) {
+    return std::any_of(chord.tones.begin(), chord.tones.end(),
+                       [&](const Pitch& tone) { return pitchClass(tone) == pitchClassWanted; });
+}
+
+// What the move from one voicing to the next costs, or nothing when it breaks a rule:
+// parallel (or contrary) fifths and octaves between any two voices, an unresolved
+// leading tone or seventh, a melodic augmented second.
+std::optional<double> motionCost(const ChordToVoice& fromChord, const Candidate& from,
+                                 const ChordToVoice& toChord, const Candidate& to) {
+    double cost = 0.0;
+    const int leadingTone = fromChord.leadingTone >= 0
+                                ? pitchClass(fromChord.tones[static_cast<std::size_t>(fromChord.leadingTone)])
+                                : -1;
+    const bool leadingToneResolves = leadingTone >= 0 && hasPitchClass(toChord, (leadingTone + 1) % 12);
+    const int seventh = fromChord.seventh >= 0
+                            ? pitchClass(fromChord.tones[static_cast<std::size_t>(fromChord.seventh)])
+                            : -1;
+    const bool seventhResolves = seventh >= 0 && (hasPitchClass(toChord, (seventh + 11) % 12) ||
+                                                  hasPitchClass(toChord, (seventh + 10) % 12));
+    for (std::size_t voice = 0; voice < kVoices; ++voice) {
+        const Note& a = from.notes[voice];
+        const Note& b = to.notes[voice];
+        const int motion = b.midi - a.midi;
+        const int letters = b.pitch.step - a.pitch.step;
+        if (std::abs(letters) == 1 && std::abs(motion) == 3)
+            return std::nullopt;
+        if (leadingToneResolves && a.tone == fromChord.leadingTone && motion != 1)
+            return std::nullopt;
+        if (seventhResolves && a.tone == fromChord.seventh && (letters != -1 || motion > -1 || motion < -2))
+            return std::nullopt;
+        cost += (voice == 0 ? kBassMotionWeight : 1.0) * std::abs(motion);
+        for (std::size_t other = voice + 1; other < kVoices; ++other) {
+            const Note& c = from.notes[other];
+            const Note& d = to.notes[other];
+            if (a.midi == b.midi || c.midi == d.midi)
+                continue;
+            const int before = (c.midi - a.midi) % 12;
+            const int after = (d.midi - b.midi) % 12;
+            if (before == after && (before == 0 || before == 7))
+                return std::nullopt;
+        }
+    }
+    return cost;
+}
+
+struct State {
+    double cost;
+    int candidate;
+    int previous; // index into the previous chord's states
+};
+
+std::optional<std::vector<Sonority>> search(const std::vector<ChordToVoice>& chords,
+                                            const std::vector<std::vector<Candidate>>& candidates,
+                                            std::size_t beam) {
+    std::vector<std::vector<State>> states(chords.size());
+    for (std::size_t i = 0; i < candidates[0].size(); ++i)
+        states[0].push_back({candidates[0][i].cost, static_cast<int>(i), -1});
+    for (std::size_t chord = 0; chord < chords.size(); ++chord) {
+        if (chord > 0) {
+            const std::vector<State>& before = states[chord - 1];
+            for (std::size_t i = 0; i < candidates[chord].size(); ++i) {
+                const Candidate& next = candidates[chord][i];
+                State best{std::numeric_limits<double>::infinity(), static_cast<int>(i), -1};
+                for (std::size_t p = 0; p < before.size(); ++p) {
+                    if (before[p].cost + next.cost >= best.cost)
+                        continue;
+                    const Candidate& previous =
+                        candidates[chord - 1][static_cast<std::size_t>(before[p].candidate)];
+                    const auto motion = motionCost(chords[chord - 1], previous, chords[chord], next);
+                    if (motion && before[p].cost + next.cost + *motion < best.cost)
+                        best = {before[p].cost + next.cost + *motion, static_cast<int>(i),
+                                static_cast<int>(p)};
+                }
+                if (best.previous >= 0)
+                    states[chord].push_back(best);
+            }
+        }
+        std::vector<State>& here = states[chord];
+        if (here.empty())
+            return std::nullopt;
+        if (here.size() > beam) {
+            std::nth_element(here.begin(), here.begin() + static_cast<std::ptrdiff_t>(beam), here.end(),
+                             [](const State& a, const State& b) { return a.cost < b.cost; });
+            here.resize(beam);
+        }
+    }
+    const std::vector<State>& last = states.back();
+    int at =
+        static_cast<int>(std::min_element(last.begin(), last.end(),
+                                          [](const State& a, const State& b) { return a.cost < b.cost; }) -
+                         last.begin());
+    std::vector<Sonority> voiced(chords.size());
+    for (std::size_t chord = chords.size(); chord-- > 0;) {
+        const State& state = states[chord][static_cast<std::size_t>(at)];
+        for (const Note& note : candidates[chord][static_cast<std::size_t>(state.candidate)].notes)
+            voiced[chord].push_back(note.pitch);
+        at = state.previous;
+    }
+    return voiced;
+}
+
+} // namespace
+
+ChordToVoice chordToVoice(const TonalKey& key, const Numeral& numeral) {
+    ChordToVoice chord;
+    chord.tones = numeralTones(key, numeral);
+    chord.bass = numeral.inversion;
+    chord.leadingTone = leadingToneOf(numeral);
+    chord.seventh = numeral.seventh() ? 3 : -1;
+    // Root-position and first-inversion triads double the root; a six-four chord doubles
+    // its bass, and so do the Neapolitan and the leading-tone triad, whose roots lean.
+    if (numeral.inversion == 2 || numeral.neapolitan || chord.leadingTone == 0 ||
+        numeral.quality == ChordQuality::Diminished)
+        chord.doubled = numeral.inversion == 0 ? 1 : numeral.inversion;
+    return chord;
+}
+
+ChordToVoice chordToVoice(const TonalKey& key, std::string_view numeral) {
+    return chordToVoice(key, *parseNumeral(numeral));
+}
+
+bool allWritable(const std::vector<Sonority>& chords) {
+    return std::all_of(chords.begin(), chords.end(), [](const Sonority& chord) {
+        return std::all_of(chord.begin(), chord.end(), [](const Pitch& note) { return isWritable(note); });
+    });
+}
+
+std::optional<std::vector<Sonority>> voiceChords(const std::vector<ChordToVoice>& chords,
+                                                 RandomSource* random) {
+    if (chords.empty())
+        return std::vector<Sonority>{};
+    std::vector<std::vector<Candidate>> candidates;
+    candidates.reserve(chords.size());
+    for (const ChordToVoice& chord : chords)
+        candidates.push_back(candidatesOf(chord, random));
+    if (auto voiced = search(chords, candidates, kBeam))
+        return voiced;
+    return search(chords, candidates, std::numeric_limits<std::size_t>::max());
+}
+
+} // namespace tonalyst
