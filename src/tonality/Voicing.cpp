@@ -127,21 +127,32 @@ bool hasPitchClass(const ChordToVoice& chord, int pitchClassWanted) {
                        [&](const Pitch& tone) { return pitchClass(tone) == pitchClassWanted; });
 }
 
+// What a chord's tendency tones must do in the move to the next chord.
+struct Tendencies {
+    int leadingTone = -1; // the tone that must rise a semitone, -1 when it need not
+    int seventh = -1;     // the tone that must fall by step, -1 when it need not
+};
+
+Tendencies tendenciesBetween(const ChordToVoice& from, const ChordToVoice& to) {
+    Tendencies tendencies;
+    if (from.leadingTone >= 0) {
+        const int leadingTone = pitchClass(from.tones[static_cast<std::size_t>(from.leadingTone)]);
+        if (hasPitchClass(to, (leadingTone + 1) % 12))
+            tendencies.leadingTone = from.leadingTone;
+    }
+    if (from.seventh >= 0) {
+        const int seventh = pitchClass(from.tones[static_cast<std::size_t>(from.seventh)]);
+        if (hasPitchClass(to, (seventh + 11) % 12) || hasPitchClass(to, (seventh + 10) % 12))
+            tendencies.seventh = from.seventh;
+    }
+    return tendencies;
+}
+
 // What the move from one voicing to the next costs, or nothing when it breaks a rule:
 // parallel (or contrary) fifths and octaves between any two voices, an unresolved
 // leading tone or seventh, a melodic augmented second.
-std::optional<double> motionCost(const ChordToVoice& fromChord, const Candidate& from,
-                                 const ChordToVoice& toChord, const Candidate& to) {
+std::optional<double> motionCost(const Tendencies& tendencies, const Candidate& from, const Candidate& to) {
     double cost = 0.0;
-    const int leadingTone = fromChord.leadingTone >= 0
-                                ? pitchClass(fromChord.tones[static_cast<std::size_t>(fromChord.leadingTone)])
-                                : -1;
-    const bool leadingToneResolves = leadingTone >= 0 && hasPitchClass(toChord, (leadingTone + 1) % 12);
-    const int seventh = fromChord.seventh >= 0
-                            ? pitchClass(fromChord.tones[static_cast<std::size_t>(fromChord.seventh)])
-                            : -1;
-    const bool seventhResolves = seventh >= 0 && (hasPitchClass(toChord, (seventh + 11) % 12) ||
-                                                  hasPitchClass(toChord, (seventh + 10) % 12));
     for (std::size_t voice = 0; voice < kVoices; ++voice) {
         const Note& a = from.notes[voice];
         const Note& b = to.notes[voice];
@@ -149,15 +160,17 @@ std::optional<double> motionCost(const ChordToVoice& fromChord, const Candidate&
         const int letters = b.pitch.step - a.pitch.step;
         if (std::abs(letters) == 1 && std::abs(motion) == 3)
             return std::nullopt;
-        if (leadingToneResolves && a.tone == fromChord.leadingTone && motion != 1)
+        if (a.tone == tendencies.leadingTone && motion != 1)
             return std::nullopt;
-        if (seventhResolves && a.tone == fromChord.seventh && (letters != -1 || motion > -1 || motion < -2))
+        if (a.tone == tendencies.seventh && (letters != -1 || motion > -1 || motion < -2))
             return std::nullopt;
         cost += (voice == 0 ? kBassMotionWeight : 1.0) * std::abs(motion);
+        if (motion == 0)
+            continue;
         for (std::size_t other = voice + 1; other < kVoices; ++other) {
             const Note& c = from.notes[other];
             const Note& d = to.notes[other];
-            if (a.midi == b.midi || c.midi == d.midi)
+            if (c.midi == d.midi)
                 continue;
             const int before = (c.midi - a.midi) % 12;
             const int after = (d.midi - b.midi) % 12;
@@ -183,15 +196,15 @@ std::optional<std::vector<Sonority>> search(const std::vector<ChordToVoice>& cho
     for (std::size_t chord = 0; chord < chords.size(); ++chord) {
         if (chord > 0) {
             const std::vector<State>& before = states[chord - 1];
+            const Tendencies tendencies = tendenciesBetween(chords[chord - 1], chords[chord]);
             for (std::size_t i = 0; i < candidates[chord].size(); ++i) {
                 const Candidate& next = candidates[chord][i];
                 State best{std::numeric_limits<double>::infinity(), static_cast<int>(i), -1};
-                for (std::size_t p = 0; p < before.size(); ++p) {
-                    if (before[p].cost + next.cost >= best.cost)
-                        continue;
+                // The states are in order of cost, so the first too dear ends the look.
+                for (std::size_t p = 0; p < before.size() && before[p].cost + next.cost < best.cost; ++p) {
                     const Candidate& previous =
                         candidates[chord - 1][static_cast<std::size_t>(before[p].candidate)];
-                    const auto motion = motionCost(chords[chord - 1], previous, chords[chord], next);
+                    const auto motion = motionCost(tendencies, previous, next);
                     if (motion && before[p].cost + next.cost + *motion < best.cost)
                         best = {before[p].cost + next.cost + *motion, static_cast<int>(i),
                                 static_cast<int>(p)};
@@ -203,17 +216,11 @@ std::optional<std::vector<Sonority>> search(const std::vector<ChordToVoice>& cho
         std::vector<State>& here = states[chord];
         if (here.empty())
             return std::nullopt;
-        if (here.size() > beam) {
-            std::nth_element(here.begin(), here.begin() + static_cast<std::ptrdiff_t>(beam), here.end(),
-                             [](const State& a, const State& b) { return a.cost < b.cost; });
+        std::sort(here.begin(), here.end(), [](const State& a, const State& b) { return a.cost < b.cost; });
+        if (here.size() > beam)
             here.resize(beam);
-        }
     }
-    const std::vector<State>& last = states.back();
-    int at =
-        static_cast<int>(std::min_element(last.begin(), last.end(),
-                                          [](const State& a, const State& b) { return a.cost < b.cost; }) -
-                         last.begin());
+    int at = 0;
     std::vector<Sonority> voiced(chords.size());
     for (std::size_t chord = chords.size(); chord-- > 0;) {
         const State& state = states[chord][static_cast<std::size_t>(at)];
