@@ -29,6 +29,8 @@ constexpr double kIncompleteSeventh = 3.0;
 constexpr double kOtherDoubling = 2.0;
 constexpr double kBassMotionWeight = 0.3;
 constexpr double kRegisterWeight = 0.05;
+// A tritone leap is hard to sing; allowed, but only when little else would do.
+constexpr double kTritoneLeap = 4.0;
 
 struct Note {
     Pitch pitch;
@@ -165,6 +167,8 @@ std::optional<double> motionCost(const Tendencies& tendencies, const Candidate& 
         if (a.tone == tendencies.seventh && (letters != -1 || motion > -1 || motion < -2))
             return std::nullopt;
         cost += (voice == 0 ? kBassMotionWeight : 1.0) * std::abs(motion);
+        if (std::abs(motion) % 12 == 6)
+            cost += kTritoneLeap;
         if (motion == 0)
             continue;
         for (std::size_t other = voice + 1; other < kVoices; ++other) {
