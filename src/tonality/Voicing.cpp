@@ -31,6 +31,10 @@ constexpr double kBassMotionWeight = 0.3;
 constexpr double kRegisterWeight = 0.05;
 // A tritone leap is hard to sing; allowed, but only when little else would do.
 constexpr double kTritoneLeap = 4.0;
+// Outer voices leaping together into a fifth or an octave, and a voice passing where its
+// neighbour just was, are heard as faults by a strict ear; avoided where it is cheap.
+constexpr double kHiddenPerfect = 3.0;
+constexpr double kOverlap = 2.0;
 
 struct Note {
     Pitch pitch;
@@ -182,6 +186,15 @@ std::optional<double> motionCost(const Tendencies& tendencies, const Candidate& 
                 return std::nullopt;
         }
     }
+    const int bassMotion = to.notes[0].midi - from.notes[0].midi;
+    const int sopranoMotion = to.notes[3].midi - from.notes[3].midi;
+    const int outer = (to.notes[3].midi - to.notes[0].midi) % 12;
+    if (bassMotion * sopranoMotion > 0 && std::abs(sopranoMotion) > 2 && (outer == 0 || outer == 7))
+        cost += kHiddenPerfect;
+    for (std::size_t voice = 1; voice < kVoices; ++voice)
+        if (to.notes[voice].midi < from.notes[voice - 1].midi ||
+            to.notes[voice - 1].midi > from.notes[voice].midi)
+            cost += kOverlap;
     return cost;
 }
 
