@@ -69,10 +69,7 @@ std::optional<std::vector<Sonority>> voicedPhrase(const TonalKey& key, const Phr
         chords.back().sopranoTone = 0;
     else if (close == Close::OffTonic)
         chords.back().sopranoAvoid = 0;
-    auto voiced = voiceChords(chords, &random);
-    if (voiced && !allWritable(*voiced))
-        return std::nullopt;
-    return voiced;
+    return voiceChords(chords, &random);
 }
 
 constexpr int kDraws = 100;

@@ -172,14 +172,11 @@ std::optional<std::vector<Sonority>> voiced(const TonalKey& key, const std::vect
     std::vector<ChordToVoice> chords;
     for (const std::string& name : names)
         chords.push_back(chordToVoice(key, name));
-    auto result = voiceChords(chords, random);
-    if (result && !allWritable(*result))
-        return std::nullopt;
-    return result;
+    return voiceChords(chords, random);
 }
 
-// A question's chords are drawn again when they cannot be voiced or written; so few ever
-// are that this many tries never run out.
+// A question's chords are drawn again when they cannot be voiced; so few ever are that
+// this many tries never run out.
 constexpr int kDraws = 100;
 
 } // namespace

@@ -268,12 +268,6 @@ ChordToVoice chordToVoice(const TonalKey& key, std::string_view numeral) {
     return chordToVoice(key, *parseNumeral(numeral));
 }
 
-bool allWritable(const std::vector<Sonority>& chords) {
-    return std::all_of(chords.begin(), chords.end(), [](const Sonority& chord) {
-        return std::all_of(chord.begin(), chord.end(), [](const Pitch& note) { return isWritable(note); });
-    });
-}
-
 std::optional<std::vector<Sonority>> voiceChords(const std::vector<ChordToVoice>& chords,
                                                  RandomSource* random) {
     if (chords.empty())

@@ -152,6 +152,7 @@ TEST(Tonality, ScaleDegreesOfEveryNoteInEveryKey) {
                 EXPECT_EQ(model::letterOf(note), model::mod(key.letter + degree->letters, 7))
                     << pitchText(note);
                 EXPECT_TRUE(options.chromatic || degree->name.size() == 1) << degree->name;
+                EXPECT_TRUE(isWritable(note)) << pitchText(note);
                 heardNames.insert(heard.answer[i]);
                 pitches.push_back(midiOf(note));
             }
@@ -220,6 +221,8 @@ std::string voiceLeadingFaults(const model::Key& key, const std::vector<Sonority
             const int midi = midiOf(chord[v]);
             if (midi < lowest[v] || midi > highest[v])
                 faults += "voice " + std::to_string(v) + " out of range; ";
+            if (!isWritable(chord[v]))
+                faults += pitchText(chord[v]) + " cannot be written; ";
             if (v > 0 && midi <= midiOf(chord[v - 1]))
                 faults += "voices cross; ";
             if (v > 1 && midi - midiOf(chord[v - 1]) > 12)
