@@ -22,7 +22,7 @@ const std::vector<Phrase> kRootAuthentic{{"I", "IV", "V", "I"},    {"I", "ii6", 
                                          {"I", "ii", "V7", "I"},   {"IV", "I64", "V", "I"},
                                          {"vi", "ii6", "V7", "I"}, {"I", "IV", "V7", "I"}};
 const std::vector<Phrase> kInvertedAuthentic{
-    {"I", "IV", "V6", "I"}, {"IV", "V6", "I"}, {"I", "IV", "vii°6", "I"}, {"I", "ii6", "vii°6", "I"}};
+    {"I", "V6", "I"}, {"IV", "I", "V6", "I"}, {"I", "IV", "vii°6", "I"}, {"I", "ii6", "vii°6", "I"}};
 const std::vector<Phrase> kHalfCadences{{"I", "IV", "V"},
                                         {"I", "ii6", "V"},
                                         {"I", "vi", "IV", "V"},
@@ -69,10 +69,7 @@ std::optional<std::vector<Sonority>> voicedPhrase(const TonalKey& key, const Phr
         chords.back().sopranoTone = 0;
     else if (close == Close::OffTonic)
         chords.back().sopranoAvoid = 0;
-    auto voiced = voiceChords(chords, &random);
-    if (voiced && !allWritable(*voiced))
-        return std::nullopt;
-    return voiced;
+    return voiceChords(chords, &random);
 }
 
 constexpr int kDraws = 100;

@@ -88,7 +88,7 @@ Mark takeMark(std::string_view& text) {
     for (std::string_view sign : {"°", "o", "0"})
         if (take(text, sign))
             return Mark::Diminished;
-    for (std::string_view sign : {"ø", "h", "%"})
+    for (std::string_view sign : {"ø", "h", "%", "/o"})
         if (take(text, sign))
             return Mark::HalfDiminished;
     if (take(text, "+"))
@@ -213,7 +213,7 @@ std::optional<Numeral> parseNumeral(std::string_view typed) {
     const std::string whole = withoutBlanks(typed);
     std::string_view text = whole;
     Numeral numeral;
-    if (take(text, "N")) {
+    if (take(text, "N") || take(text, "n")) {
         const std::string figures = takeFigures(text);
         if (!text.empty() || (figures != "" && figures != "6"))
             return std::nullopt;

@@ -1,3 +1,5 @@
+#include "tonality/KeyScale.h"
+#include "tonality/Numeral.h"
 #include "tonality/Tonality.h"
 #include "tonality/Voicing.h"
 
@@ -86,13 +88,26 @@ bool endsPhrase(const Chord& before, const Chord& last) {
     return is(last, "V") && before.function != Function::Dominant;
 }
 
+// Whether a bass can sing the move: no tritone, no augmented second, fifth or diminished fourth.
+bool singableBass(const Pitch& from, const Pitch& to) {
+    const int letters = ((to.step - from.step) % 7 + 7) % 7;
+    const int semitones = ((to.semitones() - from.semitones()) % 12 + 12) % 12;
+    return semitones != 6 && !(letters == 1 && semitones == 3) && !(letters == 6 && semitones == 9) &&
+           !(letters == 4 && semitones == 8) && !(letters == 3 && semitones == 4);
+}
+
 class ProgressionDrawer {
 public:
-    ProgressionDrawer(bool minor, const ProgressionOptions& options) {
-        for (const Chord& chord : kChords)
+    ProgressionDrawer(const TonalKey& key, const ProgressionOptions& options) {
+        for (const Chord& chord : kChords) {
+            const std::string_view name = key.minor ? chord.minor : chord.major;
             if ((options.sevenths || !chord.seventh) && (options.inversions || !chord.inverted) &&
-                !(minor ? chord.minor : chord.major).empty())
+                !name.empty()) {
                 m_chords.push_back(&chord);
+                const Numeral numeral = *parseNumeral(name);
+                m_basses.push_back(numeralTones(key, numeral)[static_cast<std::size_t>(numeral.inversion)]);
+            }
+        }
         m_known.fill(kUnknown);
     }
 
@@ -102,8 +117,7 @@ public:
             std::vector<std::size_t> next;
             const std::size_t at = indexOf(drawn.back());
             for (std::size_t to = 0; to < m_chords.size(); ++to)
-                if (canFollow(*drawn.back(), *m_chords[to]) &&
-                    finishes(at, to, length - static_cast<int>(drawn.size()) - 1))
+                if (follows(at, to) && finishes(at, to, length - static_cast<int>(drawn.size()) - 1))
                     next.push_back(to);
             if (next.empty())
                 return {};
@@ -116,6 +130,10 @@ public:
 private:
     static constexpr signed char kUnknown = -1;
     static constexpr int kMaxLeft = 6;
+
+    bool follows(std::size_t from, std::size_t to) const {
+        return canFollow(*m_chords[from], *m_chords[to]) && singableBass(m_basses[from], m_basses[to]);
+    }
 
     std::size_t indexOf(const Chord* chord) const {
         return static_cast<std::size_t>(std::find(m_chords.begin(), m_chords.end(), chord) -
@@ -131,13 +149,14 @@ private:
         if (known == kUnknown) {
             known = 0;
             for (std::size_t next = 0; next < m_chords.size() && known == 0; ++next)
-                if (canFollow(*m_chords[last], *m_chords[next]) && finishes(last, next, left - 1))
+                if (follows(last, next) && finishes(last, next, left - 1))
                     known = 1;
         }
         return known == 1;
     }
 
     std::vector<const Chord*> m_chords;
+    std::vector<Pitch> m_basses;
     std::array<signed char, kChords.size() * kChords.size() * kMaxLeft> m_known;
 };
 
@@ -153,14 +172,11 @@ std::optional<std::vector<Sonority>> voiced(const TonalKey& key, const std::vect
     std::vector<ChordToVoice> chords;
     for (const std::string& name : names)
         chords.push_back(chordToVoice(key, name));
-    auto result = voiceChords(chords, random);
-    if (result && !allWritable(*result))
-        return std::nullopt;
-    return result;
+    return voiceChords(chords, random);
 }
 
-// A question's chords are drawn again when they cannot be voiced or written; so few ever
-// are that this many tries never run out.
+// A question's chords are drawn again when they cannot be voiced; so few ever are that
+// this many tries never run out.
 constexpr int kDraws = 100;
 
 } // namespace
@@ -209,7 +225,7 @@ HeardInKey makeProgressionQuestion(const TonalKey& key, const ProgressionOptions
     HeardInKey heard{key, keyCadence(key), {}, {}, {}};
     const int most = std::clamp(options.maxChords, 3, 6);
     const int least = std::clamp(options.minChords, 3, most);
-    ProgressionDrawer drawer(key.minor, options);
+    ProgressionDrawer drawer(key, options);
     for (int draw = 0; draw < kDraws; ++draw) {
         const int length = least + random.index(most - least + 1);
         const std::vector<std::string> names = namesOf(drawer.draw(length, random), key.minor);

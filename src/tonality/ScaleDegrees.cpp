@@ -219,7 +219,10 @@ HeardInKey makeScaleDegreeQuestion(const TonalKey& key, const ScaleDegreeOptions
     HeardInKey heard{key, keyCadence(key), {}, {}, {}};
     // The tonic sits between G3 and F-sharp 4 so that the span stays in a singer's range.
     TonalKey sung = key;
-    sung.tonic.step -= 7 * ((key.tonic.semitones() + 5) / 12);
+    while (sung.tonic.semitones() > 6)
+        sung.tonic.step -= 7;
+    while (sung.tonic.semitones() < -5)
+        sung.tonic.step += 7;
     const std::vector<std::string> choices = scaleDegreeChoices(key.minor, options);
     const int notes = std::clamp(options.groupSize, 1, 4);
     Placed last{0, 0};

@@ -29,6 +29,12 @@ constexpr double kIncompleteSeventh = 3.0;
 constexpr double kOtherDoubling = 2.0;
 constexpr double kBassMotionWeight = 0.3;
 constexpr double kRegisterWeight = 0.05;
+// A tritone leap is hard to sing; allowed, but only when little else would do.
+constexpr double kTritoneLeap = 4.0;
+// Outer voices leaping together into a fifth or an octave, and a voice passing where its
+// neighbour just was, are heard as faults by a strict ear; avoided where it is cheap.
+constexpr double kHiddenPerfect = 3.0;
+constexpr double kOverlap = 2.0;
 
 struct Note {
     Pitch pitch;
@@ -165,6 +171,8 @@ std::optional<double> motionCost(const Tendencies& tendencies, const Candidate& 
         if (a.tone == tendencies.seventh && (letters != -1 || motion > -1 || motion < -2))
             return std::nullopt;
         cost += (voice == 0 ? kBassMotionWeight : 1.0) * std::abs(motion);
+        if (std::abs(motion) % 12 == 6)
+            cost += kTritoneLeap;
         if (motion == 0)
             continue;
         for (std::size_t other = voice + 1; other < kVoices; ++other) {
@@ -178,6 +186,15 @@ std::optional<double> motionCost(const Tendencies& tendencies, const Candidate& 
                 return std::nullopt;
         }
     }
+    const int bassMotion = to.notes[0].midi - from.notes[0].midi;
+    const int sopranoMotion = to.notes[3].midi - from.notes[3].midi;
+    const int outer = (to.notes[3].midi - to.notes[0].midi) % 12;
+    if (bassMotion * sopranoMotion > 0 && std::abs(sopranoMotion) > 2 && (outer == 0 || outer == 7))
+        cost += kHiddenPerfect;
+    for (std::size_t voice = 1; voice < kVoices; ++voice)
+        if (to.notes[voice].midi < from.notes[voice - 1].midi ||
+            to.notes[voice - 1].midi > from.notes[voice].midi)
+            cost += kOverlap;
     return cost;
 }
 
@@ -249,12 +266,6 @@ ChordToVoice chordToVoice(const TonalKey& key, const Numeral& numeral) {
 
 ChordToVoice chordToVoice(const TonalKey& key, std::string_view numeral) {
     return chordToVoice(key, *parseNumeral(numeral));
-}
-
-bool allWritable(const std::vector<Sonority>& chords) {
-    return std::all_of(chords.begin(), chords.end(), [](const Sonority& chord) {
-        return std::all_of(chord.begin(), chord.end(), [](const Pitch& note) { return isWritable(note); });
-    });
 }
 
 std::optional<std::vector<Sonority>> voiceChords(const std::vector<ChordToVoice>& chords,

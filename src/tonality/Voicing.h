@@ -26,9 +26,6 @@ ChordToVoice chordToVoice(const TonalKey& key, const Numeral& numeral);
 // The same for a numeral known to be well formed, as the generators' own names are.
 ChordToVoice chordToVoice(const TonalKey& key, std::string_view numeral);
 
-// Whether every note can be written on the staff: the generators draw again when not.
-bool allWritable(const std::vector<Sonority>& chords);
-
 // Four parts (bass, tenor, alto, soprano) for each chord, lowest first, moving as little
 // as the rules allow; the random source breaks ties so that a progression is not always
 // voiced alike. Nothing when the rules leave no way through.

@@ -73,6 +73,7 @@ TEST(Tonality, TypedDegreesAndNumeralsReadAsTheirCanonicalNames) {
         {"b5", "♯4", std::nullopt},
         {"♭5", "♯4", std::nullopt},
         {"n7", "♮7", std::nullopt},
+        {"n6", "♮6", "N6"},
         {"fi", "♯4", std::nullopt},
         {"se", "♯4", std::nullopt},
         {"Le", "♭6", std::nullopt},
@@ -93,6 +94,7 @@ TEST(Tonality, TypedDegreesAndNumeralsReadAsTheirCanonicalNames) {
         {"V6/5/V", std::nullopt, "V65/V"},
         {"viio7/ii", std::nullopt, "vii°7/ii"},
         {"N", std::nullopt, "N6"},
+        {"vii/o7", std::nullopt, "viiø7"},
         {"IM7", std::nullopt, "IM7"},
         {"I64", std::nullopt, "I64"},
         {"iv", std::nullopt, "iv"},
@@ -150,6 +152,7 @@ TEST(Tonality, ScaleDegreesOfEveryNoteInEveryKey) {
                 EXPECT_EQ(model::letterOf(note), model::mod(key.letter + degree->letters, 7))
                     << pitchText(note);
                 EXPECT_TRUE(options.chromatic || degree->name.size() == 1) << degree->name;
+                EXPECT_TRUE(isWritable(note)) << pitchText(note);
                 heardNames.insert(heard.answer[i]);
                 pitches.push_back(midiOf(note));
             }
@@ -218,6 +221,8 @@ std::string voiceLeadingFaults(const model::Key& key, const std::vector<Sonority
             const int midi = midiOf(chord[v]);
             if (midi < lowest[v] || midi > highest[v])
                 faults += "voice " + std::to_string(v) + " out of range; ";
+            if (!isWritable(chord[v]))
+                faults += pitchText(chord[v]) + " cannot be written; ";
             if (v > 0 && midi <= midiOf(chord[v - 1]))
                 faults += "voices cross; ";
             if (v > 1 && midi - midiOf(chord[v - 1]) > 12)
