@@ -118,6 +118,8 @@ EarTrainingWindow::EarTrainingWindow(QWidget* parent) : QWidget(parent, Qt::Wind
     layout->setSpacing(12);
     layout->addLayout(top);
     layout->addWidget(m_pad);
+    // A larger window keeps the pad under the verdict, and the buttons at the bottom.
+    layout->addStretch(1);
     layout->addLayout(buttons);
 
     connect(reset, &QPushButton::clicked, this, &EarTrainingWindow::resetRequested);

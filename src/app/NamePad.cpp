@@ -48,6 +48,7 @@ NamePad::NamePad(QWidget* parent) : QWidget(parent) {
     m_replayCadence = new QPushButton(tr("Replay Cadence"), this);
     nameControl(m_replayCadence, "cmdcadence");
     m_replayCadence->setAutoDefault(true);
+    m_replayCadence->setMinimumWidth(120);
     m_replayCadence->setToolTip(tr("Play the cadence that sets the key again"));
 
     auto* typedRow = new QHBoxLayout;
