@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 namespace tonalyst {
@@ -21,9 +22,12 @@ struct Known {
 
 // The Activity menu's order.
 constexpr Known kKnown[]{
-    {"mnukeysigid", "keysig", "keysigid"},       {"mnuIntSpell", "interval-spell", "intspell"},
-    {"mnuIntId", "interval-id", "intid"},        {"mnuspell", "chord-spell", "spell"},
-    {"mnuIdentify", "chord-id", "identify"},     {"mnuchordet", "chord-ear", "eartraining"},
+    {"mnukeysigid", "keysig", "keysigid"},
+    {"mnuIntSpell", "interval-spell", "intspell"},
+    {"mnuIntId", "interval-id", "intid"},
+    {"mnuspell", "chord-spell", "spell"},
+    {"mnuIdentify", "chord-id", "identify"},
+    {"mnuchordet", "chord-ear", "eartraining"},
     {"mnuintet", "interval-ear", "eartraining"},
     {"mnuscaledegrees", "scale-degrees", "scaledegree"},
     {"mnuchordfunctions", "chord-functions", "chordfunction"},
@@ -117,6 +121,44 @@ TEST(ActivityRegistry, everyActivityJudgesItsOwnQuestionsAndKnowsItsRecords) {
                     << activity->recordCategory(q);
             }
         }
+}
+
+// A name answered wrong lately is asked more often in practice, by its own weak spot,
+// wherever in the question it stands.
+TEST(ActivityRegistry, aWeakNameHeardInAKeyIsAskedMoreOften) {
+    const QuestionSettings settings;
+    constexpr int kDraws = 300;
+    for (const char* name : {"scale-degrees", "chord-functions", "progressions", "cadences"}) {
+        SCOPED_TRACE(name);
+        const Activity& activity = *activityByWorksheetName(name);
+        test::ScriptedRandom random(7);
+        const QuestionContext context{settings, activity.settledState(), random};
+        // How many questions ask each name, and in which category.
+        const auto asking = [&](const WeakSpotSchedule* favor) {
+            std::map<std::string, int> asked;
+            std::string category;
+            for (int draw = 0; draw < kDraws; ++draw) {
+                const Question q = *activity.draw(context, nullptr, favor).question;
+                category = q.category;
+                for (const std::string& heard :
+                     std::set<std::string>(q.heard->answer.begin(), q.heard->answer.end()))
+                    ++asked[heard];
+            }
+            return std::pair{asked, category};
+        };
+        const auto [plain, category] = asking(nullptr);
+        // The rarest name asked often enough to count.
+        std::string weak;
+        for (const auto& [heard, count] : plain)
+            if (count >= kDraws / 20 && (weak.empty() || count < plain.at(weak)))
+                weak = heard;
+        ASSERT_FALSE(weak.empty());
+        WeakSpotSchedule schedule;
+        schedule.answered(weakSpotItem(activity.recordCode(), category, weak), false);
+        const int favoured = asking(&schedule).first[weak];
+        EXPECT_GT(favoured, plain.at(weak) * 3 / 2)
+            << weak << ": " << plain.at(weak) << " without the schedule";
+    }
 }
 
 } // namespace
