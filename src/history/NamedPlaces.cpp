@@ -6,26 +6,13 @@
 
 namespace tonalyst {
 
-namespace {
-
-const Activity* activityOf(const QString& code, const QString& category) {
-    const QByteArray codeText = code.toUtf8();
-    const QByteArray categoryText = category.toUtf8();
-    return activityOfRecord(
-        std::string_view(codeText.constData(), static_cast<std::size_t>(codeText.size())),
-        std::string_view(categoryText.constData(), static_cast<std::size_t>(categoryText.size())));
-}
-
-} // namespace
-
 bool namesInOrder(const QString& activity, const QString& category) {
-    const Activity* known = activityOf(activity, category);
+    const QByteArray code = activity.toUtf8();
+    const QByteArray group = category.toUtf8();
+    const Activity* known =
+        activityOfRecord(std::string_view(code.constData(), static_cast<std::size_t>(code.size())),
+                         std::string_view(group.constData(), static_cast<std::size_t>(group.size())));
     return known && known->namesInOrder();
-}
-
-bool keptInDataFile(const QString& activity, const QString& category) {
-    const Activity* known = activityOf(activity, category);
-    return !known || known->keptInDataFile();
 }
 
 std::vector<NamedPlace> namedPlaces(const QString& right, const QString& given) {

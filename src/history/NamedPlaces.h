@@ -10,10 +10,6 @@ namespace tonalyst {
 // ("I, IV, V7, I") that is judged place by place.
 bool namesInOrder(const QString& activity, const QString& category);
 
-// Whether the data file keeps the answers of this activity, one per question; for one it
-// does not, the first answer to each question stands for the question.
-bool keptInDataFile(const QString& activity, const QString& category);
-
 // The right name at one place of such an answer and the name given there.
 struct NamedPlace {
     QString right;
