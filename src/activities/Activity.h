@@ -85,6 +85,12 @@ public:
     std::string recordCategory(const Question& question) const;
     // Whether an answer the history keeps with this code and category is one of ours.
     virtual bool ownsRecord(std::string_view code, std::string_view category) const;
+    // The answer is a sequence of names ("I, IV, V7, I") compared place by place, so the
+    // history's figures count each name at its place: right name R answered G is R wrong.
+    virtual bool namesInOrder() const { return false; }
+    // The data file keeps one record per question; activities its format has no place for
+    // leave it alone, and the history alone counts their questions (by their first answers).
+    virtual bool keptInDataFile() const { return true; }
 
     // Answers are notes written on the staff; otherwise they are chosen from menus.
     virtual bool answersOnStaff() const = 0;

@@ -64,6 +64,9 @@ bool canFollow(const Chord& from, const Chord& to) {
     case Function::Substitute:
         return is(from, "vi") ? to.function == Function::Predominant : is(to, "vi") || is(to, "IV");
     case Function::Predominant:
+        // A predominant seventh falls to the leading tone, which V6 and V65 already have in the bass.
+        if (from.seventh && (is(to, "V6") || is(to, "V65")))
+            return false;
         return to.function == Function::Dominant || to.function == Function::Cadential64 ||
                ((is(from, "IV") || is(from, "IV6")) && to.major.starts_with("ii")) ||
                (is(from, "IV") && is(to, "I"));
@@ -72,7 +75,8 @@ bool canFollow(const Chord& from, const Chord& to) {
     case Function::Dominant:
         if (is(from, "V42"))
             return is(to, "I6");
-        if (is(from, "V43"))
+        // With the leading tone in the bass, the bass must rise to the tonic.
+        if (is(from, "V43") || is(from, "V6") || is(from, "V65"))
             return is(to, "I");
         return is(to, "I") || is(to, "I6") || (isRootDominant(from) && is(to, "vi"));
     }

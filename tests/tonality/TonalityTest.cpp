@@ -251,6 +251,15 @@ std::string voiceLeadingFaults(const model::Key& key, const std::vector<Sonority
             }
         const bool toTonic = names[c] == "I" || names[c] == "i" || names[c] == "I6" || names[c] == "i6";
         const bool fromDominant = names[c - 1].rfind("V", 0) == 0 || names[c - 1].rfind("vii", 0) == 0;
+        // A chordal seventh falls by step whenever the next chord has the note below it.
+        const int seventh = model::chordOf(key, names[c - 1])->seventhPc;
+        const bool seventhCanFall = seventh >= 0 && (expected->pcs.count(model::mod(seventh - 1, 12)) ||
+                                                     expected->pcs.count(model::mod(seventh - 2, 12)));
+        for (std::size_t v = 0; v < 4 && seventhCanFall; ++v) {
+            const int fall = midiOf(before[v]) - midiOf(chord[v]);
+            if (pcOf(before[v]) == seventh && (fall < 1 || fall > 2))
+                faults += "seventh does not fall in " + names[c - 1] + "-" + names[c] + "; ";
+        }
         if (fromDominant && toTonic)
             for (std::size_t v = 0; v < 4; ++v)
                 if (pcOf(before[v]) == leadingTone && midiOf(chord[v]) - midiOf(before[v]) != 1)
