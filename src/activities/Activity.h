@@ -108,9 +108,6 @@ public:
     // Submit Answer wants a second choice after this first one.
     virtual bool needsSecondChoice(const AnswerParts& answer) const;
     virtual bool offersReview() const { return true; }
-    // The run's answers go to the data file as well as the history; its format has no
-    // place for some activities.
-    virtual bool keepsDataFileRecords() const { return true; }
 
     // Answers named one after the other from a pad of names, as many as namesWanted:
     // the names offered, in their order on the pad.

@@ -19,8 +19,10 @@ public:
     bool earTraining() const override { return true; }
     bool needsAllNotes() const override { return false; }
     bool answersOnPad() const override { return true; }
-    // The data file's format has no place for these answers: the history keeps them.
-    bool keepsDataFileRecords() const override { return false; }
+    // Named place by place; the data file's format has no place for these answers, so
+    // the history alone keeps them.
+    bool namesInOrder() const override { return true; }
+    bool keptInDataFile() const override { return false; }
 
     std::vector<std::string> padNames(const Question& question,
                                       const QuestionSettings& settings) const override;

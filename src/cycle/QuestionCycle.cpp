@@ -298,7 +298,7 @@ void QuestionCycle::recordanswer(QuestionSlot& slot, int verdict) {
         std::max<qint64>(0, m_services.clock.now().toSecsSinceEpoch() - m_questionStart.toSecsSinceEpoch());
     m_counters.addAnswer(seconds);
     // Only the history records what the data file's format has no place for.
-    if (m_state.current->keepsDataFileRecords())
+    if (m_state.current->keptInDataFile())
         pendRecord(slot, verdict, seconds);
     m_view.showStatus(m_counters.statusValues());
     if (m_state.switchPending)
