@@ -160,6 +160,20 @@ TEST_P(MainWindowInKeyTest, aPracticeQuestionIsRetriedOnThePadAndKeptInTheHistor
     prompter.answerYes(); // try again
     submit();
     EXPECT_TRUE(window->cycle().answer().sequence.empty()) << "a retry starts from no names";
+    // Number key 1 presses the name it stands for; Backspace takes it back.
+    EarTrainingWindow* ear = window->earTrainingWindow();
+    ear->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ear));
+    ear->submitButton()->setFocus();
+    QTest::keyClick(ear, Qt::Key_1);
+    // The button's press is animated before it clicks.
+    (void)QTest::qWaitFor([this] { return !window->cycle().answer().sequence.empty(); }, 2000);
+    const std::optional<std::string> first =
+        window->state().current->numberKeyName(1, question(), window->settings());
+    ASSERT_TRUE(first);
+    EXPECT_EQ(window->cycle().answer().sequence, std::vector<std::string>{*first});
+    QTest::keyClick(ear, Qt::Key_Backspace);
+    EXPECT_TRUE(window->cycle().answer().sequence.empty());
     type(heard.answer);
     submit();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("Good work: hit OK for next question"));
