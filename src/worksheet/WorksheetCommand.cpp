@@ -128,8 +128,8 @@ int writeHeardInKey(const Worksheet& sheet, std::ostream& out, std::ostream& err
     if (options.midi) {
         std::string error;
         const std::string key = worksheetTitle(sheet) + "\n\n" + answers.str();
-        if (!writeInKeyMidiFolder(*options.midi, questions, options.settings.inKey.degrees.common.tempo, key,
-                                  error)) {
+        const int tempo = options.activity->inKeyCommon(options.settings)->tempo;
+        if (!writeInKeyMidiFolder(*options.midi, questions, tempo, key, error)) {
             err << "tonalyst worksheet: " << error << "\n";
             return 1;
         }
