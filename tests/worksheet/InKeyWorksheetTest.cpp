@@ -177,7 +177,9 @@ TEST(InKeyWorksheet, midiFilesSoundTheCadenceAndTheQuestionAtTheTempoBesideTheAn
         std::string names;
         for (const std::string& name : questions[q].answer)
             names += (names.empty() ? "" : ", ") + name;
-        EXPECT_NE(answerKey.find(std::to_string(q + 1) + ".  " + names + "\n"), std::string::npos) << names;
+        const std::string line =
+            "question-" + number + ".mid  In " + keyLabel(questions[q].key) + ": " + names;
+        EXPECT_NE(answerKey.find(line + "\n"), std::string::npos) << line;
     }
 }
 
