@@ -1,10 +1,12 @@
 #include "worksheet/WorksheetCommand.h"
 
+#include "activities/PaperText.h"
 #include "cli/CommandParser.h"
 #include "theory/IntervalDirection.h"
 #include "theory/JsonText.h"
 #include "theory/SignatureSigns.h"
 #include "theory/Translate.h"
+#include "tonality/Tonality.h"
 #include "worksheet/InKeyMidiFolder.h"
 #include "worksheet/InKeyWorksheet.h"
 #include "worksheet/Worksheet.h"
@@ -121,15 +123,19 @@ int writeHeardInKey(const Worksheet& sheet, std::ostream& out, std::ostream& err
             out << inKeyJson(code, heard) << "\n";
         return 0;
     }
-    std::ostringstream answers;
-    answers << translate("WorksheetCommand", "Answer key") << "\n\n";
-    for (std::size_t i = 0; i < questions.size(); ++i)
-        answers << i + 1 << ".  " << inKeyAnswerLine(questions[i], options.settings.inKey.degrees) << "\n";
+    const ScaleDegreeOptions& shown = options.settings.inKey.degrees;
     if (options.midi) {
+        // Played from the files, the questions are not on paper: each answer names its key.
+        std::ostringstream answers;
+        answers << worksheetTitle(sheet) << "\n\n" << translate("WorksheetCommand", "Answer key") << "\n\n";
+        for (std::size_t i = 0; i < questions.size(); ++i)
+            answers << inKeyMidiName(static_cast<int>(i) + 1, static_cast<int>(questions.size())) << "  "
+                    << paper::filled(translate("WorksheetCommand", "In %1: %2"),
+                                     {keyLabel(questions[i].key), inKeyAnswerLine(questions[i], shown)})
+                    << "\n";
         std::string error;
-        const std::string key = worksheetTitle(sheet) + "\n\n" + answers.str();
-        if (!writeInKeyMidiFolder(*options.midi, questions, options.settings.inKey.degrees.common.tempo, key,
-                                  error)) {
+        const int tempo = options.activity->inKeyCommon(options.settings)->tempo;
+        if (!writeInKeyMidiFolder(*options.midi, questions, tempo, answers.str(), error)) {
             err << "tonalyst worksheet: " << error << "\n";
             return 1;
         }
@@ -142,7 +148,9 @@ int writeHeardInKey(const Worksheet& sheet, std::ostream& out, std::ostream& err
             out << (line == 0 ? std::to_string(i + 1) + ".  " : std::string("    ")) << lines[line] << "\n";
         out << "\n";
     }
-    out << answers.str();
+    out << translate("WorksheetCommand", "Answer key") << "\n\n";
+    for (std::size_t i = 0; i < questions.size(); ++i)
+        out << i + 1 << ".  " << inKeyAnswerLine(questions[i], shown) << "\n";
     return 0;
 }
 

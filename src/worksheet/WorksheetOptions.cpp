@@ -112,7 +112,7 @@ struct RawOptions {
     std::vector<std::string> given;
 };
 
-// The activities whose questions are heard in a key, by worksheet name.
+// The activities whose questions are heard in a key, by worksheet name: the options only they take.
 constexpr std::array<std::string_view, 4> kHeardInKey{"scale-degrees", "chord-functions", "progressions",
                                                       "cadences"};
 
@@ -456,8 +456,7 @@ bool applyValue(const std::string& name, const std::string& value, WorksheetOpti
 } // namespace
 
 bool isHeardInKey(const Activity* activity) {
-    return std::find(kHeardInKey.begin(), kHeardInKey.end(), activity->names().worksheetName) !=
-           kHeardInKey.end();
+    return activity->inKeyCommon(QuestionSettings{}) != nullptr;
 }
 
 std::string_view worksheetActivityCode(const Activity* activity) {
