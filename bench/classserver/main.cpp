@@ -22,6 +22,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <iterator>
 
 namespace {
 
@@ -30,13 +31,14 @@ using namespace tonalyst;
 const char* const kActivities[][2] = {{"spell", "Triad :"},       {"identify", "Seventh :"},
                                       {"eartraining", "Triad :"}, {"spell", "V7 of"},
                                       {"intid", "Major 3rd"},     {"intspell", "Minor 6th"},
-                                      {"eartraining", "interval"}, {"keysigid", "major :"}};
+                                      {"eartraining", "interval"}, {"keysigid", "major :"},
+                                      {"progression", "major"}};
 
 QVector<AnswerRecord> answersOf(const QString& userId, int count, QRandomGenerator& random) {
     QVector<AnswerRecord> answers;
     answers.reserve(count);
     for (int i = 0; i < count; ++i) {
-        const auto& kind = kActivities[random.bounded(8)];
+        const auto& kind = kActivities[random.bounded(static_cast<int>(std::size(kActivities)))];
         AnswerRecord answer;
         answer.answerId = QUuid::createUuid().toString(QUuid::WithoutBraces);
         answer.answeredUtc = QDateTime(QDate(2026, 1, 5).addDays(random.bounded(90)), QTime(10, 0)).toUTC();
@@ -49,9 +51,14 @@ QVector<AnswerRecord> answersOf(const QString& userId, int count, QRandomGenerat
         answer.accidentals = random.bounded(8);
         answer.item = QStringLiteral("C major");
         answer.asked = QStringLiteral("C4 E4 G4");
-        answer.given = answer.asked;
         answer.right = answer.asked;
         answer.correct = random.bounded(3) != 0;
+        answer.given = answer.correct ? answer.asked : QStringLiteral("C4 Eb4 G4");
+        // The data file keeps no record of progressions: a question is its first answer.
+        if (answer.activity == QLatin1String("progression")) {
+            answer.inDataFile = false;
+            answer.attempt = 1 + random.bounded(2);
+        }
         answer.seconds = random.bounded(30);
         answers << answer;
     }

@@ -175,7 +175,15 @@ ALTER TABLE tonalyst.answers ADD CONSTRAINT answers_verdict_agrees
     CHECK (imported OR correct = (given IS NOT DISTINCT FROM right_answer)) NOT VALID;
 )sql";
 
-const std::array<const char*, 4> kSteps{kStep1, kStep2, kStep3, kStep4};
+// Step 5: the summary counts the questions of an activity the data file keeps no record
+// of by their first answers, still from the index alone.
+const char* const kStep5 = R"sql(
+DROP INDEX tonalyst.answers_user_day;
+CREATE INDEX answers_user_day ON tonalyst.answers (user_id, day)
+    INCLUDE (activity, category, inversions, method, correct, seconds, accidentals, in_data_file, attempt);
+)sql";
+
+const std::array<const char*, 5> kSteps{kStep1, kStep2, kStep3, kStep4, kStep5};
 
 // Run by every init, not once: on a database made before PostgreSQL 15 everyone may
 // create objects in the public schema, and a function planted there would be found by

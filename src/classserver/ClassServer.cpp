@@ -1,5 +1,6 @@
 #include "classserver/ClassServer.h"
 
+#include "activities/ActivityRegistry.h"
 #include "classserver/SqlArray.h"
 #include "records/ReportTallier.h"
 
@@ -125,6 +126,18 @@ QStringList rowsAsArrays(const AnswerRecord* first, const AnswerRecord* last) {
     for (const SqlArray& column : columns)
         parameters << column.text();
     return parameters;
+}
+
+// The activity codes the data file keeps, as an array: an answer of any other activity
+// counts as a question when it is the question's first.
+QString dataFileActivities() {
+    SqlArray codes;
+    for (const Activity* activity : allActivities())
+        if (activity->keptInDataFile())
+            codes.append(QString::fromUtf8(activity->recordCode().data(),
+                                           static_cast<qsizetype>(activity->recordCode().size())),
+                         false);
+    return codes.text();
 }
 
 } // namespace
@@ -420,10 +433,11 @@ std::optional<QVector<StudentSummary>> ClassServer::summary(const QString& class
             "FROM tonalyst.class_students s LEFT JOIN LATERAL ("
             "SELECT activity, count(*) AS answers, count(*) FILTER (WHERE correct) AS successes, "
             "sum(seconds) AS seconds FROM tonalyst.answers "
-            "WHERE user_id = s.user_id AND day BETWEEN $2::date AND $3::date AND in_data_file "
+            "WHERE user_id = s.user_id AND day BETWEEN $2::date AND $3::date "
+            "AND (in_data_file OR (attempt = 1 AND activity <> ALL ($4::text[]))) "
             "GROUP BY activity) a ON true "
             "WHERE s.class_id = $1::integer ORDER BY s.user_id, a.activity"),
-        {classId, start.toString(Qt::ISODate), end.toString(Qt::ISODate)});
+        {classId, start.toString(Qt::ISODate), end.toString(Qt::ISODate), dataFileActivities()});
     if (!result.ok()) {
         problem = result.problem();
         return std::nullopt;

@@ -55,9 +55,11 @@ QStringList figureCells(const ActivityFigures& total, const std::map<QString, Ac
 } // namespace
 
 const QStringList& summaryActivities() {
-    static const QStringList activities{QStringLiteral("spell"),    QStringLiteral("identify"),
+    static const QStringList activities{QStringLiteral("spell"),       QStringLiteral("identify"),
                                         QStringLiteral("eartraining"), QStringLiteral("intspell"),
-                                        QStringLiteral("intid"),    QStringLiteral("keysigid")};
+                                        QStringLiteral("intid"),       QStringLiteral("keysigid"),
+                                        QStringLiteral("scaledegree"), QStringLiteral("chordfunction"),
+                                        QStringLiteral("progression"), QStringLiteral("cadence")};
     return activities;
 }
 
@@ -78,6 +80,10 @@ QStringList summaryLines(const QVector<StudentSummary>& students, const QString&
                       QCoreApplication::translate("ClassSummaryText", "intspell"),
                       QCoreApplication::translate("ClassSummaryText", "intid"),
                       QCoreApplication::translate("ClassSummaryText", "keysig"),
+                      QCoreApplication::translate("ClassSummaryText", "degrees"),
+                      QCoreApplication::translate("ClassSummaryText", "function"),
+                      QCoreApplication::translate("ClassSummaryText", "prog."),
+                      QCoreApplication::translate("ClassSummaryText", "cadence"),
                       QCoreApplication::translate("ClassSummaryText", "last day")},
                      QCoreApplication::translate("ClassSummaryText", "student"));
 

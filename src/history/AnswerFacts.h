@@ -18,6 +18,7 @@ struct AnswerFacts {
     QString right;
     QString given;
     bool correct = false;
+    int attempt = 1;
     int seconds = 0;
     bool inDataFile = true;
     bool imported = false;
@@ -33,6 +34,7 @@ inline AnswerFacts factsOf(const AnswerRecord& record) {
             record.right,
             record.given,
             record.correct,
+            record.attempt,
             record.seconds,
             record.inDataFile,
             record.imported};

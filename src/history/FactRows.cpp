@@ -77,6 +77,7 @@ bool stepFactRows(const QSqlDatabase& db, const FactQuery& query,
             facts.seconds = row.value(9).toInt();
             facts.inDataFile = row.value(10).toInt() != 0;
             facts.imported = row.value(11).toInt() != 0;
+            facts.attempt = row.value(12).toInt();
             each(facts);
         },
         trouble);

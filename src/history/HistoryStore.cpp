@@ -158,7 +158,7 @@ AnswerRecord readRecord(const QSqlQuery& query) {
 // Seconds come as a number: one text fewer per answer for the driver to copy.
 const QString kFactColumns = QStringLiteral("CAST(strftime('%s', answered_utc) AS INTEGER), method, "
                                             "activity, category, key_name, item, right_answer, "
-                                            "given, correct, seconds, in_data_file, imported");
+                                            "given, correct, seconds, in_data_file, imported, attempt");
 
 void readFactsRow(const QSqlQuery& query, AnswerFacts& facts) {
     facts.answeredSecs = query.value(0).toLongLong();
@@ -173,6 +173,7 @@ void readFactsRow(const QSqlQuery& query, AnswerFacts& facts) {
     facts.seconds = query.value(9).toInt();
     facts.inDataFile = query.value(10).toBool();
     facts.imported = query.value(11).toBool();
+    facts.attempt = query.value(12).toInt();
 }
 
 enum class Health { Sound, Damaged, Unusable };

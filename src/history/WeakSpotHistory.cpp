@@ -2,6 +2,7 @@
 
 #include "history/CommandLineApplication.h"
 #include "history/HistoryStore.h"
+#include "history/NamedPlaces.h"
 #include "platform/FileLocations.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,14 @@ namespace tonalyst {
 void learnFrom(WeakSpotSchedule& schedule, const AnswerFacts& answer) {
     if (answer.imported || answer.item.isEmpty())
         return;
+    if (namesInOrder(answer.activity, answer.category)) {
+        const std::string activity = answer.activity.toStdString();
+        const std::string category = answer.category.toStdString();
+        for (const NamedPlace& place : namedPlaces(answer.right, answer.given))
+            schedule.answered(weakSpotItem(activity, category, place.right.toStdString()),
+                              place.given == place.right);
+        return;
+    }
     schedule.answered(
         weakSpotItem(answer.activity.toStdString(), answer.category.toStdString(), answer.item.toStdString()),
         answer.correct);

@@ -39,6 +39,14 @@ bool isSpellingActivity(int activity) {
     return activityAt(activity).answersOnStaff();
 }
 
+bool namesInOrder(int activity) {
+    return activityAt(activity).namesInOrder();
+}
+
+bool keptInDataFile(int activity) {
+    return activityAt(activity).keptInDataFile();
+}
+
 QString progressItemKind(int activity) {
     const std::string_view kind = activityAt(activity).names().itemKind;
     return QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size()));

@@ -26,4 +26,10 @@ bool isSpellingActivity(int activity);
 // What the activity's questions name: "Chord", "Interval" or "Key".
 QString progressItemKind(int activity);
 
+// Whether the activity's answers are sequences of names judged place by place.
+bool namesInOrder(int activity);
+
+// Whether the data file keeps the activity's questions.
+bool keptInDataFile(int activity);
+
 } // namespace tonalyst

@@ -1,5 +1,7 @@
 #include "progress/ProgressStatistics.h"
 
+#include "history/NamedPlaces.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QStringList>
@@ -40,20 +42,37 @@ struct Tally {
     int errors = 0;
 };
 
+// What the tally of an activity's answers asks of the activity, asked once.
+struct ActivityKind {
+    bool keyIsItem = false;
+    bool namesInOrder = false;
+    bool keptInDataFile = true;
+};
+
 // Tallies one activity's answers. Answers repeat the same few texts over and over, so
 // they are counted by their raw text first, and each distinct text is made readable or
 // classified once at the end.
 class ActivityTally {
 public:
-    void add(const AnswerFacts& answer, bool keyIsItem, QDate day) {
+    void add(const AnswerFacts& answer, const ActivityKind& kind, QDate day) {
         ++m_result.answers;
-        if (answer.inDataFile)
+        // The data file's questions; where it keeps none, each question's first answer.
+        if (answer.inDataFile || (!kind.keptInDataFile && answer.attempt == 1 && !answer.imported))
             addToTrend(answer, day);
         count(m_categories[answer.category], answer.correct);
-        count(m_items[answer.item], answer.correct);
         // Key signature questions name their key as the item too.
-        if (!(keyIsItem && answer.key.trimmed() == answer.item.trimmed()))
+        if (!(kind.keyIsItem && answer.key.trimmed() == answer.item.trimmed()))
             count(m_keys[answer.key], answer.correct);
+        if (kind.namesInOrder && !answer.imported && !answer.right.isEmpty()) {
+            for (const NamedPlace& place : namedPlaces(answer.right, answer.given)) {
+                count(m_items[place.right], place.given == place.right);
+                ++m_rightAnswers[place.right];
+                if (place.given != place.right)
+                    ++m_wrong[{place.right, place.given}];
+            }
+            return;
+        }
+        count(m_items[answer.item], answer.correct);
         if (answer.imported || answer.right.isEmpty())
             return;
         ++m_rightAnswers[answer.right];
@@ -126,8 +145,10 @@ public:
             std::stable_sort(m_result.mistakes.begin(), m_result.mistakes.end(),
                              [](const SpellingMistake& a, const SpellingMistake& b) { return a.count > b.count; });
         } else {
+            const bool heard = namesInOrder(activity);
             for (const auto& [answer, times] : wrong)
-                m_result.confusions.push_back({answer.first, answer.second, times, m_rightAnswers.value(answer.first)});
+                m_result.confusions.push_back(
+                    {answer.first, answer.second, times, m_rightAnswers.value(answer.first), heard});
             std::stable_sort(m_result.confusions.begin(), m_result.confusions.end(),
                              [](const Confusion& a, const Confusion& b) { return a.count > b.count; });
         }
@@ -204,6 +225,8 @@ QString Confusion::what() const {
     const QString givenText = given.trimmed().isEmpty()
                                   ? QCoreApplication::translate("ProgressStatistics", "nothing")
                                   : readableAnswer(givenParts.mid(shared).join(QStringLiteral(" / ")));
+    if (heard)
+        return QCoreApplication::translate("ProgressStatistics", "%1 heard as %2").arg(right, givenText);
     return QCoreApplication::translate("ProgressStatistics", "%1 answered as %2")
         .arg(readableAnswer(right), givenText);
 }
@@ -248,15 +271,16 @@ std::vector<AnswerRecord> answersWithin(const std::vector<AnswerRecord>& records
 
 struct ProgressTally::Counts {
     explicit Counts(const QTimeZone& zone)
-        : dates(zone), tallies(progressActivityCount()), keyIsItem(progressActivityCount()) {
+        : dates(zone), tallies(progressActivityCount()), kinds(progressActivityCount()) {
         for (int activity = 0; activity < progressActivityCount(); ++activity)
-            keyIsItem[static_cast<std::size_t>(activity)] = progressItemKind(activity) == QLatin1String("Key");
+            kinds[static_cast<std::size_t>(activity)] = {progressItemKind(activity) == QLatin1String("Key"),
+                                                         namesInOrder(activity), keptInDataFile(activity)};
     }
 
     LocalDates dates;
     QDate earliest;
     std::vector<ActivityTally> tallies;
-    std::vector<bool> keyIsItem;
+    std::vector<ActivityKind> kinds;
 };
 
 ProgressTally::ProgressTally(ProgressQuery query)
@@ -275,7 +299,7 @@ void ProgressTally::add(const AnswerFacts& answer) {
     const auto activity = progressActivityOf(answer);
     if (activity) {
         const auto at = static_cast<std::size_t>(*activity);
-        m_counts->tallies[at].add(answer, m_counts->keyIsItem[at], date);
+        m_counts->tallies[at].add(answer, m_counts->kinds[at], date);
     }
 }
 

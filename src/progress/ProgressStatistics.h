@@ -44,7 +44,8 @@ struct TrendPoint {
 };
 
 // An item the student answers badly: a category, key, chord or interval, over every answer
-// given to it (retries and review answers included).
+// given to it (retries and review answers included); for answers named in order, each name
+// at each place it was asked.
 struct WeakSpot {
     QString kind; // "Category", "Key", "Chord" or "Interval"
     QString name;
@@ -56,16 +57,19 @@ struct WeakSpot {
 };
 
 // A right answer of an identification given as another answer, `count` times out of the
-// `answers` given where `right` was right.
+// `answers` given where `right` was right; for answers named in order, a right name given
+// as another at its place, out of the times it was asked.
 struct Confusion {
     QString right;
     QString given;
     int count = 0;
     int answers = 0;
+    // One name of an answer heard in a key, at its place: "vi heard as IV".
+    bool heard = false;
 
     // "Augmented 6 German answered as Italian", for a table whose columns give the counts.
     QString what() const;
-    // "Augmented 6 German answered as Italian: 7 of 19".
+    // "Augmented 6 German answered as Italian: 7 of 19"; "♭6 heard as 5: 7 of 12".
     QString text() const;
     bool operator==(const Confusion&) const = default;
 };

@@ -182,5 +182,52 @@ TEST_F(ClassDatabase, TheSummaryHasALinePerStudentWithItsTotalsAndTheExactIdInTh
     EXPECT_TRUE(text.out.contains(QStringLiteral("(whole class, 2 students)")));
 }
 
+TEST_F(ClassDatabase, AnAnswerHeardInAKeyArrivesWholeAndTheSummaryCountsItsQuestionOnce) {
+    PgConnection own;
+    ASSERT_TRUE(own.open(login(student(QStringLiteral("4B"), QStringLiteral("AB")))))
+        << own.problem().toStdString();
+    // The data file has no place for it, so only its first answer stands for the question.
+    AnswerRecord first = answerOf(QStringLiteral("AB"), QDate(2026, 3, 2), QStringLiteral("practice"),
+                                  QStringLiteral("progression"), QStringLiteral("major"), false, 9);
+    first.inDataFile = false;
+    first.key = QStringLiteral("B-flat major");
+    first.item = first.right = QStringLiteral("I, ♭VI, vii°7/V, V");
+    first.given = QStringLiteral("I, iv, viiø7/V, V");
+    first.asked = QStringLiteral("Bb2 F3 D4 Bb4 | Gb2 Db3 Bb3 Gb4 | E3 Bb3 Db4 G4 | F3 C4 A4 C5");
+    AnswerRecord retry = first;
+    retry.answerId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    retry.given = retry.right;
+    retry.correct = true;
+    retry.attempt = 2;
+    ASSERT_TRUE(ClassServer(own).push({first, retry}).ok);
+
+    for (const AnswerRecord& sent : {first, retry}) {
+        const PgResult row = m_admin.exec(
+            QStringLiteral("SELECT activity, category, key, item, asked, given, right_answer, attempt "
+                           "FROM tonalyst.answers WHERE answer_id = $1::uuid"),
+            {sent.answerId});
+        ASSERT_TRUE(row.ok() && row.rows() == 1) << row.problem().toStdString();
+        EXPECT_EQ((QStringList{row.text(0, 0), row.text(0, 1), row.text(0, 2), row.text(0, 3), row.text(0, 4),
+                               row.text(0, 5), row.text(0, 6), row.text(0, 7)}),
+                  (QStringList{sent.activity, sent.category, sent.key, sent.item, sent.asked, sent.given,
+                               sent.right, QString::number(sent.attempt)}));
+    }
+
+    const CommandRun csv =
+        runClass({QStringLiteral("summary"), QStringLiteral("--db"), server(), QStringLiteral("--class"),
+                  QStringLiteral("4B"), QStringLiteral("--from"), QStringLiteral("2026-03-01"),
+                  QStringLiteral("--to"), QStringLiteral("2026-03-10"), QStringLiteral("--csv")});
+    ASSERT_EQ(csv.status, 0) << csv.err.toStdString();
+    const QStringList lines = csv.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << csv.out.toStdString();
+    const QStringList head = csvFields(lines[0]);
+    const QStringList row = csvFields(lines[1]);
+    ASSERT_EQ(row.size(), head.size());
+    const auto field = [&](const char* name) { return row[head.indexOf(QString::fromLatin1(name))]; };
+    EXPECT_EQ(field("answers"), QStringLiteral("1"));
+    EXPECT_EQ(field("successes"), QStringLiteral("0"));
+    EXPECT_EQ(field("answers_progression"), QStringLiteral("1"));
+}
+
 } // namespace
 } // namespace tonalyst::test

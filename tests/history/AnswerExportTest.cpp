@@ -54,7 +54,13 @@ protected:
             answerAt(QStringLiteral("=HYPERLINK(\"http://x.example\",\"grades\")"), utc(3, 8));
         formula.item = QStringLiteral("@SUM(A1)");
         formula.given = QStringLiteral("+1");
-        answers = {answerAt(QStringLiteral("AB"), utc(1, 9)), quoted, formula};
+        // Names heard in a key: commas within a field, and ♭, ♯, ° and ø as they are.
+        AnswerRecord heard = answerAt(QStringLiteral("Zoë"), utc(4, 9), false);
+        heard.activity = QStringLiteral("progression");
+        heard.category = QStringLiteral("major");
+        heard.item = heard.right = QStringLiteral("I, ♭VI, vii°7/V, V");
+        heard.given = QStringLiteral("I, ♯iv°, viiø7/V, V");
+        answers = {answerAt(QStringLiteral("AB"), utc(1, 9)), quoted, formula, heard};
         QString notice;
         EXPECT_TRUE(history.open(HistoryStore::Access::ReadWrite, notice)) << notice.toStdString();
         QString error;

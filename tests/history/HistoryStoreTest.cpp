@@ -84,6 +84,7 @@ TEST_F(HistoryStoreTest, FactsAreTheStudentsOwnWithinTheBoundsAndTheLatestComeOl
     imported.right.clear();
     AnswerRecord retry = answerAt(quotedUser, utc(3, 0, 0), false);
     retry.inDataFile = false;
+    retry.attempt = 2;
     retry.seconds = 12;
     const std::vector<AnswerRecord> stored{retry, answerAt(QStringLiteral("AB"), utc(2, 12)), imported,
                                            answerAt(quotedUser, utc(1, 9)),
@@ -102,11 +103,11 @@ TEST_F(HistoryStoreTest, FactsAreTheStudentsOwnWithinTheBoundsAndTheLatestComeOl
             ASSERT_NE(same, stored.end());
             const AnswerFacts expected = factsOf(*same);
             EXPECT_EQ(std::tie(facts.method, facts.activity, facts.category, facts.key, facts.item,
-                               facts.right, facts.given, facts.correct, facts.seconds, facts.inDataFile,
-                               facts.imported),
+                               facts.right, facts.given, facts.correct, facts.attempt, facts.seconds,
+                               facts.inDataFile, facts.imported),
                       std::tie(expected.method, expected.activity, expected.category, expected.key,
                                expected.item, expected.right, expected.given, expected.correct,
-                               expected.seconds, expected.inDataFile, expected.imported));
+                               expected.attempt, expected.seconds, expected.inDataFile, expected.imported));
         }));
         std::sort(times.begin(), times.end());
         return times;
@@ -123,6 +124,7 @@ TEST_F(HistoryStoreTest, FactsAreTheStudentsOwnWithinTheBoundsAndTheLatestComeOl
     EXPECT_EQ(latest[0].answeredSecs, secs(utc(2, 10)));
     EXPECT_TRUE(latest[0].imported);
     EXPECT_EQ(latest[1].seconds, 12);
+    EXPECT_EQ(latest[1].attempt, 2);
     EXPECT_FALSE(latest[2].correct);
     EXPECT_TRUE(history.latestFacts(QStringLiteral("O'Brien"), 3, error).value().empty());
 }

@@ -1,4 +1,5 @@
 #include "history/HistoryWriter.h"
+#include "activities/ActivityRegistry.h"
 #include "history/HistoryStore.h"
 #include "history/WeakSpotHistory.h"
 
@@ -101,6 +102,24 @@ TEST_F(HistoryWriterTest, WeakSpotsAreReadAfterTheAnswersQueuedBeforeAndWithoutT
     QString error;
     EXPECT_EQ(readWeakSpots(historyPath(), QStringLiteral("AB"), error).value().weight(fifth),
               WeakSpotSchedule::kBoxWeights[0]);
+}
+
+TEST(WeakSpotHistory, AnswersHeardInAKeyMakeEachWrongNameAWeakSpotRatherThanTheWhole) {
+    if (!activityOfRecord("progression", "major"))
+        GTEST_SKIP() << "the Progressions activity is not registered";
+    AnswerRecord heard = answerAt(QStringLiteral("AB"), utc(1, 9), false);
+    heard.activity = QStringLiteral("progression");
+    heard.category = QStringLiteral("major");
+    heard.item = heard.right = QStringLiteral("I, vi, ♭VI, V");
+    heard.given = QStringLiteral("I, IV, ♭VI, V");
+    WeakSpotSchedule schedule;
+    learnFrom(schedule, factsOf(heard));
+    const auto weight = [&](const char* name) {
+        return schedule.weight(weakSpotItem("progression", "major", name));
+    };
+    EXPECT_EQ(weight("vi"), WeakSpotSchedule::kBoxWeights[0]);
+    for (const char* right : {"I", "♭VI", "V", "IV", "I, vi, ♭VI, V"})
+        EXPECT_EQ(weight(right), 1.0) << right;
 }
 
 TEST_F(HistoryWriterTest, TheDataFileIsBroughtInOnceAsSummaries) {

@@ -1,5 +1,6 @@
 #include "ProgressTestKit.h"
 #include "progress/ProgressStatistics.h"
+#include "activities/ActivityRegistry.h"
 
 #include <gtest/gtest.h>
 
@@ -174,6 +175,67 @@ TEST(ProgressStatistics, confusionsSayWhichRightAnswerWasGivenAsWhatOutOfHowMany
     EXPECT_EQ(confusions[1].text(), QStringLiteral("Augmented 6 German answered as French: 2 of 19"));
     EXPECT_EQ(confusions[2].text(), QStringLiteral("Triad ii answered as Seventh ii7: 1 of 1"));
     EXPECT_TRUE(statistics.activities[kChordId].mistakes.empty());
+}
+
+// An answer heard in a key, as the history keeps it: the names joined by ", ".
+AnswerRecord heard(const char* activity, const QString& right, const QString& given, int attempt = 1) {
+    AnswerRecord record = answerOn(kMonday, activity, right == given);
+    record.inDataFile = false;
+    record.category = QStringLiteral("major");
+    record.key = QStringLiteral("D major");
+    record.item = right;
+    record.right = right;
+    record.given = given;
+    record.attempt = attempt;
+    return record;
+}
+
+// The Progress index of the activity keeping answers under this code, or -1.
+int progressIndexOf(const char* code) {
+    const Activity* activity = activityOfRecord(code, "major");
+    return activity ? activityIndex(*activity) : -1;
+}
+
+TEST(ProgressStatistics, answersHeardInAKeyCountEachNameAtItsPlaceAndEachQuestionOnce) {
+    const int degrees = progressIndexOf("scaledegree");
+    const int progressions = progressIndexOf("progression");
+    if (degrees < 0 || progressions < 0)
+        GTEST_SKIP() << "the Scale Degrees and Progressions activities are not registered";
+    std::vector<AnswerRecord> records;
+    for (int i = 0; i < 12; ++i)
+        records.push_back(
+            heard("scaledegree", QStringLiteral("♭6"), i < 7 ? QStringLiteral("5") : QStringLiteral("♭6")));
+    const QString cadential = QStringLiteral("I, vi, IV, V");
+    records.push_back(heard("progression", cadential, QStringLiteral("I, IV, IV, V")));
+    // A practice retry counts as an answer, not as another question.
+    records.push_back(heard("progression", cadential, QStringLiteral("I, IV, IV, V"), 2));
+    records.push_back(heard("progression", QStringLiteral("I, IV, V, I"), QStringLiteral("I, IV, V, I")));
+    // Names left out were heard as nothing.
+    records.push_back(heard("progression", QStringLiteral("I, ii, V, I"), QStringLiteral("I, IV")));
+
+    const ProgressStatistics statistics = computeProgress(records, days(kMonday, kMonday));
+    const ActivityProgress& degreeFigures = statistics.activities[static_cast<std::size_t>(degrees)];
+    ASSERT_EQ(degreeFigures.confusions.size(), 1u);
+    EXPECT_EQ(degreeFigures.confusions[0].text(), QStringLiteral("♭6 heard as 5: 7 of 12"));
+
+    const ActivityProgress& figures = statistics.activities[static_cast<std::size_t>(progressions)];
+    EXPECT_EQ(figures.answers, 4);
+    ASSERT_EQ(figures.practice.size(), 1u);
+    EXPECT_EQ(figures.practice[0].questions, 3);
+    EXPECT_EQ(figures.practice[0].right, 1);
+    QStringList confusions;
+    for (const Confusion& confusion : figures.confusions)
+        confusions << confusion.text();
+    EXPECT_EQ(confusions, (QStringList{QStringLiteral("vi heard as IV: 2 of 2"),
+                                       QStringLiteral("I heard as nothing: 1 of 6"),
+                                       QStringLiteral("V heard as nothing: 1 of 4"),
+                                       QStringLiteral("ii heard as IV: 1 of 1")}));
+    QStringList spots;
+    for (const WeakSpot& spot : figures.weakSpots)
+        if (spot.kind != QLatin1String("Category") && spot.kind != QLatin1String("Key"))
+            spots << QStringLiteral("%1 %2/%3").arg(spot.name).arg(spot.errors).arg(spot.answers);
+    EXPECT_EQ(spots, (QStringList{QStringLiteral("vi 2/2"), QStringLiteral("ii 1/1"), QStringLiteral("V 1/4"),
+                                  QStringLiteral("I 1/6")}));
 }
 
 TEST(ProgressStatistics, earTrainingIsSplitIntoChordsAndIntervalsByCategory) {
