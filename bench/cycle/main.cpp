@@ -47,6 +47,8 @@ public:
     void showkeysig(const Question&, bool) override {}
     void showKeyIndication(const Question&, const CurrentKey&) override {}
     void playanswer(const std::vector<WrittenNote>&) override {}
+    void playHeard(const HeardInKey&, HeardParts, int) override {}
+    void offerNames(const Question&) override {}
     void beepn(int) override {}
     void showStatus(const StatusValues&) override {}
     void stopElapsedTime() override {}

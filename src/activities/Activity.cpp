@@ -18,6 +18,47 @@ bool Activity::ownsRecord(std::string_view code, std::string_view) const {
     return code == recordCode();
 }
 
+DrawnQuestion Activity::draw(const QuestionContext& context, IntervalQuestionMaker* intervals,
+                             const WeakSpotSchedule* favor) const {
+    return drawQuestion(context, intervals, favor);
+}
+
+std::vector<std::string> Activity::padNames(const Question&, const QuestionSettings&) const {
+    return {};
+}
+
+std::optional<std::string> Activity::readName(std::string_view, const Question&,
+                                              const QuestionSettings&) const {
+    return std::nullopt;
+}
+
+std::optional<std::string> Activity::numberKeyName(int, const Question&, const QuestionSettings&) const {
+    return std::nullopt;
+}
+
+std::string Activity::shownName(std::string_view name, const Question&, const QuestionSettings&) const {
+    return std::string(name);
+}
+
+int Activity::namesWanted(const Question& question) {
+    return question.heard ? static_cast<int>(question.heard->answer.size()) : 0;
+}
+
+const InKeyCommon* Activity::inKeyCommon(const QuestionSettings&) const {
+    return nullptr;
+}
+
+AnswerTexts Activity::answerTexts(const Question& question, const PreparedAnswer& prepared,
+                                  const Submission& submission, bool inversionList) const {
+    const bool staff = answersOnStaff();
+    return {.key = questionKey(question),
+            .item = questionItem(question),
+            .asked = askedNotes(question, prepared),
+            .given =
+                staff ? givenNotes(submission.staffNotes) : givenChoices(submission.answer, inversionList),
+            .right = staff ? rightNotes(prepared) : rightChoices(question, inversionList)};
+}
+
 bool Activity::needsSecondChoice(const AnswerParts&) const {
     return true;
 }

@@ -4,7 +4,9 @@
 #include "theory/Judge.h"
 #include "theory/QuestionContext.h"
 #include "theory/QuestionSettings.h"
+#include "theory/WeakSpots.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +31,21 @@ public:
     virtual void restrictToCommonIntervals() = 0;
     virtual void showEarTrainingWhileRunning() = 0;
     virtual void askEarTrainingChords() = 0;
+    // The option dialogs of the activities heard in a key.
+    virtual void editScaleDegreeOptions() = 0;
+    virtual void editChordFunctionOptions() = 0;
+    virtual void editProgressionOptions() = 0;
+    virtual void editCadenceOptions() = 0;
+};
+
+// What the history keeps of one answer besides its verdict, in one notation for what
+// was asked, given and right, so that a right answer's given reads as its right.
+struct AnswerTexts {
+    std::string key;
+    std::string item;
+    std::string asked;
+    std::string given;
+    std::string right;
 };
 
 // The codes an activity goes by; data, never translated.
@@ -60,6 +77,10 @@ public:
     const ActivityTraits& traits() const { return m_traits; }
     ActivityState settledState() const { return ActivityState::settled(m_traits); }
 
+    // The next question and its key, favouring the schedule's weak spots when one is given.
+    virtual DrawnQuestion draw(const QuestionContext& context, IntervalQuestionMaker* intervals,
+                               const WeakSpotSchedule* favor) const;
+
     std::string_view recordCode() const { return m_traits.recordCode; }
     std::string recordCategory(const Question& question) const;
     // Whether an answer the history keeps with this code and category is one of ours.
@@ -67,9 +88,6 @@ public:
     // The answer is a sequence of names ("I, IV, V7, I") compared place by place, so the
     // history's figures count each name at its place: right name R answered G is R wrong.
     virtual bool namesInOrder() const { return false; }
-    // The data file keeps one record per question; activities its format has no place for
-    // leave it alone, and the history alone counts their questions (by their first answers).
-    virtual bool keptInDataFile() const { return true; }
 
     // Answers are notes written on the staff; otherwise they are chosen from menus.
     virtual bool answersOnStaff() const = 0;
@@ -87,6 +105,29 @@ public:
     // Submit Answer wants a second choice after this first one.
     virtual bool needsSecondChoice(const AnswerParts& answer) const;
     virtual bool offersReview() const { return true; }
+    // The run's answers go to the data file as well as the history; its format has no
+    // place for some activities.
+    virtual bool keepsDataFileRecords() const { return true; }
+
+    // Answers named one after the other from a pad of names, as many as namesWanted:
+    // the names offered, in their order on the pad.
+    virtual bool answersOnPad() const { return false; }
+    virtual std::vector<std::string> padNames(const Question& question,
+                                              const QuestionSettings& settings) const;
+    // A typed name as the pad knows it, or nothing when the text names none.
+    virtual std::optional<std::string> readName(std::string_view typed, const Question& question,
+                                                const QuestionSettings& settings) const;
+    // The name number key 1 to 7 enters, if any.
+    virtual std::optional<std::string> numberKeyName(int digit, const Question& question,
+                                                     const QuestionSettings& settings) const;
+    // A pad name as the student sees it.
+    virtual std::string shownName(std::string_view name, const Question& question,
+                                  const QuestionSettings& settings) const;
+    static int namesWanted(const Question& question);
+    // The options heard questions share (tempo, whether the cadence is repeated), or
+    // nullptr for an activity whose questions are not heard in a key.
+    virtual const InKeyCommon* inKeyCommon(const QuestionSettings& settings) const;
+
     // The notes the staff shows with the question, from the question's notes in sounding order.
     virtual std::vector<WrittenNote> shownNotes(const std::vector<WrittenNote>& questionNotes) const;
 
@@ -98,6 +139,13 @@ public:
                       const Submission& submission, RecordedAnswer& recorded, bool reviewing) const = 0;
     virtual RightAnswer rightAnswer(const Question& question, const PreparedAnswer& prepared,
                                     InversionOption notation, bool inversionList) const = 0;
+    virtual AnswerTexts answerTexts(const Question& question, const PreparedAnswer& prepared,
+                                    const Submission& submission, bool inversionList) const;
+
+    // The Options menu's item for a dialog of the activity's own ("" for none), and the
+    // dialog that item and the ear-training window's Options button open.
+    virtual std::string optionsCaption() const { return {}; }
+    virtual void editOptions(AnswerDesk& desk) const { desk.askEarTrainingChords(); }
 
     // What Clear does.
     virtual void clearAnswer(AnswerDesk& desk) const = 0;

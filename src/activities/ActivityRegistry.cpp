@@ -1,12 +1,16 @@
 #include "activities/ActivityRegistry.h"
 
+#include "activities/cadences/Cadences.h"
 #include "activities/chordeartraining/ChordEarTraining.h"
+#include "activities/chordfunctions/ChordFunctions.h"
 #include "activities/chordidentification/ChordIdentification.h"
 #include "activities/chordspelling/ChordSpelling.h"
 #include "activities/intervaleartraining/IntervalEarTraining.h"
 #include "activities/intervalidentification/IntervalIdentification.h"
 #include "activities/intervalspelling/IntervalSpelling.h"
 #include "activities/keysignature/KeySignatureIdentification.h"
+#include "activities/progressions/Progressions.h"
+#include "activities/scaledegrees/ScaleDegrees.h"
 
 #include <array>
 #include <tuple>
@@ -17,7 +21,8 @@ namespace {
 
 // Every activity, in the order of the Activity menu.
 using Activities = std::tuple<KeySignatureIdentification, IntervalSpelling, IntervalIdentification,
-                              ChordSpelling, ChordIdentification, ChordEarTraining, IntervalEarTraining>;
+                              ChordSpelling, ChordIdentification, ChordEarTraining, IntervalEarTraining,
+                              ScaleDegrees, ChordFunctions, Progressions, Cadences>;
 
 // Activities hold no state: one of each serves every window and command. Made on first
 // use, so that no static object of another file can ask before they exist.

@@ -1,6 +1,7 @@
 #include "app/EarTrainingWindow.h"
 
 #include "app/DefaultButton.h"
+#include "app/NamePad.h"
 #include "app/StatusPanel.h"
 #include "cycle/RunModel.h"
 #include "platform/ControlNames.h"
@@ -9,6 +10,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -90,6 +92,23 @@ EarTrainingWindow::EarTrainingWindow(QWidget* parent) : QWidget(parent, Qt::Wind
     buttons->addWidget(options, 1, 1);
     buttons->addWidget(reset, 1, 2);
 
+    m_pad = new NamePad(this);
+    m_pad->hide();
+    // Digits press the names they stand for; in the typed field they are typed.
+    for (int digit = 1; digit <= 7; ++digit) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::Key_0 + digit), this);
+        connect(shortcut, &QShortcut::activated, this, [this, digit] {
+            if (m_pad->isVisible())
+                emit numberPressed(digit);
+        });
+    }
+    auto* backspace = new QShortcut(QKeySequence(Qt::Key_Backspace), this);
+    connect(backspace, &QShortcut::activated, this, [this] {
+        if (m_pad->isVisible() && focusWidget() != m_pad->typedField())
+            emit m_pad->lastNameRemoved();
+    });
+    connect(m_pad, &NamePad::submitRequested, m_submit, &QPushButton::click);
+
     auto* top = new QHBoxLayout;
     top->addLayout(answer, 1);
     top->addWidget(m_status);
@@ -98,6 +117,7 @@ EarTrainingWindow::EarTrainingWindow(QWidget* parent) : QWidget(parent, Qt::Wind
     layout->setContentsMargins(16, 16, 16, 16);
     layout->setSpacing(12);
     layout->addLayout(top);
+    layout->addWidget(m_pad);
     layout->addLayout(buttons);
 
     connect(reset, &QPushButton::clicked, this, &EarTrainingWindow::resetRequested);
@@ -111,6 +131,13 @@ EarTrainingWindow::EarTrainingWindow(QWidget* parent) : QWidget(parent, Qt::Wind
 void EarTrainingWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     emit closeRequested();
+}
+
+void EarTrainingWindow::setNamePadShown(bool shown) {
+    m_pad->setVisible(shown);
+    m_showChoices->setVisible(!shown);
+    m_chordType->setVisible(!shown);
+    m_chordName->setVisible(!shown);
 }
 
 void EarTrainingWindow::follow(const RunModel& model) {

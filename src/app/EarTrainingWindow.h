@@ -7,6 +7,7 @@ class QPushButton;
 
 namespace tonalyst {
 
+class NamePad;
 class RunModel;
 class StatusPanel;
 
@@ -29,6 +30,10 @@ public:
     QPushButton* showDisplayButton() const { return m_showDisplay; }
     QPushButton* submitButton() const { return m_submit; }
     QPushButton* showChoicesButton() const { return m_showChoices; }
+    NamePad* namePad() const { return m_pad; }
+
+    // The activities heard in a key answer on the name pad instead of from a menu.
+    void setNamePadShown(bool shown);
 
 signals:
     void resetRequested();
@@ -37,6 +42,8 @@ signals:
     void showDisplayRequested();
     void submitRequested();
     void repeatRequested();
+    // Number key 1 to 7 while the name pad is shown.
+    void numberPressed(int digit);
     // Closing the window by its frame ends the program, as for the main window.
     void closeRequested();
 
@@ -52,6 +59,7 @@ private:
     QPushButton* m_showDisplay;
     QPushButton* m_submit;
     QPushButton* m_showChoices;
+    NamePad* m_pad;
 };
 
 } // namespace tonalyst

@@ -80,6 +80,15 @@ MainMenus::MainMenus(QMenuBar* bar) {
     intervalOption = addItem(options, "mnuintervaloption", QCoreApplication::translate("MainMenus", "&Interval Selection ..."));
     earTrainingChords = addItem(options, "mnuetchordselect", QCoreApplication::translate("MainMenus", "&Ear Training Chord Selection ..."));
     options->addSeparator();
+    for (const Activity* entry : allActivities()) {
+        if (entry->optionsCaption().empty())
+            continue;
+        const std::string name = std::string(entry->names().menuName) + "opt";
+        activityOptions << addItem(options, name.c_str(), QString::fromStdString(entry->optionsCaption()));
+        activityOptionsFor << entry;
+    }
+    if (!activityOptions.isEmpty())
+        options->addSeparator();
     clef = addItem(options, "mnuclef", QCoreApplication::translate("MainMenus", "&Clef Selection ..."));
     viewKeySig = addItem(options, "mnuViewKeysig", QCoreApplication::translate("MainMenus", "&Key Signature Display ...."));
     viewKeySig->setCheckable(true);

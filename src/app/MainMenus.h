@@ -39,6 +39,9 @@ struct MainMenus {
     QAction* viewKeySig;
     QAction* testLength;
     QAction* favorWeakSpots; // practice draws more of what the student got wrong lately
+    // One item per activity with a dialog of its own, and the activity it opens for.
+    QList<QAction*> activityOptions;
+    QList<const Activity*> activityOptionsFor;
 
     QMenu* environment;
     QAction* tones;

@@ -190,6 +190,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 
     connectMenus();
     connectEarTrainingWindow();
+    connectNamePad();
 
     enablecontrols(false);
     m_start->setEnabled(true);
@@ -445,6 +446,9 @@ void MainWindow::connectMenus() {
     connect(m_menus->intervalOption, &QAction::triggered, this, [this] { m_options->execIntervalOption(); });
     connect(m_menus->earTrainingChords, &QAction::triggered, this,
             [this] { m_options->execEarTrainingChords(); });
+    for (int i = 0; i < m_menus->activityOptions.size(); ++i)
+        connect(m_menus->activityOptions[i], &QAction::triggered, this,
+                [this, activity = m_menus->activityOptionsFor[i]] { activity->editOptions(*m_desk); });
     connect(m_menus->clef, &QAction::triggered, this, [this] { m_options->execClef(); });
     connect(m_menus->viewKeySig, &QAction::triggered, this, [this] {
         m_menus->viewKeySig->setChecked(false);
@@ -476,7 +480,7 @@ void MainWindow::connectEarTrainingWindow() {
     });
     connect(m_earTraining, &EarTrainingWindow::resetRequested, this, &MainWindow::reset);
     connect(m_earTraining, &EarTrainingWindow::optionsRequested, this,
-            [this] { m_options->execEarTrainingChords(); });
+            [this] { m_state.current->editOptions(*m_desk); });
     connect(m_earTraining, &EarTrainingWindow::showDisplayRequested, this, [this] {
         showMainWindow();
         m_showChoices->click();

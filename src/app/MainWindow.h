@@ -102,6 +102,13 @@ private:
     void markCorrectedAnswer();
     void refuseSubmit(const QString& message, Prompter::Icon icon, bool showMenu);
     void popUpAnswerMenu();
+    void offerNames(const Question& question);
+    void addName(const QString& name);
+    void typeName(const QString& typed);
+    void pressNumber(int digit);
+    void removeLastName();
+    void showEnteredNames();
+    void connectNamePad();
     void connectMenus();
     void connectEarTrainingWindow();
     void toggledecision();

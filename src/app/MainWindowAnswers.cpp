@@ -31,6 +31,18 @@ void MainWindow::submit() {
     if (!slot)
         return;
     const Activity& activity = *m_state.current;
+    if (const int wanted = Activity::namesWanted(slot->question); wanted > 0) {
+        const int named = static_cast<int>(m_cycle->answer().sequence.size());
+        if (named < wanted) {
+            refuseSubmit(named == 0 ? tr("Enter an answer")
+                                    : tr("Name all %1: %2 named so far").arg(wanted).arg(named),
+                         Prompter::Icon::None, false);
+            return;
+        }
+        m_shell->idleWatch().touch(m_platform.clock.now());
+        m_cycle->questionstep();
+        return;
+    }
     if (activity.needsAllNotes() && m_staffPanel->noteCount() < slot->question.noteCount()) {
         refuseSubmit(tr("Not enough tones"), Prompter::Icon::Exclamation, false);
         return;
@@ -101,6 +113,7 @@ void MainWindow::showAnswerParts() {
     m_chordName->setText(name);
     m_earTraining->chordTypeLabel()->setText(type);
     m_earTraining->chordNameLabel()->setText(name);
+    showEnteredNames();
 }
 
 void MainWindow::markCorrectedAnswer() {

@@ -8,6 +8,7 @@
 #include "cycle/QuestionCycle.h"
 #include "cycle/RunCounters.h"
 #include "cycle/RunModel.h"
+#include "intervals/HeardPhrase.h"
 #include "intervals/ToneFileName.h"
 #include "staff/StaffPanel.h"
 #include "theory/AnswerMenus.h"
@@ -62,15 +63,19 @@ void MainWindow::CycleAdapter::clearAnswerLabels() {
 }
 
 void MainWindow::CycleAdapter::showAnswerLabels() {
-    for (QLabel* label : {w.m_chordType, w.m_chordName, w.m_inversionLabel, w.m_earTraining->chordTypeLabel(),
-                          w.m_earTraining->chordNameLabel()})
+    for (QLabel* label : {w.m_chordType, w.m_chordName, w.m_inversionLabel})
         label->show();
+    // The name pad shows the answer of the activities heard in a key.
+    const bool menuAnswer = !w.m_state.current->answersOnPad();
+    w.m_earTraining->chordTypeLabel()->setVisible(menuAnswer);
+    w.m_earTraining->chordNameLabel()->setVisible(menuAnswer);
 }
 
 void MainWindow::CycleAdapter::clearIdentificationLabels() {
     for (QLabel* label :
          {w.m_chordType, w.m_chordName, w.m_earTraining->chordTypeLabel(), w.m_earTraining->chordNameLabel()})
         label->clear();
+    w.showEnteredNames();
     w.popUpAnswerMenu();
 }
 
@@ -170,6 +175,27 @@ void MainWindow::CycleAdapter::playanswer(const std::vector<WrittenNote>& notes)
             files << QString::fromStdString(*file);
     if (!files.isEmpty())
         w.m_platform.tones.play(files);
+}
+
+void MainWindow::CycleAdapter::playHeard(const HeardInKey& heard, HeardParts parts, int tempo) {
+    if (!w.m_model->tonesOn())
+        return;
+    const InKeyPhrases phrases(tempo);
+    TonePlayer& tones = w.m_platform.tones;
+    // A replay or the next question never waits for the end of what sounds now.
+    tones.silence();
+    if (parts.cadence && parts.question)
+        tones.playPhrase(phrases.cadenceThenQuestion(heard));
+    else if (parts.cadence)
+        tones.playPhrase(phrases.cadence(heard));
+    else if (parts.question)
+        tones.playPhrase(phrases.question(heard));
+    if (parts.resolution)
+        tones.playPhrase(phrases.resolution(heard));
+}
+
+void MainWindow::CycleAdapter::offerNames(const Question& question) {
+    w.offerNames(question);
 }
 
 void MainWindow::CycleAdapter::beepn(int count) {

@@ -33,6 +33,8 @@ public:
     void showkeysig(const Question& question, bool show) override;
     void showKeyIndication(const Question& question, const CurrentKey& key) override;
     void playanswer(const std::vector<WrittenNote>& notes) override;
+    void playHeard(const HeardInKey& heard, HeardParts parts, int tempo) override;
+    void offerNames(const Question& question) override;
     void beepn(int count) override;
     void showStatus(const StatusValues& values) override;
     void stopElapsedTime() override;

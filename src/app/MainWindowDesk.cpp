@@ -43,4 +43,20 @@ void MainWindow::Desk::askEarTrainingChords() {
     w.m_options->execEarTrainingChords();
 }
 
+void MainWindow::Desk::editScaleDegreeOptions() {
+    w.m_options->execScaleDegreeOptions();
+}
+
+void MainWindow::Desk::editChordFunctionOptions() {
+    w.m_options->execChordFunctionOptions();
+}
+
+void MainWindow::Desk::editProgressionOptions() {
+    w.m_options->execProgressionOptions();
+}
+
+void MainWindow::Desk::editCadenceOptions() {
+    w.m_options->execCadenceOptions();
+}
+
 } // namespace tonalyst

@@ -18,6 +18,10 @@ public:
     void restrictToCommonIntervals() override;
     void showEarTrainingWhileRunning() override;
     void askEarTrainingChords() override;
+    void editScaleDegreeOptions() override;
+    void editChordFunctionOptions() override;
+    void editProgressionOptions() override;
+    void editCadenceOptions() override;
 
 private:
     MainWindow& w;

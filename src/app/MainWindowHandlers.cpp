@@ -85,13 +85,14 @@ void MainWindow::applyactivity() {
     repeatbutton(earTraining);
     m_staffPanel->setPaletteVisible(spelling);
     m_staffPanel->setEntryRules(entryRulesOf(activity));
-    m_showChoices->setVisible(!spelling);
+    m_showChoices->setVisible(!spelling && !activity.answersOnPad());
+    m_earTraining->setNamePadShown(activity.answersOnPad());
     m_hideDisplay->setVisible(earTraining);
     if (!spelling) {
         m_chordType->show();
         m_chordName->show();
-        m_earTraining->chordTypeLabel()->show();
-        m_earTraining->chordNameLabel()->show();
+        m_earTraining->chordTypeLabel()->setVisible(!activity.answersOnPad());
+        m_earTraining->chordNameLabel()->setVisible(!activity.answersOnPad());
     }
     m_options->selectKeySigDisplay(activity.namesKeySignatures() ? KeySigDisplayChoice::Symbolic
                                                                  : KeySigDisplayChoice::Written);

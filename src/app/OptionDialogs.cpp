@@ -1,5 +1,7 @@
 #include "app/OptionDialogs.h"
 
+#include "options/CadenceOptionsDialog.h"
+#include "options/ChordFunctionOptionsDialog.h"
 #include "options/ChordSettingsDialog.h"
 #include "options/ClefDialog.h"
 #include "options/EarTrainingChordDialog.h"
@@ -7,9 +9,23 @@
 #include "options/InversionDialog.h"
 #include "options/KeySettingsDialog.h"
 #include "options/KeySigDisplayDialog.h"
+#include "options/ProgressionOptionsDialog.h"
+#include "options/ScaleDegreeOptionsDialog.h"
 #include "options/TestLengthDialog.h"
 
 namespace tonalyst {
+
+namespace {
+
+// Made on first use and kept, as every option dialog is.
+template <typename Dialog, typename Options>
+void execKept(Dialog*& dialog, Options& options, QWidget* parent) {
+    if (!dialog)
+        dialog = new Dialog(options, parent);
+    dialog->exec();
+}
+
+} // namespace
 
 OptionDialogs::OptionDialogs(QuestionSettings& settings, Platform& platform, QWidget* parent,
                              std::function<bool()> earTrainingActive)
@@ -36,6 +52,22 @@ void OptionDialogs::execIntervalOption() {
 
 void OptionDialogs::execEarTrainingChords() {
     earTrainingChords()->exec();
+}
+
+void OptionDialogs::execScaleDegreeOptions() {
+    execKept(m_scaleDegrees, m_settings.inKey.degrees, m_parent);
+}
+
+void OptionDialogs::execChordFunctionOptions() {
+    execKept(m_chordFunctions, m_settings.inKey.functions, m_parent);
+}
+
+void OptionDialogs::execProgressionOptions() {
+    execKept(m_progressions, m_settings.inKey.progressions, m_parent);
+}
+
+void OptionDialogs::execCadenceOptions() {
+    execKept(m_cadences, m_settings.inKey.cadences, m_parent);
 }
 
 void OptionDialogs::execClef() {

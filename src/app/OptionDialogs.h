@@ -11,6 +11,8 @@ class QWidget;
 
 namespace tonalyst {
 
+class CadenceOptionsDialog;
+class ChordFunctionOptionsDialog;
 class ChordSettingsDialog;
 class ClefDialog;
 class EarTrainingChordDialog;
@@ -18,6 +20,8 @@ class IntervalOptionsDialog;
 class InversionDialog;
 class KeySettingsDialog;
 class KeySigDisplayDialog;
+class ProgressionOptionsDialog;
+class ScaleDegreeOptionsDialog;
 class TestLengthDialog;
 
 enum class KeySigDisplayChoice { Written = 0, Symbolic = 1, Both = 2 };
@@ -42,6 +46,11 @@ public:
     void execClef();
     void execKeySigDisplay();
     void execTestLength();
+    // The activities heard in a key, each its own dialog.
+    void execScaleDegreeOptions();
+    void execChordFunctionOptions();
+    void execProgressionOptions();
+    void execCadenceOptions();
 
     // Activity changes select options in code.
     void selectKeySigDisplay(KeySigDisplayChoice choice);
@@ -75,6 +84,10 @@ private:
     InversionDialog* m_inversion = nullptr;
     IntervalOptionsDialog* m_interval = nullptr;
     EarTrainingChordDialog* m_earTrainingChords = nullptr;
+    ScaleDegreeOptionsDialog* m_scaleDegrees = nullptr;
+    ChordFunctionOptionsDialog* m_chordFunctions = nullptr;
+    ProgressionOptionsDialog* m_progressions = nullptr;
+    CadenceOptionsDialog* m_cadences = nullptr;
 };
 
 } // namespace tonalyst

@@ -133,7 +133,7 @@ QStringList rowsAsArrays(const AnswerRecord* first, const AnswerRecord* last) {
 QString dataFileActivities() {
     SqlArray codes;
     for (const Activity* activity : allActivities())
-        if (activity->keptInDataFile())
+        if (activity->keepsDataFileRecords())
             codes.append(QString::fromUtf8(activity->recordCode().data(),
                                            static_cast<qsizetype>(activity->recordCode().size())),
                          false);

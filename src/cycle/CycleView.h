@@ -20,6 +20,12 @@ struct StatusValues;
 class CycleView {
 public:
     enum class AnswerWasStyle { Plain, Wrong };
+    // What of a question heard in a key sounds, in this order.
+    struct HeardParts {
+        bool cadence = false;
+        bool question = false;
+        bool resolution = false;
+    };
 
     virtual ~CycleView() = default;
 
@@ -69,6 +75,11 @@ public:
 
     // Sounds the notes one after the other, unless tones are off.
     virtual void playanswer(const std::vector<WrittenNote>& notes) = 0;
+    // Sounds the parts of a question heard in a key at the tempo (quarter notes a minute),
+    // unless tones are off; whatever still sounds stops first.
+    virtual void playHeard(const HeardInKey& heard, HeardParts parts, int tempo) = 0;
+    // A question heard in a key is asked: the names to answer it with are offered.
+    virtual void offerNames(const Question& question) = 0;
     // Feedback beeps, heard only while beeps are on.
     virtual void beepn(int count) = 0;
 

@@ -38,6 +38,7 @@ void QuestionCycle::start() {
     m_pending.clear();
     m_pendingAnswers.clear();
     m_state.questionNumber = 0;
+    m_heardKey.reset();
     m_running = true;
     m_runId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     questionstep();
@@ -57,6 +58,7 @@ void QuestionCycle::questionstep() {
 void QuestionCycle::clearIdentificationAnswer() {
     m_answer.answer1.clear();
     m_answer.answer2.clear();
+    m_answer.sequence.clear();
     m_view.clearIdentificationLabels();
 }
 
@@ -76,8 +78,30 @@ void QuestionCycle::endrun() {
 }
 
 void QuestionCycle::playanswer() {
-    if (const QuestionSlot* slot = currentSlot())
+    const QuestionSlot* slot = currentSlot();
+    if (!slot)
+        return;
+    if (slot->question.heard)
+        playHeard(*slot, {.question = true});
+    else
         m_view.playanswer(questionNotes(*slot));
+}
+
+void QuestionCycle::playCadence() {
+    if (const QuestionSlot* slot = currentSlot(); slot && slot->question.heard)
+        playHeard(*slot, {.cadence = true});
+}
+
+void QuestionCycle::soundAnswer(const QuestionSlot& slot) {
+    if (!slot.question.heard)
+        m_view.playanswer(questionNotes(slot));
+    else if (!slot.question.heard->resolution.empty())
+        playHeard(slot, {.question = true, .resolution = true});
+}
+
+void QuestionCycle::playHeard(const QuestionSlot& slot, CycleView::HeardParts parts) {
+    const InKeyCommon* common = m_state.current->inKeyCommon(m_settings);
+    m_view.playHeard(*slot.question.heard, parts, common ? common->tempo : InKeyCommon().tempo);
 }
 
 const QuestionSlot* QuestionCycle::currentSlot() const {
@@ -131,7 +155,7 @@ void QuestionCycle::testStep() {
     const int verdict = judge(slot);
     if (verdict == kRight) {
         m_counters.countSuccess();
-        m_view.playanswer(questionNotes(slot));
+        soundAnswer(slot);
     }
     reportAnswer();
     recordanswer(slot, verdict);
@@ -195,7 +219,7 @@ void QuestionCycle::practiceStep() {
                 retry(slot);
                 return;
             }
-            m_view.playanswer(questionNotes(slot));
+            soundAnswer(slot);
             m_services.prompter.message(
                 fromStd(rightAnswerMessage(
                     QCoreApplication::translate("QuestionCycle", "The right answer is :").toStdString(),
@@ -203,7 +227,7 @@ void QuestionCycle::practiceStep() {
                 Prompter::Icon::Exclamation);
         } else {
             m_counters.countSuccess();
-            m_view.playanswer(questionNotes(slot));
+            soundAnswer(slot);
             m_services.prompter.message(
                 QCoreApplication::translate("QuestionCycle", "Good work: hit OK for next question"),
                 Prompter::Icon::None);
@@ -247,13 +271,13 @@ int QuestionCycle::judge(QuestionSlot& slot) {
     a.inversions = slot.inversions == InversionOption::Off ? QStringLiteral("-1") : QStringLiteral("0");
     a.category = fromStd(activity.recordCategory(slot.question));
     a.accidentals = slot.question.sigCount;
-    a.key = fromStd(questionKey(slot.question));
-    a.item = fromStd(questionItem(slot.question));
+    const AnswerTexts texts = activity.answerTexts(slot.question, slot.prepared, submission, inversions);
+    a.key = fromStd(texts.key);
+    a.item = fromStd(texts.item);
     a.inversion = fromStd(slot.question.invLabel).trimmed();
-    a.asked = fromStd(askedNotes(slot.question, slot.prepared));
-    a.given =
-        fromStd(spelling() ? givenNotes(submission.staffNotes) : givenChoices(submission.answer, inversions));
-    a.right = fromStd(spelling() ? rightNotes(slot.prepared) : rightChoices(slot.question, inversions));
+    a.asked = fromStd(texts.asked);
+    a.given = fromStd(texts.given);
+    a.right = fromStd(texts.right);
     a.correct = verdict == kRight;
     // The review's correction is the second answer to its test question.
     a.attempt = m_state.reviewing ? 2 : ++m_attempts;
@@ -273,8 +297,16 @@ void QuestionCycle::recordanswer(QuestionSlot& slot, int verdict) {
     const qint64 seconds =
         std::max<qint64>(0, m_services.clock.now().toSecsSinceEpoch() - m_questionStart.toSecsSinceEpoch());
     m_counters.addAnswer(seconds);
-    m_pendingAnswers << m_judged.answerId;
+    // Only the history records what the data file's format has no place for.
+    if (m_state.current->keepsDataFileRecords())
+        pendRecord(slot, verdict, seconds);
+    m_view.showStatus(m_counters.statusValues());
+    if (m_state.switchPending)
+        m_view.applyactivity();
+}
 
+void QuestionCycle::pendRecord(const QuestionSlot& slot, int verdict, qint64 seconds) {
+    m_pendingAnswers << m_judged.answerId;
     PendingRecord record;
     record.recseconds = static_cast<int>(seconds);
     record.recsuccess = verdict;
@@ -285,10 +317,6 @@ void QuestionCycle::recordanswer(QuestionSlot& slot, int verdict) {
     record.recinversions =
         slot.inversions == InversionOption::Off ? QStringLiteral("-1") : QStringLiteral("0");
     m_pending.push_back(record);
-
-    m_view.showStatus(m_counters.statusValues());
-    if (m_state.switchPending)
-        m_view.applyactivity();
 }
 
 void QuestionCycle::nextQuestion(int number, int shownNumber) {
@@ -308,7 +336,8 @@ void QuestionCycle::nextQuestion(int number, int shownNumber) {
     m_view.changeclef();
     const ActivityState activity = activityState();
     const QuestionContext context{m_settings, activity, m_services.random};
-    DrawnQuestion drawn = drawQuestion(context, m_intervals, m_state.isTest() ? nullptr : m_weakSpots);
+    DrawnQuestion drawn =
+        m_state.current->draw(context, m_intervals, m_state.isTest() ? nullptr : m_weakSpots);
     std::optional<Question>& question = drawn.question;
     const CurrentKey& key = drawn.key;
     m_attempts = 0;
@@ -353,6 +382,14 @@ void QuestionCycle::presentQuestion(const QuestionSlot& slot) {
     if (const std::vector<WrittenNote> shown = m_state.current->shownNotes(questionNotes(slot));
         !shown.empty())
         m_view.enterNotes(shown);
+    if (const std::optional<HeardInKey>& heard = slot.question.heard) {
+        m_view.offerNames(slot.question);
+        // The cadence sets the key; within a run, a key that stays may go without it.
+        const InKeyCommon* common = m_state.current->inKeyCommon(m_settings);
+        const bool keyKept = common && common->skipRepeatedCadence && m_heardKey == heard->key;
+        m_heardKey = heard->key;
+        playHeard(slot, {.cadence = !keyKept, .question = true});
+    }
     m_view.showAnswerLabels();
     if (identification())
         clearIdentificationAnswer();

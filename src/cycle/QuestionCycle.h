@@ -16,6 +16,7 @@
 #include <QDateTime>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace tonalyst {
@@ -51,6 +52,8 @@ public:
     void endrun();
     // Sounds the question under way, as Repeat Tones does in ear training.
     void playanswer();
+    // Sounds the cadence that set the key of the question under way, if it has one.
+    void playCadence();
 
     // Told of every judged answer; nullptr for nobody.
     void setAnswerObserver(AnswerObserver* observer) { m_observer = observer; }
@@ -76,6 +79,9 @@ private:
     bool inversionList(const QuestionSlot& slot) const;
     std::vector<WrittenNote> questionNotes(const QuestionSlot& slot) const;
     RightAnswer rightAnswer(const QuestionSlot& slot) const;
+    // After the verdict: the question's notes again, or what resolves a heard question.
+    void soundAnswer(const QuestionSlot& slot);
+    void playHeard(const QuestionSlot& slot, CycleView::HeardParts parts);
 
     void testStep();
     void practiceStep();
@@ -84,6 +90,7 @@ private:
     int judge(QuestionSlot& slot);
     void reportAnswer();
     void recordanswer(QuestionSlot& slot, int verdict);
+    void pendRecord(const QuestionSlot& slot, int verdict, qint64 seconds);
     void nextQuestion(int number, int shownNumber);
     void presentQuestion(const QuestionSlot& slot);
     void showPrompt(const QuestionSlot& slot);
@@ -111,6 +118,8 @@ private:
     // The answers that the pending records count, for the history to mark once written.
     QStringList m_pendingAnswers;
     QDateTime m_questionStart;
+    // The key of the last question heard in a key in this run, whose cadence then needs no repeat.
+    std::optional<TonalKey> m_heardKey;
     QString m_runId;
     // The answer judged last; attempts at the question so far.
     AnswerRecord m_judged;

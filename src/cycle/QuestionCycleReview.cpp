@@ -32,7 +32,7 @@ void QuestionCycle::reviewstep() {
                     rightAnswer(slot))),
                 Prompter::Icon::Exclamation);
         } else {
-            m_view.playanswer(questionNotes(slot));
+            soundAnswer(slot);
             m_view.beepn(3);
             m_services.prompter.message(
                 QCoreApplication::translate("QuestionCycle",
@@ -81,6 +81,10 @@ void QuestionCycle::showReviewedQuestion(const QuestionSlot& slot) {
         m_view.displayinvmnu(slot.question, slot.inversions, m_answer.answer3);
     m_view.showKeyIndication(slot.question, slot.key);
     m_view.enterNotes(questionNotes(slot));
+    if (slot.question.heard) {
+        m_view.offerNames(slot.question);
+        playHeard(slot, {.cadence = true, .question = true});
+    }
     m_view.showChoices();
 }
 

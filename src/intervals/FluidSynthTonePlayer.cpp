@@ -1,6 +1,7 @@
 #include "intervals/FluidSynthTonePlayer.h"
 
 #include "intervals/FluidSynthEngine.h"
+#include "intervals/PhraseMidi.h"
 #include "intervals/SoundFontChoice.h"
 
 #include <QDir>
@@ -45,6 +46,15 @@ void FluidSynthTonePlayer::play(const QStringList& midiFiles) {
         paths.push_back(QFile::encodeName(toneDir.filePath(file)).toStdString());
     m_queue.push(std::move(paths));
     start();
+}
+
+void FluidSynthTonePlayer::playPhrase(const Phrase& phrase) {
+    m_queue.push(phraseTimeline(phrase));
+    start();
+}
+
+void FluidSynthTonePlayer::silence() {
+    m_queue.silence();
 }
 
 } // namespace tonalyst

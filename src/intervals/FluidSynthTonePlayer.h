@@ -10,8 +10,8 @@
 
 namespace tonalyst {
 
-// Sounds the one-note MIDI files through FluidSynth, one after the other, each for its
-// own length, on a thread of its own: play() only queues the files and returns.
+// Sounds the one-note MIDI files and phrases through FluidSynth, one after the other, each
+// for its own length, on a thread of its own: play() only queues the files and returns.
 // A name without a folder is looked up in the tone folder; a full path is used as given.
 // Files that are missing or unreadable are skipped, as is everything when no soundfont
 // or no audio device is available.
@@ -33,6 +33,8 @@ public:
     void start();
 
     void play(const QStringList& midiFiles) override;
+    void playPhrase(const Phrase& phrase) override;
+    void silence() override;
 
 private:
     QString m_toneDir;

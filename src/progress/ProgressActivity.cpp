@@ -43,8 +43,8 @@ bool namesInOrder(int activity) {
     return activityAt(activity).namesInOrder();
 }
 
-bool keptInDataFile(int activity) {
-    return activityAt(activity).keptInDataFile();
+bool keepsDataFileRecords(int activity) {
+    return activityAt(activity).keepsDataFileRecords();
 }
 
 QString progressItemKind(int activity) {

@@ -11,10 +11,12 @@ namespace tonalyst {
 
 // The answer parts the identification menus fill: the category, key mode or interval
 // (answer1), the chord, key or quality (answer2) and the chosen inversion label (answer3).
+// What is heard in a key is named name by name instead: the canonical names in order.
 struct AnswerParts {
     std::string answer1;
     std::string answer2;
     std::string answer3;
+    std::vector<std::string> sequence = {};
     bool operator==(const AnswerParts&) const = default;
 };
 

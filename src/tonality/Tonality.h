@@ -24,10 +24,12 @@ std::vector<TonalKey> inKeyKeys(const KeySettings& keys, const InKeyCommon& comm
 std::vector<Sonority> keyCadence(const TonalKey& key);
 
 // The four question makers. Each fills key, cadence, played, resolution and answer.
-HeardInKey makeScaleDegreeQuestion(const TonalKey& key, const ScaleDegreeOptions& options, RandomSource& random);
+HeardInKey makeScaleDegreeQuestion(const TonalKey& key, const ScaleDegreeOptions& options,
+                                   RandomSource& random);
 HeardInKey makeChordFunctionQuestion(const TonalKey& key, const ChordFunctionOptions& options,
                                      RandomSource& random);
-HeardInKey makeProgressionQuestion(const TonalKey& key, const ProgressionOptions& options, RandomSource& random);
+HeardInKey makeProgressionQuestion(const TonalKey& key, const ProgressionOptions& options,
+                                   RandomSource& random);
 HeardInKey makeCadenceQuestion(const TonalKey& key, const CadenceOptions& options, RandomSource& random);
 
 // The names the answer buttons offer, in the order they are laid out.
@@ -40,6 +42,10 @@ std::vector<std::string> cadenceChoices(bool minor, const CadenceOptions& option
 // movable-do syllables for degrees; "bVI", "viio7", "vii07", "V65", "V6/5", "V7/V",
 // "N6" for numerals. Nothing when the text names none.
 std::optional<std::string> readScaleDegree(std::string_view typed);
+// The same in one mode, with syllables read as shownDegree shows them there: "me" is 3
+// in a do-based minor, "do" is 3 in a la-based one.
+std::optional<std::string> readScaleDegree(std::string_view typed, bool minor,
+                                           const ScaleDegreeOptions& options);
 std::optional<std::string> readRomanNumeral(std::string_view typed);
 
 // A degree as shown to the student: the number, or its movable-do syllable ("do",

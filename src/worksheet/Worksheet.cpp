@@ -56,7 +56,7 @@ std::optional<Worksheet> makeWorksheet(const WorksheetOptions& options, std::str
     const bool majorScale = isIntervalOrEarTraining(options.activity);
     IntervalGenerator intervals;
     for (int i = 0; i < options.count; ++i) {
-        DrawnQuestion drawn = drawQuestion(context, &intervals, favor);
+        DrawnQuestion drawn = options.activity->draw(context, &intervals, favor);
         const CurrentKey& picked = drawn.picked;
         const KeyMode mode = majorScale ? KeyMode::Major : picked.keymode;
         const std::string name = keyName(picked.tonicletter, picked.tonicaccidental, mode);

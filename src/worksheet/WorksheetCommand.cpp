@@ -5,8 +5,12 @@
 #include "theory/JsonText.h"
 #include "theory/SignatureSigns.h"
 #include "theory/Translate.h"
+#include "worksheet/InKeyMidiFolder.h"
+#include "worksheet/InKeyWorksheet.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/WorksheetOptions.h"
+
+#include <sstream>
 
 namespace tonalyst {
 
@@ -52,13 +56,19 @@ std::optional<WorksheetOptions> readOptions(const std::vector<std::string>& args
     parser.addUser(false);
     parser.addDataDir();
     parser.addNumber(QStringLiteral("count"), 1, kMostQuestions);
-    const QStringList flags{QStringLiteral("json"), QStringLiteral("favor-weak-spots")};
+    const QStringList flags{
+        QStringLiteral("json"),       QStringLiteral("favor-weak-spots"), QStringLiteral("chromatic"),
+        QStringLiteral("solfege"),    QStringLiteral("la-minor"),         QStringLiteral("sevenths"),
+        QStringLiteral("inverted"),   QStringLiteral("applied"),          QStringLiteral("borrowed"),
+        QStringLiteral("neapolitan"), QStringLiteral("plain-authentic"),  QStringLiteral("no-phrygian")};
     const QStringList values{
-        QStringLiteral("activity"),   QStringLiteral("seed"),       QStringLiteral("inversions"),
-        QStringLiteral("keys"),       QStringLiteral("mode"),       QStringLiteral("chords"),
-        QStringLiteral("mixture"),    QStringLiteral("intervals"),  QStringLiteral("interval-notes"),
-        QStringLiteral("ear-chords"), QStringLiteral("pdf"),        QStringLiteral("paper"),
-        QStringLiteral("clef"),       QStringLiteral("key-display")};
+        QStringLiteral("activity"),    QStringLiteral("seed"),        QStringLiteral("inversions"),
+        QStringLiteral("keys"),        QStringLiteral("mode"),        QStringLiteral("chords"),
+        QStringLiteral("mixture"),     QStringLiteral("intervals"),   QStringLiteral("interval-notes"),
+        QStringLiteral("ear-chords"),  QStringLiteral("pdf"),         QStringLiteral("paper"),
+        QStringLiteral("clef"),        QStringLiteral("key-display"), QStringLiteral("tempo"),
+        QStringLiteral("accidentals"), QStringLiteral("group"),       QStringLiteral("length"),
+        QStringLiteral("midi")};
     for (const QString& name : flags)
         parser.addFlag(name);
     for (const QString& name : values)
@@ -92,6 +102,50 @@ void writeQuestion(std::ostream& out, const Worksheet& sheet, int number, const 
     out << "\n";
 }
 
+// Questions heard in a key: what plays and the names heard, as text, JSON lines or a folder
+// of MIDI files with the answer key.
+int writeHeardInKey(const Worksheet& sheet, std::ostream& out, std::ostream& err) {
+    const WorksheetOptions& options = sheet.options;
+    std::vector<HeardInKey> questions;
+    for (const WorksheetItem& item : sheet.items) {
+        if (!item.question.heard) {
+            err << "tonalyst worksheet: "
+                << translate("WorksheetCommand", "this build cannot draw questions heard in a key") << "\n";
+            return 1;
+        }
+        questions.push_back(*item.question.heard);
+    }
+    const std::string_view code = worksheetActivityCode(options.activity);
+    if (options.json) {
+        for (const HeardInKey& heard : questions)
+            out << inKeyJson(code, heard) << "\n";
+        return 0;
+    }
+    std::ostringstream answers;
+    answers << translate("WorksheetCommand", "Answer key") << "\n\n";
+    for (std::size_t i = 0; i < questions.size(); ++i)
+        answers << i + 1 << ".  " << inKeyAnswerLine(questions[i], options.settings.inKey.degrees) << "\n";
+    if (options.midi) {
+        std::string error;
+        const std::string key = worksheetTitle(sheet) + "\n\n" + answers.str();
+        if (!writeInKeyMidiFolder(*options.midi, questions, options.settings.inKey.degrees.common.tempo, key,
+                                  error)) {
+            err << "tonalyst worksheet: " << error << "\n";
+            return 1;
+        }
+        return 0;
+    }
+    out << worksheetTitle(sheet) << "\n\n";
+    for (std::size_t i = 0; i < questions.size(); ++i) {
+        const std::vector<std::string> lines = inKeyQuestionLines(questions[i]);
+        for (std::size_t line = 0; line < lines.size(); ++line)
+            out << (line == 0 ? std::to_string(i + 1) + ".  " : std::string("    ")) << lines[line] << "\n";
+        out << "\n";
+    }
+    out << answers.str();
+    return 0;
+}
+
 } // namespace
 
 int runWorksheetCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -122,6 +176,8 @@ int runWorksheetCommand(const std::vector<std::string>& args, std::ostream& out,
         err << "tonalyst worksheet: " << error << "\n";
         return 1;
     }
+    if (isHeardInKey(options->activity))
+        return writeHeardInKey(*sheet, out, err);
     if (options->pdf) {
         if (printer == nullptr) {
             err << "tonalyst worksheet: "

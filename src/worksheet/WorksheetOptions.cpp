@@ -5,6 +5,8 @@
 #include "theory/KeyTables.h"
 #include "theory/Translate.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <limits>
 
@@ -105,7 +107,128 @@ std::string chordRefusalText(ChordRefusal refusal) {
 
 struct RawOptions {
     std::optional<std::string> keys, mode, chords, mixture, intervals, intervalNotes, earChords, paper;
+    std::optional<int> accidentals;
+    // Every option given, to check it goes with the activity.
+    std::vector<std::string> given;
 };
+
+// The activities whose questions are heard in a key, by worksheet name.
+constexpr std::array<std::string_view, 4> kHeardInKey{"scale-degrees", "chord-functions", "progressions",
+                                                      "cadences"};
+
+// Which activities an option goes with: the ones named, or (none named) those that are not heard
+// in a key, whose options speak of staves, chord boxes and intervals.
+struct OptionScope {
+    std::string_view option;
+    std::vector<std::string_view> activities;
+};
+
+const std::vector<OptionScope>& optionScopes() {
+    static const std::vector<OptionScope> scopes{{"--chromatic", {"scale-degrees"}},
+                                                 {"--group", {"scale-degrees"}},
+                                                 {"--solfege", {"scale-degrees"}},
+                                                 {"--la-minor", {"scale-degrees"}},
+                                                 {"--sevenths", {"chord-functions", "progressions"}},
+                                                 {"--inverted", {"chord-functions", "progressions"}},
+                                                 {"--applied", {"chord-functions"}},
+                                                 {"--borrowed", {"chord-functions"}},
+                                                 {"--neapolitan", {"chord-functions"}},
+                                                 {"--length", {"progressions"}},
+                                                 {"--plain-authentic", {"cadences"}},
+                                                 {"--no-phrygian", {"cadences"}},
+                                                 {"--tempo", {kHeardInKey.begin(), kHeardInKey.end()}},
+                                                 {"--accidentals", {kHeardInKey.begin(), kHeardInKey.end()}},
+                                                 {"--midi", {kHeardInKey.begin(), kHeardInKey.end()}},
+                                                 {"--inversions", {}},
+                                                 {"--chords", {}},
+                                                 {"--mixture", {}},
+                                                 {"--intervals", {}},
+                                                 {"--interval-notes", {}},
+                                                 {"--ear-chords", {}},
+                                                 {"--pdf", {}},
+                                                 {"--paper", {}},
+                                                 {"--clef", {}},
+                                                 {"--key-display", {}}};
+    return scopes;
+}
+
+bool checkScopes(const RawOptions& raw, const Activity* activity, std::string& error) {
+    const std::string_view name = activity->names().worksheetName;
+    for (const std::string& option : raw.given) {
+        for (const OptionScope& scope : optionScopes()) {
+            if (scope.option != option)
+                continue;
+            const bool fits = scope.activities.empty()
+                                  ? !isHeardInKey(activity)
+                                  : std::find(scope.activities.begin(), scope.activities.end(), name) !=
+                                        scope.activities.end();
+            if (!fits) {
+                error = paper::filled(translate("WorksheetOptions", "%1 does not go with --activity %2"),
+                                      {option, std::string(name)});
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The options of the activities heard in a key that stand alone.
+bool applyInKeyFlag(const std::string& name, InKeySettings& inKey) {
+    if (name == "--chromatic")
+        inKey.degrees.chromatic = true;
+    else if (name == "--solfege")
+        inKey.degrees.solfege = true;
+    else if (name == "--la-minor")
+        inKey.degrees.laBasedMinor = true;
+    else if (name == "--sevenths")
+        inKey.functions.sevenths = inKey.progressions.sevenths = true;
+    else if (name == "--inverted")
+        inKey.functions.inversions = inKey.progressions.inversions = true;
+    else if (name == "--applied")
+        inKey.functions.applied = true;
+    else if (name == "--borrowed")
+        inKey.functions.mixture = true;
+    else if (name == "--neapolitan")
+        inKey.functions.neapolitan = true;
+    else if (name == "--plain-authentic")
+        inKey.cadences.perfectImperfect = false;
+    else if (name == "--no-phrygian")
+        inKey.cadences.phrygian = false;
+    else
+        return false;
+    return true;
+}
+
+// "3-5" or "4": the fewest and most chords of a progression, each 3 to 6.
+bool applyLength(const std::string& value, ProgressionOptions& options) {
+    const std::size_t dash = value.find('-');
+    const std::optional<int> least = parseNumber<int>(value.substr(0, dash));
+    const std::optional<int> most =
+        dash == std::string::npos ? least : parseNumber<int>(value.substr(dash + 1));
+    if (!least || !most || *least < 3 || *most > 6 || *least > *most)
+        return false;
+    options.minChords = *least;
+    options.maxChords = *most;
+    return true;
+}
+
+// What the four activities heard in a key share: the keys' mode and signatures, the tempo.
+bool applyInKeyCommon(const RawOptions& raw, InKeySettings& inKey, std::string& error) {
+    InKeyCommon common = inKey.degrees.common;
+    if (raw.mode)
+        common.mode = *raw.mode == "major"   ? InKeyMode::Major
+                      : *raw.mode == "minor" ? InKeyMode::Minor
+                                             : InKeyMode::Both;
+    // Keys named on the command line are asked whatever their signature, unless told otherwise.
+    common.maxAccidentals = raw.accidentals.value_or(raw.keys ? 7 : common.maxAccidentals);
+    if (inKey.degrees.laBasedMinor && !inKey.degrees.solfege) {
+        error = translate("WorksheetOptions", "--la-minor goes with --solfege");
+        return false;
+    }
+    inKey.degrees.common = inKey.functions.common = inKey.progressions.common = inKey.cadences.common =
+        common;
+    return true;
+}
 
 bool applyIntervalChoices(const RawOptions& raw, WorksheetOptions& options, std::string& error) {
     QuestionSettings& settings = options.settings;
@@ -225,8 +348,8 @@ bool applyValue(const std::string& name, const std::string& value, WorksheetOpti
         else
             error = translate(
                 "WorksheetOptions",
-                "--activity must be keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear or "
-                "interval-ear");
+                "--activity must be keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear, "
+                "interval-ear, scale-degrees, chord-functions, progressions or cadences");
     } else if (name == "--count") {
         const std::optional<int> count = parseNumber<int>(value);
         if (count && *count >= 1 && *count <= 100000)
@@ -248,6 +371,31 @@ bool applyValue(const std::string& name, const std::string& value, WorksheetOpti
             options.settings.inversions = InversionOption::FiguredBass;
         else
             error = translate("WorksheetOptions", "--inversions must be off, basic or figured");
+    } else if (name == "--tempo") {
+        const std::optional<int> tempo = parseNumber<int>(value);
+        if (tempo && *tempo >= 40 && *tempo <= 160)
+            options.settings.inKey.degrees.common.tempo = *tempo;
+        else
+            error = translate("WorksheetOptions", "--tempo must be a whole number from 40 to 160");
+    } else if (name == "--accidentals") {
+        raw.accidentals = parseNumber<int>(value);
+        if (!raw.accidentals || *raw.accidentals < 0 || *raw.accidentals > 7)
+            error = translate("WorksheetOptions", "--accidentals must be a whole number from 0 to 7");
+    } else if (name == "--group") {
+        const std::optional<int> group = parseNumber<int>(value);
+        if (group && *group >= 1 && *group <= 4)
+            options.settings.inKey.degrees.groupSize = *group;
+        else
+            error = translate("WorksheetOptions", "--group must be a whole number from 1 to 4");
+    } else if (name == "--length") {
+        if (!applyLength(value, options.settings.inKey.progressions))
+            error = translate("WorksheetOptions",
+                              "--length must be a number of chords from 3 to 6, or two such as 3-5");
+    } else if (name == "--midi") {
+        if (value.empty())
+            error = translate("WorksheetOptions", "--midi needs a folder");
+        else
+            options.midi = value;
     } else if (name == "--keys") {
         raw.keys = value;
     } else if (name == "--mode") {
@@ -307,6 +455,11 @@ bool applyValue(const std::string& name, const std::string& value, WorksheetOpti
 
 } // namespace
 
+bool isHeardInKey(const Activity* activity) {
+    return std::find(kHeardInKey.begin(), kHeardInKey.end(), activity->names().worksheetName) !=
+           kHeardInKey.end();
+}
+
 std::string_view worksheetActivityCode(const Activity* activity) {
     return activity->names().worksheetName;
 }
@@ -329,6 +482,10 @@ std::optional<WorksheetOptions> parseWorksheetOptions(const std::vector<std::str
             options.favorWeakSpots = true;
             continue;
         }
+        if (applyInKeyFlag(name, options.settings.inKey)) {
+            raw.given.push_back(name);
+            continue;
+        }
         std::string value;
         const std::size_t equals = name.find('=');
         if (name.rfind("--", 0) == 0 && equals != std::string::npos) {
@@ -345,9 +502,11 @@ std::optional<WorksheetOptions> parseWorksheetOptions(const std::vector<std::str
         }
         if (!applyValue(name, value, options, raw, error))
             return std::nullopt;
+        raw.given.push_back(name);
     }
-    if (!applyKeys(raw, options, error) || !applyChords(raw, options, error) ||
-        !applyIntervalChoices(raw, options, error))
+    if (!checkScopes(raw, options.activity, error) || !applyKeys(raw, options, error) ||
+        !applyChords(raw, options, error) || !applyIntervalChoices(raw, options, error) ||
+        !applyInKeyCommon(raw, options.settings.inKey, error))
         return std::nullopt;
     if (raw.paper && !options.pdf) {
         error = translate("WorksheetOptions", "--paper needs --pdf");
@@ -355,6 +514,10 @@ std::optional<WorksheetOptions> parseWorksheetOptions(const std::vector<std::str
     }
     if (options.pdf && options.json) {
         error = translate("WorksheetOptions", "--pdf and --json cannot be combined");
+        return std::nullopt;
+    }
+    if (options.midi && options.json) {
+        error = translate("WorksheetOptions", "--midi and --json cannot be combined");
         return std::nullopt;
     }
     if (options.favorWeakSpots && options.user.empty()) {

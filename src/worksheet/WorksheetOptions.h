@@ -11,8 +11,13 @@
 
 namespace tonalyst {
 
-// "keysig", "chord-spell", "chord-id", "interval-spell", "interval-id", "chord-ear", "interval-ear".
+// "keysig", "chord-spell", "chord-id", "interval-spell", "interval-id", "chord-ear", "interval-ear",
+// "scale-degrees", "chord-functions", "progressions", "cadences".
 std::string_view worksheetActivityCode(const Activity* activity);
+
+// Scale degrees, chord functions, progressions and cadences: questions heard after a cadence
+// in a key, written as text, JSON or MIDI files rather than on staves.
+bool isHeardInKey(const Activity* activity);
 
 enum class WorksheetPaper { A4, Letter };
 
@@ -21,11 +26,14 @@ struct WorksheetOptions {
     const Activity* activity = &startingActivity();
     int count = 10;
     std::optional<std::uint32_t> seed; // a fresh one when not given
-    QuestionSettings settings;         // key and chord boxes, inversions, interval and ear-training choices
+    QuestionSettings settings;         // key and chord boxes, inversions, interval and ear-training choices,
+                                       // and the options of the activities heard in a key
     bool json = false;
     bool help = false;
     std::optional<std::string> pdf; // the file a PDF worksheet goes to, instead of text
     WorksheetPaper paper = WorksheetPaper::A4;
+    // The folder a question heard in a key is written to as a MIDI file each, with the answer key.
+    std::optional<std::string> midi;
     // Aimed at one student's weak spots, read from the answer history in the data folder
     // (empty: the per-user data folder).
     bool favorWeakSpots = false;

@@ -12,7 +12,9 @@ std::string worksheetUsage() {
 Prints a worksheet of drill questions with an answer key at the end.
 
   --activity A       what to ask (default chord-spell): keysig, chord-spell,
-                     chord-id, interval-spell, interval-id, chord-ear, interval-ear
+                     chord-id, interval-spell, interval-id, chord-ear, interval-ear;
+                     heard in a key: scale-degrees, chord-functions, progressions,
+                     cadences (see below)
   --count N          number of questions, 1 to 100000 (default 10)
   --seed S           the same seed gives the same questions (default: a fresh seed)
   --keys LIST        key boxes to draw from, comma-separated: a pair such as C/a,
@@ -50,8 +52,34 @@ Prints a worksheet of drill questions with an answer key at the end.
                      folder); still only among the keys and chords chosen
   --help             this text
 
+Questions heard in a key (a cadence sets the key, then the notes or chords play):
+  --mode major|minor|both   the keys' modes (default major)
+  --accidentals N    keys with at most N sharps or flats, 0 to 7 (default 2, or any
+                     number when --keys names the keys)
+  --tempo N          quarter notes per minute, 40 to 160 (default 80): chords last a
+                     half note, single notes a quarter
+  --midi DIR         write each question as a MIDI file, DIR/question-01.mid and on
+                     (the cadence, a beat's rest, the question), and the answer key as
+                     DIR/answers.txt, instead of the worksheet; DIR is made if missing
+  scale-degrees:     --chromatic (chromatic degrees too), --group N (1 to 4 notes a
+                     question, default 1), --solfege (answer key in movable do),
+                     --la-minor (with --solfege: la-based minor)
+  chord-functions:   --sevenths, --inverted (inversions, named by figures), --applied
+                     (V/x and vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv in major),
+                     --neapolitan (N6)
+  progressions:      --sevenths, --inverted, --length N or MIN-MAX (chords, 3 to 6,
+                     default 3-4)
+  cadences:          --plain-authentic (authentic cadences not named perfect or
+                     imperfect), --no-phrygian (no Phrygian half cadence in minor)
+Options of the other activities (--chords, --inversions, --pdf, ...) are refused with
+these, and theirs with the others.
+
 Key and chord boxes and interval choices are checked as the settings dialogs
 check them; a refused selection, like any bad option, ends with exit status 2.
+
+A --json line of a question heard in a key holds "activity", "key" ("D major"),
+"mode", "cadence" and "played" (each chord a list of notes such as "F#4", lowest
+first) and "answer" (the names in order: "3", "♭6", "V65/V", "half").
 
 Interval and ear-training lines of --json also carry "interval" (its "name" and
 "quality" captions, or null for chords) and "direction" ("above": note 1 is given

@@ -68,7 +68,8 @@ TEST_F(AccessibilityWalk, EveryWindowNamesEveryControlTheFocusCanReach) {
 
     // Each dialog the menus open, looked at while it is up.
     for (const char* item : {"mnukeyset", "mnuChordset", "mnuinversion", "mnuintervaloption", "mnuetchordselect",
-                             "mnuclef", "mnuViewKeysig", "mnutestlong", "mnuidle", "mnuabout"}) {
+                             "mnuclef", "mnuViewKeysig", "mnutestlong", "mnuidle", "mnuabout", "mnuscaledegreesopt",
+                             "mnuchordfunctionsopt", "mnuprogressionsopt", "mnucadencesopt"}) {
         QString faults = QStringLiteral("no dialog");
         QTimer::singleShot(0, [&faults] {
             QWidget* dialog = QApplication::activeModalWidget();
@@ -81,6 +82,11 @@ TEST_F(AccessibilityWalk, EveryWindowNamesEveryControlTheFocusCanReach) {
         action(item)->trigger();
         EXPECT_EQ(faults.toStdString(), "") << item;
     }
+    expectAllNamed(window->earTrainingWindow());
+    // Its name pad, with a button for every name a question heard in a key offers.
+    prompter.answerNo(); // the activity changes at once
+    action("mnuscaledegrees")->trigger();
+    ASSERT_TRUE(window->earTrainingWindow()->isVisible());
     expectAllNamed(window->earTrainingWindow());
 
     UserIdDialog userId(prompter);

@@ -41,7 +41,8 @@ TEST_F(MainWindowTest, MenuBarReadsAsItAlwaysHas) {
     EXPECT_EQ(activityItems, (QStringList{"&Key Signature Identification", "-", "Interval S&pelling",
                                           "Interval I&dentification", "-", "Chord &Spelling",
                                           "Chord &Identification", "-", "Chor&d Ear Training ...",
-                                          "Inter&val Ear Training"}));
+                                          "Inter&val Ear Training", "-", "Sc&ale Degrees", "Chord &Functions",
+                                          "Pr&ogressions", "&Cadences"}));
 
     EXPECT_EQ(action("mnuhelpon", 1)->text(), QStringLiteral("Contents                  F1"));
     EXPECT_FALSE(action("mnuhelpon", 0)->isVisible());

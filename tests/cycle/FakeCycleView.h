@@ -47,6 +47,11 @@ public:
     void showkeysig(const Question&, bool) override {}
     void showKeyIndication(const Question&, const CurrentKey&) override {}
     void playanswer(const std::vector<WrittenNote>& notes) override { played.push_back(notes); }
+    void playHeard(const HeardInKey&, HeardParts parts, int tempo) override {
+        heardPlayed.push_back(parts);
+        heardTempo = tempo;
+    }
+    void offerNames(const Question& question) override { offered << QString::fromStdString(question.name); }
     void beepn(int count) override { beeps += count; }
     void showStatus(const StatusValues& values) override {
         status = values;
@@ -81,6 +86,9 @@ public:
     std::vector<std::vector<WrittenNote>> entered;
     std::vector<WrittenNote> staff;
     std::vector<std::vector<WrittenNote>> played;
+    std::vector<HeardParts> heardPlayed;
+    int heardTempo = 0;
+    QStringList offered;
     int beeps = 0;
     std::optional<StatusValues> status;
     int statusUpdates = 0;

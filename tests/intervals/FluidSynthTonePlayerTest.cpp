@@ -139,6 +139,39 @@ TEST_F(TonePlayerFixture, closingThePlayerMidNoteReleasesItWithoutWaitingForTheF
     EXPECT_EQ(notes[1].message.data1, 60);
 }
 
+bool isNoteOff(const RecordingSink::Heard& heard, int key) {
+    const int kind = heard.message.status & 0xF0;
+    return heard.message.data1 == key && (kind == 0x80 || (kind == 0x90 && heard.message.data2 == 0));
+}
+
+TEST_F(TonePlayerFixture, aPhraseWaitsItsTurnAndSilenceCutsItShortAndDropsWhatWaits) {
+    writeTone("C3.MID", 60, 0.08, 0.12);
+    FluidSynthTonePlayer player(m_dir.path(), m_sink);
+    const Phrase longChord{{{64, 0.0, 5.0}, {67, 0.0, 5.0}}};
+    const Phrase waiting{{{72, 0.0, 0.05}}};
+    const Phrase afterwards{{{74, 0.0, 0.05}}};
+
+    player.play({"C3.MID"});
+    player.playPhrase(longChord);
+    player.playPhrase(waiting);
+    auto notes = m_sink.waitForNotes(4);
+    ASSERT_EQ(notes.size(), 4u);
+    EXPECT_TRUE(isNoteOn(notes[2], 64) || isNoteOn(notes[2], 67));
+    EXPECT_TRUE(isNoteOn(notes[3], 64) || isNoteOn(notes[3], 67));
+    EXPECT_GE(secondsBetween(notes[0].at, notes[2].at), 0.11) << "the chord started before the file ended";
+
+    const Clock::time_point silenced = Clock::now();
+    player.silence();
+    player.playPhrase(afterwards);
+    notes = m_sink.waitForNotes(8);
+    ASSERT_EQ(notes.size(), 8u);
+    EXPECT_TRUE(isNoteOff(notes[4], 64) || isNoteOff(notes[4], 67));
+    EXPECT_TRUE(isNoteOff(notes[5], 64) || isNoteOff(notes[5], 67));
+    EXPECT_LT(secondsBetween(silenced, notes[5].at), 0.1) << "the chord rang on after silence";
+    EXPECT_TRUE(isNoteOn(notes[6], 74)) << "the phrase asked before silence must not sound";
+    EXPECT_TRUE(isNoteOff(notes[7], 74));
+}
+
 // The build machine has no sound device: the player must stay silent, not stall the caller.
 TEST(DesktopTonePlayer, playingReturnsAtOnceAndClosingNeverHangsWithOrWithoutASoundDevice) {
     const QString toneDir = QStringLiteral(TONALYST_BUILT_TONE_DIR);

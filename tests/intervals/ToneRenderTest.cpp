@@ -1,11 +1,14 @@
 #include "intervals/FluidSynthEngine.h"
+#include "intervals/HeardPhrase.h"
 #include "intervals/MidiTimeline.h"
+#include "intervals/PhraseMidi.h"
 #include "intervals/SoundFontChoice.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -110,6 +113,59 @@ INSTANTIATE_TEST_SUITE_P(AcrossBothClefs, ToneRender,
                                  name.replace(name.size() - 1, 1, "Sharp");
                              return name;
                          });
+
+// How strongly the sound holds a sine of the frequency between the two moments: a
+// Hann-windowed Fourier coefficient, so notes a semitone apart stay apart.
+double strengthAt(const std::vector<float>& sound, double rate, double fromSeconds, double toSeconds,
+                  double hz) {
+    const auto from = static_cast<std::size_t>(fromSeconds * rate);
+    const auto count = static_cast<std::size_t>((toSeconds - fromSeconds) * rate);
+    double re = 0.0, im = 0.0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const double window = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * double(i) / double(count));
+        const double phase = 2 * std::numbers::pi * hz * double(i) / rate;
+        re += window * sound[from + i] * std::cos(phase);
+        im += window * sound[from + i] * std::sin(phase);
+    }
+    return std::hypot(re, im) / double(count);
+}
+
+Sonority chord(std::initializer_list<const char*> texts) {
+    Sonority sonority;
+    for (const char* text : texts)
+        sonority.push_back(readPitch(text)->pitch);
+    return sonority;
+}
+
+TEST(PhraseRender, soundsEachChordOfTheCadenceAndTheQuestionWhereThePhraseHasIt) {
+    if (!std::filesystem::is_regular_file(kSmallSoundFont))
+        GTEST_SKIP() << "TimGM6mb soundfont not installed";
+    const auto engine = FluidSynthEngine::openRenderer(kSmallSoundFont);
+    ASSERT_TRUE(engine);
+    HeardInKey heard;
+    heard.cadence = {chord({"C4", "E4", "G4"})};
+    heard.played = {chord({"F4", "A4", "C5"})};
+    // At 120 a minute: the cadence's chord from 0 to 1 s, a rest to 1.5 s, the question's to 2.5 s.
+    const Phrase phrase = InKeyPhrases(120).cadenceThenQuestion(heard);
+    const std::vector<float> sound = renderFile(*engine, phraseTimeline(phrase), 2.6);
+    const double rate = engine->sampleRate();
+
+    struct Moment {
+        double from, to;
+        std::vector<int> sounding, silent;
+    };
+    for (const Moment& moment :
+         {Moment{0.3, 0.8, {60, 64, 67}, {65, 69}}, Moment{1.8, 2.3, {65, 69, 72}, {64, 67}}}) {
+        double weakest = 1e9, loudest = 0.0;
+        for (const int key : moment.sounding)
+            weakest = std::min(weakest, strengthAt(sound, rate, moment.from, moment.to, hzOfKey(key)));
+        for (const int key : moment.silent)
+            loudest = std::max(loudest, strengthAt(sound, rate, moment.from, moment.to, hzOfKey(key)));
+        EXPECT_GT(weakest, 20 * loudest) << "between " << moment.from << " and " << moment.to << " s";
+    }
+    EXPECT_LT(rms(sound, rate, 1.35, 1.5), 0.1 * rms(sound, rate, 0.3, 0.8))
+        << "the rest before the question";
+}
 
 TEST(SoundFontChoice, takesTheFirstInstalledSoundFontAndNothingWhenNoneIs) {
     EXPECT_EQ(findSoundFont({"/nonexistent/a.sf2", kToneDir.string() + "/C3.MID", kSmallSoundFont}),

@@ -1,0 +1,115 @@
+#include "activities/cadences/Cadences.h"
+
+#include "theory/Translate.h"
+#include "tonality/Tonality.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <utility>
+
+namespace tonalyst {
+
+namespace {
+
+// Every cadence name, with the abbreviations textbooks write them with.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kCadenceNames{{
+    {"perfect authentic", "pac"},
+    {"imperfect authentic", "iac"},
+    {"authentic", "ac"},
+    {"half", "hc"},
+    {"plagal", "pc"},
+    {"deceptive", "dc"},
+    {"Phrygian half", "phc"},
+}};
+
+// Lower case, blanks run together into one, none at either end.
+std::string folded(std::string_view text) {
+    std::string lower;
+    bool blank = false;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (std::isspace(u)) {
+            blank = !lower.empty();
+            continue;
+        }
+        if (blank)
+            lower += ' ';
+        blank = false;
+        lower += static_cast<char>(std::tolower(u));
+    }
+    return lower;
+}
+
+} // namespace
+
+Cadences::Cadences() : HeardActivity({"mnucadences", "cadences", "Cadence", "inkey"}, "cadence") {}
+
+std::string Cadences::caption() const {
+    return translate("Cadences", "&Cadences");
+}
+
+std::string Cadences::statusText() const {
+    return translate("Cadences", "cadences");
+}
+
+std::string Cadences::title() const {
+    return translate("Cadences", "Cadences");
+}
+
+std::string Cadences::optionsCaption() const {
+    return translate("Cadences", "Cade&nce Options ...");
+}
+
+std::string Cadences::windowTitle() const {
+    return translate("Cadences", "Ear Training : Cadences");
+}
+
+const InKeyCommon* Cadences::inKeyCommon(const QuestionSettings& settings) const {
+    return &settings.inKey.cadences.common;
+}
+
+HeardInKey Cadences::make(const TonalKey& key, const QuestionSettings& settings, RandomSource& random) const {
+    return makeCadenceQuestion(key, settings.inKey.cadences, random);
+}
+
+std::vector<std::string> Cadences::choices(bool minor, const QuestionSettings& settings) const {
+    return cadenceChoices(minor, settings.inKey.cadences);
+}
+
+// A name in any case, its abbreviation ("PAC", "hc"), or the start of just one name
+// ("dec", "phr").
+std::optional<std::string> Cadences::readName(std::string_view typed, const Question&,
+                                              const QuestionSettings&) const {
+    const std::string text = folded(typed);
+    if (text.empty())
+        return std::nullopt;
+    std::optional<std::string> started;
+    int starts = 0;
+    for (const auto& [name, abbreviation] : kCadenceNames) {
+        const std::string lower = folded(name);
+        if (text == lower || text == abbreviation)
+            return std::string(name);
+        if (lower.starts_with(text)) {
+            started = std::string(name);
+            ++starts;
+        }
+    }
+    return starts == 1 ? started : std::nullopt;
+}
+
+// The cadences in the order the pad lays them out.
+std::optional<std::string> Cadences::numberKeyName(int digit, const Question& question,
+                                                   const QuestionSettings& settings) const {
+    const std::vector<std::string> names = padNames(question, settings);
+    if (digit < 1 || digit > static_cast<int>(names.size()))
+        return std::nullopt;
+    return names[static_cast<std::size_t>(digit - 1)];
+}
+
+std::string Cadences::worksheetInstruction(InversionOption) const {
+    return translate("Cadences",
+                     "Listen to the cadence that sets the key, then name the cadence that ends the phrase.");
+}
+
+} // namespace tonalyst

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "activities/HeardActivity.h"
+
+namespace tonalyst {
+
+// After the cadence one chord plays; the student names it by its Roman numeral in the key.
+class ChordFunctions : public HeardActivity {
+public:
+    ChordFunctions();
+    std::string caption() const override;
+    std::string statusText() const override;
+    std::string title() const override;
+
+    const InKeyCommon* inKeyCommon(const QuestionSettings& settings) const override;
+    std::string optionsCaption() const override;
+    void editOptions(AnswerDesk& desk) const override { desk.editChordFunctionOptions(); }
+    std::string worksheetInstruction(InversionOption inversions) const override;
+
+protected:
+    HeardInKey make(const TonalKey& key, const QuestionSettings& settings,
+                    RandomSource& random) const override;
+    std::vector<std::string> choices(bool minor, const QuestionSettings& settings) const override;
+    std::string windowTitle() const override;
+};
+
+} // namespace tonalyst

@@ -1,0 +1,65 @@
+#include "activities/scaledegrees/ScaleDegrees.h"
+
+#include "theory/Translate.h"
+#include "tonality/Tonality.h"
+
+namespace tonalyst {
+
+ScaleDegrees::ScaleDegrees()
+    : HeardActivity({"mnuscaledegrees", "scale-degrees", "Degree", "inkey"}, "scaledegree") {}
+
+std::string ScaleDegrees::caption() const {
+    return translate("ScaleDegrees", "Sc&ale Degrees");
+}
+
+std::string ScaleDegrees::statusText() const {
+    return translate("ScaleDegrees", "scale degrees");
+}
+
+std::string ScaleDegrees::title() const {
+    return translate("ScaleDegrees", "Scale Degrees");
+}
+
+std::string ScaleDegrees::optionsCaption() const {
+    return translate("ScaleDegrees", "Scale &Degree Options ...");
+}
+
+std::string ScaleDegrees::windowTitle() const {
+    return translate("ScaleDegrees", "Ear Training : Scale Degrees");
+}
+
+std::optional<std::string> ScaleDegrees::readName(std::string_view typed, const Question& question,
+                                                  const QuestionSettings& settings) const {
+    return readScaleDegree(typed, question.heard && question.heard->key.minor, settings.inKey.degrees);
+}
+
+std::optional<std::string> ScaleDegrees::numberKeyName(int digit, const Question&,
+                                                       const QuestionSettings&) const {
+    if (digit < 1 || digit > 7)
+        return std::nullopt;
+    return std::to_string(digit);
+}
+
+std::string ScaleDegrees::shownName(std::string_view name, const Question& question,
+                                    const QuestionSettings& settings) const {
+    return shownDegree(name, question.heard && question.heard->key.minor, settings.inKey.degrees);
+}
+
+const InKeyCommon* ScaleDegrees::inKeyCommon(const QuestionSettings& settings) const {
+    return &settings.inKey.degrees.common;
+}
+
+HeardInKey ScaleDegrees::make(const TonalKey& key, const QuestionSettings& settings,
+                              RandomSource& random) const {
+    return makeScaleDegreeQuestion(key, settings.inKey.degrees, random);
+}
+
+std::vector<std::string> ScaleDegrees::choices(bool minor, const QuestionSettings& settings) const {
+    return scaleDegreeChoices(minor, settings.inKey.degrees);
+}
+
+std::string ScaleDegrees::worksheetInstruction(InversionOption) const {
+    return translate("ScaleDegrees", "Listen to the cadence, then name the scale degree of each note.");
+}
+
+} // namespace tonalyst
