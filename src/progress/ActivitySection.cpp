@@ -81,7 +81,9 @@ QString shownKind(const QString& kind) {
     static constexpr std::array kKinds{QT_TRANSLATE_NOOP("tonalyst::ActivitySection", "Category"),
                                        QT_TRANSLATE_NOOP("tonalyst::ActivitySection", "Chord"),
                                        QT_TRANSLATE_NOOP("tonalyst::ActivitySection", "Interval"),
-                                       QT_TRANSLATE_NOOP("tonalyst::ActivitySection", "Key")};
+                                       QT_TRANSLATE_NOOP("tonalyst::ActivitySection", "Key"),
+                                       QT_TRANSLATE_NOOP("tonalyst::ActivitySection", "Degree"),
+                                       QT_TRANSLATE_NOOP("tonalyst::ActivitySection", "Cadence")};
     for (const char* known : kKinds)
         if (kind == QLatin1String(known))
             return ActivitySection::tr(known);

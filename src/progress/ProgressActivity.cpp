@@ -43,7 +43,7 @@ bool namesInOrder(int activity) {
     return activityAt(activity).namesInOrder();
 }
 
-bool keptInDataFile(int activity) {
+bool keepsDataFileRecords(int activity) {
     return activityAt(activity).keptInDataFile();
 }
 

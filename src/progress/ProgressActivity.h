@@ -29,7 +29,8 @@ QString progressItemKind(int activity);
 // Whether the activity's answers are sequences of names judged place by place.
 bool namesInOrder(int activity);
 
-// Whether the data file keeps the activity's questions.
-bool keptInDataFile(int activity);
+// Whether the data file keeps the activity's questions; the history counts those of an
+// activity it does not keep by their first answers.
+bool keepsDataFileRecords(int activity);
 
 } // namespace tonalyst

@@ -46,7 +46,7 @@ struct Tally {
 struct ActivityKind {
     bool keyIsItem = false;
     bool namesInOrder = false;
-    bool keptInDataFile = true;
+    bool keepsDataFileRecords = true;
 };
 
 // Tallies one activity's answers. Answers repeat the same few texts over and over, so
@@ -57,7 +57,7 @@ public:
     void add(const AnswerFacts& answer, const ActivityKind& kind, QDate day) {
         ++m_result.answers;
         // The data file's questions; where it keeps none, each question's first answer.
-        if (answer.inDataFile || (!kind.keptInDataFile && answer.attempt == 1 && !answer.imported))
+        if (answer.inDataFile || (!kind.keepsDataFileRecords && answer.attempt == 1 && !answer.imported))
             addToTrend(answer, day);
         count(m_categories[answer.category], answer.correct);
         // Key signature questions name their key as the item too.
@@ -274,7 +274,8 @@ struct ProgressTally::Counts {
         : dates(zone), tallies(progressActivityCount()), kinds(progressActivityCount()) {
         for (int activity = 0; activity < progressActivityCount(); ++activity)
             kinds[static_cast<std::size_t>(activity)] = {progressItemKind(activity) == QLatin1String("Key"),
-                                                         namesInOrder(activity), keptInDataFile(activity)};
+                                                         namesInOrder(activity),
+                                                         keepsDataFileRecords(activity)};
     }
 
     LocalDates dates;
