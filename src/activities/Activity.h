@@ -88,6 +88,9 @@ public:
     // The answer is a sequence of names ("I, IV, V7, I") compared place by place, so the
     // history's figures count each name at its place: right name R answered G is R wrong.
     virtual bool namesInOrder() const { return false; }
+    // The data file keeps one record per question; activities its format has no place for
+    // leave it alone, and the history alone counts their questions (by their first answers).
+    virtual bool keptInDataFile() const { return true; }
 
     // Answers are notes written on the staff; otherwise they are chosen from menus.
     virtual bool answersOnStaff() const = 0;
