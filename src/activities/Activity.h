@@ -5,6 +5,7 @@
 #include "theory/QuestionContext.h"
 #include "theory/QuestionSettings.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -92,6 +93,12 @@ public:
                       const Submission& submission, RecordedAnswer& recorded, bool reviewing) const = 0;
     virtual RightAnswer rightAnswer(const Question& question, const PreparedAnswer& prepared,
                                     InversionOption notation, bool inversionList) const = 0;
+
+    // What keys played on a MIDI keyboard (key numbers, in the order struck) answer, as the
+    // answer menus would give it; nothing when the keys answer nothing this activity asks.
+    virtual std::optional<AnswerParts> answerFromPlayed(const Question& question,
+                                                        const std::vector<int>& keys,
+                                                        InversionOption notation, bool inversionList) const;
 
     // What Clear does.
     virtual void clearAnswer(AnswerDesk& desk) const = 0;
