@@ -57,6 +57,7 @@ void QuestionCycle::questionstep() {
 void QuestionCycle::clearIdentificationAnswer() {
     m_answer.answer1.clear();
     m_answer.answer2.clear();
+    m_played.clear();
     m_view.clearIdentificationLabels();
 }
 
@@ -254,6 +255,7 @@ int QuestionCycle::judge(QuestionSlot& slot) {
     a.given =
         fromStd(spelling() ? givenNotes(submission.staffNotes) : givenChoices(submission.answer, inversions));
     a.right = fromStd(spelling() ? rightNotes(slot.prepared) : rightChoices(slot.question, inversions));
+    a.played = m_played;
     a.correct = verdict == kRight;
     // The review's correction is the second answer to its test question.
     a.attempt = m_state.reviewing ? 2 : ++m_attempts;
@@ -301,6 +303,7 @@ void QuestionCycle::nextQuestion(int number, int shownNumber) {
                                   .arg(QLatin1Char(' ') + numberText(shownNumber)));
     m_view.hideInversionList();
     m_answer.answer3.clear();
+    m_played.clear();
 
     QuestionSlot& slot = m_slots[static_cast<std::size_t>(number)];
     slot = QuestionSlot();
