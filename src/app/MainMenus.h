@@ -39,6 +39,8 @@ struct MainMenus {
     QAction* viewKeySig;
     QAction* testLength;
     QAction* favorWeakSpots; // practice draws more of what the student got wrong lately
+    QAction* midiInput;
+    QAction* respell; // the last entered note in its next enharmonic spelling (J)
 
     QMenu* environment;
     QAction* tones;
