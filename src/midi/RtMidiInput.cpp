@@ -10,6 +10,7 @@ namespace tonalyst {
 namespace {
 
 constexpr const char* kClientName = "Tonalyst";
+constexpr qint64 kAskAgainMs = 10000;
 
 // JACK reports on stderr every attempt to reach a server that is not running; Tonalyst
 // says so itself, once, in the MIDI Input dialog.
@@ -87,13 +88,16 @@ QStringList RtMidiInput::ports() {
     for (const auto& system : m_systems) {
         if (!system->lister)
             continue;
-        // A JACK server that stopped leaves a client that lists nothing; it is dropped
-        // and looked for again next time.
-        if (system->api == RtMidi::UNIX_JACK && !system->present()) {
-            system->lister.reset();
+        const unsigned count = system->lister->getPortCount();
+        // A JACK server that stopped leaves a client that lists nothing. Whether it still
+        // runs is asked now and then only: asking opens a client of its own on the server.
+        if (count == 0 && system->api == RtMidi::UNIX_JACK &&
+            (!m_lastAsked.isValid() || m_lastAsked.elapsed() > kAskAgainMs)) {
+            m_lastAsked.start();
+            if (!system->present())
+                system->lister.reset();
             continue;
         }
-        const unsigned count = system->lister->getPortCount();
         for (unsigned i = 0; i < count; ++i) {
             const QString name = QString::fromStdString(system->lister->getPortName(i));
             if (!name.isEmpty())

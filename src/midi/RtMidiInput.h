@@ -2,6 +2,8 @@
 
 #include "midi/MidiInput.h"
 
+#include <QElapsedTimer>
+
 #include <memory>
 #include <vector>
 
@@ -37,6 +39,7 @@ private:
     std::unique_ptr<RtMidiIn> m_open;
     QString m_openPort;
     QString m_error;
+    QElapsedTimer m_lastAsked;
 };
 
 } // namespace tonalyst

@@ -69,7 +69,11 @@ protected:
         action("mnumidi")->trigger();
         ASSERT_TRUE(QTest::qWaitFor(
             [this] { return window->midi()->connection().state() == MidiConnection::State::Connected; }));
+        settleConnection();
     }
+
+    // JACK joins two ports from its next cycle on; what is sent before that reaches nobody.
+    static void settleConnection() { QTest::qWait(100); }
 
     void play(TestKeyboard& keys, const std::vector<int>& chord) {
         for (int key : chord)
@@ -219,6 +223,7 @@ TEST_F(MidiKeyboardTest, TheChosenKeyboardIsConnectedWhenItAppearsAndItsHeldKeys
         auto keys = std::make_unique<TestKeyboard>("LateKeys");
         ASSERT_TRUE(QTest::qWaitFor([&] { return connection.state() == MidiConnection::State::Connected; }))
             << "plugged in " << plugged + 1 << " times";
+        settleConnection();
         // C-sharp 4 and the E two octaves up, which the treble staff's keyboard shows an octave lower.
         keys->press(61);
         keys->press(88);
