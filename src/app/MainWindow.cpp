@@ -460,6 +460,8 @@ void MainWindow::connectMenus() {
     });
     connect(m_menus->testLength, &QAction::triggered, this, [this] { m_options->execTestLength(); });
     m_menus->midiInput->setEnabled(false);
+    // J works while a test has the Options menu closed, too.
+    addAction(m_menus->respell);
     connect(m_menus->respell, &QAction::triggered, this, &MainWindow::respell);
     connect(m_menus->favorWeakSpots, &QAction::toggled, this, [this](bool on) {
         // Read while the student gets ready, not when Start is pressed.
