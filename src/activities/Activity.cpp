@@ -71,6 +71,11 @@ bool Activity::usesInversionList(const Question&, InversionOption) const {
     return false;
 }
 
+std::optional<AnswerParts> Activity::answerFromPlayed(const Question&, const std::vector<int>&,
+                                                      InversionOption, bool) const {
+    return std::nullopt;
+}
+
 void Activity::enter(AnswerDesk&) const {}
 
 std::vector<std::string> Activity::worksheetLines(const Question& question, const KeySigDisplay& display,

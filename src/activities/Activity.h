@@ -147,6 +147,12 @@ public:
     virtual std::string optionsCaption() const { return {}; }
     virtual void editOptions(AnswerDesk& desk) const { desk.askEarTrainingChords(); }
 
+    // What keys played on a MIDI keyboard (key numbers, in the order struck) answer, as the
+    // answer menus would give it; nothing when the keys answer nothing this activity asks.
+    virtual std::optional<AnswerParts> answerFromPlayed(const Question& question,
+                                                        const std::vector<int>& keys,
+                                                        InversionOption notation, bool inversionList) const;
+
     // What Clear does.
     virtual void clearAnswer(AnswerDesk& desk) const = 0;
     // Set up when the activity takes effect, beyond what its answers above say.

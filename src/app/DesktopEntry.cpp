@@ -9,6 +9,7 @@
 #include "history/HistoryCommand.h"
 #include "history/WeakSpotHistory.h"
 #include "intervals/FluidSynthTonePlayer.h"
+#include "midi/RtMidiInput.h"
 #include "platform/FileLocations.h"
 #include "platform/PrintingApplication.h"
 #include "progress/ProgressCommand.h"
@@ -39,6 +40,7 @@ public:
         : m_files(options.dataDir),
           m_tones(m_files.toneDir()), m_platform{m_clock, m_random, m_prompter, m_beeper, m_tones, m_files},
           m_window(std::make_unique<MainWindow>(m_platform)) {
+        m_window->attachMidi(std::make_unique<RtMidiInput>());
         QObject::connect(m_window.get(), &MainWindow::terminated, qApp, &QApplication::quit,
                          Qt::QueuedConnection);
         m_tones.start();

@@ -4,6 +4,7 @@
 #include "platform/ControlNames.h"
 
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -98,6 +99,10 @@ MainMenus::MainMenus(QMenuBar* bar) {
     options->addSeparator();
     favorWeakSpots = addItem(options, "mnufavorweak", QCoreApplication::translate("MainMenus", "Favor &Weak Spots"));
     favorWeakSpots->setCheckable(true);
+    options->addSeparator();
+    midiInput = addItem(options, "mnumidi", QCoreApplication::translate("MainMenus", "&MIDI Input ..."));
+    respell = addItem(options, "mnurespell", QCoreApplication::translate("MainMenus", "Res&pell Last Note"));
+    respell->setShortcut(QKeySequence(Qt::Key_J));
 
     environment = addMenu(bar, "mnuview", QCoreApplication::translate("MainMenus", "&Environment   "));
     tones = addItem(environment, "mnutones", QCoreApplication::translate("MainMenus", "&Tones off"));

@@ -42,6 +42,8 @@ struct MainMenus {
     // One item per activity with a dialog of its own, and the activity it opens for.
     QList<QAction*> activityOptions;
     QList<const Activity*> activityOptionsFor;
+    QAction* midiInput;
+    QAction* respell; // the last entered note in its next enharmonic spelling (J)
 
     QMenu* environment;
     QAction* tones;

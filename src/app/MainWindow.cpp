@@ -1,16 +1,17 @@
 #include "app/MainWindow.h"
 
-#include "app/EarTrainingWindow.h"
 #include "app/AnswerChoices.h"
-#include "app/ClassServerLink.h"
 #include "app/AnswerHistory.h"
+#include "app/ClassServerLink.h"
+#include "app/DefaultButton.h"
+#include "app/EarTrainingWindow.h"
 #include "app/MainMenus.h"
-#include "app/MainWindowLayout.h"
 #include "app/MainWindowCycleAdapter.h"
 #include "app/MainWindowDesk.h"
+#include "app/MainWindowLayout.h"
+#include "app/MidiLink.h"
 #include "app/OptionDialogs.h"
 #include "app/ShellDialogs.h"
-#include "app/DefaultButton.h"
 #include "app/StatusPanel.h"
 #include "classserver/HistoryOutbox.h"
 #include "cycle/QuestionCycle.h"
@@ -137,7 +138,12 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 
     m_menus = new MainMenus(menuBar());
     m_answerChoices = new AnswerChoices(*m_menus, this);
-    connect(m_answerChoices, &AnswerChoices::chosen, this, &MainWindow::answerChosen);
+    connect(m_answerChoices, &AnswerChoices::chosen, this,
+            [this](const QString& part1, const QString& part2) {
+                // Chosen, not played: the history keeps no keys for it.
+                m_cycle->setPlayed(QString());
+                answerChosen(part1, part2);
+            });
     m_earTraining = new EarTrainingWindow(this);
     buildCentralArea();
     // Both windows show the one run model; the menus say what the switches would do.
@@ -215,6 +221,8 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+    // The keyboard's reading thread stops while everything its notes reach is still here.
+    delete m_midi;
     // The push worker's outbox has the history writer store its marks, so the worker stops
     // while the writer is still there to answer; what the writer still has for the class
     // server link is handed over before the link goes.
@@ -455,6 +463,10 @@ void MainWindow::connectMenus() {
         m_options->execKeySigDisplay();
     });
     connect(m_menus->testLength, &QAction::triggered, this, [this] { m_options->execTestLength(); });
+    m_menus->midiInput->setEnabled(false);
+    // J works while a test has the Options menu closed, too.
+    addAction(m_menus->respell);
+    connect(m_menus->respell, &QAction::triggered, this, &MainWindow::respell);
     connect(m_menus->favorWeakSpots, &QAction::toggled, this, [this](bool on) {
         // Read while the student gets ready, not when Start is pressed.
         if (on)

@@ -3,12 +3,18 @@
 #include "app/Platform.h"
 #include "cycle/RunState.h"
 #include "records/PerformanceDataFile.h"
+#include "staff/StaffTypes.h"
 #include "theory/IntervalGenerator.h"
 #include "theory/QuestionSettings.h"
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QHash>
 #include <QMainWindow>
+
+#include <array>
+#include <memory>
+#include <vector>
 
 class QComboBox;
 class QGridLayout;
@@ -20,6 +26,8 @@ class QTimer;
 namespace tonalyst {
 
 class AnswerChoices;
+class MidiInput;
+class MidiLink;
 class ClassServerLink;
 class AnswerHistory;
 class EarTrainingWindow;
@@ -50,6 +58,10 @@ public:
     StaffPanel* staffPanel() const { return m_staffPanel; }
     const QuestionCycle& cycle() const { return *m_cycle; }
     const RunModel& runModel() const { return *m_model; }
+    // Answers may be played on a MIDI keyboard read from this input; without one the
+    // window works as it always has.
+    void attachMidi(std::unique_ptr<MidiInput> input);
+    MidiLink* midi() const { return m_midi; }
 
     // The handlers of the menus, buttons and timers.
     void chooseActivity(int index);
@@ -70,6 +82,7 @@ public:
     void openHelp(int item);
     void openReport();
     void openProgress();
+    void respell();
 
     // Shared operations other parts of the program call.
     void applyactivity();
@@ -125,6 +138,12 @@ private:
     void fitToScreen();
     void matchMenuBarBackground();
     void scaleTexts(qreal factor);
+    void midiNoteOn(int key);
+    void midiNoteOff(int key);
+    void midiControl(int number, int value);
+    void enterPlayedKey(int key);
+    void answerPlayed();
+    void showHeldKeys();
 
     Platform& m_platform;
     RunState m_state;
@@ -165,6 +184,24 @@ private:
     QLabel* m_answerWas;
     QTimer* m_elapsedTimer;
     QTimer* m_idleTimer;
+
+    // A MIDI keyboard: the keys down now; the staff positions of the notes struck within a
+    // moment of the first, which enter as one chord, and when it began; the keys struck since
+    // the answer was last read; the note J respells; each controller's last value.
+    MidiLink* m_midi = nullptr;
+    std::vector<int> m_heldKeys;
+    struct PlayedNote {
+        int key;
+        Pitch pitch;
+        StaffNote written;
+        bool entered;
+    };
+    std::vector<PlayedNote> m_chord;
+    int m_chordSteps = 0; // how many letters the chord was moved to stand on the staff
+    QElapsedTimer m_chordStart;
+    std::vector<int> m_playedKeys;
+    int m_lastPlayedPosition = 0;
+    std::array<int, 128> m_controllerValues{};
 
     // The question, the answer and the feedback grow with the window beyond its natural
     // size, from their fonts at that size.

@@ -7,6 +7,7 @@
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "app/MainWindowDesk.h"
+#include "app/MidiLink.h"
 #include "app/OptionDialogs.h"
 #include "app/ShellDialogs.h"
 #include "app/StatusPanel.h"
@@ -253,6 +254,8 @@ void MainWindow::setUserId(const QString& userId) {
     m_userId = userId;
     m_classServer->setUser(userId);
     m_history->setUserId(userId);
+    if (m_midi)
+        m_midi->setUser(userId);
     if (m_menus->favorWeakSpots->isChecked())
         m_history->readWeakSpotsAhead([this] { applyWeakSpots(); });
 }

@@ -59,6 +59,7 @@ void QuestionCycle::clearIdentificationAnswer() {
     m_answer.answer1.clear();
     m_answer.answer2.clear();
     m_answer.sequence.clear();
+    m_played.clear();
     m_view.clearIdentificationLabels();
 }
 
@@ -278,6 +279,7 @@ int QuestionCycle::judge(QuestionSlot& slot) {
     a.asked = fromStd(texts.asked);
     a.given = fromStd(texts.given);
     a.right = fromStd(texts.right);
+    a.played = m_played;
     a.correct = verdict == kRight;
     // The review's correction is the second answer to its test question.
     a.attempt = m_state.reviewing ? 2 : ++m_attempts;
@@ -329,6 +331,7 @@ void QuestionCycle::nextQuestion(int number, int shownNumber) {
                                   .arg(QLatin1Char(' ') + numberText(shownNumber)));
     m_view.hideInversionList();
     m_answer.answer3.clear();
+    m_played.clear();
 
     QuestionSlot& slot = m_slots[static_cast<std::size_t>(number)];
     slot = QuestionSlot();

@@ -64,6 +64,9 @@ public:
     // The answer the identification menus are filling.
     AnswerParts& answer() { return m_answer; }
     const AnswerParts& answer() const { return m_answer; }
+    // The keys the answer was played with ("C4 E4 G4"), kept in its history record; empty
+    // when the answer was chosen from the menus.
+    void setPlayed(const QString& keys) { m_played = keys; }
     // The question waiting for an answer, or nullptr.
     const QuestionSlot* currentSlot() const;
     bool running() const { return m_running; }
@@ -113,6 +116,7 @@ private:
 
     std::array<QuestionSlot, kMaxTestLength + 1> m_slots; // by question number; 0 unused
     AnswerParts m_answer;
+    QString m_played;
     RunCounters m_counters;
     std::vector<PendingRecord> m_pending;
     // The answers that the pending records count, for the history to mark once written.

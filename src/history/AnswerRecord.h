@@ -38,6 +38,9 @@ struct AnswerRecord {
     // or the menu choices joined by " / "), so that for a right answer they are equal.
     QString given;
     QString right;
+    // An answer played on a MIDI keyboard: the keys played, as in asked ("C4 E4 G4"),
+    // of which given is what Tonalyst read. Empty for an answer chosen or written.
+    QString played;
 
     bool correct = false;
     // 1 for the first answer to a question, 2 for the first retry, and so on.

@@ -41,7 +41,10 @@ constexpr std::array<std::string_view, 2> kStep2{
     "ALTER TABLE answers ADD COLUMN sent INTEGER NOT NULL DEFAULT 0",
     "CREATE INDEX answers_unsent ON answers (answered_utc) WHERE sent = 0"};
 
-constexpr std::array<std::span<const std::string_view>, kHistorySchemaVersion> kSteps{kStep1, kStep2};
+constexpr std::array<std::string_view, 1> kStep3{
+    "ALTER TABLE answers ADD COLUMN played TEXT NOT NULL DEFAULT ''"};
+
+constexpr std::array<std::span<const std::string_view>, kHistorySchemaVersion> kSteps{kStep1, kStep2, kStep3};
 
 bool run(QSqlDatabase& db, const QString& statement, QString& error) {
     QSqlQuery query(db);

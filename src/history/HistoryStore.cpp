@@ -33,7 +33,7 @@ namespace {
 const QString kColumns = QStringLiteral(
     "answer_id, answered_utc, user_id, run_id, method, activity, inversions, category, accidentals, "
     "key_name, item, inversion, asked, given, right_answer, correct, attempt, seconds, in_data_file, "
-    "imported");
+    "imported, played");
 
 // SQLite's primary result codes for a damaged file and for one that is no database, as Qt's
 // driver gives them (extended codes keep them in their low byte).
@@ -100,7 +100,8 @@ void bindRecord(QSqlQuery& query, const AnswerRecord& a) {
                               a.asked,       a.given,
                               a.right,       a.correct,
                               a.attempt,     a.seconds,
-                              a.inDataFile,  a.imported};
+                              a.inDataFile,  a.imported,
+                              a.played};
     for (int i = 0; i < values.size(); ++i) {
         // An empty text is a text, not a missing one.
         const bool nullText = values[i].typeId() == QMetaType::QString && values[i].toString().isNull();
@@ -152,6 +153,7 @@ AnswerRecord readRecord(const QSqlQuery& query) {
     a.seconds = query.value(17).toInt();
     a.inDataFile = query.value(18).toBool();
     a.imported = query.value(19).toBool();
+    a.played = query.value(20).toString();
     return a;
 }
 
@@ -461,7 +463,7 @@ bool HistoryStore::prepare(QString& error) {
     const bool prepared =
         take(statements->insert,
              QStringLiteral("INSERT INTO answers (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                            "?, ?, ?, ?, ?, ?, ?) ON CONFLICT (answer_id) DO NOTHING")
+                            "?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (answer_id) DO NOTHING")
                  .arg(kColumns)) &&
         take(statements->select,
              QStringLiteral("SELECT %1 FROM answers WHERE user_id = ? AND answered_utc >= ? "

@@ -46,12 +46,19 @@ void KeyboardKey::setMarked(bool marked) {
     update();
 }
 
+void KeyboardKey::setHeld(bool held) {
+    if (held == m_held)
+        return;
+    m_held = held;
+    update();
+}
+
 QColor KeyboardKey::backgroundColor() const {
     switch (m_look) {
     case Look::WhiteKey:
-        return m_marked ? keycolors::kMarked : keycolors::kWhite;
+        return m_marked ? keycolors::kMarked : m_held ? keycolors::kHeld : keycolors::kWhite;
     case Look::BlackKey:
-        return m_marked ? keycolors::kMarked : keycolors::kBlack;
+        return m_marked ? keycolors::kMarked : m_held ? keycolors::kHeld : keycolors::kBlack;
     case Look::Spelling:
         break;
     }
@@ -95,8 +102,15 @@ void KeyboardKey::paintEvent(QPaintEvent*) {
     } else if (m_look == Look::BlackKey) {
         painter.fillRect(rect(), background);
     }
+    // Marked and held at once: the red key framed in blue.
+    if (m_held && m_marked && m_look != Look::Spelling) {
+        painter.setPen(QPen(keycolors::kHeld, 4));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(2, 2, -2, -2));
+    }
     QColor text = keycolors::kText;
-    if (m_look == Look::BlackKey || (m_marked && m_look == Look::Spelling))
+    if (m_look == Look::BlackKey || (m_held && m_look == Look::WhiteKey) ||
+        (m_marked && m_look == Look::Spelling))
         text = keycolors::kWhite;
     if (!isEnabled())
         text.setAlphaF(0.35f);

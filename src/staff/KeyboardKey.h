@@ -26,6 +26,10 @@ public:
     // White and black keys show their mark as their own colour.
     void setMarked(bool marked);
     bool isMarked() const { return m_marked; }
+    // Held down on a MIDI keyboard: a white or black key shows it whether marked or not.
+    void setHeld(bool held);
+    bool isHeld() const { return m_held; }
+    Look look() const { return m_look; }
     QColor backgroundColor() const;
     GlyphLabel* sign() const { return m_sign; }
     void setStaffSpace(qreal pixels);
@@ -41,6 +45,7 @@ private:
     int m_index;
     Look m_look;
     bool m_marked = false;
+    bool m_held = false;
     GlyphLabel* m_sign;
 };
 

@@ -239,6 +239,25 @@ void KeyboardWidget::showMarks(const KeyboardMarks& marks) {
         marker->setMarked(marks.isMarked(kind, controlIndex(marker)));
 }
 
+void KeyboardWidget::showHeld(const std::vector<int>& semitones) {
+    static constexpr std::array<int, 7> kNatural{0, 2, 4, 5, 7, 9, 11};
+    const auto semitoneOf = [](int position) {
+        return (position - 1) / 7 * 12 + kNatural[static_cast<std::size_t>((position - 1) % 7)];
+    };
+    for (KeyboardKey* key : m_keys) {
+        int semitone = -1;
+        // A black key is two halves, its sharp above the white key left of it and its flat
+        // below the one right of it; both light.
+        if (key->look() == Look::WhiteKey)
+            semitone = semitoneOf(key->index());
+        else if (key->look() == Look::BlackKey)
+            semitone =
+                key->kind() == KeyKind::Sharp ? semitoneOf(key->index()) + 1 : semitoneOf(key->index()) - 1;
+        key->setHeld(semitone >= 0 &&
+                     std::find(semitones.begin(), semitones.end(), semitone) != semitones.end());
+    }
+}
+
 void KeyboardWidget::placeChildren() {
     const TwipScale scale = TwipScale::of(*this);
     for (const Placed& placed : m_placed)

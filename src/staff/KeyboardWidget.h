@@ -25,6 +25,9 @@ public:
     explicit KeyboardWidget(QWidget* parent = nullptr);
 
     void showMarks(const KeyboardMarks& marks);
+    // The keys held down on a MIDI keyboard, in semitones above the keyboard's lowest C
+    // (0 to 23); every other key shows as not held.
+    void showHeld(const std::vector<int>& semitones);
     // The keys are named by their spelling in the clef's octaves ("C sharp 4").
     void setClef(Clef clef);
     // Keys outside the staff's range (the B-sharp below it, the C-flat above it) stay

@@ -109,6 +109,10 @@ bool StaffPanel::enterNote(int position, int code) {
     return true;
 }
 
+bool StaffPanel::accepts(int position, int code) const {
+    return m_entry.rules().takesNotes && !m_entry.refusal(position, code);
+}
+
 bool StaffPanel::removeNote(int position) {
     if (!m_entry.remove(position)) {
         m_beeper.beep();

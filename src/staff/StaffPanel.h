@@ -54,6 +54,8 @@ public:
 
     // Adds a note ("ONN"); true when it was accepted, false after a refusal beep.
     bool enterNote(int position, int code);
+    // Whether enterNote would take the note, asked without a beep.
+    bool accepts(int position, int code) const;
     // Removes the note at a position ("OFF"); false (and a beep) when none stands there.
     bool removeNote(int position);
     // Removes every note, the last one first, so the keyboard marks follow.

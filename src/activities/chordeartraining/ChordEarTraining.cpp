@@ -1,6 +1,8 @@
 #include "activities/chordeartraining/ChordEarTraining.h"
 
 #include "activities/PaperText.h"
+#include "activities/PlayedNotes.h"
+#include "theory/AnswerMenus.h"
 #include "theory/ChordNames.h"
 #include "theory/Translate.h"
 
@@ -25,6 +27,28 @@ std::string ChordEarTraining::title() const {
 bool ChordEarTraining::ownsRecord(std::string_view code, std::string_view category) const {
     // Ear training keeps one code for chords and intervals; the category tells them apart.
     return code == recordCode() && category != "interval";
+}
+
+std::optional<AnswerParts> ChordEarTraining::answerFromPlayed(const Question& question,
+                                                              const std::vector<int>& keys,
+                                                              InversionOption notation,
+                                                              bool inversionList) const {
+    std::optional<int> rootKey;
+    if (!question.notes.empty()) {
+        // Lowest first: an inversion puts the root that many notes from the top.
+        const std::size_t count = question.notes.size();
+        const std::size_t root = (count - static_cast<std::size_t>(question.inversion) % count) % count;
+        rootKey = kMiddleCKey + question.notes[root].semitones();
+    }
+    const auto chord = readPlayedChord(keys, rootKey);
+    if (!chord)
+        return std::nullopt;
+    AnswerParts answer{std::string(chord->category), std::string(chord->quality), {}};
+    if (inversionList) {
+        const int notes = chord->category == kTriadCategory ? 3 : 4;
+        answer.answer3 = inversionMenuLabels(notes, notation)[static_cast<std::size_t>(chord->inversion)];
+    }
+    return answer;
 }
 
 void ChordEarTraining::enter(AnswerDesk& desk) const {

@@ -17,6 +17,8 @@ public:
     bool earTraining() const override { return true; }
     bool keepsKeySignatureDisplay() const override { return true; }
     void clearAnswer(AnswerDesk& desk) const override { desk.replayAndOfferChoices(); }
+    std::optional<AnswerParts> answerFromPlayed(const Question& question, const std::vector<int>& keys,
+                                                InversionOption notation, bool inversionList) const override;
     void enter(AnswerDesk& desk) const override;
 
     std::string worksheetInstruction(InversionOption inversions) const override;

@@ -1,6 +1,7 @@
 #include "activities/intervaleartraining/IntervalEarTraining.h"
 
 #include "activities/PaperText.h"
+#include "activities/PlayedNotes.h"
 #include "theory/Translate.h"
 
 namespace tonalyst {
@@ -23,6 +24,15 @@ std::string IntervalEarTraining::title() const {
 
 bool IntervalEarTraining::ownsRecord(std::string_view code, std::string_view category) const {
     return code == recordCode() && category == "interval";
+}
+
+std::optional<AnswerParts> IntervalEarTraining::answerFromPlayed(const Question&,
+                                                                 const std::vector<int>& keys,
+                                                                 InversionOption, bool) const {
+    const auto interval = readPlayedInterval(keys);
+    if (!interval)
+        return std::nullopt;
+    return AnswerParts{std::string(interval->type), std::string(interval->quality), {}};
 }
 
 void IntervalEarTraining::enter(AnswerDesk& desk) const {

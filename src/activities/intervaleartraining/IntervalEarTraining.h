@@ -19,6 +19,8 @@ public:
     // Ear training asks the common intervals only.
     bool offersAdvancedIntervals() const override { return false; }
     void clearAnswer(AnswerDesk& desk) const override { desk.replayAndOfferChoices(); }
+    std::optional<AnswerParts> answerFromPlayed(const Question& question, const std::vector<int>& keys,
+                                                InversionOption notation, bool inversionList) const override;
     void enter(AnswerDesk& desk) const override;
 
     std::string worksheetInstruction(InversionOption inversions) const override;
