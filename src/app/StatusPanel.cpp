@@ -3,6 +3,7 @@
 #include "cycle/RunModel.h"
 #include "platform/ControlNames.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLabel>
 
