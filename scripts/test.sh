@@ -32,11 +32,12 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 # ThreadSanitizer cannot share a build with AddressSanitizer; only the programs whose code
 # runs threads (the history's writer, the class server's push worker, the Progress
-# window's readers, the tone player) are built a third time. tests/tsan.supp names the
-# hand-overs inside Qt, built without ThreadSanitizer, that it cannot see.
+# window's readers, the tone player, the MIDI input) are built a third time.
+# tests/tsan.supp names the hand-overs inside Qt, built without ThreadSanitizer, that it
+# cannot see.
 cmake -S "$top" -B "$top/build-tsan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTONALYST_TSAN=ON \
     -DTONALYST_WERROR=ON >/dev/null
-tsan_tests=(test_history test_classserver test_progress test_intervals)
+tsan_tests=(test_history test_classserver test_progress test_intervals test_midi_input)
 cmake --build "$top/build-tsan" -j "$jobs" --target "${tsan_tests[@]}"
 export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$top/tests/tsan.supp"
 (cd "$top/build-tsan" && ctest --output-on-failure -j "$jobs" -R "^($(IFS='|'; echo "${tsan_tests[*]}"))\$")

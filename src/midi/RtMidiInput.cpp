@@ -156,20 +156,34 @@ void RtMidiInput::close() {
     m_openPort.clear();
 }
 
-// On the MIDI system's thread: the signals cross to the GUI thread queued, as the
-// receivers live there.
+// On the MIDI system's thread: the message waits for the GUI thread, where the receivers live.
 void RtMidiInput::deliver(const unsigned char* bytes, std::size_t size) {
     if (size < 3)
         return;
-    const int status = bytes[0] & 0xF0;
-    const int data1 = bytes[1] & 0x7F;
-    const int data2 = bytes[2] & 0x7F;
-    if (status == 0x90 && data2 > 0)
-        emit noteOn(data1, data2);
-    else if (status == 0x80 || status == 0x90)
-        emit noteOff(data1);
-    else if (status == 0xB0)
-        emit control(data1, data2);
+    bool first = false;
+    {
+        const std::lock_guard lock(m_arrivedMutex);
+        first = m_arrived.empty();
+        m_arrived.push_back({bytes[0] & 0xF0, bytes[1] & 0x7F, bytes[2] & 0x7F});
+    }
+    if (first)
+        QMetaObject::invokeMethod(this, &RtMidiInput::drain, Qt::QueuedConnection);
+}
+
+void RtMidiInput::drain() {
+    std::vector<Message> arrived;
+    {
+        const std::lock_guard lock(m_arrivedMutex);
+        arrived.swap(m_arrived);
+    }
+    for (const Message& message : arrived) {
+        if (message.status == 0x90 && message.data2 > 0)
+            emit noteOn(message.data1, message.data2);
+        else if (message.status == 0x80 || message.status == 0x90)
+            emit noteOff(message.data1);
+        else if (message.status == 0xB0)
+            emit control(message.data1, message.data2);
+    }
 }
 
 } // namespace tonalyst

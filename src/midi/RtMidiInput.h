@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 
 #include <memory>
+#include <mutex>
 #include <vector>
 
 class RtMidiIn;
@@ -33,7 +34,19 @@ public:
 
 private:
     struct System;
+    struct Message {
+        int status;
+        int data1;
+        int data2;
+    };
     void connectSystems();
+    // On the GUI thread: emits what the MIDI thread has read since the last time.
+    void drain();
+
+    // Messages cross from the MIDI thread under a lock of our own, so that nothing of
+    // ours is handed over inside Qt's event queue.
+    std::mutex m_arrivedMutex;
+    std::vector<Message> m_arrived;
 
     std::vector<std::unique_ptr<System>> m_systems;
     std::unique_ptr<RtMidiIn> m_open;
