@@ -44,6 +44,11 @@ int Activity::namesWanted(const Question& question) {
     return question.heard ? static_cast<int>(question.heard->answer.size()) : 0;
 }
 
+std::vector<std::string_view> Activity::worksheetOptions() const {
+    return {"--inversions", "--chords", "--mixture", "--intervals", "--interval-notes",
+            "--ear-chords", "--pdf",    "--paper",   "--clef",      "--key-display"};
+}
+
 const InKeyCommon* Activity::inKeyCommon(const QuestionSettings&) const {
     return nullptr;
 }

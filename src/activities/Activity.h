@@ -180,6 +180,13 @@ public:
     // Questions set in the major scale of the tonic drawn, whatever mode the key settings
     // keep; their JSON names the interval.
     virtual bool inMajorScale() const { return false; }
+    // The `tonalyst worksheet` options that only some activities take and this one does;
+    // given with an activity that does not take it, an option is refused, not ignored.
+    // These are the ones of questions written on staves: chord boxes, intervals, paper.
+    virtual std::vector<std::string_view> worksheetOptions() const;
+    // What its own worksheet options do, one paragraph for `tonalyst worksheet --help`
+    // ("" when it has none beyond those of its kind).
+    virtual std::string worksheetOptionsHelp() const { return {}; }
 
 protected:
     // The lines before the prompt, and the prompt line itself.

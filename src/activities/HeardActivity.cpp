@@ -167,4 +167,11 @@ std::string HeardActivity::paperAnswer(const Question& question, const std::stri
     return question.name;
 }
 
+std::vector<std::string_view> HeardActivity::worksheetOptions() const {
+    std::vector<std::string_view> options{"--tempo", "--accidentals", "--midi"};
+    const std::vector<std::string_view> own = ownWorksheetOptions();
+    options.insert(options.end(), own.begin(), own.end());
+    return options;
+}
+
 } // namespace tonalyst

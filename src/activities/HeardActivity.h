@@ -45,8 +45,12 @@ public:
 
     std::string paperAnswer(const Question& question, const std::string& answerLine,
                             InversionOption inversions) const override;
+    // The key's signatures, the tempo and MIDI files, then the activity's own options.
+    std::vector<std::string_view> worksheetOptions() const final;
 
 protected:
+    // The worksheet options of this activity's own option dialog.
+    virtual std::vector<std::string_view> ownWorksheetOptions() const = 0;
     // The question in the key, and the names the pad offers in a key of this mode.
     virtual HeardInKey make(const TonalKey& key, const QuestionSettings& settings,
                             RandomSource& random) const = 0;

@@ -9,6 +9,7 @@
 #include <array>
 #include <charconv>
 #include <limits>
+#include <span>
 
 namespace tonalyst {
 
@@ -112,64 +113,35 @@ struct RawOptions {
     std::vector<std::string> given;
 };
 
-// The activities whose questions are heard in a key, by worksheet name: the options only they take.
-constexpr std::array<std::string_view, 4> kHeardInKey{"scale-degrees", "chord-functions", "progressions",
-                                                      "cadences"};
-
-// Which activities an option goes with: the ones named, or (none named) those that are not heard
-// in a key, whose options speak of staves, chord boxes and intervals.
-struct OptionScope {
-    std::string_view option;
-    std::vector<std::string_view> activities;
-};
-
-const std::vector<OptionScope>& optionScopes() {
-    static const std::vector<OptionScope> scopes{{"--chromatic", {"scale-degrees"}},
-                                                 {"--group", {"scale-degrees"}},
-                                                 {"--solfege", {"scale-degrees"}},
-                                                 {"--la-minor", {"scale-degrees"}},
-                                                 {"--sevenths", {"chord-functions", "progressions"}},
-                                                 {"--inverted", {"chord-functions", "progressions"}},
-                                                 {"--applied", {"chord-functions"}},
-                                                 {"--borrowed", {"chord-functions"}},
-                                                 {"--neapolitan", {"chord-functions"}},
-                                                 {"--length", {"progressions"}},
-                                                 {"--plain-authentic", {"cadences"}},
-                                                 {"--no-phrygian", {"cadences"}},
-                                                 {"--tempo", {kHeardInKey.begin(), kHeardInKey.end()}},
-                                                 {"--accidentals", {kHeardInKey.begin(), kHeardInKey.end()}},
-                                                 {"--midi", {kHeardInKey.begin(), kHeardInKey.end()}},
-                                                 {"--inversions", {}},
-                                                 {"--chords", {}},
-                                                 {"--mixture", {}},
-                                                 {"--intervals", {}},
-                                                 {"--interval-notes", {}},
-                                                 {"--ear-chords", {}},
-                                                 {"--pdf", {}},
-                                                 {"--paper", {}},
-                                                 {"--clef", {}},
-                                                 {"--key-display", {}}};
-    return scopes;
+bool takesOption(const Activity* activity, std::string_view option) {
+    const std::vector<std::string_view> options = activity->worksheetOptions();
+    return std::find(options.begin(), options.end(), option) != options.end();
 }
 
+// An option some activity takes goes with those that take it alone; the rest go with every one.
 bool checkScopes(const RawOptions& raw, const Activity* activity, std::string& error) {
-    const std::string_view name = activity->names().worksheetName;
     for (const std::string& option : raw.given) {
-        for (const OptionScope& scope : optionScopes()) {
-            if (scope.option != option)
-                continue;
-            const bool fits = scope.activities.empty()
-                                  ? !isHeardInKey(activity)
-                                  : std::find(scope.activities.begin(), scope.activities.end(), name) !=
-                                        scope.activities.end();
-            if (!fits) {
-                error = paper::filled(translate("WorksheetOptions", "%1 does not go with --activity %2"),
-                                      {option, std::string(name)});
-                return false;
-            }
+        if (takesOption(activity, option))
+            continue;
+        const std::span<const Activity* const> all = allActivities();
+        if (std::any_of(all.begin(), all.end(),
+                        [&](const Activity* other) { return takesOption(other, option); })) {
+            error = paper::filled(translate("WorksheetOptions", "%1 does not go with --activity %2"),
+                                  {option, std::string(activity->names().worksheetName)});
+            return false;
         }
     }
     return true;
+}
+
+// "--activity must be keysig, ... or cadences", in the order of the Activity menu.
+std::string unknownActivityText() {
+    std::string listed;
+    const std::span<const Activity* const> all = allActivities();
+    for (std::size_t i = 0; i + 1 < all.size(); ++i)
+        listed += (i == 0 ? "" : ", ") + std::string(all[i]->names().worksheetName);
+    return paper::filled(translate("WorksheetOptions", "--activity must be %1 or %2"),
+                         {listed, std::string(all.back()->names().worksheetName)});
 }
 
 // The options of the activities heard in a key that stand alone.
@@ -346,10 +318,7 @@ bool applyValue(const std::string& name, const std::string& value, WorksheetOpti
         if (const Activity* activity = activityByWorksheetName(value))
             options.activity = activity;
         else
-            error = translate(
-                "WorksheetOptions",
-                "--activity must be keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear, "
-                "interval-ear, scale-degrees, chord-functions, progressions or cadences");
+            error = unknownActivityText();
     } else if (name == "--count") {
         const std::optional<int> count = parseNumber<int>(value);
         if (count && *count >= 1 && *count <= 100000)

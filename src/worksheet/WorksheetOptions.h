@@ -11,8 +11,7 @@
 
 namespace tonalyst {
 
-// "keysig", "chord-spell", "chord-id", "interval-spell", "interval-id", "chord-ear", "interval-ear",
-// "scale-degrees", "chord-functions", "progressions", "cadences".
+// The name `--activity` takes for it, which its JSON lines carry.
 std::string_view worksheetActivityCode(const Activity* activity);
 
 // Scale degrees, chord functions, progressions and cadences: questions heard after a cadence

@@ -1,20 +1,73 @@
 #include "worksheet/WorksheetOptions.h"
 
+#include "activities/PaperText.h"
 #include "theory/Translate.h"
+
+#include <algorithm>
+#include <sstream>
 
 // The worksheet command's help text, kept apart from the parsing it describes.
 
 namespace tonalyst {
 
+namespace {
+
+// Help lines are at most this long, in characters; a paragraph's text starts at kHelpColumn.
+constexpr std::size_t kHelpWidth = 85;
+constexpr std::size_t kHelpColumn = 21;
+
+std::size_t characters(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+// The option's head, padded to the text column, then its text filled word by word into
+// lines that keep to the width.
+std::string helpParagraph(const std::string& head, const std::string& text) {
+    std::string paragraph =
+        head + std::string(kHelpColumn - std::min(kHelpColumn - 1, characters(head)), ' ');
+    std::size_t lineStart = 0;
+    bool lineEmpty = true;
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
+        if (!lineEmpty && characters(paragraph.substr(lineStart)) + 1 + characters(word) > kHelpWidth) {
+            paragraph += "\n";
+            lineStart = paragraph.size();
+            paragraph += std::string(kHelpColumn, ' ');
+            lineEmpty = true;
+        }
+        paragraph += (lineEmpty ? "" : " ") + word;
+        lineEmpty = false;
+    }
+    return paragraph;
+}
+
+// The activities by name, those heard in a key apart, in the order of the Activity menu.
+std::string activityHelp() {
+    std::string onStaves;
+    std::string heard;
+    for (const Activity* activity : allActivities()) {
+        std::string& list = isHeardInKey(activity) ? heard : onStaves;
+        list += (list.empty() ? "" : ", ") + std::string(activity->names().worksheetName);
+    }
+    return paper::filled(
+        translate("WorksheetUsage", "what to ask (default %1): %2; heard in a key: %3 (see below)"),
+        {std::string(startingActivity().names().worksheetName), onStaves, heard});
+}
+
+} // namespace
+
 std::string worksheetUsage() {
-    return translate("WorksheetUsage", R"(Usage: tonalyst worksheet [options]
+    std::string inKey;
+    for (const Activity* activity : allActivities())
+        if (const std::string help = activity->worksheetOptionsHelp(); !help.empty())
+            inKey += (inKey.empty() ? "" : "\n") +
+                     helpParagraph("  " + std::string(activity->names().worksheetName) + ":", help);
+    return paper::filled(translate("WorksheetUsage", R"(Usage: tonalyst worksheet [options]
 
 Prints a worksheet of drill questions with an answer key at the end.
 
-  --activity A       what to ask (default chord-spell): keysig, chord-spell,
-                     chord-id, interval-spell, interval-id, chord-ear, interval-ear;
-                     heard in a key: scale-degrees, chord-functions, progressions,
-                     cadences (see below)
+%1
   --count N          number of questions, 1 to 100000 (default 10)
   --seed S           the same seed gives the same questions (default: a fresh seed)
   --keys LIST        key boxes to draw from, comma-separated: a pair such as C/a,
@@ -61,16 +114,7 @@ Questions heard in a key (a cadence sets the key, then the notes or chords play)
   --midi DIR         write each question as a MIDI file, DIR/question-01.mid and on
                      (the cadence, a beat's rest, the question), and the answer key as
                      DIR/answers.txt, instead of the worksheet; DIR is made if missing
-  scale-degrees:     --chromatic (chromatic degrees too), --group N (1 to 4 notes a
-                     question, default 1), --solfege (answer key in movable do),
-                     --la-minor (with --solfege: la-based minor)
-  chord-functions:   --sevenths, --inverted (inversions, named by figures), --applied
-                     (V/x and vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv in major),
-                     --neapolitan (N6)
-  progressions:      --sevenths, --inverted, --length N or MIN-MAX (chords, 3 to 6,
-                     default 3-4)
-  cadences:          --plain-authentic (authentic cadences not named perfect or
-                     imperfect), --no-phrygian (no Phrygian half cadence in minor)
+%2
 Options of the other activities (--chords, --inversions, --pdf, ...) are refused with
 these, and theirs with the others.
 
@@ -84,7 +128,8 @@ first) and "answer" (the names in order: "3", "♭6", "V65/V", "half").
 Interval and ear-training lines of --json also carry "interval" (its "name" and
 "quality" captions, or null for chords) and "direction" ("above": note 1 is given
 and the notes sound upwards; "below": note 2 is given and they sound downwards).
-)");
+)"),
+                         {helpParagraph("  --activity A", activityHelp()), inKey});
 }
 
 } // namespace tonalyst

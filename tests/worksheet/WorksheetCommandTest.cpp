@@ -1,4 +1,5 @@
 #include "worksheet/WorksheetCommand.h"
+#include "activities/ActivityRegistry.h"
 #include "theory/AnswerMenus.h"
 #include "theory/SignatureSigns.h"
 #include "worksheet/Worksheet.h"
@@ -281,6 +282,31 @@ TEST(WorksheetCommand, HelpDescribesTheChordBoxes) {
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("--chords"), std::string::npos);
     EXPECT_NE(run.out.find("viiof:0..5"), std::string::npos);
+}
+
+// The names and options come from the activities themselves, so a new activity or option
+// cannot be missing from the help or the refusal; paragraphs keep to 85 characters, not bytes.
+TEST(WorksheetCommand, helpAndRefusalNameEveryActivityAndItsOptions) {
+    const CommandRun help = worksheet({"--help"});
+    const CommandRun refused = worksheet({"--activity", "harmony"});
+    EXPECT_EQ(refused.status, 2);
+    for (const Activity* activity : allActivities()) {
+        const std::string name(activity->names().worksheetName);
+        const std::regex named("\\s" + name + "[\\s,;]");
+        EXPECT_TRUE(std::regex_search(refused.err, named)) << name << "\n" << refused.err;
+        EXPECT_TRUE(std::regex_search(help.out, named)) << name;
+        for (std::string_view option : activity->worksheetOptions())
+            EXPECT_TRUE(std::regex_search(help.out, std::regex("\\s" + std::string(option) + "[\\s,]")))
+                << option;
+    }
+    EXPECT_NE(refused.err.find("progressions or cadences"), std::string::npos) << refused.err;
+    EXPECT_NE(help.out.find(
+                  "  chord-functions:   --sevenths, --inverted (inversions, named by figures), --applied\n"
+                  "                     (V/x and vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv in major),\n"
+                  "                     --neapolitan (N6)\n"
+                  "  progressions:      --sevenths"),
+              std::string::npos)
+        << help.out;
 }
 
 } // namespace

@@ -112,4 +112,13 @@ std::string Cadences::worksheetInstruction(InversionOption) const {
                      "Listen to the cadence that sets the key, then name the cadence that ends the phrase.");
 }
 
+std::vector<std::string_view> Cadences::ownWorksheetOptions() const {
+    return {"--plain-authentic", "--no-phrygian"};
+}
+
+std::string Cadences::worksheetOptionsHelp() const {
+    return translate("Cadences", "--plain-authentic (authentic cadences not named perfect or imperfect), "
+                                 "--no-phrygian (no Phrygian half cadence in minor)");
+}
+
 } // namespace tonalyst

@@ -19,12 +19,14 @@ public:
     std::string optionsCaption() const override;
     void editOptions(AnswerDesk& desk) const override { desk.editCadenceOptions(); }
     std::string worksheetInstruction(InversionOption inversions) const override;
+    std::string worksheetOptionsHelp() const override;
 
 protected:
     HeardInKey make(const TonalKey& key, const QuestionSettings& settings,
                     RandomSource& random) const override;
     std::vector<std::string> choices(bool minor, const QuestionSettings& settings) const override;
     std::string windowTitle() const override;
+    std::vector<std::string_view> ownWorksheetOptions() const override;
 };
 
 } // namespace tonalyst

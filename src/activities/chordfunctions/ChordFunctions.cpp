@@ -45,4 +45,14 @@ std::string ChordFunctions::worksheetInstruction(InversionOption) const {
     return translate("ChordFunctions", "Listen to the cadence, then name the chord by its Roman numeral.");
 }
 
+std::vector<std::string_view> ChordFunctions::ownWorksheetOptions() const {
+    return {"--sevenths", "--inverted", "--applied", "--borrowed", "--neapolitan"};
+}
+
+std::string ChordFunctions::worksheetOptionsHelp() const {
+    return translate("ChordFunctions",
+                     "--sevenths, --inverted (inversions, named by figures), --applied (V/x and vii°/x), "
+                     "--borrowed (♭III, ♭VI, ♭VII, iv in major), --neapolitan (N6)");
+}
+
 } // namespace tonalyst

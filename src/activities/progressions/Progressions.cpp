@@ -46,4 +46,13 @@ std::string Progressions::worksheetInstruction(InversionOption) const {
                      "Listen to the cadence, then name every chord of the progression by its Roman numeral.");
 }
 
+std::vector<std::string_view> Progressions::ownWorksheetOptions() const {
+    return {"--sevenths", "--inverted", "--length"};
+}
+
+std::string Progressions::worksheetOptionsHelp() const {
+    return translate("Progressions",
+                     "--sevenths, --inverted, --length N or MIN-MAX (chords, 3 to 6, default 3-4)");
+}
+
 } // namespace tonalyst

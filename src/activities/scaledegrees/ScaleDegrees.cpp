@@ -62,4 +62,14 @@ std::string ScaleDegrees::worksheetInstruction(InversionOption) const {
     return translate("ScaleDegrees", "Listen to the cadence, then name the scale degree of each note.");
 }
 
+std::vector<std::string_view> ScaleDegrees::ownWorksheetOptions() const {
+    return {"--chromatic", "--group", "--solfege", "--la-minor"};
+}
+
+std::string ScaleDegrees::worksheetOptionsHelp() const {
+    return translate("ScaleDegrees",
+                     "--chromatic (chromatic degrees too), --group N (1 to 4 notes a question, default 1), "
+                     "--solfege (answer key in movable do), --la-minor (with --solfege: la-based minor)");
+}
+
 } // namespace tonalyst
