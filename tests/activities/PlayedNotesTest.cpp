@@ -121,6 +121,12 @@ TEST(PlayedNotes, KeysPlayedInAKeyNameThePadsDegreesAndChordsInTurn) {
          [](InKeySettings& s) { s.progressions.inversions = s.progressions.sevenths = true; },
          {"C3 E4 G4 C5", "F3 A3 D4 F4", "G2 C4 E4 G4", "G2 B3 D4 F4", "C3 G3 C4 E4"},
          "I, ii6, I64, V7, I"},
+        // IV offered as IV and IV6: over C it is neither.
+        {progressions,
+         "C major",
+         [](InKeySettings& s) { s.progressions.inversions = true; },
+         {"C3 F3 A3 C4"},
+         ""},
     };
     for (const Case& c : cases) {
         QuestionSettings settings;
