@@ -37,7 +37,7 @@ const QString kUser = QStringLiteral("kim");
 const char* const kQuery =
     "SELECT answer_id, answered_utc, user_id, run_id, method, activity, inversions, category, accidentals, "
     "key_name, item, inversion, asked, given, right_answer, correct, attempt, seconds, in_data_file, "
-    "imported "
+    "imported, played "
     "FROM answers WHERE user_id = 'kim' AND answered_utc >= '' AND answered_utc < '~' "
     "ORDER BY answered_utc, rowid";
 

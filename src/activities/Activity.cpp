@@ -81,6 +81,11 @@ std::optional<AnswerParts> Activity::answerFromPlayed(const Question&, const std
     return std::nullopt;
 }
 
+std::optional<std::vector<std::string>> Activity::namesFromPlayed(const Question&, const std::vector<int>&,
+                                                                  const QuestionSettings&) const {
+    return std::nullopt;
+}
+
 void Activity::enter(AnswerDesk&) const {}
 
 std::vector<std::string> Activity::worksheetLines(const Question& question, const KeySigDisplay& display,

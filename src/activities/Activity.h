@@ -152,6 +152,13 @@ public:
     virtual std::optional<AnswerParts> answerFromPlayed(const Question& question,
                                                         const std::vector<int>& keys,
                                                         InversionOption notation, bool inversionList) const;
+    // Answers named from a pad: the pad's names the keys played give, in order (a chord
+    // gives one name, a melody one per note); nothing when they give no name the pad offers.
+    virtual std::optional<std::vector<std::string>> namesFromPlayed(const Question& question,
+                                                                    const std::vector<int>& keys,
+                                                                    const QuestionSettings& settings) const;
+    // Whether keys played on a MIDI keyboard answer at all, or only light the on-screen keys.
+    virtual bool answersByPlaying() const { return earTraining(); }
 
     // What Clear does.
     virtual void clearAnswer(AnswerDesk& desk) const = 0;

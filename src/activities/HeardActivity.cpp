@@ -1,11 +1,13 @@
 #include "activities/HeardActivity.h"
 
 #include "activities/PaperText.h"
+#include "activities/PlayedNotes.h"
 #include "theory/Translate.h"
 #include "tonality/Tonality.h"
 
 #include <algorithm>
 #include <array>
+#include <set>
 
 namespace tonalyst {
 
@@ -47,6 +49,10 @@ std::string sonoritiesText(const std::vector<Sonority>& sonorities) {
 // The triads on the degrees of the scale, minor with its raised leading tone.
 constexpr std::array<std::string_view, 7> kMajorTriads{"I", "ii", "iii", "IV", "V", "vi", "vii°"};
 constexpr std::array<std::string_view, 7> kMinorTriads{"i", "ii°", "III", "iv", "V", "VI", "vii°"};
+
+int pitchClassOf(int semitones) {
+    return ((semitones % 12) + 12) % 12;
+}
 
 std::string paperKey(const Question& question) {
     return paper::filled(translate("HeardActivity", "In the key of %1"), {paper::keyOf(question)});
@@ -125,6 +131,36 @@ std::optional<std::string> HeardActivity::numberKeyName(int digit, const Questio
         return std::nullopt;
     const auto& triads = question.heard && question.heard->key.minor ? kMinorTriads : kMajorTriads;
     return std::string(triads[static_cast<std::size_t>(digit - 1)]);
+}
+
+std::optional<std::vector<std::string>>
+HeardActivity::namesFromPlayed(const Question& question, const std::vector<int>& keys,
+                               const QuestionSettings& settings) const {
+    if (!question.heard || keys.empty())
+        return std::nullopt;
+    std::set<int> played;
+    for (int key : keys)
+        played.insert(pitchClassOf(key - kMiddleCKey));
+    const int bass = pitchClassOf(*std::min_element(keys.begin(), keys.end()) - kMiddleCKey);
+    std::vector<std::string> fitting;
+    for (const std::string& name : padNames(question, settings)) {
+        const std::optional<Sonority> chord = chordOfNumeral(question.heard->key, name);
+        if (!chord)
+            continue;
+        std::set<int> tones;
+        for (const Pitch& tone : *chord)
+            tones.insert(pitchClassOf(tone.semitones()));
+        if (tones != played)
+            continue;
+        if (pitchClassOf(chord->front().semitones()) == bass)
+            return std::vector<std::string>{name};
+        fitting.push_back(name);
+    }
+    // A chord the pad offers in one position only (all of them, when inversions are not
+    // asked) is named so over whatever bass.
+    if (fitting.size() == 1)
+        return fitting;
+    return std::nullopt;
 }
 
 int HeardActivity::judge(const Question& question, const PreparedAnswer&, bool, const Submission& submission,

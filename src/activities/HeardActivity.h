@@ -32,6 +32,12 @@ public:
     std::optional<std::string> numberKeyName(int digit, const Question& question,
                                              const QuestionSettings& settings) const override;
 
+    // A chord played names the pad's chord of its pitch classes in the key, in any voicing
+    // and octave; its bass picks among the positions the pad offers.
+    std::optional<std::vector<std::string>> namesFromPlayed(const Question& question,
+                                                            const std::vector<int>& keys,
+                                                            const QuestionSettings& settings) const override;
+
     // Right when every name is right, in order.
     int judge(const Question& question, const PreparedAnswer& prepared, bool inversionList,
               const Submission& submission, RecordedAnswer& recorded, bool reviewing) const override;

@@ -143,6 +143,7 @@ private:
     void midiControl(int number, int value);
     void enterPlayedKey(int key);
     void answerPlayed();
+    void namePlayed();
     void showHeldKeys();
 
     Platform& m_platform;

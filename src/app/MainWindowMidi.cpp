@@ -20,6 +20,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <utility>
 
 namespace tonalyst {
 
@@ -89,7 +90,7 @@ void MainWindow::midiNoteOn(int key) {
     // Named answers are played only for what was heard; elsewhere the keys just light.
     if (m_state.current->answersOnStaff())
         enterPlayedKey(key);
-    else if (m_state.current->earTraining())
+    else if (m_state.current->answersByPlaying())
         m_playedKeys.push_back(key);
 }
 
@@ -181,6 +182,10 @@ void MainWindow::answerPlayed() {
         return;
     }
     const Activity& activity = *m_state.current;
+    if (activity.answersOnPad()) {
+        namePlayed();
+        return;
+    }
     const bool inversionList = activity.usesInversionList(slot->question, slot->inversions);
     const auto answer =
         activity.answerFromPlayed(slot->question, m_playedKeys, slot->inversions, inversionList);
@@ -205,6 +210,35 @@ void MainWindow::answerPlayed() {
         }
     }
     m_cycle->setPlayed(played);
+}
+
+// The pad's next names, as pressing them would enter them: one for a chord, one per note
+// of a melody. Keys that name nothing the pad offers beep, as a chord the menus lack does.
+void MainWindow::namePlayed() {
+    const QuestionSlot* slot = m_cycle->currentSlot();
+    const std::vector<int> keys = std::exchange(m_playedKeys, {});
+    const auto names = m_state.current->namesFromPlayed(slot->question, keys, m_settings);
+    if (!names) {
+        m_platform.beeper.beep();
+        return;
+    }
+    QStringList played;
+    if (names->size() == 1)
+        played << QString::fromStdString(playedKeysText(keys));
+    else
+        for (int key : keys)
+            played << QString::fromStdString(playedKeysText({key}));
+    const std::size_t before = m_cycle->answer().sequence.size();
+    for (const std::string& name : *names)
+        addName(QString::fromStdString(name));
+    // Names beyond a full pad are refused: their keys are not the answer's.
+    const std::size_t entered = m_cycle->answer().sequence.size() - before;
+    if (entered == 0)
+        return;
+    played = played.mid(0, static_cast<qsizetype>(entered));
+    if (!m_cycle->played().isEmpty())
+        played.prepend(m_cycle->played());
+    m_cycle->setPlayed(played.join(QStringLiteral(" | ")));
 }
 
 // Through the spellings of the note's pitch, letter by letter, skipping those the staff

@@ -65,8 +65,10 @@ public:
     AnswerParts& answer() { return m_answer; }
     const AnswerParts& answer() const { return m_answer; }
     // The keys the answer was played with ("C4 E4 G4"), kept in its history record; empty
-    // when the answer was chosen from the menus.
+    // when the answer was chosen from the menus. Names from a pad keep the keys of each
+    // name played, joined by " | " as the chords asked are.
     void setPlayed(const QString& keys) { m_played = keys; }
+    const QString& played() const { return m_played; }
     // The question waiting for an answer, or nullptr.
     const QuestionSlot* currentSlot() const;
     bool running() const { return m_running; }

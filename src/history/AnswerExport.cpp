@@ -15,14 +15,14 @@ namespace {
 constexpr std::array<const char*, kStoredAnswerFields> kFields{
     "answer_id", "answered_utc", "user_id", "run_id",  "method",       "activity", "inversions",
     "category",  "accidentals",  "key",     "item",    "inversion",    "asked",    "given",
-    "right",     "result",       "attempt", "seconds", "in_data_file", "imported"};
+    "right",     "result",       "attempt", "seconds", "in_data_file", "imported", "played"};
 
 enum class Kind { Text, Number, Result, Flag };
 
 constexpr std::array<Kind, kStoredAnswerFields> kKinds{
     Kind::Text, Kind::Text,   Kind::Text,   Kind::Text,   Kind::Text, Kind::Text, Kind::Text,
     Kind::Text, Kind::Number, Kind::Text,   Kind::Text,   Kind::Text, Kind::Text, Kind::Text,
-    Kind::Text, Kind::Result, Kind::Number, Kind::Number, Kind::Flag, Kind::Flag};
+    Kind::Text, Kind::Result, Kind::Number, Kind::Number, Kind::Flag, Kind::Flag, Kind::Text};
 
 // Flushed to the device in pieces of about this size.
 constexpr qsizetype kChunk = qsizetype(1) << 16;
@@ -134,7 +134,8 @@ void writeAnswersCsv(QIODevice& out, const std::vector<AnswerRecord>& answers) {
             QByteArray::number(a.attempt),
             QByteArray::number(a.seconds),
             a.inDataFile ? "1" : "0",
-            a.imported ? "1" : "0"};
+            a.imported ? "1" : "0",
+            a.played.toUtf8()};
         StoredAnswer stored;
         for (std::size_t i = 0; i < kStoredAnswerFields; ++i)
             stored[i] = texts[i];

@@ -36,8 +36,9 @@ struct AnswerSpan {
 
 // One stored answer as the history holds it, valid only during the call it is handed to:
 // its fields in AnswerRecord's order as UTF-8 texts, numbers as digits, and "correct",
-// "in data file" and "imported" as 1 or 0.
-inline constexpr std::size_t kStoredAnswerFields = 20;
+// "in data file" and "imported" as 1 or 0. The keys played come last, after the fields
+// older readers of the export know.
+inline constexpr std::size_t kStoredAnswerFields = 21;
 using StoredAnswer = std::array<QByteArrayView, kStoredAnswerFields>;
 
 // The answer history, "history.sqlite" in the data folder: the one class that reads and
@@ -50,7 +51,8 @@ class HistoryStore {
 public:
     enum class Access {
         // The history writer's alone: makes the file if missing, brings its schema up to
-        // date, and renames a damaged file aside and starts a new one. The whole file is checked only when the last
+        // date, and renames a damaged file aside and starts a new one. The whole file is checked only when
+        // the last
         // store to write it was not closed, as after a crash or a kill.
         ReadWrite,
         // Every other opener's: leaves the file as it is; a missing file reads as an empty

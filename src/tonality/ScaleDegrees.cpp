@@ -196,6 +196,13 @@ std::vector<std::string> scaleDegreeChoices(bool minor, const ScaleDegreeOptions
     return choices;
 }
 
+std::optional<std::string> scaleDegreeAt(bool minor, int semitones) {
+    const DegreeName* degree = degreeAt(minor, semitones);
+    if (degree == nullptr)
+        return std::nullopt;
+    return std::string(degree->name);
+}
+
 std::string shownDegree(std::string_view degree, bool minor, const ScaleDegreeOptions& options) {
     const DegreeName* name = degreeNamed(minor, degree);
     if (!options.solfege || name == nullptr)

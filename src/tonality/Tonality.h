@@ -48,6 +48,10 @@ std::optional<std::string> readScaleDegree(std::string_view typed, bool minor,
                                            const ScaleDegreeOptions& options);
 std::optional<std::string> readRomanNumeral(std::string_view typed);
 
+// The degree sounding this many semitones (0 to 11) above the tonic, by its canonical
+// name; nothing for the minor's major third, which has none.
+std::optional<std::string> scaleDegreeAt(bool minor, int semitones);
+
 // A degree as shown to the student: the number, or its movable-do syllable ("do",
 // "ra", "fi"; "la" for 1 in a la-based minor).
 std::string shownDegree(std::string_view degree, bool minor, const ScaleDegreeOptions& options);

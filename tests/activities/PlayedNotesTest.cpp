@@ -1,9 +1,15 @@
 #include "activities/PlayedNotes.h"
+#include "activities/chordfunctions/ChordFunctions.h"
+#include "activities/progressions/Progressions.h"
+#include "activities/scaledegrees/ScaleDegrees.h"
 #include "theory/SignatureSigns.h"
+#include "tonality/Tonality.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
+#include <sstream>
 
 namespace tonalyst {
 namespace {
@@ -50,6 +56,99 @@ TEST(PlayedNotes, APlayedChordIsReadInAnyVoicingAndOctave) {
     // No triad or seventh: a cluster, a bare fifth, a sus chord.
     for (const std::vector<int>& keys : {std::vector<int>{60, 61, 62}, {60, 67}, {60, 65, 67}})
         EXPECT_FALSE(readPlayedChord(keys, std::nullopt)) << keys.size();
+}
+
+TEST(PlayedNotes, KeysPlayedInAKeyNameThePadsDegreesAndChordsInTurn) {
+    const ScaleDegrees degrees;
+    const ChordFunctions functions;
+    const Progressions progressions;
+    struct Case {
+        const Activity& activity;
+        std::string_view key;
+        std::function<void(InKeySettings&)> options;
+        // Each group of keys played together or legato, in turn; notes blank-separated.
+        std::vector<std::string_view> played;
+        std::string_view names; // "" when some group names nothing the pad offers
+    };
+    const auto none = [](InKeySettings&) {};
+    const std::vector<Case> cases{
+        // Degrees by pitch class in the key, whatever the octave, one per note in order struck.
+        {degrees, "D major", none, {"F#2", "A4 C#5 D3"}, "3, 5, 7, 1"},
+        {degrees, "D major", none, {"Bb4"}, ""},
+        {degrees,
+         "D major",
+         [](InKeySettings& s) { s.degrees.chromatic = true; },
+         {"Bb4 G#3 C5"},
+         "♭6, ♯4, ♭7"},
+        // Minor counts from its own tonic on natural minor, la-based syllables or not.
+        {degrees, "A minor", none, {"C5 G4 F3"}, "3, 7, 6"},
+        {degrees,
+         "A minor",
+         [](InKeySettings& s) { s.degrees.solfege = s.degrees.laBasedMinor = true; },
+         {"A3 E4"},
+         "1, 5"},
+        {degrees,
+         "A minor",
+         [](InKeySettings& s) { s.degrees.chromatic = true; },
+         {"F#4 G#4 Bb4"},
+         "♮6, ♮7, ♭2"},
+        {degrees, "A minor", [](InKeySettings& s) { s.degrees.chromatic = true; }, {"C#5"}, ""},
+        // Chords by root and quality in any voicing; the bass only where inversions are asked.
+        {functions, "C major", none, {"G2 B3 D4 G4", "B2 G3 D4"}, "V, V"},
+        {functions, "C major", none, {"E3 G3 Bb3 C4"}, ""},
+        {functions,
+         "C major",
+         [](InKeySettings& s) { s.functions.inversions = s.functions.sevenths = true; },
+         {"B2 G3 D4", "F3 G3 B3 D4", "D3 A3 F4 C5"},
+         "V6, V42, ii7"},
+        {functions,
+         "C major",
+         [](InKeySettings& s) { s.functions.applied = s.functions.sevenths = true; },
+         {"D3 C4 F#4 A4", "F#3 A4 C5 Eb5"},
+         "V7/V, vii°7/V"},
+        {functions,
+         "C major",
+         [](InKeySettings& s) { s.functions.mixture = true; },
+         {"Ab2 Eb4 C5", "F3 Ab3 C4", "Bb2 D4 F4"},
+         "♭VI, iv, ♭VII"},
+        {functions, "C major", none, {"Ab2 Eb4 C5"}, ""},
+        {functions, "A minor", none, {"E3 G#3 B3"}, "V"},
+        {functions, "A minor", none, {"E3 G3 B3"}, ""},
+        {functions, "C major", none, {"C4 C#4 D4"}, ""},
+        // A progression: one name per chord, in turn.
+        {progressions,
+         "C major",
+         [](InKeySettings& s) { s.progressions.inversions = s.progressions.sevenths = true; },
+         {"C3 E4 G4 C5", "F3 A3 D4 F4", "G2 C4 E4 G4", "G2 B3 D4 F4", "C3 G3 C4 E4"},
+         "I, ii6, I64, V7, I"},
+        // IV offered as IV and IV6: over C it is neither.
+        {progressions,
+         "C major",
+         [](InKeySettings& s) { s.progressions.inversions = true; },
+         {"C3 F3 A3 C4"},
+         ""},
+    };
+    for (const Case& c : cases) {
+        QuestionSettings settings;
+        c.options(settings.inKey);
+        Question question;
+        question.heard = HeardInKey{*readKeyLabel(c.key), {}, {}, {}, {}};
+        std::string names;
+        for (std::string_view group : c.played) {
+            std::vector<int> keys;
+            std::istringstream notes{std::string(group)};
+            for (std::string text; notes >> text;)
+                keys.push_back(keyOf(text));
+            const auto read = c.activity.namesFromPlayed(question, keys, settings);
+            if (!read) {
+                names.clear();
+                break;
+            }
+            for (const std::string& name : *read)
+                names += (names.empty() ? "" : ", ") + name;
+        }
+        EXPECT_EQ(names, c.names) << c.key << ": " << c.played.front();
+    }
 }
 
 TEST(PlayedNotes, AnIntervalIsReadFromTwoKeysEitherWayAndWithinTheOctave) {

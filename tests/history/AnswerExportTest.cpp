@@ -60,6 +60,7 @@ protected:
         heard.category = QStringLiteral("major");
         heard.item = heard.right = QStringLiteral("I, ♭VI, vii°7/V, V");
         heard.given = QStringLiteral("I, ♯iv°, viiø7/V, V");
+        heard.played = QStringLiteral("C3 E4 G4 | Ab3 C4 Eb4 | F#3 A3 C4 Eb4 | G3 B3 D4");
         answers = {answerAt(QStringLiteral("AB"), utc(1, 9)), quoted, formula, heard};
         QString notice;
         EXPECT_TRUE(history.open(HistoryStore::Access::ReadWrite, notice)) << notice.toStdString();
@@ -109,6 +110,9 @@ TEST_F(AnswerExportTest, CsvQuotesWhatNeedsItAndNoFieldOpensAFormula) {
         EXPECT_EQ(field("user_id"), guarded(answer.userId));
         EXPECT_EQ(field("item"), guarded(answer.item));
         EXPECT_EQ(field("given"), guarded(answer.given));
+        // Last, so that readers of the columns before it read on as they did.
+        EXPECT_EQ(header.back(), QStringLiteral("played"));
+        EXPECT_EQ(field("played"), answer.played);
     }
     // Unquoted where nothing needs quoting.
     EXPECT_TRUE(exported(answers[0], AnswerFormat::Csv).contains(",AB,"));
@@ -125,6 +129,7 @@ TEST_F(AnswerExportTest, JsonLinesKeepEveryTextExactly) {
         EXPECT_EQ(object[QStringLiteral("user_id")].toString(), answer.userId);
         EXPECT_EQ(object[QStringLiteral("item")].toString(), answer.item);
         EXPECT_EQ(object[QStringLiteral("given")].toString(), answer.given);
+        EXPECT_EQ(object[QStringLiteral("played")].toString(), answer.played);
         EXPECT_EQ(object[QStringLiteral("inversions")].toString(), QStringLiteral("-1"));
         EXPECT_EQ(object[QStringLiteral("seconds")].toInt(), 7);
         EXPECT_EQ(object[QStringLiteral("accidentals")].toInt(), 3);

@@ -15,6 +15,8 @@ public:
                                         const QuestionSettings& settings) const override;
     std::optional<std::string> numberKeyName(int digit, const Question& question,
                                              const QuestionSettings& settings) const override;
+    // A cadence is named, not played: keys played only light.
+    bool answersByPlaying() const override { return false; }
     const InKeyCommon* inKeyCommon(const QuestionSettings& settings) const override;
     std::string optionsCaption() const override;
     void editOptions(AnswerDesk& desk) const override { desk.editCadenceOptions(); }

@@ -1,7 +1,10 @@
 #include "activities/scaledegrees/ScaleDegrees.h"
 
+#include "activities/PlayedNotes.h"
 #include "theory/Translate.h"
 #include "tonality/Tonality.h"
+
+#include <algorithm>
 
 namespace tonalyst {
 
@@ -43,6 +46,24 @@ std::optional<std::string> ScaleDegrees::numberKeyName(int digit, const Question
 std::string ScaleDegrees::shownName(std::string_view name, const Question& question,
                                     const QuestionSettings& settings) const {
     return shownDegree(name, question.heard && question.heard->key.minor, settings.inKey.degrees);
+}
+
+std::optional<std::vector<std::string>>
+ScaleDegrees::namesFromPlayed(const Question& question, const std::vector<int>& keys,
+                              const QuestionSettings& settings) const {
+    if (!question.heard || keys.empty())
+        return std::nullopt;
+    const TonalKey& key = question.heard->key;
+    const std::vector<std::string> offered = padNames(question, settings);
+    std::vector<std::string> names;
+    for (int played : keys) {
+        const int above = ((played - kMiddleCKey - key.tonic.semitones()) % 12 + 12) % 12;
+        const std::optional<std::string> degree = scaleDegreeAt(key.minor, above);
+        if (!degree || std::find(offered.begin(), offered.end(), *degree) == offered.end())
+            return std::nullopt;
+        names.push_back(*degree);
+    }
+    return names;
 }
 
 const InKeyCommon* ScaleDegrees::inKeyCommon(const QuestionSettings& settings) const {

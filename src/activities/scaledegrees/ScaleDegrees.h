@@ -19,6 +19,10 @@ public:
                                              const QuestionSettings& settings) const override;
     std::string shownName(std::string_view name, const Question& question,
                           const QuestionSettings& settings) const override;
+    // Each key played names its note's degree in the key, by pitch class, in the order struck.
+    std::optional<std::vector<std::string>> namesFromPlayed(const Question& question,
+                                                            const std::vector<int>& keys,
+                                                            const QuestionSettings& settings) const override;
     const InKeyCommon* inKeyCommon(const QuestionSettings& settings) const override;
     std::string optionsCaption() const override;
     void editOptions(AnswerDesk& desk) const override { desk.editScaleDegreeOptions(); }
