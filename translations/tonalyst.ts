@@ -917,6 +917,10 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
         <source>Res&amp;pell Last Note</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Language ...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NeapolitanGenerator</name>
@@ -3187,6 +3191,21 @@ per question</source>
     </message>
 </context>
 <context>
+    <name>tonalyst::LanguageDialog</name>
+    <message>
+        <source>Options: Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As the desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tonalyst::MainWindow</name>
     <message>
         <source>&amp;Tones off</source>
@@ -3380,6 +3399,10 @@ per question</source>
     </message>
     <message>
         <source>%1  (%2 of %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language changes the next time Tonalyst starts.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

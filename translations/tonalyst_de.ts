@@ -978,6 +978,10 @@ Schreibt die Antworten eines Schülers aus dem Antwortverlauf, älteste zuerst, 
         <source>Res&amp;pell Last Note</source>
         <translation>Letzten Ton um&amp;deuten</translation>
     </message>
+    <message>
+        <source>&amp;Language ...</source>
+        <translation>Sp&amp;rache ...</translation>
+    </message>
 </context>
 <context>
     <name>NeapolitanGenerator</name>
@@ -3374,6 +3378,21 @@ Test</translation>
     </message>
 </context>
 <context>
+    <name>tonalyst::LanguageDialog</name>
+    <message>
+        <source>Options: Language</source>
+        <translation>Optionen: Sprache</translation>
+    </message>
+    <message>
+        <source>As the desktop</source>
+        <translation>Wie die Arbeitsumgebung</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Sprache:</translation>
+    </message>
+</context>
+<context>
     <name>tonalyst::MainWindow</name>
     <message>
         <source>&amp;Tones off</source>
@@ -3569,6 +3588,10 @@ Test</translation>
     <message>
         <source>%1  (%2 of %3)</source>
         <translation>%1  (%2 von %3)</translation>
+    </message>
+    <message>
+        <source>The language changes the next time Tonalyst starts.</source>
+        <translation>Die Sprache wechselt beim nächsten Start von Tonalyst.</translation>
     </message>
 </context>
 <context>

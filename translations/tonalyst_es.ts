@@ -977,6 +977,10 @@ Escribe las respuestas de un alumno del historial de respuestas, las más antigu
         <source>Res&amp;pell Last Note</source>
         <translation>Cam&amp;biar la enarmonía de la última nota</translation>
     </message>
+    <message>
+        <source>&amp;Language ...</source>
+        <translation>&amp;Seleccionar idioma ...</translation>
+    </message>
 </context>
 <context>
     <name>NeapolitanGenerator</name>
@@ -3374,6 +3378,21 @@ examen</translation>
     </message>
 </context>
 <context>
+    <name>tonalyst::LanguageDialog</name>
+    <message>
+        <source>Options: Language</source>
+        <translation>Opciones: idioma</translation>
+    </message>
+    <message>
+        <source>As the desktop</source>
+        <translation>Como el escritorio</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Idioma:</translation>
+    </message>
+</context>
+<context>
     <name>tonalyst::MainWindow</name>
     <message>
         <source>&amp;Tones off</source>
@@ -3569,6 +3588,10 @@ examen</translation>
     <message>
         <source>%1  (%2 of %3)</source>
         <translation>%1  (%2 de %3)</translation>
+    </message>
+    <message>
+        <source>The language changes the next time Tonalyst starts.</source>
+        <translation>El idioma cambia la próxima vez que se inicie Tonalyst.</translation>
     </message>
 </context>
 <context>

@@ -977,6 +977,10 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
         <source>Res&amp;pell Last Note</source>
         <translation>Changer l&apos;en&amp;harmonie de la dernière note</translation>
     </message>
+    <message>
+        <source>&amp;Language ...</source>
+        <translation>Lang&amp;ue ...</translation>
+    </message>
 </context>
 <context>
     <name>NeapolitanGenerator</name>
@@ -3373,6 +3377,21 @@ test</translation>
     </message>
 </context>
 <context>
+    <name>tonalyst::LanguageDialog</name>
+    <message>
+        <source>Options: Language</source>
+        <translation>Options : langue</translation>
+    </message>
+    <message>
+        <source>As the desktop</source>
+        <translation>Comme le bureau</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Langue :</translation>
+    </message>
+</context>
+<context>
     <name>tonalyst::MainWindow</name>
     <message>
         <source>&amp;Tones off</source>
@@ -3568,6 +3587,10 @@ test</translation>
     <message>
         <source>%1  (%2 of %3)</source>
         <translation>%1  (%2 sur %3)</translation>
+    </message>
+    <message>
+        <source>The language changes the next time Tonalyst starts.</source>
+        <translation>La langue change au prochain démarrage de Tonalyst.</translation>
     </message>
 </context>
 <context>

@@ -1,16 +1,24 @@
 #include "startup/Translations.h"
+#include "app/MainWindow.h"
+#include "app/Platform.h"
 #include "options/KeySettingsDialog.h"
 #include "progress/ActivitySection.h"
 #include "progress/ProgressStatistics.h"
 #include "records/RecordParser.h"
 #include "records/ReportMessages.h"
+#include "startup/LanguageChoice.h"
 #include "startup/UserIdDialog.h"
+#include "support/FakeClock.h"
 #include "support/RecordingBeeper.h"
+#include "support/RecordingTonePlayer.h"
 #include "support/ScriptedPrompter.h"
+#include "support/ScriptedRandom.h"
+#include "support/TempLocations.h"
 #include "theory/Translate.h"
 
 #include <QFile>
 #include <QGroupBox>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -160,7 +168,8 @@ TEST(Translations, EveryTextOfTheProgramIsTranslatedIntoEachLanguage) {
     const QHash<Message, QString> found = collectedFromTheSources();
     ASSERT_GT(found.size(), 300);
     for (const char* language : {"de", "fr", "es"}) {
-        const QString file = QStringLiteral(TONALYST_LANGUAGES "/tonalyst_%1.ts").arg(QLatin1String(language));
+        const QString file =
+            QStringLiteral(TONALYST_LANGUAGES "/tonalyst_%1.ts").arg(QLatin1String(language));
         const QHash<Message, QString> translated = messagesIn(file, true);
         QStringList missing;
         for (auto it = found.cbegin(); it != found.cend(); ++it)
@@ -170,6 +179,33 @@ TEST(Translations, EveryTextOfTheProgramIsTranslatedIntoEachLanguage) {
         EXPECT_TRUE(missing.isEmpty()) << language << " lacks " << missing.size() << " translation(s):\n"
                                        << missing.join(QLatin1Char('\n')).toStdString();
     }
+}
+
+// Options → Language is kept per user: on a computer students share, each one's main
+// window comes up in the language they chose, and in the desktop's for one who chose none.
+TEST(Translations, AUsersChosenLanguageOpensTheirMainWindowInItAndOthersKeepTheDesktops) {
+    test::FakeClock clock;
+    test::ScriptedRandom random;
+    test::ScriptedPrompter prompter;
+    test::RecordingBeeper beeper;
+    test::RecordingTonePlayer tones;
+    test::TempLocations files;
+    Platform platform{clock, random, prompter, beeper, tones, files};
+    const QString settings = languageSettingsFile(files.stateDir());
+    saveChosenLanguage(settings, QStringLiteral("ANNA"), QStringLiteral("de"));
+    saveChosenLanguage(settings, QStringLiteral("CLEO"), QStringLiteral("en"));
+    const QLocale desktop(QLocale::Spanish, QLocale::Spain);
+
+    // As the program does once the User ID prompt is accepted.
+    const auto optionsMenuOf = [&](const char* userId) {
+        installLanguageOf(settings, QString::fromLatin1(userId), desktop);
+        const MainWindow window(platform);
+        return window.findChild<QMenu*>(QStringLiteral("mnucustom"))->title();
+    };
+    EXPECT_EQ(optionsMenuOf("ANNA"), QStringLiteral("&Optionen    "));
+    EXPECT_EQ(optionsMenuOf("BEN"), QStringLiteral("&Opciones    "));
+    EXPECT_EQ(optionsMenuOf("CLEO"), QStringLiteral("&Options    "));
+    EXPECT_EQ(translate("ReportMessages", "Invalid Start Date"), "Invalid Start Date");
 }
 
 } // namespace
