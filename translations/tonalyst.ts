@@ -61,6 +61,33 @@
     </message>
 </context>
 <context>
+    <name>Cadences</name>
+    <message>
+        <source>&amp;Cadences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cadences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cadences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cade&amp;nce Options ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ear Training : Cadences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listen to the cadence that sets the key, then name the cadence that ends the phrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChordEarTraining</name>
     <message>
         <source>Chor&amp;d Ear Training ...</source>
@@ -92,6 +119,33 @@
     </message>
     <message>
         <source>seventh</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChordFunctions</name>
+    <message>
+        <source>Chord &amp;Functions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chord functions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord Functions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord F&amp;unction Options ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ear Training : Chord Functions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listen to the cadence, then name the chord by its Roman numeral.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -292,6 +346,22 @@ TYPE: test, practice, both or composite (default: composite).
         <source>(whole class, %1 students)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>prog.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cadence</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -426,6 +496,13 @@ Try &apos;tonalyst %1 --help&apos;.
     </message>
 </context>
 <context>
+    <name>HeardActivity</name>
+    <message>
+        <source>In the key of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HistoryCommand</name>
     <message>
         <source>Usage: tonalyst history --user ID [--data-dir DIR] [--from DATE --to DATE | --last N]
@@ -542,6 +619,32 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     </message>
     <message>
         <source>it is not open</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InKeyMidiFolder</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InKeyWorksheet</name>
+    <message>
+        <source>In %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cadence: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Then: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -804,6 +907,18 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     </message>
     <message>
         <source>keysig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;MIDI Input ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Res&amp;pell Last Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language ...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1172,6 +1287,37 @@ Days are local days, as in the window.
     </message>
     <message>
         <source>%1: %2 of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 heard as %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Progressions</name>
+    <message>
+        <source>Pr&amp;ogressions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>progressions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progressions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pro&amp;gression Options ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ear Training : Progressions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listen to the cadence, then name every chord of the progression by its Roman numeral.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1656,6 +1802,33 @@ See Windows printer settings</source>
     </message>
 </context>
 <context>
+    <name>ScaleDegrees</name>
+    <message>
+        <source>Sc&amp;ale Degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scale degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale Degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale &amp;Degree Options ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ear Training : Scale Degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listen to the cadence, then name the scale degree of each note.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SeventhGenerator</name>
     <message>
         <source>identify the given seventh chord</source>
@@ -1798,6 +1971,14 @@ Tonalyst cannot keep your performance records there and will close. Choose anoth
         <source>Answer key</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>this build cannot draw questions heard in a key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WorksheetOptions</name>
@@ -1851,10 +2032,6 @@ Tonalyst cannot keep your performance records there and will close. Choose anoth
     </message>
     <message>
         <source>--mixture takes triads, sevenths or both, comma-separated</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--activity must be keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear or interval-ear</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1921,6 +2098,42 @@ Tonalyst cannot keep your performance records there and will close. Choose anoth
         <source>--user and --data-dir go with --favor-weak-spots</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 does not go with --activity %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--la-minor goes with --solfege</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--activity must be keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear, interval-ear, scale-degrees, chord-functions, progressions or cadences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--tempo must be a whole number from 40 to 160</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--accidentals must be a whole number from 0 to 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--group must be a whole number from 1 to 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--length must be a number of chords from 3 to 6, or two such as 3-5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--midi needs a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--midi and --json cannot be combined</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WorksheetUsage</name>
@@ -1930,7 +2143,9 @@ Tonalyst cannot keep your performance records there and will close. Choose anoth
 Prints a worksheet of drill questions with an answer key at the end.
 
   --activity A       what to ask (default chord-spell): keysig, chord-spell,
-                     chord-id, interval-spell, interval-id, chord-ear, interval-ear
+                     chord-id, interval-spell, interval-id, chord-ear, interval-ear;
+                     heard in a key: scale-degrees, chord-functions, progressions,
+                     cadences (see below)
   --count N          number of questions, 1 to 100000 (default 10)
   --seed S           the same seed gives the same questions (default: a fresh seed)
   --keys LIST        key boxes to draw from, comma-separated: a pair such as C/a,
@@ -1968,8 +2183,34 @@ Prints a worksheet of drill questions with an answer key at the end.
                      folder); still only among the keys and chords chosen
   --help             this text
 
+Questions heard in a key (a cadence sets the key, then the notes or chords play):
+  --mode major|minor|both   the keys&apos; modes (default major)
+  --accidentals N    keys with at most N sharps or flats, 0 to 7 (default 2, or any
+                     number when --keys names the keys)
+  --tempo N          quarter notes per minute, 40 to 160 (default 80): chords last a
+                     half note, single notes a quarter
+  --midi DIR         write each question as a MIDI file, DIR/question-01.mid and on
+                     (the cadence, a beat&apos;s rest, the question), and the answer key as
+                     DIR/answers.txt, instead of the worksheet; DIR is made if missing
+  scale-degrees:     --chromatic (chromatic degrees too), --group N (1 to 4 notes a
+                     question, default 1), --solfege (answer key in movable do),
+                     --la-minor (with --solfege: la-based minor)
+  chord-functions:   --sevenths, --inverted (inversions, named by figures), --applied
+                     (V/x and vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv in major),
+                     --neapolitan (N6)
+  progressions:      --sevenths, --inverted, --length N or MIN-MAX (chords, 3 to 6,
+                     default 3-4)
+  cadences:          --plain-authentic (authentic cadences not named perfect or
+                     imperfect), --no-phrygian (no Phrygian half cadence in minor)
+Options of the other activities (--chords, --inversions, --pdf, ...) are refused with
+these, and theirs with the others.
+
 Key and chord boxes and interval choices are checked as the settings dialogs
 check them; a refused selection, like any bad option, ends with exit status 2.
+
+A --json line of a question heard in a key holds &quot;activity&quot;, &quot;key&quot; (&quot;D major&quot;),
+&quot;mode&quot;, &quot;cadence&quot; and &quot;played&quot; (each chord a list of notes such as &quot;F#4&quot;, lowest
+first) and &quot;answer&quot; (the names in order: &quot;3&quot;, &quot;♭6&quot;, &quot;V65/V&quot;, &quot;half&quot;).
 
 Interval and ear-training lines of --json also carry &quot;interval&quot; (its &quot;name&quot; and
 &quot;quality&quot; captions, or null for chords) and &quot;direction&quot; (&quot;above&quot;: note 1 is given
@@ -2149,6 +2390,14 @@ per question</source>
         <source>Confusions</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Degree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cadence</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tonalyst::AutoQuitDialog</name>
@@ -2182,6 +2431,56 @@ per question</source>
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::CadenceOptionsDialog</name>
+    <message>
+        <source>Options: Cadences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cadences Named</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>perfect and imperfect authentic cadences told apart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phrygian half cadences in minor keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::ChordFunctionOptionsDialog</name>
+    <message>
+        <source>Options: Chord Functions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chords Played Besides the Triads of the Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seventh chords (V7, ii7, vii°7 ...)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inversions (I6, V65, ii42 ...)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>applied chords (V/V, V7/ii, vii°7/V ...)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mixture in major keys (♭III, ♭VI, ♭VII, iv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neapolitan sixth (N6)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2534,6 +2833,60 @@ per question</source>
     </message>
 </context>
 <context>
+    <name>tonalyst::InKeyCommonGroup</name>
+    <message>
+        <source>Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>major keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minor keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>major and minor keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key and Tempo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At most sharps or flats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip the cadence while the key stays the same</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tempo in quarter notes per minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At most &amp;sharps or flats:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tempo (quarter notes per minute):</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::InKeyOptionsDialog</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tonalyst::IntervalOptionsDialog</name>
     <message>
         <source>Options: Interval Settings</source>
@@ -2838,6 +3191,21 @@ per question</source>
     </message>
 </context>
 <context>
+    <name>tonalyst::LanguageDialog</name>
+    <message>
+        <source>Options: Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As the desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tonalyst::MainWindow</name>
     <message>
         <source>&amp;Tones off</source>
@@ -2989,6 +3357,154 @@ per question</source>
     </message>
     <message>
         <source>Repeat Tones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name all %1: %2 named so far</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>natural</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diminished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>half-diminished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n name(s) are in: Backspace takes the last one back.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of the names offered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  (%2 of %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language changes the next time Tonalyst starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::MidiDialog</name>
+    <message>
+        <source>MIDI Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MIDI keyboards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sustain pedal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sostenuto pedal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soft pedal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None: Enter submits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play an answer on the keyboard: notes enter the staff, chords answer ear training. J respells the last note entered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit with:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play answers on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no MIDI keyboard)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No MIDI system is running: neither the ALSA sequencer nor a JACK server answers. Tonalyst works as usual without one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No MIDI keyboard is connected. Plug one in and press Refresh; a keyboard chosen here is connected by itself whenever it appears.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listening to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the keyboard to play answers on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::NamePad</name>
+    <message>
+        <source>The key of the question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The names you entered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter adds the name typed to your answer; Backspace in the empty field takes the last one back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, then Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why a typed name was not taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replay Cadence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the cadence that sets the key again</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3149,6 +3665,45 @@ per question</source>
     </message>
 </context>
 <context>
+    <name>tonalyst::ProgressionOptionsDialog</name>
+    <message>
+        <source>Options: Progressions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chords per Progression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fewest chords per progression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most chords per progression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chords Played Besides the Triads in Root Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seventh chords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inversions</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tonalyst::PushWorker</name>
     <message>
         <source>Enter the service name or the address your teacher gave you.</source>
@@ -3273,6 +3828,64 @@ per question</source>
     <name>tonalyst::ReportProgressWindow</name>
     <message>
         <source>Report Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::RtMidiInput</name>
+    <message>
+        <source>The port %1 is not there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::ScaleDegreeOptionsDialog</name>
+    <message>
+        <source>Options: Scale Degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Degrees Asked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diatonic degrees (1 to 7)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with chromatic degrees (♭2 ♭3 ♯4 ♭6 ♭7 in major, ♭2 ♯4 ♮6 ♮7 in minor)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes per question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Notes per question:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Degrees Named</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>as numbers (1 2 3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in movable-do solfège (do re mi)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solfège in Minor Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>do-based: the minor tonic is do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>la-based: the minor tonic is la</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -61,6 +61,33 @@
     </message>
 </context>
 <context>
+    <name>Cadences</name>
+    <message>
+        <source>&amp;Cadences</source>
+        <translation>&amp;Kadenzen</translation>
+    </message>
+    <message>
+        <source>cadences</source>
+        <translation>Kadenzen</translation>
+    </message>
+    <message>
+        <source>Cadences</source>
+        <translation>Kadenzen</translation>
+    </message>
+    <message>
+        <source>Cade&amp;nce Options ...</source>
+        <translation>&amp;Kadenzen ...</translation>
+    </message>
+    <message>
+        <source>Ear Training : Cadences</source>
+        <translation>Gehörbildung : Kadenzen</translation>
+    </message>
+    <message>
+        <source>Listen to the cadence that sets the key, then name the cadence that ends the phrase.</source>
+        <translation>Hören Sie die Kadenz, die die Tonart festlegt, und benennen Sie dann die Kadenz, mit der die Phrase schließt.</translation>
+    </message>
+</context>
+<context>
     <name>ChordEarTraining</name>
     <message>
         <source>Chor&amp;d Ear Training ...</source>
@@ -93,6 +120,33 @@
     <message>
         <source>seventh</source>
         <translation>Septakkord</translation>
+    </message>
+</context>
+<context>
+    <name>ChordFunctions</name>
+    <message>
+        <source>Chord &amp;Functions</source>
+        <translation>Akkord&amp;funktionen</translation>
+    </message>
+    <message>
+        <source>chord functions</source>
+        <translation>Akkordfunktionen</translation>
+    </message>
+    <message>
+        <source>Chord Functions</source>
+        <translation>Akkordfunktionen</translation>
+    </message>
+    <message>
+        <source>Chord F&amp;unction Options ...</source>
+        <translation>Akkord&amp;funktionen ...</translation>
+    </message>
+    <message>
+        <source>Ear Training : Chord Functions</source>
+        <translation>Gehörbildung : Akkordfunktionen</translation>
+    </message>
+    <message>
+        <source>Listen to the cadence, then name the chord by its Roman numeral.</source>
+        <translation>Hören Sie die Kadenz und benennen Sie dann den Akkord mit seiner Stufenbezeichnung.</translation>
     </message>
 </context>
 <context>
@@ -317,6 +371,22 @@ TYPE: test, practice, both oder composite (Vorgabe: composite).
         <source>(whole class, %1 students)</source>
         <translation>(ganze Klasse, %1 Schüler)</translation>
     </message>
+    <message>
+        <source>degrees</source>
+        <translation>Stufen</translation>
+    </message>
+    <message>
+        <source>function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>prog.</source>
+        <translation>Folgen</translation>
+    </message>
+    <message>
+        <source>cadence</source>
+        <translation>Kadenz</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -472,6 +542,13 @@ Siehe &apos;tonalyst %1 --help&apos;.
     </message>
 </context>
 <context>
+    <name>HeardActivity</name>
+    <message>
+        <source>In the key of %1</source>
+        <translation>In %1</translation>
+    </message>
+</context>
+<context>
     <name>HistoryCommand</name>
     <message>
         <source>Usage: tonalyst history --user ID [--data-dir DIR] [--from DATE --to DATE | --last N]
@@ -604,6 +681,32 @@ Schreibt die Antworten eines Schülers aus dem Antwortverlauf, älteste zuerst, 
     <message>
         <source>it is not open</source>
         <translation>er ist nicht geöffnet</translation>
+    </message>
+</context>
+<context>
+    <name>InKeyMidiFolder</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>InKeyWorksheet</name>
+    <message>
+        <source>In %1</source>
+        <translation>In %1</translation>
+    </message>
+    <message>
+        <source>Cadence: %1</source>
+        <translation>Kadenz: %1</translation>
+    </message>
+    <message>
+        <source>Then: %1</source>
+        <translation>Dann: %1</translation>
     </message>
 </context>
 <context>
@@ -866,6 +969,18 @@ Schreibt die Antworten eines Schülers aus dem Antwortverlauf, älteste zuerst, 
     <message>
         <source>keysig</source>
         <translation>Vorzeichnung</translation>
+    </message>
+    <message>
+        <source>&amp;MIDI Input ...</source>
+        <translation>&amp;MIDI-Eingabe ...</translation>
+    </message>
+    <message>
+        <source>Res&amp;pell Last Note</source>
+        <translation>Letzten Ton um&amp;deuten</translation>
+    </message>
+    <message>
+        <source>&amp;Language ...</source>
+        <translation>Sp&amp;rache ...</translation>
     </message>
 </context>
 <context>
@@ -1252,6 +1367,37 @@ Tage sind Ortstage, wie im Fenster.
     <message>
         <source>%1: %2 of %3</source>
         <translation>%1: %2 von %3</translation>
+    </message>
+    <message>
+        <source>%1 heard as %2</source>
+        <translation>%1 gehört als %2</translation>
+    </message>
+</context>
+<context>
+    <name>Progressions</name>
+    <message>
+        <source>Pr&amp;ogressions</source>
+        <translation>Akkordf&amp;olgen</translation>
+    </message>
+    <message>
+        <source>progressions</source>
+        <translation>Akkordfolgen</translation>
+    </message>
+    <message>
+        <source>Progressions</source>
+        <translation>Akkordfolgen</translation>
+    </message>
+    <message>
+        <source>Pro&amp;gression Options ...</source>
+        <translation>Akkordf&amp;olgen ...</translation>
+    </message>
+    <message>
+        <source>Ear Training : Progressions</source>
+        <translation>Gehörbildung : Akkordfolgen</translation>
+    </message>
+    <message>
+        <source>Listen to the cadence, then name every chord of the progression by its Roman numeral.</source>
+        <translation>Hören Sie die Kadenz und benennen Sie dann jeden Akkord der Folge mit seiner Stufenbezeichnung.</translation>
     </message>
 </context>
 <context>
@@ -1759,6 +1905,33 @@ Siehe die Druckereinstellungen von Windows</translation>
     </message>
 </context>
 <context>
+    <name>ScaleDegrees</name>
+    <message>
+        <source>Sc&amp;ale Degrees</source>
+        <translation>&amp;Tonleiterstufen</translation>
+    </message>
+    <message>
+        <source>scale degrees</source>
+        <translation>Tonleiterstufen</translation>
+    </message>
+    <message>
+        <source>Scale Degrees</source>
+        <translation>Tonleiterstufen</translation>
+    </message>
+    <message>
+        <source>Scale &amp;Degree Options ...</source>
+        <translation>Tonleiterstufe&amp;n ...</translation>
+    </message>
+    <message>
+        <source>Ear Training : Scale Degrees</source>
+        <translation>Gehörbildung : Tonleiterstufen</translation>
+    </message>
+    <message>
+        <source>Listen to the cadence, then name the scale degree of each note.</source>
+        <translation>Hören Sie die Kadenz und benennen Sie dann die Stufe jedes Tons.</translation>
+    </message>
+</context>
+<context>
     <name>SeventhGenerator</name>
     <message>
         <source>identify the given seventh chord</source>
@@ -1902,6 +2075,14 @@ Tonalyst kann Ihre Leistungsdaten dort nicht aufbewahren und wird beendet. Wähl
         <source>Answer key</source>
         <translation>Lösungen</translation>
     </message>
+    <message>
+        <source>this build cannot draw questions heard in a key</source>
+        <translation>dieser Build kann keine Fragen in einer Tonart stellen</translation>
+    </message>
+    <message>
+        <source>In %1: %2</source>
+        <translation>In %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>WorksheetOptions</name>
@@ -1956,10 +2137,6 @@ Tonalyst kann Ihre Leistungsdaten dort nicht aufbewahren und wird beendet. Wähl
     <message>
         <source>--mixture takes triads, sevenths or both, comma-separated</source>
         <translation>--mixture nimmt triads, sevenths oder beides, durch Komma getrennt</translation>
-    </message>
-    <message>
-        <source>--activity must be keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear or interval-ear</source>
-        <translation>--activity muss keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear oder interval-ear sein</translation>
     </message>
     <message>
         <source>--count must be a whole number from 1 to 100000</source>
@@ -2025,6 +2202,42 @@ Tonalyst kann Ihre Leistungsdaten dort nicht aufbewahren und wird beendet. Wähl
         <source>--user and --data-dir go with --favor-weak-spots</source>
         <translation>--user und --data-dir gehören zu --favor-weak-spots</translation>
     </message>
+    <message>
+        <source>%1 does not go with --activity %2</source>
+        <translation>%1 passt nicht zu --activity %2</translation>
+    </message>
+    <message>
+        <source>--la-minor goes with --solfege</source>
+        <translation>--la-minor gehört zu --solfege</translation>
+    </message>
+    <message>
+        <source>--activity must be keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear, interval-ear, scale-degrees, chord-functions, progressions or cadences</source>
+        <translation>--activity muss keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear, interval-ear, scale-degrees, chord-functions, progressions oder cadences sein</translation>
+    </message>
+    <message>
+        <source>--tempo must be a whole number from 40 to 160</source>
+        <translation>--tempo muss eine ganze Zahl von 40 bis 160 sein</translation>
+    </message>
+    <message>
+        <source>--accidentals must be a whole number from 0 to 7</source>
+        <translation>--accidentals muss eine ganze Zahl von 0 bis 7 sein</translation>
+    </message>
+    <message>
+        <source>--group must be a whole number from 1 to 4</source>
+        <translation>--group muss eine ganze Zahl von 1 bis 4 sein</translation>
+    </message>
+    <message>
+        <source>--length must be a number of chords from 3 to 6, or two such as 3-5</source>
+        <translation>--length muss eine Akkordzahl von 3 bis 6 sein, oder zwei wie 3-5</translation>
+    </message>
+    <message>
+        <source>--midi needs a folder</source>
+        <translation>--midi braucht einen Ordner</translation>
+    </message>
+    <message>
+        <source>--midi and --json cannot be combined</source>
+        <translation>--midi und --json lassen sich nicht verbinden</translation>
+    </message>
 </context>
 <context>
     <name>WorksheetUsage</name>
@@ -2034,7 +2247,9 @@ Tonalyst kann Ihre Leistungsdaten dort nicht aufbewahren und wird beendet. Wähl
 Prints a worksheet of drill questions with an answer key at the end.
 
   --activity A       what to ask (default chord-spell): keysig, chord-spell,
-                     chord-id, interval-spell, interval-id, chord-ear, interval-ear
+                     chord-id, interval-spell, interval-id, chord-ear, interval-ear;
+                     heard in a key: scale-degrees, chord-functions, progressions,
+                     cadences (see below)
   --count N          number of questions, 1 to 100000 (default 10)
   --seed S           the same seed gives the same questions (default: a fresh seed)
   --keys LIST        key boxes to draw from, comma-separated: a pair such as C/a,
@@ -2072,8 +2287,34 @@ Prints a worksheet of drill questions with an answer key at the end.
                      folder); still only among the keys and chords chosen
   --help             this text
 
+Questions heard in a key (a cadence sets the key, then the notes or chords play):
+  --mode major|minor|both   the keys&apos; modes (default major)
+  --accidentals N    keys with at most N sharps or flats, 0 to 7 (default 2, or any
+                     number when --keys names the keys)
+  --tempo N          quarter notes per minute, 40 to 160 (default 80): chords last a
+                     half note, single notes a quarter
+  --midi DIR         write each question as a MIDI file, DIR/question-01.mid and on
+                     (the cadence, a beat&apos;s rest, the question), and the answer key as
+                     DIR/answers.txt, instead of the worksheet; DIR is made if missing
+  scale-degrees:     --chromatic (chromatic degrees too), --group N (1 to 4 notes a
+                     question, default 1), --solfege (answer key in movable do),
+                     --la-minor (with --solfege: la-based minor)
+  chord-functions:   --sevenths, --inverted (inversions, named by figures), --applied
+                     (V/x and vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv in major),
+                     --neapolitan (N6)
+  progressions:      --sevenths, --inverted, --length N or MIN-MAX (chords, 3 to 6,
+                     default 3-4)
+  cadences:          --plain-authentic (authentic cadences not named perfect or
+                     imperfect), --no-phrygian (no Phrygian half cadence in minor)
+Options of the other activities (--chords, --inversions, --pdf, ...) are refused with
+these, and theirs with the others.
+
 Key and chord boxes and interval choices are checked as the settings dialogs
 check them; a refused selection, like any bad option, ends with exit status 2.
+
+A --json line of a question heard in a key holds &quot;activity&quot;, &quot;key&quot; (&quot;D major&quot;),
+&quot;mode&quot;, &quot;cadence&quot; and &quot;played&quot; (each chord a list of notes such as &quot;F#4&quot;, lowest
+first) and &quot;answer&quot; (the names in order: &quot;3&quot;, &quot;♭6&quot;, &quot;V65/V&quot;, &quot;half&quot;).
 
 Interval and ear-training lines of --json also carry &quot;interval&quot; (its &quot;name&quot; and
 &quot;quality&quot; captions, or null for chords) and &quot;direction&quot; (&quot;above&quot;: note 1 is given
@@ -2084,7 +2325,9 @@ and the notes sound upwards; &quot;below&quot;: note 2 is given and they sound d
 Druckt ein Arbeitsblatt mit Übungsfragen und den Lösungen am Ende.
 
   --activity A       was gefragt wird (Vorgabe chord-spell): keysig, chord-spell,
-                     chord-id, interval-spell, interval-id, chord-ear, interval-ear
+                     chord-id, interval-spell, interval-id, chord-ear, interval-ear;
+                     in einer Tonart gehört: scale-degrees, chord-functions, progressions,
+                     cadences (siehe unten)
   --count N          Anzahl der Fragen, 1 bis 100000 (Vorgabe 10)
   --seed S           derselbe Startwert ergibt dieselben Fragen (Vorgabe: ein neuer)
   --keys LIST        Tonartfelder, aus denen gezogen wird, durch Komma getrennt: ein Paar
@@ -2122,8 +2365,34 @@ Druckt ein Arbeitsblatt mit Übungsfragen und den Lösungen am Ende.
                      Benutzers); dabei nur unter den gewählten Tonarten und Akkorden
   --help             dieser Text
 
+Fragen in einer Tonart (eine Kadenz legt die Tonart fest, dann erklingen die Töne oder Akkorde):
+  --mode major|minor|both   das Tongeschlecht der Tonarten (Vorgabe major)
+  --accidentals N    Tonarten mit höchstens N Kreuzen oder Be, 0 bis 7 (Vorgabe 2, oder
+                     beliebig viele, wenn --keys die Tonarten nennt)
+  --tempo N          Viertel pro Minute, 40 bis 160 (Vorgabe 80): Akkorde dauern eine
+                     halbe Note, einzelne Töne eine Viertel
+  --midi DIR         jede Frage als MIDI-Datei schreiben, DIR/question-01.mid und weiter
+                     (die Kadenz, eine Pause von einem Schlag, die Frage), und die Lösungen
+                     als DIR/answers.txt, statt des Arbeitsblatts; DIR wird angelegt, wenn es fehlt
+  scale-degrees:     --chromatic (auch chromatische Stufen), --group N (1 bis 4 Töne je
+                     Frage, Vorgabe 1), --solfege (Lösungen in relativer Solmisation),
+                     --la-minor (mit --solfege: Moll auf la)
+  chord-functions:   --sevenths, --inverted (Umkehrungen, mit Generalbassziffern benannt),
+                     --applied (V/x und vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv in Dur),
+                     --neapolitan (N6)
+  progressions:      --sevenths, --inverted, --length N oder MIN-MAX (Akkorde, 3 bis 6,
+                     Vorgabe 3-4)
+  cadences:          --plain-authentic (Ganzschlüsse, nicht als vollkommen oder
+                     unvollkommen benannt), --no-phrygian (kein phrygischer Halbschluss in Moll)
+Optionen der anderen Aktivitäten (--chords, --inversions, --pdf, ...) werden mit diesen
+abgelehnt, und deren Optionen mit den anderen.
+
 Tonart- und Akkordfelder und die Intervallauswahl werden geprüft wie in den
 Einstellungsdialogen; eine abgelehnte Auswahl endet, wie jede falsche Option, mit Exit-Status 2.
+
+Eine --json-Zeile einer Frage in einer Tonart enthält &quot;activity&quot;, &quot;key&quot; (&quot;D major&quot;),
+&quot;mode&quot;, &quot;cadence&quot; und &quot;played&quot; (jeder Akkord eine Liste von Tönen wie &quot;F#4&quot;, der tiefste
+zuerst) und &quot;answer&quot; (die Namen der Reihe nach: &quot;3&quot;, &quot;♭6&quot;, &quot;V65/V&quot;, &quot;half&quot;).
 
 Intervall- und Gehörbildungszeilen von --json enthalten auch &quot;interval&quot; (seine Beschriftungen
 &quot;name&quot; und &quot;quality&quot;, oder null bei Akkorden) und &quot;direction&quot; (&quot;above&quot;: Ton 1 ist gegeben
@@ -2308,6 +2577,14 @@ Test</translation>
         <source>Confusions</source>
         <translation>Verwechslungen</translation>
     </message>
+    <message>
+        <source>Degree</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Cadence</source>
+        <translation>Kadenz</translation>
+    </message>
 </context>
 <context>
     <name>tonalyst::AutoQuitDialog</name>
@@ -2342,6 +2619,56 @@ Test</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::CadenceOptionsDialog</name>
+    <message>
+        <source>Options: Cadences</source>
+        <translation>Optionen: Kadenzen</translation>
+    </message>
+    <message>
+        <source>Cadences Named</source>
+        <translation>Benannte Kadenzen</translation>
+    </message>
+    <message>
+        <source>perfect and imperfect authentic cadences told apart</source>
+        <translation>vollkommener und unvollkommener Ganzschluss unterschieden</translation>
+    </message>
+    <message>
+        <source>Phrygian half cadences in minor keys</source>
+        <translation>phrygische Halbschlüsse in Molltonarten</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::ChordFunctionOptionsDialog</name>
+    <message>
+        <source>Options: Chord Functions</source>
+        <translation>Optionen: Akkordfunktionen</translation>
+    </message>
+    <message>
+        <source>Chords Played Besides the Triads of the Key</source>
+        <translation>Gespielte Akkorde außer den Dreiklängen der Tonart</translation>
+    </message>
+    <message>
+        <source>seventh chords (V7, ii7, vii°7 ...)</source>
+        <translation>Septakkorde (V7, ii7, vii°7 ...)</translation>
+    </message>
+    <message>
+        <source>inversions (I6, V65, ii42 ...)</source>
+        <translation>Umkehrungen (I6, V65, ii42 ...)</translation>
+    </message>
+    <message>
+        <source>applied chords (V/V, V7/ii, vii°7/V ...)</source>
+        <translation>Zwischendominanten (V/V, V7/ii, vii°7/V ...)</translation>
+    </message>
+    <message>
+        <source>mixture in major keys (♭III, ♭VI, ♭VII, iv)</source>
+        <translation>Dur-Moll-Mischung in Durtonarten (♭III, ♭VI, ♭VII, iv)</translation>
+    </message>
+    <message>
+        <source>Neapolitan sixth (N6)</source>
+        <translation>Neapolitanischer Sextakkord (N6)</translation>
     </message>
 </context>
 <context>
@@ -2693,6 +3020,60 @@ Test</translation>
     </message>
 </context>
 <context>
+    <name>tonalyst::InKeyCommonGroup</name>
+    <message>
+        <source>Mode</source>
+        <translation>Tongeschlecht</translation>
+    </message>
+    <message>
+        <source>major keys</source>
+        <translation>Durtonarten</translation>
+    </message>
+    <message>
+        <source>minor keys</source>
+        <translation>Molltonarten</translation>
+    </message>
+    <message>
+        <source>major and minor keys</source>
+        <translation>Dur- und Molltonarten</translation>
+    </message>
+    <message>
+        <source>Key and Tempo</source>
+        <translation>Tonart und Tempo</translation>
+    </message>
+    <message>
+        <source>At most sharps or flats</source>
+        <translation>Höchstens Kreuze oder Be</translation>
+    </message>
+    <message>
+        <source>Skip the cadence while the key stays the same</source>
+        <translation>Kadenz auslassen, solange die Tonart gleich bleibt</translation>
+    </message>
+    <message>
+        <source>Tempo in quarter notes per minute</source>
+        <translation>Tempo in Vierteln pro Minute</translation>
+    </message>
+    <message>
+        <source>At most &amp;sharps or flats:</source>
+        <translation>Höchstens &amp;Kreuze oder Be:</translation>
+    </message>
+    <message>
+        <source>&amp;Tempo (quarter notes per minute):</source>
+        <translation>&amp;Tempo (Viertel pro Minute):</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::InKeyOptionsDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>tonalyst::IntervalOptionsDialog</name>
     <message>
         <source>Options: Interval Settings</source>
@@ -2997,6 +3378,21 @@ Test</translation>
     </message>
 </context>
 <context>
+    <name>tonalyst::LanguageDialog</name>
+    <message>
+        <source>Options: Language</source>
+        <translation>Optionen: Sprache</translation>
+    </message>
+    <message>
+        <source>As the desktop</source>
+        <translation>Wie die Arbeitsumgebung</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Sprache:</translation>
+    </message>
+</context>
+<context>
     <name>tonalyst::MainWindow</name>
     <message>
         <source>&amp;Tones off</source>
@@ -3149,6 +3545,155 @@ Test</translation>
     <message>
         <source>Repeat Tones</source>
         <translation>Töne wiederholen</translation>
+    </message>
+    <message>
+        <source>Name all %1: %2 named so far</source>
+        <translation>Alle %1 benennen: %2 bisher benannt</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>b</translation>
+    </message>
+    <message>
+        <source>sharp</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>natural</source>
+        <translation>Auflösungszeichen</translation>
+    </message>
+    <message>
+        <source>diminished</source>
+        <translation>vermindert</translation>
+    </message>
+    <message>
+        <source>half-diminished</source>
+        <translation>halbvermindert</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation>von</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n name(s) are in: Backspace takes the last one back.</source>
+        <translation>
+            <numerusform>Der Name ist eingegeben: Rücktaste nimmt den letzten zurück.</numerusform>
+            <numerusform>Alle %n Namen sind eingegeben: Rücktaste nimmt den letzten zurück.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of the names offered.</source>
+        <translation>„%1“ ist keiner der angebotenen Namen.</translation>
+    </message>
+    <message>
+        <source>%1  (%2 of %3)</source>
+        <translation>%1  (%2 von %3)</translation>
+    </message>
+    <message>
+        <source>The language changes the next time Tonalyst starts.</source>
+        <translation>Die Sprache wechselt beim nächsten Start von Tonalyst.</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::MidiDialog</name>
+    <message>
+        <source>MIDI Input</source>
+        <translation>MIDI-Eingabe</translation>
+    </message>
+    <message>
+        <source>MIDI keyboards</source>
+        <translation>MIDI-Keyboards</translation>
+    </message>
+    <message>
+        <source>Sustain pedal</source>
+        <translation>Haltepedal</translation>
+    </message>
+    <message>
+        <source>Sostenuto pedal</source>
+        <translation>Sostenutopedal</translation>
+    </message>
+    <message>
+        <source>Soft pedal</source>
+        <translation>Leisepedal</translation>
+    </message>
+    <message>
+        <source>None: Enter submits</source>
+        <translation>Keines: Eingabetaste gibt ab</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Play an answer on the keyboard: notes enter the staff, chords answer ear training. J respells the last note entered.</source>
+        <translation>Spielen Sie eine Antwort auf dem Keyboard: Töne kommen ins Notensystem, Akkorde beantworten die Gehörbildung. J deutet den zuletzt eingegebenen Ton um.</translation>
+    </message>
+    <message>
+        <source>Submit with:</source>
+        <translation>Abgeben mit:</translation>
+    </message>
+    <message>
+        <source>Play answers on:</source>
+        <translation>Antworten spielen auf:</translation>
+    </message>
+    <message>
+        <source>(no MIDI keyboard)</source>
+        <translation>(kein MIDI-Keyboard)</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (nicht verbunden)</translation>
+    </message>
+    <message>
+        <source>No MIDI system is running: neither the ALSA sequencer nor a JACK server answers. Tonalyst works as usual without one.</source>
+        <translation>Kein MIDI-System läuft: weder der ALSA-Sequencer noch ein JACK-Server antwortet. Tonalyst arbeitet ohne eines wie gewohnt.</translation>
+    </message>
+    <message>
+        <source>No MIDI keyboard is connected. Plug one in and press Refresh; a keyboard chosen here is connected by itself whenever it appears.</source>
+        <translation>Kein MIDI-Keyboard ist angeschlossen. Schließen Sie eines an und drücken Sie Aktualisieren; ein hier gewähltes Keyboard wird von selbst verbunden, sobald es erscheint.</translation>
+    </message>
+    <message>
+        <source>Listening to %1.</source>
+        <translation>Hört auf %1.</translation>
+    </message>
+    <message>
+        <source>Choose the keyboard to play answers on.</source>
+        <translation>Wählen Sie das Keyboard, auf dem Sie Antworten spielen.</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::NamePad</name>
+    <message>
+        <source>The key of the question</source>
+        <translation>Die Tonart der Frage</translation>
+    </message>
+    <message>
+        <source>The names you entered</source>
+        <translation>Die eingegebenen Namen</translation>
+    </message>
+    <message>
+        <source>Type a name</source>
+        <translation>Einen Namen tippen</translation>
+    </message>
+    <message>
+        <source>Enter adds the name typed to your answer; Backspace in the empty field takes the last one back</source>
+        <translation>Eingabe fügt den getippten Namen der Antwort hinzu; Rücktaste im leeren Feld nimmt den letzten zurück</translation>
+    </message>
+    <message>
+        <source>Type a name, then Enter</source>
+        <translation>Einen Namen tippen, dann Eingabe</translation>
+    </message>
+    <message>
+        <source>Why a typed name was not taken</source>
+        <translation>Warum ein getippter Name nicht angenommen wurde</translation>
+    </message>
+    <message>
+        <source>Replay Cadence</source>
+        <translation>Kadenz wiederholen</translation>
+    </message>
+    <message>
+        <source>Play the cadence that sets the key again</source>
+        <translation>Die Kadenz, die die Tonart festlegt, noch einmal spielen</translation>
     </message>
 </context>
 <context>
@@ -3308,6 +3853,45 @@ Test</translation>
     </message>
 </context>
 <context>
+    <name>tonalyst::ProgressionOptionsDialog</name>
+    <message>
+        <source>Options: Progressions</source>
+        <translation>Optionen: Akkordfolgen</translation>
+    </message>
+    <message>
+        <source>Chords per Progression</source>
+        <translation>Akkorde je Folge</translation>
+    </message>
+    <message>
+        <source>Fewest chords per progression</source>
+        <translation>Wenigste Akkorde je Folge</translation>
+    </message>
+    <message>
+        <source>Most chords per progression</source>
+        <translation>Meiste Akkorde je Folge</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>Chords Played Besides the Triads in Root Position</source>
+        <translation>Gespielte Akkorde außer den Dreiklängen in Grundstellung</translation>
+    </message>
+    <message>
+        <source>seventh chords</source>
+        <translation>Septakkorde</translation>
+    </message>
+    <message>
+        <source>inversions</source>
+        <translation>Umkehrungen</translation>
+    </message>
+</context>
+<context>
     <name>tonalyst::PushWorker</name>
     <message>
         <source>Enter the service name or the address your teacher gave you.</source>
@@ -3433,6 +4017,64 @@ Test</translation>
     <message>
         <source>Report Message</source>
         <translation>Berichtsmeldung</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::RtMidiInput</name>
+    <message>
+        <source>The port %1 is not there.</source>
+        <translation>Den Port %1 gibt es nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::ScaleDegreeOptionsDialog</name>
+    <message>
+        <source>Options: Scale Degrees</source>
+        <translation>Optionen: Tonleiterstufen</translation>
+    </message>
+    <message>
+        <source>Degrees Asked</source>
+        <translation>Gefragte Stufen</translation>
+    </message>
+    <message>
+        <source>diatonic degrees (1 to 7)</source>
+        <translation>leitereigene Stufen (1 bis 7)</translation>
+    </message>
+    <message>
+        <source>with chromatic degrees (♭2 ♭3 ♯4 ♭6 ♭7 in major, ♭2 ♯4 ♮6 ♮7 in minor)</source>
+        <translation>mit chromatischen Stufen (♭2 ♭3 ♯4 ♭6 ♭7 in Dur, ♭2 ♯4 ♮6 ♮7 in Moll)</translation>
+    </message>
+    <message>
+        <source>Notes per question</source>
+        <translation>Töne je Frage</translation>
+    </message>
+    <message>
+        <source>&amp;Notes per question:</source>
+        <translation>&amp;Töne je Frage:</translation>
+    </message>
+    <message>
+        <source>Degrees Named</source>
+        <translation>Benannte Stufen</translation>
+    </message>
+    <message>
+        <source>as numbers (1 2 3)</source>
+        <translation>als Zahlen (1 2 3)</translation>
+    </message>
+    <message>
+        <source>in movable-do solfège (do re mi)</source>
+        <translation>als relative Solmisation (do re mi)</translation>
+    </message>
+    <message>
+        <source>Solfège in Minor Keys</source>
+        <translation>Solmisation in Moll</translation>
+    </message>
+    <message>
+        <source>do-based: the minor tonic is do</source>
+        <translation>do-basiert: der Mollgrundton ist do</translation>
+    </message>
+    <message>
+        <source>la-based: the minor tonic is la</source>
+        <translation>la-basiert: der Mollgrundton ist la</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,33 @@
     </message>
 </context>
 <context>
+    <name>Cadences</name>
+    <message>
+        <source>&amp;Cadences</source>
+        <translation>Cade&amp;ncias</translation>
+    </message>
+    <message>
+        <source>cadences</source>
+        <translation>cadencias</translation>
+    </message>
+    <message>
+        <source>Cadences</source>
+        <translation>Cadencias</translation>
+    </message>
+    <message>
+        <source>Cade&amp;nce Options ...</source>
+        <translation>Cade&amp;ncias ...</translation>
+    </message>
+    <message>
+        <source>Ear Training : Cadences</source>
+        <translation>Oído : cadencias</translation>
+    </message>
+    <message>
+        <source>Listen to the cadence that sets the key, then name the cadence that ends the phrase.</source>
+        <translation>Escuche la cadencia que establece la tonalidad y nombre después la cadencia que cierra la frase.</translation>
+    </message>
+</context>
+<context>
     <name>ChordEarTraining</name>
     <message>
         <source>Chor&amp;d Ear Training ...</source>
@@ -93,6 +120,33 @@
     <message>
         <source>seventh</source>
         <translation>séptima</translation>
+    </message>
+</context>
+<context>
+    <name>ChordFunctions</name>
+    <message>
+        <source>Chord &amp;Functions</source>
+        <translation>&amp;Funciones de los acordes</translation>
+    </message>
+    <message>
+        <source>chord functions</source>
+        <translation>funciones de los acordes</translation>
+    </message>
+    <message>
+        <source>Chord Functions</source>
+        <translation>Funciones de los acordes</translation>
+    </message>
+    <message>
+        <source>Chord F&amp;unction Options ...</source>
+        <translation>&amp;Funciones de los acordes ...</translation>
+    </message>
+    <message>
+        <source>Ear Training : Chord Functions</source>
+        <translation>Oído : funciones de los acordes</translation>
+    </message>
+    <message>
+        <source>Listen to the cadence, then name the chord by its Roman numeral.</source>
+        <translation>Escuche la cadencia y nombre después el acorde por su número romano.</translation>
     </message>
 </context>
 <context>
@@ -316,6 +370,22 @@ TYPE: test, practice, both o composite (por omisión: composite).
         <source>(whole class, %1 students)</source>
         <translation>(toda la clase, %1 alumnos)</translation>
     </message>
+    <message>
+        <source>degrees</source>
+        <translation>grados</translation>
+    </message>
+    <message>
+        <source>function</source>
+        <translation>función</translation>
+    </message>
+    <message>
+        <source>prog.</source>
+        <translation>progr.</translation>
+    </message>
+    <message>
+        <source>cadence</source>
+        <translation>cadencia</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -471,6 +541,13 @@ Pruebe &apos;tonalyst %1 --help&apos;.
     </message>
 </context>
 <context>
+    <name>HeardActivity</name>
+    <message>
+        <source>In the key of %1</source>
+        <translation>En %1</translation>
+    </message>
+</context>
+<context>
     <name>HistoryCommand</name>
     <message>
         <source>Usage: tonalyst history --user ID [--data-dir DIR] [--from DATE --to DATE | --last N]
@@ -603,6 +680,32 @@ Escribe las respuestas de un alumno del historial de respuestas, las más antigu
     <message>
         <source>it is not open</source>
         <translation>no está abierto</translation>
+    </message>
+</context>
+<context>
+    <name>InKeyMidiFolder</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+</context>
+<context>
+    <name>InKeyWorksheet</name>
+    <message>
+        <source>In %1</source>
+        <translation>En %1</translation>
+    </message>
+    <message>
+        <source>Cadence: %1</source>
+        <translation>Cadencia: %1</translation>
+    </message>
+    <message>
+        <source>Then: %1</source>
+        <translation>Después: %1</translation>
     </message>
 </context>
 <context>
@@ -865,6 +968,18 @@ Escribe las respuestas de un alumno del historial de respuestas, las más antigu
     <message>
         <source>keysig</source>
         <translation>Armadura</translation>
+    </message>
+    <message>
+        <source>&amp;MIDI Input ...</source>
+        <translation>&amp;Entrada MIDI ...</translation>
+    </message>
+    <message>
+        <source>Res&amp;pell Last Note</source>
+        <translation>Cam&amp;biar la enarmonía de la última nota</translation>
+    </message>
+    <message>
+        <source>&amp;Language ...</source>
+        <translation>&amp;Seleccionar idioma ...</translation>
     </message>
 </context>
 <context>
@@ -1251,6 +1366,37 @@ escritura. Los días son días locales, como en la ventana.
     <message>
         <source>%1: %2 of %3</source>
         <translation>%1: %2 de %3</translation>
+    </message>
+    <message>
+        <source>%1 heard as %2</source>
+        <translation>%1 oído como %2</translation>
+    </message>
+</context>
+<context>
+    <name>Progressions</name>
+    <message>
+        <source>Pr&amp;ogressions</source>
+        <translation>&amp;Progresiones</translation>
+    </message>
+    <message>
+        <source>progressions</source>
+        <translation>progresiones</translation>
+    </message>
+    <message>
+        <source>Progressions</source>
+        <translation>Progresiones</translation>
+    </message>
+    <message>
+        <source>Pro&amp;gression Options ...</source>
+        <translation>&amp;Progresiones ...</translation>
+    </message>
+    <message>
+        <source>Ear Training : Progressions</source>
+        <translation>Oído : progresiones</translation>
+    </message>
+    <message>
+        <source>Listen to the cadence, then name every chord of the progression by its Roman numeral.</source>
+        <translation>Escuche la cadencia y nombre después cada acorde de la progresión por su número romano.</translation>
     </message>
 </context>
 <context>
@@ -1758,6 +1904,33 @@ Véase la configuración de impresora de Windows</translation>
     </message>
 </context>
 <context>
+    <name>ScaleDegrees</name>
+    <message>
+        <source>Sc&amp;ale Degrees</source>
+        <translation>&amp;Grados de la escala</translation>
+    </message>
+    <message>
+        <source>scale degrees</source>
+        <translation>grados de la escala</translation>
+    </message>
+    <message>
+        <source>Scale Degrees</source>
+        <translation>Grados de la escala</translation>
+    </message>
+    <message>
+        <source>Scale &amp;Degree Options ...</source>
+        <translation>&amp;Grados de la escala ...</translation>
+    </message>
+    <message>
+        <source>Ear Training : Scale Degrees</source>
+        <translation>Oído : grados de la escala</translation>
+    </message>
+    <message>
+        <source>Listen to the cadence, then name the scale degree of each note.</source>
+        <translation>Escuche la cadencia y nombre después el grado de cada nota.</translation>
+    </message>
+</context>
+<context>
     <name>SeventhGenerator</name>
     <message>
         <source>identify the given seventh chord</source>
@@ -1901,6 +2074,14 @@ Tonalyst no puede guardar ahí sus registros de rendimiento y se cerrará. Elija
         <source>Answer key</source>
         <translation>Soluciones</translation>
     </message>
+    <message>
+        <source>this build cannot draw questions heard in a key</source>
+        <translation>esta versión no puede generar preguntas oídas en una tonalidad</translation>
+    </message>
+    <message>
+        <source>In %1: %2</source>
+        <translation>En %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>WorksheetOptions</name>
@@ -1955,10 +2136,6 @@ Tonalyst no puede guardar ahí sus registros de rendimiento y se cerrará. Elija
     <message>
         <source>--mixture takes triads, sevenths or both, comma-separated</source>
         <translation>--mixture admite triads, sevenths o ambos, separados por comas</translation>
-    </message>
-    <message>
-        <source>--activity must be keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear or interval-ear</source>
-        <translation>--activity debe ser keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear o interval-ear</translation>
     </message>
     <message>
         <source>--count must be a whole number from 1 to 100000</source>
@@ -2024,6 +2201,42 @@ Tonalyst no puede guardar ahí sus registros de rendimiento y se cerrará. Elija
         <source>--user and --data-dir go with --favor-weak-spots</source>
         <translation>--user y --data-dir van con --favor-weak-spots</translation>
     </message>
+    <message>
+        <source>%1 does not go with --activity %2</source>
+        <translation>%1 no va con --activity %2</translation>
+    </message>
+    <message>
+        <source>--la-minor goes with --solfege</source>
+        <translation>--la-minor va con --solfege</translation>
+    </message>
+    <message>
+        <source>--activity must be keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear, interval-ear, scale-degrees, chord-functions, progressions or cadences</source>
+        <translation>--activity debe ser keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear, interval-ear, scale-degrees, chord-functions, progressions o cadences</translation>
+    </message>
+    <message>
+        <source>--tempo must be a whole number from 40 to 160</source>
+        <translation>--tempo debe ser un número entero de 40 a 160</translation>
+    </message>
+    <message>
+        <source>--accidentals must be a whole number from 0 to 7</source>
+        <translation>--accidentals debe ser un número entero de 0 a 7</translation>
+    </message>
+    <message>
+        <source>--group must be a whole number from 1 to 4</source>
+        <translation>--group debe ser un número entero de 1 a 4</translation>
+    </message>
+    <message>
+        <source>--length must be a number of chords from 3 to 6, or two such as 3-5</source>
+        <translation>--length debe ser un número de acordes de 3 a 6, o dos como 3-5</translation>
+    </message>
+    <message>
+        <source>--midi needs a folder</source>
+        <translation>--midi necesita una carpeta</translation>
+    </message>
+    <message>
+        <source>--midi and --json cannot be combined</source>
+        <translation>--midi y --json no se pueden combinar</translation>
+    </message>
 </context>
 <context>
     <name>WorksheetUsage</name>
@@ -2033,7 +2246,9 @@ Tonalyst no puede guardar ahí sus registros de rendimiento y se cerrará. Elija
 Prints a worksheet of drill questions with an answer key at the end.
 
   --activity A       what to ask (default chord-spell): keysig, chord-spell,
-                     chord-id, interval-spell, interval-id, chord-ear, interval-ear
+                     chord-id, interval-spell, interval-id, chord-ear, interval-ear;
+                     heard in a key: scale-degrees, chord-functions, progressions,
+                     cadences (see below)
   --count N          number of questions, 1 to 100000 (default 10)
   --seed S           the same seed gives the same questions (default: a fresh seed)
   --keys LIST        key boxes to draw from, comma-separated: a pair such as C/a,
@@ -2071,8 +2286,34 @@ Prints a worksheet of drill questions with an answer key at the end.
                      folder); still only among the keys and chords chosen
   --help             this text
 
+Questions heard in a key (a cadence sets the key, then the notes or chords play):
+  --mode major|minor|both   the keys&apos; modes (default major)
+  --accidentals N    keys with at most N sharps or flats, 0 to 7 (default 2, or any
+                     number when --keys names the keys)
+  --tempo N          quarter notes per minute, 40 to 160 (default 80): chords last a
+                     half note, single notes a quarter
+  --midi DIR         write each question as a MIDI file, DIR/question-01.mid and on
+                     (the cadence, a beat&apos;s rest, the question), and the answer key as
+                     DIR/answers.txt, instead of the worksheet; DIR is made if missing
+  scale-degrees:     --chromatic (chromatic degrees too), --group N (1 to 4 notes a
+                     question, default 1), --solfege (answer key in movable do),
+                     --la-minor (with --solfege: la-based minor)
+  chord-functions:   --sevenths, --inverted (inversions, named by figures), --applied
+                     (V/x and vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv in major),
+                     --neapolitan (N6)
+  progressions:      --sevenths, --inverted, --length N or MIN-MAX (chords, 3 to 6,
+                     default 3-4)
+  cadences:          --plain-authentic (authentic cadences not named perfect or
+                     imperfect), --no-phrygian (no Phrygian half cadence in minor)
+Options of the other activities (--chords, --inversions, --pdf, ...) are refused with
+these, and theirs with the others.
+
 Key and chord boxes and interval choices are checked as the settings dialogs
 check them; a refused selection, like any bad option, ends with exit status 2.
+
+A --json line of a question heard in a key holds &quot;activity&quot;, &quot;key&quot; (&quot;D major&quot;),
+&quot;mode&quot;, &quot;cadence&quot; and &quot;played&quot; (each chord a list of notes such as &quot;F#4&quot;, lowest
+first) and &quot;answer&quot; (the names in order: &quot;3&quot;, &quot;♭6&quot;, &quot;V65/V&quot;, &quot;half&quot;).
 
 Interval and ear-training lines of --json also carry &quot;interval&quot; (its &quot;name&quot; and
 &quot;quality&quot; captions, or null for chords) and &quot;direction&quot; (&quot;above&quot;: note 1 is given
@@ -2083,7 +2324,9 @@ and the notes sound upwards; &quot;below&quot;: note 2 is given and they sound d
 Imprime una hoja de preguntas de ejercicio con las soluciones al final.
 
   --activity A       qué se pregunta (por omisión chord-spell): keysig, chord-spell,
-                     chord-id, interval-spell, interval-id, chord-ear, interval-ear
+                     chord-id, interval-spell, interval-id, chord-ear, interval-ear;
+                     oído en una tonalidad: scale-degrees, chord-functions, progressions,
+                     cadences (ver abajo)
   --count N          número de preguntas, de 1 a 100000 (por omisión 10)
   --seed S           la misma semilla da las mismas preguntas (por omisión: una nueva)
   --keys LIST        casillas de tonalidad de las que tomar, separadas por comas: un par como
@@ -2121,9 +2364,35 @@ Imprime una hoja de preguntas de ejercicio con las soluciones al final.
                      datos del usuario); siempre entre las tonalidades y acordes elegidos
   --help             este texto
 
+Preguntas oídas en una tonalidad (una cadencia establece la tonalidad y luego suenan las notas o acordes):
+  --mode major|minor|both   el modo de las tonalidades (por omisión major)
+  --accidentals N    tonalidades con como máximo N sostenidos o bemoles, de 0 a 7 (por
+                     omisión 2, o cualquier número cuando --keys nombra las tonalidades)
+  --tempo N          negras por minuto, de 40 a 160 (por omisión 80): los acordes duran
+                     una blanca, las notas sueltas una negra
+  --midi DIR         escribir cada pregunta como archivo MIDI, DIR/question-01.mid y
+                     siguientes (la cadencia, un tiempo de silencio, la pregunta), y las
+                     soluciones en DIR/answers.txt, en vez de la hoja; DIR se crea si falta
+  scale-degrees:     --chromatic (también grados cromáticos), --group N (de 1 a 4 notas por
+                     pregunta, por omisión 1), --solfege (soluciones en solfeo relativo),
+                     --la-minor (con --solfege: menor sobre la)
+  chord-functions:   --sevenths, --inverted (inversiones, nombradas por su cifrado),
+                     --applied (V/x y vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv en mayor),
+                     --neapolitan (N6)
+  progressions:      --sevenths, --inverted, --length N o MIN-MAX (acordes, de 3 a 6,
+                     por omisión 3-4)
+  cadences:          --plain-authentic (cadencias auténticas sin llamarlas perfectas o
+                     imperfectas), --no-phrygian (sin semicadencia frigia en menor)
+Las opciones de las otras actividades (--chords, --inversions, --pdf, ...) se rechazan con
+estas, y las de estas con las otras.
+
 Las casillas de tonalidad y de acorde y las opciones de intervalo se comprueban como en
 los diálogos de ajustes; una selección rechazada, como cualquier opción errónea, termina
 con el estado de salida 2.
+
+Una línea --json de una pregunta oída en una tonalidad lleva &quot;activity&quot;, &quot;key&quot; (&quot;D major&quot;),
+&quot;mode&quot;, &quot;cadence&quot; y &quot;played&quot; (cada acorde una lista de notas como &quot;F#4&quot;, la más grave
+primero) y &quot;answer&quot; (los nombres en orden: &quot;3&quot;, &quot;♭6&quot;, &quot;V65/V&quot;, &quot;half&quot;).
 
 Las líneas de intervalos y de oído de --json llevan también &quot;interval&quot; (sus rótulos
 &quot;name&quot; y &quot;quality&quot;, o null para los acordes) y &quot;direction&quot; (&quot;above&quot;: se da la nota 1
@@ -2308,6 +2577,14 @@ examen</translation>
         <source>Confusions</source>
         <translation>Confusiones</translation>
     </message>
+    <message>
+        <source>Degree</source>
+        <translation>Grado</translation>
+    </message>
+    <message>
+        <source>Cadence</source>
+        <translation>Cadencia</translation>
+    </message>
 </context>
 <context>
     <name>tonalyst::AutoQuitDialog</name>
@@ -2342,6 +2619,56 @@ examen</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::CadenceOptionsDialog</name>
+    <message>
+        <source>Options: Cadences</source>
+        <translation>Opciones: cadencias</translation>
+    </message>
+    <message>
+        <source>Cadences Named</source>
+        <translation>Cadencias nombradas</translation>
+    </message>
+    <message>
+        <source>perfect and imperfect authentic cadences told apart</source>
+        <translation>cadencias auténticas perfectas e imperfectas distinguidas</translation>
+    </message>
+    <message>
+        <source>Phrygian half cadences in minor keys</source>
+        <translation>semicadencias frigias en las tonalidades menores</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::ChordFunctionOptionsDialog</name>
+    <message>
+        <source>Options: Chord Functions</source>
+        <translation>Opciones: funciones de los acordes</translation>
+    </message>
+    <message>
+        <source>Chords Played Besides the Triads of the Key</source>
+        <translation>Acordes tocados además de las tríadas de la tonalidad</translation>
+    </message>
+    <message>
+        <source>seventh chords (V7, ii7, vii°7 ...)</source>
+        <translation>acordes de séptima (V7, ii7, vii°7 ...)</translation>
+    </message>
+    <message>
+        <source>inversions (I6, V65, ii42 ...)</source>
+        <translation>inversiones (I6, V65, ii42 ...)</translation>
+    </message>
+    <message>
+        <source>applied chords (V/V, V7/ii, vii°7/V ...)</source>
+        <translation>dominantes secundarias (V/V, V7/ii, vii°7/V ...)</translation>
+    </message>
+    <message>
+        <source>mixture in major keys (♭III, ♭VI, ♭VII, iv)</source>
+        <translation>intercambio modal en las tonalidades mayores (♭III, ♭VI, ♭VII, iv)</translation>
+    </message>
+    <message>
+        <source>Neapolitan sixth (N6)</source>
+        <translation>sexta napolitana (N6)</translation>
     </message>
 </context>
 <context>
@@ -2693,6 +3020,60 @@ examen</translation>
     </message>
 </context>
 <context>
+    <name>tonalyst::InKeyCommonGroup</name>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>major keys</source>
+        <translation>tonalidades mayores</translation>
+    </message>
+    <message>
+        <source>minor keys</source>
+        <translation>tonalidades menores</translation>
+    </message>
+    <message>
+        <source>major and minor keys</source>
+        <translation>tonalidades mayores y menores</translation>
+    </message>
+    <message>
+        <source>Key and Tempo</source>
+        <translation>Tonalidad y tempo</translation>
+    </message>
+    <message>
+        <source>At most sharps or flats</source>
+        <translation>Como máximo sostenidos o bemoles</translation>
+    </message>
+    <message>
+        <source>Skip the cadence while the key stays the same</source>
+        <translation>Omitir la cadencia mientras la tonalidad siga igual</translation>
+    </message>
+    <message>
+        <source>Tempo in quarter notes per minute</source>
+        <translation>Tempo en negras por minuto</translation>
+    </message>
+    <message>
+        <source>At most &amp;sharps or flats:</source>
+        <translation>Como máximo &amp;sostenidos o bemoles:</translation>
+    </message>
+    <message>
+        <source>&amp;Tempo (quarter notes per minute):</source>
+        <translation>&amp;Tempo (negras por minuto):</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::InKeyOptionsDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>tonalyst::IntervalOptionsDialog</name>
     <message>
         <source>Options: Interval Settings</source>
@@ -2997,6 +3378,21 @@ examen</translation>
     </message>
 </context>
 <context>
+    <name>tonalyst::LanguageDialog</name>
+    <message>
+        <source>Options: Language</source>
+        <translation>Opciones: idioma</translation>
+    </message>
+    <message>
+        <source>As the desktop</source>
+        <translation>Como el escritorio</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Idioma:</translation>
+    </message>
+</context>
+<context>
     <name>tonalyst::MainWindow</name>
     <message>
         <source>&amp;Tones off</source>
@@ -3149,6 +3545,155 @@ examen</translation>
     <message>
         <source>Repeat Tones</source>
         <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Name all %1: %2 named so far</source>
+        <translation>Nombre los %1: %2 nombrados hasta ahora</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>bemol</translation>
+    </message>
+    <message>
+        <source>sharp</source>
+        <translation>sostenido</translation>
+    </message>
+    <message>
+        <source>natural</source>
+        <translation>becuadro</translation>
+    </message>
+    <message>
+        <source>diminished</source>
+        <translation>disminuido</translation>
+    </message>
+    <message>
+        <source>half-diminished</source>
+        <translation>semidisminuido</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation>de</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n name(s) are in: Backspace takes the last one back.</source>
+        <translation>
+            <numerusform>El nombre ya está: Retroceso quita el último.</numerusform>
+            <numerusform>Los %n nombres ya están: Retroceso quita el último.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of the names offered.</source>
+        <translation>«%1» no es uno de los nombres ofrecidos.</translation>
+    </message>
+    <message>
+        <source>%1  (%2 of %3)</source>
+        <translation>%1  (%2 de %3)</translation>
+    </message>
+    <message>
+        <source>The language changes the next time Tonalyst starts.</source>
+        <translation>El idioma cambia la próxima vez que se inicie Tonalyst.</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::MidiDialog</name>
+    <message>
+        <source>MIDI Input</source>
+        <translation>Entrada MIDI</translation>
+    </message>
+    <message>
+        <source>MIDI keyboards</source>
+        <translation>Teclados MIDI</translation>
+    </message>
+    <message>
+        <source>Sustain pedal</source>
+        <translation>Pedal de resonancia</translation>
+    </message>
+    <message>
+        <source>Sostenuto pedal</source>
+        <translation>Pedal tonal</translation>
+    </message>
+    <message>
+        <source>Soft pedal</source>
+        <translation>Pedal celeste</translation>
+    </message>
+    <message>
+        <source>None: Enter submits</source>
+        <translation>Ninguno: Intro envía</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualizar</translation>
+    </message>
+    <message>
+        <source>Play an answer on the keyboard: notes enter the staff, chords answer ear training. J respells the last note entered.</source>
+        <translation>Toque una respuesta en el teclado: las notas entran en el pentagrama, los acordes responden al entrenamiento auditivo. J cambia la enarmonía de la última nota introducida.</translation>
+    </message>
+    <message>
+        <source>Submit with:</source>
+        <translation>Enviar con:</translation>
+    </message>
+    <message>
+        <source>Play answers on:</source>
+        <translation>Tocar las respuestas en:</translation>
+    </message>
+    <message>
+        <source>(no MIDI keyboard)</source>
+        <translation>(ningún teclado MIDI)</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (no conectado)</translation>
+    </message>
+    <message>
+        <source>No MIDI system is running: neither the ALSA sequencer nor a JACK server answers. Tonalyst works as usual without one.</source>
+        <translation>No hay ningún sistema MIDI en marcha: no responde ni el secuenciador ALSA ni un servidor JACK. Tonalyst funciona como siempre sin él.</translation>
+    </message>
+    <message>
+        <source>No MIDI keyboard is connected. Plug one in and press Refresh; a keyboard chosen here is connected by itself whenever it appears.</source>
+        <translation>No hay ningún teclado MIDI conectado. Conecte uno y pulse Actualizar; un teclado elegido aquí se conecta solo en cuanto aparece.</translation>
+    </message>
+    <message>
+        <source>Listening to %1.</source>
+        <translation>Escuchando %1.</translation>
+    </message>
+    <message>
+        <source>Choose the keyboard to play answers on.</source>
+        <translation>Elija el teclado en el que tocar las respuestas.</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::NamePad</name>
+    <message>
+        <source>The key of the question</source>
+        <translation>La tonalidad de la pregunta</translation>
+    </message>
+    <message>
+        <source>The names you entered</source>
+        <translation>Los nombres introducidos</translation>
+    </message>
+    <message>
+        <source>Type a name</source>
+        <translation>Escriba un nombre</translation>
+    </message>
+    <message>
+        <source>Enter adds the name typed to your answer; Backspace in the empty field takes the last one back</source>
+        <translation>Intro añade el nombre escrito a su respuesta; Retroceso en el campo vacío quita el último</translation>
+    </message>
+    <message>
+        <source>Type a name, then Enter</source>
+        <translation>Escriba un nombre y luego Intro</translation>
+    </message>
+    <message>
+        <source>Why a typed name was not taken</source>
+        <translation>Por qué no se aceptó un nombre escrito</translation>
+    </message>
+    <message>
+        <source>Replay Cadence</source>
+        <translation>Repetir la cadencia</translation>
+    </message>
+    <message>
+        <source>Play the cadence that sets the key again</source>
+        <translation>Volver a tocar la cadencia que establece la tonalidad</translation>
     </message>
 </context>
 <context>
@@ -3308,6 +3853,45 @@ examen</translation>
     </message>
 </context>
 <context>
+    <name>tonalyst::ProgressionOptionsDialog</name>
+    <message>
+        <source>Options: Progressions</source>
+        <translation>Opciones: progresiones</translation>
+    </message>
+    <message>
+        <source>Chords per Progression</source>
+        <translation>Acordes por progresión</translation>
+    </message>
+    <message>
+        <source>Fewest chords per progression</source>
+        <translation>Mínimo de acordes por progresión</translation>
+    </message>
+    <message>
+        <source>Most chords per progression</source>
+        <translation>Máximo de acordes por progresión</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;De:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;A:</translation>
+    </message>
+    <message>
+        <source>Chords Played Besides the Triads in Root Position</source>
+        <translation>Acordes tocados además de las tríadas en estado fundamental</translation>
+    </message>
+    <message>
+        <source>seventh chords</source>
+        <translation>acordes de séptima</translation>
+    </message>
+    <message>
+        <source>inversions</source>
+        <translation>inversiones</translation>
+    </message>
+</context>
+<context>
     <name>tonalyst::PushWorker</name>
     <message>
         <source>Enter the service name or the address your teacher gave you.</source>
@@ -3433,6 +4017,64 @@ examen</translation>
     <message>
         <source>Report Message</source>
         <translation>Mensaje del informe</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::RtMidiInput</name>
+    <message>
+        <source>The port %1 is not there.</source>
+        <translation>El puerto %1 no existe.</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::ScaleDegreeOptionsDialog</name>
+    <message>
+        <source>Options: Scale Degrees</source>
+        <translation>Opciones: grados de la escala</translation>
+    </message>
+    <message>
+        <source>Degrees Asked</source>
+        <translation>Grados preguntados</translation>
+    </message>
+    <message>
+        <source>diatonic degrees (1 to 7)</source>
+        <translation>grados diatónicos (1 a 7)</translation>
+    </message>
+    <message>
+        <source>with chromatic degrees (♭2 ♭3 ♯4 ♭6 ♭7 in major, ♭2 ♯4 ♮6 ♮7 in minor)</source>
+        <translation>con grados cromáticos (♭2 ♭3 ♯4 ♭6 ♭7 en mayor, ♭2 ♯4 ♮6 ♮7 en menor)</translation>
+    </message>
+    <message>
+        <source>Notes per question</source>
+        <translation>Notas por pregunta</translation>
+    </message>
+    <message>
+        <source>&amp;Notes per question:</source>
+        <translation>&amp;Notas por pregunta:</translation>
+    </message>
+    <message>
+        <source>Degrees Named</source>
+        <translation>Nombre de los grados</translation>
+    </message>
+    <message>
+        <source>as numbers (1 2 3)</source>
+        <translation>con números (1 2 3)</translation>
+    </message>
+    <message>
+        <source>in movable-do solfège (do re mi)</source>
+        <translation>en solfeo relativo (do re mi)</translation>
+    </message>
+    <message>
+        <source>Solfège in Minor Keys</source>
+        <translation>Solfeo en menor</translation>
+    </message>
+    <message>
+        <source>do-based: the minor tonic is do</source>
+        <translation>basado en do: la tónica menor es do</translation>
+    </message>
+    <message>
+        <source>la-based: the minor tonic is la</source>
+        <translation>basado en la: la tónica menor es la</translation>
     </message>
 </context>
 <context>

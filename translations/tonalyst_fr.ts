@@ -61,6 +61,33 @@
     </message>
 </context>
 <context>
+    <name>Cadences</name>
+    <message>
+        <source>&amp;Cadences</source>
+        <translation>Cade&amp;nces</translation>
+    </message>
+    <message>
+        <source>cadences</source>
+        <translation>cadences</translation>
+    </message>
+    <message>
+        <source>Cadences</source>
+        <translation>Cadences</translation>
+    </message>
+    <message>
+        <source>Cade&amp;nce Options ...</source>
+        <translation>Cadence&amp;s ...</translation>
+    </message>
+    <message>
+        <source>Ear Training : Cadences</source>
+        <translation>Oreille : cadences</translation>
+    </message>
+    <message>
+        <source>Listen to the cadence that sets the key, then name the cadence that ends the phrase.</source>
+        <translation>Écoutez la cadence qui installe la tonalité, puis nommez la cadence qui termine la phrase.</translation>
+    </message>
+</context>
+<context>
     <name>ChordEarTraining</name>
     <message>
         <source>Chor&amp;d Ear Training ...</source>
@@ -93,6 +120,33 @@
     <message>
         <source>seventh</source>
         <translation>septième</translation>
+    </message>
+</context>
+<context>
+    <name>ChordFunctions</name>
+    <message>
+        <source>Chord &amp;Functions</source>
+        <translation>&amp;Fonctions des accords</translation>
+    </message>
+    <message>
+        <source>chord functions</source>
+        <translation>fonctions des accords</translation>
+    </message>
+    <message>
+        <source>Chord Functions</source>
+        <translation>Fonctions des accords</translation>
+    </message>
+    <message>
+        <source>Chord F&amp;unction Options ...</source>
+        <translation>Fo&amp;nctions des accords ...</translation>
+    </message>
+    <message>
+        <source>Ear Training : Chord Functions</source>
+        <translation>Oreille : fonctions des accords</translation>
+    </message>
+    <message>
+        <source>Listen to the cadence, then name the chord by its Roman numeral.</source>
+        <translation>Écoutez la cadence, puis nommez l&apos;accord par son chiffre romain.</translation>
     </message>
 </context>
 <context>
@@ -316,6 +370,22 @@ TYPE : test, practice, both ou composite (par défaut : composite).
         <source>(whole class, %1 students)</source>
         <translation>(toute la classe, %1 élèves)</translation>
     </message>
+    <message>
+        <source>degrees</source>
+        <translation>degrés</translation>
+    </message>
+    <message>
+        <source>function</source>
+        <translation>fonction</translation>
+    </message>
+    <message>
+        <source>prog.</source>
+        <translation>enchaîn.</translation>
+    </message>
+    <message>
+        <source>cadence</source>
+        <translation>cadence</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -471,6 +541,13 @@ Essayez &apos;tonalyst %1 --help&apos;.
     </message>
 </context>
 <context>
+    <name>HeardActivity</name>
+    <message>
+        <source>In the key of %1</source>
+        <translation>En %1</translation>
+    </message>
+</context>
+<context>
     <name>HistoryCommand</name>
     <message>
         <source>Usage: tonalyst history --user ID [--data-dir DIR] [--from DATE --to DATE | --last N]
@@ -603,6 +680,32 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     <message>
         <source>it is not open</source>
         <translation>il n&apos;est pas ouvert</translation>
+    </message>
+</context>
+<context>
+    <name>InKeyMidiFolder</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+</context>
+<context>
+    <name>InKeyWorksheet</name>
+    <message>
+        <source>In %1</source>
+        <translation>En %1</translation>
+    </message>
+    <message>
+        <source>Cadence: %1</source>
+        <translation>Cadence : %1</translation>
+    </message>
+    <message>
+        <source>Then: %1</source>
+        <translation>Puis : %1</translation>
     </message>
 </context>
 <context>
@@ -865,6 +968,18 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     <message>
         <source>keysig</source>
         <translation>Armure</translation>
+    </message>
+    <message>
+        <source>&amp;MIDI Input ...</source>
+        <translation>Entrée MI&amp;DI ...</translation>
+    </message>
+    <message>
+        <source>Res&amp;pell Last Note</source>
+        <translation>Changer l&apos;en&amp;harmonie de la dernière note</translation>
+    </message>
+    <message>
+        <source>&amp;Language ...</source>
+        <translation>Lang&amp;ue ...</translation>
     </message>
 </context>
 <context>
@@ -1251,6 +1366,37 @@ fautes d&apos;écriture. Les jours sont des jours locaux, comme dans la fenêtre
     <message>
         <source>%1: %2 of %3</source>
         <translation>%1 : %2 sur %3</translation>
+    </message>
+    <message>
+        <source>%1 heard as %2</source>
+        <translation>%1 entendu comme %2</translation>
+    </message>
+</context>
+<context>
+    <name>Progressions</name>
+    <message>
+        <source>Pr&amp;ogressions</source>
+        <translation>&amp;Enchaînements</translation>
+    </message>
+    <message>
+        <source>progressions</source>
+        <translation>enchaînements</translation>
+    </message>
+    <message>
+        <source>Progressions</source>
+        <translation>Enchaînements</translation>
+    </message>
+    <message>
+        <source>Pro&amp;gression Options ...</source>
+        <translation>&amp;Enchaînements ...</translation>
+    </message>
+    <message>
+        <source>Ear Training : Progressions</source>
+        <translation>Oreille : enchaînements</translation>
+    </message>
+    <message>
+        <source>Listen to the cadence, then name every chord of the progression by its Roman numeral.</source>
+        <translation>Écoutez la cadence, puis nommez chaque accord de l&apos;enchaînement par son chiffre romain.</translation>
     </message>
 </context>
 <context>
@@ -1758,6 +1904,33 @@ Voir les paramètres d&apos;impression de Windows</translation>
     </message>
 </context>
 <context>
+    <name>ScaleDegrees</name>
+    <message>
+        <source>Sc&amp;ale Degrees</source>
+        <translation>De&amp;grés</translation>
+    </message>
+    <message>
+        <source>scale degrees</source>
+        <translation>degrés</translation>
+    </message>
+    <message>
+        <source>Scale Degrees</source>
+        <translation>Degrés</translation>
+    </message>
+    <message>
+        <source>Scale &amp;Degree Options ...</source>
+        <translation>De&amp;grés ...</translation>
+    </message>
+    <message>
+        <source>Ear Training : Scale Degrees</source>
+        <translation>Oreille : degrés</translation>
+    </message>
+    <message>
+        <source>Listen to the cadence, then name the scale degree of each note.</source>
+        <translation>Écoutez la cadence, puis nommez le degré de chaque note.</translation>
+    </message>
+</context>
+<context>
     <name>SeventhGenerator</name>
     <message>
         <source>identify the given seventh chord</source>
@@ -1901,6 +2074,14 @@ Tonalyst ne peut pas y conserver vos résultats et va se fermer. Choisissez un a
         <source>Answer key</source>
         <translation>Corrigé</translation>
     </message>
+    <message>
+        <source>this build cannot draw questions heard in a key</source>
+        <translation>cette version ne sait pas tirer de questions entendues dans une tonalité</translation>
+    </message>
+    <message>
+        <source>In %1: %2</source>
+        <translation>En %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>WorksheetOptions</name>
@@ -1955,10 +2136,6 @@ Tonalyst ne peut pas y conserver vos résultats et va se fermer. Choisissez un a
     <message>
         <source>--mixture takes triads, sevenths or both, comma-separated</source>
         <translation>--mixture prend triads, sevenths ou les deux, séparés par des virgules</translation>
-    </message>
-    <message>
-        <source>--activity must be keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear or interval-ear</source>
-        <translation>--activity doit être keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear ou interval-ear</translation>
     </message>
     <message>
         <source>--count must be a whole number from 1 to 100000</source>
@@ -2024,6 +2201,42 @@ Tonalyst ne peut pas y conserver vos résultats et va se fermer. Choisissez un a
         <source>--user and --data-dir go with --favor-weak-spots</source>
         <translation>--user et --data-dir vont avec --favor-weak-spots</translation>
     </message>
+    <message>
+        <source>%1 does not go with --activity %2</source>
+        <translation>%1 ne va pas avec --activity %2</translation>
+    </message>
+    <message>
+        <source>--la-minor goes with --solfege</source>
+        <translation>--la-minor va avec --solfege</translation>
+    </message>
+    <message>
+        <source>--activity must be keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear, interval-ear, scale-degrees, chord-functions, progressions or cadences</source>
+        <translation>--activity doit être keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear, interval-ear, scale-degrees, chord-functions, progressions ou cadences</translation>
+    </message>
+    <message>
+        <source>--tempo must be a whole number from 40 to 160</source>
+        <translation>--tempo doit être un nombre entier de 40 à 160</translation>
+    </message>
+    <message>
+        <source>--accidentals must be a whole number from 0 to 7</source>
+        <translation>--accidentals doit être un nombre entier de 0 à 7</translation>
+    </message>
+    <message>
+        <source>--group must be a whole number from 1 to 4</source>
+        <translation>--group doit être un nombre entier de 1 à 4</translation>
+    </message>
+    <message>
+        <source>--length must be a number of chords from 3 to 6, or two such as 3-5</source>
+        <translation>--length doit être un nombre d&apos;accords de 3 à 6, ou deux comme 3-5</translation>
+    </message>
+    <message>
+        <source>--midi needs a folder</source>
+        <translation>--midi demande un dossier</translation>
+    </message>
+    <message>
+        <source>--midi and --json cannot be combined</source>
+        <translation>--midi et --json ne peuvent pas être combinés</translation>
+    </message>
 </context>
 <context>
     <name>WorksheetUsage</name>
@@ -2033,7 +2246,9 @@ Tonalyst ne peut pas y conserver vos résultats et va se fermer. Choisissez un a
 Prints a worksheet of drill questions with an answer key at the end.
 
   --activity A       what to ask (default chord-spell): keysig, chord-spell,
-                     chord-id, interval-spell, interval-id, chord-ear, interval-ear
+                     chord-id, interval-spell, interval-id, chord-ear, interval-ear;
+                     heard in a key: scale-degrees, chord-functions, progressions,
+                     cadences (see below)
   --count N          number of questions, 1 to 100000 (default 10)
   --seed S           the same seed gives the same questions (default: a fresh seed)
   --keys LIST        key boxes to draw from, comma-separated: a pair such as C/a,
@@ -2071,8 +2286,34 @@ Prints a worksheet of drill questions with an answer key at the end.
                      folder); still only among the keys and chords chosen
   --help             this text
 
+Questions heard in a key (a cadence sets the key, then the notes or chords play):
+  --mode major|minor|both   the keys&apos; modes (default major)
+  --accidentals N    keys with at most N sharps or flats, 0 to 7 (default 2, or any
+                     number when --keys names the keys)
+  --tempo N          quarter notes per minute, 40 to 160 (default 80): chords last a
+                     half note, single notes a quarter
+  --midi DIR         write each question as a MIDI file, DIR/question-01.mid and on
+                     (the cadence, a beat&apos;s rest, the question), and the answer key as
+                     DIR/answers.txt, instead of the worksheet; DIR is made if missing
+  scale-degrees:     --chromatic (chromatic degrees too), --group N (1 to 4 notes a
+                     question, default 1), --solfege (answer key in movable do),
+                     --la-minor (with --solfege: la-based minor)
+  chord-functions:   --sevenths, --inverted (inversions, named by figures), --applied
+                     (V/x and vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv in major),
+                     --neapolitan (N6)
+  progressions:      --sevenths, --inverted, --length N or MIN-MAX (chords, 3 to 6,
+                     default 3-4)
+  cadences:          --plain-authentic (authentic cadences not named perfect or
+                     imperfect), --no-phrygian (no Phrygian half cadence in minor)
+Options of the other activities (--chords, --inversions, --pdf, ...) are refused with
+these, and theirs with the others.
+
 Key and chord boxes and interval choices are checked as the settings dialogs
 check them; a refused selection, like any bad option, ends with exit status 2.
+
+A --json line of a question heard in a key holds &quot;activity&quot;, &quot;key&quot; (&quot;D major&quot;),
+&quot;mode&quot;, &quot;cadence&quot; and &quot;played&quot; (each chord a list of notes such as &quot;F#4&quot;, lowest
+first) and &quot;answer&quot; (the names in order: &quot;3&quot;, &quot;♭6&quot;, &quot;V65/V&quot;, &quot;half&quot;).
 
 Interval and ear-training lines of --json also carry &quot;interval&quot; (its &quot;name&quot; and
 &quot;quality&quot; captions, or null for chords) and &quot;direction&quot; (&quot;above&quot;: note 1 is given
@@ -2083,7 +2324,9 @@ and the notes sound upwards; &quot;below&quot;: note 2 is given and they sound d
 Imprime une fiche de questions d&apos;exercice avec un corrigé à la fin.
 
   --activity A       ce qui est demandé (par défaut chord-spell) : keysig, chord-spell,
-                     chord-id, interval-spell, interval-id, chord-ear, interval-ear
+                     chord-id, interval-spell, interval-id, chord-ear, interval-ear ;
+                     entendu dans une tonalité : scale-degrees, chord-functions, progressions,
+                     cadences (voir plus bas)
   --count N          nombre de questions, 1 à 100000 (par défaut 10)
   --seed S           la même graine donne les mêmes questions (par défaut : une nouvelle)
   --keys LIST        cases de tonalité où puiser, séparées par des virgules : une paire comme
@@ -2121,8 +2364,34 @@ Imprime une fiche de questions d&apos;exercice avec un corrigé à la fin.
                      de données de l&apos;utilisateur) ; toujours parmi les tonalités et accords choisis
   --help             ce texte
 
+Questions entendues dans une tonalité (une cadence installe la tonalité, puis les notes ou accords sonnent) :
+  --mode major|minor|both   le mode des tonalités (par défaut major)
+  --accidentals N    tonalités d&apos;au plus N dièses ou bémols, 0 à 7 (par défaut 2, ou
+                     n&apos;importe quel nombre quand --keys nomme les tonalités)
+  --tempo N          noires par minute, 40 à 160 (par défaut 80) : les accords durent une
+                     blanche, les notes seules une noire
+  --midi DIR         écrire chaque question dans un fichier MIDI, DIR/question-01.mid et
+                     suivants (la cadence, un temps de silence, la question), et le corrigé
+                     dans DIR/answers.txt, au lieu de la fiche ; DIR est créé s&apos;il manque
+  scale-degrees:     --chromatic (degrés chromatiques aussi), --group N (1 à 4 notes par
+                     question, par défaut 1), --solfege (corrigé en solfège relatif),
+                     --la-minor (avec --solfege : mineur sur la)
+  chord-functions:   --sevenths, --inverted (renversements, nommés par leur chiffrage),
+                     --applied (V/x et vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv en majeur),
+                     --neapolitan (N6)
+  progressions:      --sevenths, --inverted, --length N ou MIN-MAX (accords, 3 à 6,
+                     par défaut 3-4)
+  cadences:          --plain-authentic (cadences authentiques non dites parfaites ou
+                     imparfaites), --no-phrygian (pas de demi-cadence phrygienne en mineur)
+Les options des autres activités (--chords, --inversions, --pdf, ...) sont refusées avec
+celles-ci, et celles-ci avec les autres.
+
 Les cases de tonalité et d&apos;accord et les choix d&apos;intervalles sont vérifiés comme dans
 les dialogues de réglages ; un choix refusé, comme toute mauvaise option, finit avec le code de sortie 2.
+
+Une ligne --json d&apos;une question entendue dans une tonalité porte &quot;activity&quot;, &quot;key&quot; (&quot;D major&quot;),
+&quot;mode&quot;, &quot;cadence&quot; et &quot;played&quot; (chaque accord une liste de notes comme &quot;F#4&quot;, la plus grave
+d&apos;abord) et &quot;answer&quot; (les noms dans l&apos;ordre : &quot;3&quot;, &quot;♭6&quot;, &quot;V65/V&quot;, &quot;half&quot;).
 
 Les lignes d&apos;intervalles et d&apos;oreille de --json portent aussi &quot;interval&quot; (ses libellés
 &quot;name&quot; et &quot;quality&quot;, ou null pour les accords) et &quot;direction&quot; (&quot;above&quot; : la note 1 est donnée
@@ -2307,6 +2576,14 @@ test</translation>
         <source>Confusions</source>
         <translation>Confusions</translation>
     </message>
+    <message>
+        <source>Degree</source>
+        <translation>Degré</translation>
+    </message>
+    <message>
+        <source>Cadence</source>
+        <translation>Cadence</translation>
+    </message>
 </context>
 <context>
     <name>tonalyst::AutoQuitDialog</name>
@@ -2341,6 +2618,56 @@ test</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::CadenceOptionsDialog</name>
+    <message>
+        <source>Options: Cadences</source>
+        <translation>Options : cadences</translation>
+    </message>
+    <message>
+        <source>Cadences Named</source>
+        <translation>Cadences nommées</translation>
+    </message>
+    <message>
+        <source>perfect and imperfect authentic cadences told apart</source>
+        <translation>cadences parfaites et imparfaites distinguées</translation>
+    </message>
+    <message>
+        <source>Phrygian half cadences in minor keys</source>
+        <translation>demi-cadences phrygiennes dans les tonalités mineures</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::ChordFunctionOptionsDialog</name>
+    <message>
+        <source>Options: Chord Functions</source>
+        <translation>Options : fonctions des accords</translation>
+    </message>
+    <message>
+        <source>Chords Played Besides the Triads of the Key</source>
+        <translation>Accords joués en plus des accords de trois sons de la tonalité</translation>
+    </message>
+    <message>
+        <source>seventh chords (V7, ii7, vii°7 ...)</source>
+        <translation>accords de septième (V7, ii7, vii°7 ...)</translation>
+    </message>
+    <message>
+        <source>inversions (I6, V65, ii42 ...)</source>
+        <translation>renversements (I6, V65, ii42 ...)</translation>
+    </message>
+    <message>
+        <source>applied chords (V/V, V7/ii, vii°7/V ...)</source>
+        <translation>dominantes secondaires (V/V, V7/ii, vii°7/V ...)</translation>
+    </message>
+    <message>
+        <source>mixture in major keys (♭III, ♭VI, ♭VII, iv)</source>
+        <translation>emprunts au mineur dans les tonalités majeures (♭III, ♭VI, ♭VII, iv)</translation>
+    </message>
+    <message>
+        <source>Neapolitan sixth (N6)</source>
+        <translation>sixte napolitaine (N6)</translation>
     </message>
 </context>
 <context>
@@ -2692,6 +3019,60 @@ test</translation>
     </message>
 </context>
 <context>
+    <name>tonalyst::InKeyCommonGroup</name>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>major keys</source>
+        <translation>tonalités majeures</translation>
+    </message>
+    <message>
+        <source>minor keys</source>
+        <translation>tonalités mineures</translation>
+    </message>
+    <message>
+        <source>major and minor keys</source>
+        <translation>tonalités majeures et mineures</translation>
+    </message>
+    <message>
+        <source>Key and Tempo</source>
+        <translation>Tonalité et tempo</translation>
+    </message>
+    <message>
+        <source>At most sharps or flats</source>
+        <translation>Au plus dièses ou bémols</translation>
+    </message>
+    <message>
+        <source>Skip the cadence while the key stays the same</source>
+        <translation>Omettre la cadence tant que la tonalité ne change pas</translation>
+    </message>
+    <message>
+        <source>Tempo in quarter notes per minute</source>
+        <translation>Tempo en noires par minute</translation>
+    </message>
+    <message>
+        <source>At most &amp;sharps or flats:</source>
+        <translation>Au plus &amp;dièses ou bémols :</translation>
+    </message>
+    <message>
+        <source>&amp;Tempo (quarter notes per minute):</source>
+        <translation>&amp;Tempo (noires par minute) :</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::InKeyOptionsDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>tonalyst::IntervalOptionsDialog</name>
     <message>
         <source>Options: Interval Settings</source>
@@ -2996,6 +3377,21 @@ test</translation>
     </message>
 </context>
 <context>
+    <name>tonalyst::LanguageDialog</name>
+    <message>
+        <source>Options: Language</source>
+        <translation>Options : langue</translation>
+    </message>
+    <message>
+        <source>As the desktop</source>
+        <translation>Comme le bureau</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Langue :</translation>
+    </message>
+</context>
+<context>
     <name>tonalyst::MainWindow</name>
     <message>
         <source>&amp;Tones off</source>
@@ -3148,6 +3544,155 @@ test</translation>
     <message>
         <source>Repeat Tones</source>
         <translation>Rejouer</translation>
+    </message>
+    <message>
+        <source>Name all %1: %2 named so far</source>
+        <translation>Nommez les %1 : %2 nommés jusqu&apos;ici</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>bémol</translation>
+    </message>
+    <message>
+        <source>sharp</source>
+        <translation>dièse</translation>
+    </message>
+    <message>
+        <source>natural</source>
+        <translation>bécarre</translation>
+    </message>
+    <message>
+        <source>diminished</source>
+        <translation>diminué</translation>
+    </message>
+    <message>
+        <source>half-diminished</source>
+        <translation>semi-diminué</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation>de</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n name(s) are in: Backspace takes the last one back.</source>
+        <translation>
+            <numerusform>Le nom est saisi : Retour arrière reprend le dernier.</numerusform>
+            <numerusform>Les %n noms sont saisis : Retour arrière reprend le dernier.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of the names offered.</source>
+        <translation>« %1 » n&apos;est pas l&apos;un des noms proposés.</translation>
+    </message>
+    <message>
+        <source>%1  (%2 of %3)</source>
+        <translation>%1  (%2 sur %3)</translation>
+    </message>
+    <message>
+        <source>The language changes the next time Tonalyst starts.</source>
+        <translation>La langue change au prochain démarrage de Tonalyst.</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::MidiDialog</name>
+    <message>
+        <source>MIDI Input</source>
+        <translation>Entrée MIDI</translation>
+    </message>
+    <message>
+        <source>MIDI keyboards</source>
+        <translation>Claviers MIDI</translation>
+    </message>
+    <message>
+        <source>Sustain pedal</source>
+        <translation>Pédale de sustain</translation>
+    </message>
+    <message>
+        <source>Sostenuto pedal</source>
+        <translation>Pédale tonale</translation>
+    </message>
+    <message>
+        <source>Soft pedal</source>
+        <translation>Pédale douce</translation>
+    </message>
+    <message>
+        <source>None: Enter submits</source>
+        <translation>Aucune : Entrée valide</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualiser</translation>
+    </message>
+    <message>
+        <source>Play an answer on the keyboard: notes enter the staff, chords answer ear training. J respells the last note entered.</source>
+        <translation>Jouez une réponse au clavier : les notes s&apos;inscrivent sur la portée, les accords répondent à l&apos;oreille. J change l&apos;enharmonie de la dernière note saisie.</translation>
+    </message>
+    <message>
+        <source>Submit with:</source>
+        <translation>Valider avec :</translation>
+    </message>
+    <message>
+        <source>Play answers on:</source>
+        <translation>Jouer les réponses sur :</translation>
+    </message>
+    <message>
+        <source>(no MIDI keyboard)</source>
+        <translation>(aucun clavier MIDI)</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (non connecté)</translation>
+    </message>
+    <message>
+        <source>No MIDI system is running: neither the ALSA sequencer nor a JACK server answers. Tonalyst works as usual without one.</source>
+        <translation>Aucun système MIDI ne tourne : ni le séquenceur ALSA ni un serveur JACK ne répond. Tonalyst fonctionne normalement sans.</translation>
+    </message>
+    <message>
+        <source>No MIDI keyboard is connected. Plug one in and press Refresh; a keyboard chosen here is connected by itself whenever it appears.</source>
+        <translation>Aucun clavier MIDI n&apos;est branché. Branchez-en un et appuyez sur Actualiser ; un clavier choisi ici est connecté de lui-même dès qu&apos;il apparaît.</translation>
+    </message>
+    <message>
+        <source>Listening to %1.</source>
+        <translation>À l&apos;écoute de %1.</translation>
+    </message>
+    <message>
+        <source>Choose the keyboard to play answers on.</source>
+        <translation>Choisissez le clavier sur lequel jouer les réponses.</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::NamePad</name>
+    <message>
+        <source>The key of the question</source>
+        <translation>La tonalité de la question</translation>
+    </message>
+    <message>
+        <source>The names you entered</source>
+        <translation>Les noms saisis</translation>
+    </message>
+    <message>
+        <source>Type a name</source>
+        <translation>Tapez un nom</translation>
+    </message>
+    <message>
+        <source>Enter adds the name typed to your answer; Backspace in the empty field takes the last one back</source>
+        <translation>Entrée ajoute le nom tapé à votre réponse ; Retour arrière dans le champ vide reprend le dernier</translation>
+    </message>
+    <message>
+        <source>Type a name, then Enter</source>
+        <translation>Tapez un nom, puis Entrée</translation>
+    </message>
+    <message>
+        <source>Why a typed name was not taken</source>
+        <translation>Pourquoi un nom tapé n&apos;a pas été pris</translation>
+    </message>
+    <message>
+        <source>Replay Cadence</source>
+        <translation>Rejouer la cadence</translation>
+    </message>
+    <message>
+        <source>Play the cadence that sets the key again</source>
+        <translation>Rejouer la cadence qui installe la tonalité</translation>
     </message>
 </context>
 <context>
@@ -3307,6 +3852,45 @@ test</translation>
     </message>
 </context>
 <context>
+    <name>tonalyst::ProgressionOptionsDialog</name>
+    <message>
+        <source>Options: Progressions</source>
+        <translation>Options : enchaînements</translation>
+    </message>
+    <message>
+        <source>Chords per Progression</source>
+        <translation>Accords par enchaînement</translation>
+    </message>
+    <message>
+        <source>Fewest chords per progression</source>
+        <translation>Nombre minimal d&apos;accords par enchaînement</translation>
+    </message>
+    <message>
+        <source>Most chords per progression</source>
+        <translation>Nombre maximal d&apos;accords par enchaînement</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;De :</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;À :</translation>
+    </message>
+    <message>
+        <source>Chords Played Besides the Triads in Root Position</source>
+        <translation>Accords joués en plus des accords de trois sons à l&apos;état fondamental</translation>
+    </message>
+    <message>
+        <source>seventh chords</source>
+        <translation>accords de septième</translation>
+    </message>
+    <message>
+        <source>inversions</source>
+        <translation>renversements</translation>
+    </message>
+</context>
+<context>
     <name>tonalyst::PushWorker</name>
     <message>
         <source>Enter the service name or the address your teacher gave you.</source>
@@ -3432,6 +4016,64 @@ test</translation>
     <message>
         <source>Report Message</source>
         <translation>Message du rapport</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::RtMidiInput</name>
+    <message>
+        <source>The port %1 is not there.</source>
+        <translation>Le port %1 n&apos;existe pas.</translation>
+    </message>
+</context>
+<context>
+    <name>tonalyst::ScaleDegreeOptionsDialog</name>
+    <message>
+        <source>Options: Scale Degrees</source>
+        <translation>Options : degrés</translation>
+    </message>
+    <message>
+        <source>Degrees Asked</source>
+        <translation>Degrés demandés</translation>
+    </message>
+    <message>
+        <source>diatonic degrees (1 to 7)</source>
+        <translation>degrés diatoniques (1 à 7)</translation>
+    </message>
+    <message>
+        <source>with chromatic degrees (♭2 ♭3 ♯4 ♭6 ♭7 in major, ♭2 ♯4 ♮6 ♮7 in minor)</source>
+        <translation>avec les degrés chromatiques (♭2 ♭3 ♯4 ♭6 ♭7 en majeur, ♭2 ♯4 ♮6 ♮7 en mineur)</translation>
+    </message>
+    <message>
+        <source>Notes per question</source>
+        <translation>Notes par question</translation>
+    </message>
+    <message>
+        <source>&amp;Notes per question:</source>
+        <translation>&amp;Notes par question :</translation>
+    </message>
+    <message>
+        <source>Degrees Named</source>
+        <translation>Nom des degrés</translation>
+    </message>
+    <message>
+        <source>as numbers (1 2 3)</source>
+        <translation>en chiffres (1 2 3)</translation>
+    </message>
+    <message>
+        <source>in movable-do solfège (do re mi)</source>
+        <translation>en solfège relatif (do ré mi)</translation>
+    </message>
+    <message>
+        <source>Solfège in Minor Keys</source>
+        <translation>Solfège en mineur</translation>
+    </message>
+    <message>
+        <source>do-based: the minor tonic is do</source>
+        <translation>sur do : la tonique mineure est do</translation>
+    </message>
+    <message>
+        <source>la-based: the minor tonic is la</source>
+        <translation>sur la : la tonique mineure est la</translation>
     </message>
 </context>
 <context>

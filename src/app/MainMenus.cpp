@@ -103,6 +103,8 @@ MainMenus::MainMenus(QMenuBar* bar) {
     midiInput = addItem(options, "mnumidi", QCoreApplication::translate("MainMenus", "&MIDI Input ..."));
     respell = addItem(options, "mnurespell", QCoreApplication::translate("MainMenus", "Res&pell Last Note"));
     respell->setShortcut(QKeySequence(Qt::Key_J));
+    options->addSeparator();
+    language = addItem(options, "mnulanguage", QCoreApplication::translate("MainMenus", "&Language ..."));
 
     environment = addMenu(bar, "mnuview", QCoreApplication::translate("MainMenus", "&Environment   "));
     tones = addItem(environment, "mnutones", QCoreApplication::translate("MainMenus", "&Tones off"));

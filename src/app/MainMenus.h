@@ -44,6 +44,7 @@ struct MainMenus {
     QList<const Activity*> activityOptionsFor;
     QAction* midiInput;
     QAction* respell; // the last entered note in its next enharmonic spelling (J)
+    QAction* language;
 
     QMenu* environment;
     QAction* tones;

@@ -21,6 +21,8 @@
 #include "staff/MusicFont.h"
 #include "staff/NotesField.h"
 #include "staff/StaffPanel.h"
+#include "startup/LanguageChoice.h"
+#include "startup/LanguageDialog.h"
 #include "theory/AnswerMenus.h"
 #include "theory/ChordNames.h"
 
@@ -467,6 +469,18 @@ void MainWindow::connectMenus() {
     // J works while a test has the Options menu closed, too.
     addAction(m_menus->respell);
     connect(m_menus->respell, &QAction::triggered, this, &MainWindow::respell);
+    connect(m_menus->language, &QAction::triggered, this, [this] {
+        const QString settings = languageSettingsFile(m_platform.files.stateDir());
+        const QString before = chosenLanguage(settings, m_userId);
+        LanguageDialog dialog(before, this);
+        if (dialog.exec() != QDialog::Accepted || dialog.code() == before)
+            return;
+        saveChosenLanguage(settings, m_userId, dialog.code());
+        // The windows are made in their language; remaking them all mid-run would lose
+        // the student's place.
+        m_platform.prompter.message(tr("The language changes the next time Tonalyst starts."),
+                                    Prompter::Icon::Information);
+    });
     connect(m_menus->favorWeakSpots, &QAction::toggled, this, [this](bool on) {
         // Read while the student gets ready, not when Start is pressed.
         if (on)

@@ -3,6 +3,7 @@
 #include "platform/FileLocations.h"
 #include "startup/AccessibilityAids.h"
 #include "startup/DesktopPrompter.h"
+#include "startup/LanguageChoice.h"
 #include "startup/SplashWindow.h"
 #include "startup/UserIdDialog.h"
 
@@ -38,6 +39,7 @@ int runDesktop(const DesktopOptions& options, const DesktopOpener& openDesktop) 
     UserIdDialog userId(prompter);
     if (userId.exec() != QDialog::Accepted)
         return 0;
+    installLanguageOf(languageSettingsFile(files.stateDir()), userId.userId(), QLocale::system());
     // Made only now, so that nothing the main window says on opening (a broken seal, a
     // history that cannot be read) comes up over the prompt.
     const std::unique_ptr<DesktopSession> desktop = openDesktop(options);

@@ -1,16 +1,24 @@
 #include "startup/Translations.h"
+#include "app/MainWindow.h"
+#include "app/Platform.h"
 #include "options/KeySettingsDialog.h"
 #include "progress/ActivitySection.h"
 #include "progress/ProgressStatistics.h"
 #include "records/RecordParser.h"
 #include "records/ReportMessages.h"
+#include "startup/LanguageChoice.h"
 #include "startup/UserIdDialog.h"
+#include "support/FakeClock.h"
 #include "support/RecordingBeeper.h"
+#include "support/RecordingTonePlayer.h"
 #include "support/ScriptedPrompter.h"
+#include "support/ScriptedRandom.h"
+#include "support/TempLocations.h"
 #include "theory/Translate.h"
 
 #include <QFile>
 #include <QGroupBox>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -28,9 +36,10 @@ namespace {
 
 using Message = std::pair<QString, QString>; // context, source text
 
-// The messages of a .ts file, with their translations. Control characters, which lupdate
-// writes as elements of their own, are left out.
-QHash<Message, QString> messagesIn(const QString& path) {
+// The messages of a .ts file, with their translations; with finishedOnly, those a
+// translator has finished and not left empty. Control characters, which lupdate writes as
+// elements of their own, are left out.
+QHash<Message, QString> messagesIn(const QString& path, bool finishedOnly = false) {
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     QHash<Message, QString> messages;
@@ -40,15 +49,47 @@ QHash<Message, QString> messagesIn(const QString& path) {
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (xml.name() == QLatin1String("name"))
+        if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText(QXmlStreamReader::SkipChildElements);
-        else if (xml.name() == QLatin1String("source"))
+        } else if (xml.name() == QLatin1String("source")) {
             source = xml.readElementText(QXmlStreamReader::SkipChildElements);
-        else if (xml.name() == QLatin1String("translation"))
-            messages.insert({context, source}, xml.readElementText(QXmlStreamReader::SkipChildElements));
+        } else if (xml.name() == QLatin1String("translation")) {
+            const bool finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+            // A plural's forms are elements of their own.
+            const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (!finishedOnly || (finished && !text.trimmed().isEmpty()))
+                messages.insert({context, source}, text);
+        }
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     return messages;
+}
+
+// The texts lupdate finds in src/, as update_translations collects them; empty (with a
+// failure) when lupdate cannot run or cannot place a tr().
+QHash<Message, QString> collectedFromTheSources() {
+    QTemporaryDir dir;
+    EXPECT_TRUE(dir.isValid());
+    const QString collected = dir.filePath(QStringLiteral("collected.ts"));
+    QProcess lupdate;
+    lupdate.setProcessChannelMode(QProcess::MergedChannels);
+    lupdate.start(QStringLiteral(TONALYST_LUPDATE),
+                  {QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-I"),
+                   QStringLiteral(TONALYST_SOURCES), QStringLiteral(TONALYST_SOURCES), QStringLiteral("-ts"),
+                   collected});
+    if (!lupdate.waitForFinished(120000)) {
+        ADD_FAILURE() << "lupdate did not finish";
+        return {};
+    }
+    const QString output = QString::fromLocal8Bit(lupdate.readAll());
+    if (lupdate.exitCode() != 0) {
+        ADD_FAILURE() << output.toStdString();
+        return {};
+    }
+    // lupdate names the file and line of every tr() it cannot place.
+    EXPECT_FALSE(output.contains(QRegularExpression(QStringLiteral("\\.(cpp|h):\\d+:"))))
+        << output.toStdString();
+    return messagesIn(collected);
 }
 
 // The test's language stands in for any the program gets: it replaces a few texts of
@@ -112,29 +153,59 @@ TEST(Translations, AWeakSpotsKindStaysEnglishInTheFiguresAndIsTranslatedWhereSho
 // update_translations runs lupdate over src/ in the same way: a text it cannot file
 // under the right context, or does not see, would stay English in every language.
 TEST(Translations, LupdateFindsTheTextsOfEveryLayerWithoutComplaint) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString collected = dir.filePath(QStringLiteral("collected.ts"));
-    QProcess lupdate;
-    lupdate.setProcessChannelMode(QProcess::MergedChannels);
-    lupdate.start(QStringLiteral(TONALYST_LUPDATE),
-                  {QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-I"),
-                   QStringLiteral(TONALYST_SOURCES), QStringLiteral(TONALYST_SOURCES), QStringLiteral("-ts"),
-                   collected});
-    ASSERT_TRUE(lupdate.waitForFinished(120000));
-    const QString output = QString::fromLocal8Bit(lupdate.readAll());
-    ASSERT_EQ(lupdate.exitCode(), 0) << output.toStdString();
-    // lupdate names the file and line of every tr() it cannot place.
-    EXPECT_FALSE(output.contains(QRegularExpression(QStringLiteral("\\.(cpp|h):\\d+:"))))
-        << output.toStdString();
-
-    const QHash<Message, QString> found = messagesIn(collected);
+    const QHash<Message, QString> found = collectedFromTheSources();
     const QHash<Message, QString> language = messagesIn(QStringLiteral(TONALYST_TEST_LANGUAGE));
     for (auto it = language.cbegin(); it != language.cend(); ++it)
         EXPECT_TRUE(found.contains(it.key()))
             << it.key().first.toStdString() << ": " << it.key().second.toStdString();
     // Every window, dialog and message of the program: hundreds of texts.
     EXPECT_GT(found.size(), 300);
+}
+
+// A text added to the program without a translation would show up in English in the
+// middle of a German, French or Spanish window.
+TEST(Translations, EveryTextOfTheProgramIsTranslatedIntoEachLanguage) {
+    const QHash<Message, QString> found = collectedFromTheSources();
+    ASSERT_GT(found.size(), 300);
+    for (const char* language : {"de", "fr", "es"}) {
+        const QString file =
+            QStringLiteral(TONALYST_LANGUAGES "/tonalyst_%1.ts").arg(QLatin1String(language));
+        const QHash<Message, QString> translated = messagesIn(file, true);
+        QStringList missing;
+        for (auto it = found.cbegin(); it != found.cend(); ++it)
+            if (!translated.contains(it.key()))
+                missing << it.key().first + QStringLiteral(": ") + it.key().second;
+        missing.sort();
+        EXPECT_TRUE(missing.isEmpty()) << language << " lacks " << missing.size() << " translation(s):\n"
+                                       << missing.join(QLatin1Char('\n')).toStdString();
+    }
+}
+
+// Options → Language is kept per user: on a computer students share, each one's main
+// window comes up in the language they chose, and in the desktop's for one who chose none.
+TEST(Translations, AUsersChosenLanguageOpensTheirMainWindowInItAndOthersKeepTheDesktops) {
+    test::FakeClock clock;
+    test::ScriptedRandom random;
+    test::ScriptedPrompter prompter;
+    test::RecordingBeeper beeper;
+    test::RecordingTonePlayer tones;
+    test::TempLocations files;
+    Platform platform{clock, random, prompter, beeper, tones, files};
+    const QString settings = languageSettingsFile(files.stateDir());
+    saveChosenLanguage(settings, QStringLiteral("ANNA"), QStringLiteral("de"));
+    saveChosenLanguage(settings, QStringLiteral("CLEO"), QStringLiteral("en"));
+    const QLocale desktop(QLocale::Spanish, QLocale::Spain);
+
+    // As the program does once the User ID prompt is accepted.
+    const auto optionsMenuOf = [&](const char* userId) {
+        installLanguageOf(settings, QString::fromLatin1(userId), desktop);
+        const MainWindow window(platform);
+        return window.findChild<QMenu*>(QStringLiteral("mnucustom"))->title();
+    };
+    EXPECT_EQ(optionsMenuOf("ANNA"), QStringLiteral("&Optionen    "));
+    EXPECT_EQ(optionsMenuOf("BEN"), QStringLiteral("&Opciones    "));
+    EXPECT_EQ(optionsMenuOf("CLEO"), QStringLiteral("&Options    "));
+    EXPECT_EQ(translate("ReportMessages", "Invalid Start Date"), "Invalid Start Date");
 }
 
 } // namespace
