@@ -86,6 +86,10 @@
         <source>Listen to the cadence that sets the key, then name the cadence that ends the phrase.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>--plain-authentic (authentic cadences not named perfect or imperfect), --no-phrygian (no Phrygian half cadence in minor)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChordEarTraining</name>
@@ -146,6 +150,10 @@
     </message>
     <message>
         <source>Listen to the cadence, then name the chord by its Roman numeral.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sevenths, --inverted (inversions, named by figures), --applied (V/x and vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv in major), --neapolitan (N6)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1320,6 +1328,10 @@ Days are local days, as in the window.
         <source>Listen to the cadence, then name every chord of the progression by its Roman numeral.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>--sevenths, --inverted, --length N or MIN-MAX (chords, 3 to 6, default 3-4)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QuestionCycle</name>
@@ -1827,6 +1839,10 @@ See Windows printer settings</source>
         <source>Listen to the cadence, then name the scale degree of each note.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>--chromatic (chromatic degrees too), --group N (1 to 4 notes a question, default 1), --solfege (answer key in movable do), --la-minor (with --solfege: la-based minor)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SeventhGenerator</name>
@@ -2107,10 +2123,6 @@ Tonalyst cannot keep your performance records there and will close. Choose anoth
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--activity must be keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear, interval-ear, scale-degrees, chord-functions, progressions or cadences</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--tempo must be a whole number from 40 to 160</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2134,18 +2146,23 @@ Tonalyst cannot keep your performance records there and will close. Choose anoth
         <source>--midi and --json cannot be combined</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>--activity must be %1 or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WorksheetUsage</name>
+    <message>
+        <source>what to ask (default %1): %2; heard in a key: %3 (see below)</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>Usage: tonalyst worksheet [options]
 
 Prints a worksheet of drill questions with an answer key at the end.
 
-  --activity A       what to ask (default chord-spell): keysig, chord-spell,
-                     chord-id, interval-spell, interval-id, chord-ear, interval-ear;
-                     heard in a key: scale-degrees, chord-functions, progressions,
-                     cadences (see below)
+%1
   --count N          number of questions, 1 to 100000 (default 10)
   --seed S           the same seed gives the same questions (default: a fresh seed)
   --keys LIST        key boxes to draw from, comma-separated: a pair such as C/a,
@@ -2192,16 +2209,7 @@ Questions heard in a key (a cadence sets the key, then the notes or chords play)
   --midi DIR         write each question as a MIDI file, DIR/question-01.mid and on
                      (the cadence, a beat&apos;s rest, the question), and the answer key as
                      DIR/answers.txt, instead of the worksheet; DIR is made if missing
-  scale-degrees:     --chromatic (chromatic degrees too), --group N (1 to 4 notes a
-                     question, default 1), --solfege (answer key in movable do),
-                     --la-minor (with --solfege: la-based minor)
-  chord-functions:   --sevenths, --inverted (inversions, named by figures), --applied
-                     (V/x and vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv in major),
-                     --neapolitan (N6)
-  progressions:      --sevenths, --inverted, --length N or MIN-MAX (chords, 3 to 6,
-                     default 3-4)
-  cadences:          --plain-authentic (authentic cadences not named perfect or
-                     imperfect), --no-phrygian (no Phrygian half cadence in minor)
+%2
 Options of the other activities (--chords, --inversions, --pdf, ...) are refused with
 these, and theirs with the others.
 

@@ -86,6 +86,10 @@
         <source>Listen to the cadence that sets the key, then name the cadence that ends the phrase.</source>
         <translation>Hören Sie die Kadenz, die die Tonart festlegt, und benennen Sie dann die Kadenz, mit der die Phrase schließt.</translation>
     </message>
+    <message>
+        <source>--plain-authentic (authentic cadences not named perfect or imperfect), --no-phrygian (no Phrygian half cadence in minor)</source>
+        <translation>--plain-authentic (Ganzschlüsse, nicht als vollkommen oder unvollkommen benannt), --no-phrygian (kein phrygischer Halbschluss in Moll)</translation>
+    </message>
 </context>
 <context>
     <name>ChordEarTraining</name>
@@ -147,6 +151,10 @@
     <message>
         <source>Listen to the cadence, then name the chord by its Roman numeral.</source>
         <translation>Hören Sie die Kadenz und benennen Sie dann den Akkord mit seiner Stufenbezeichnung.</translation>
+    </message>
+    <message>
+        <source>--sevenths, --inverted (inversions, named by figures), --applied (V/x and vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv in major), --neapolitan (N6)</source>
+        <translation>--sevenths, --inverted (Umkehrungen, mit Generalbassziffern benannt), --applied (V/x und vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv in Dur), --neapolitan (N6)</translation>
     </message>
 </context>
 <context>
@@ -1399,6 +1407,10 @@ Tage sind Ortstage, wie im Fenster.
         <source>Listen to the cadence, then name every chord of the progression by its Roman numeral.</source>
         <translation>Hören Sie die Kadenz und benennen Sie dann jeden Akkord der Folge mit seiner Stufenbezeichnung.</translation>
     </message>
+    <message>
+        <source>--sevenths, --inverted, --length N or MIN-MAX (chords, 3 to 6, default 3-4)</source>
+        <translation>--sevenths, --inverted, --length N oder MIN-MAX (Akkorde, 3 bis 6, Vorgabe 3-4)</translation>
+    </message>
 </context>
 <context>
     <name>QuestionCycle</name>
@@ -1930,6 +1942,10 @@ Siehe die Druckereinstellungen von Windows</translation>
         <source>Listen to the cadence, then name the scale degree of each note.</source>
         <translation>Hören Sie die Kadenz und benennen Sie dann die Stufe jedes Tons.</translation>
     </message>
+    <message>
+        <source>--chromatic (chromatic degrees too), --group N (1 to 4 notes a question, default 1), --solfege (answer key in movable do), --la-minor (with --solfege: la-based minor)</source>
+        <translation>--chromatic (auch chromatische Stufen), --group N (1 bis 4 Töne je Frage, Vorgabe 1), --solfege (Lösungen in relativer Solmisation), --la-minor (mit --solfege: Moll auf la)</translation>
+    </message>
 </context>
 <context>
     <name>SeventhGenerator</name>
@@ -2211,10 +2227,6 @@ Tonalyst kann Ihre Leistungsdaten dort nicht aufbewahren und wird beendet. Wähl
         <translation>--la-minor gehört zu --solfege</translation>
     </message>
     <message>
-        <source>--activity must be keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear, interval-ear, scale-degrees, chord-functions, progressions or cadences</source>
-        <translation>--activity muss keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear, interval-ear, scale-degrees, chord-functions, progressions oder cadences sein</translation>
-    </message>
-    <message>
         <source>--tempo must be a whole number from 40 to 160</source>
         <translation>--tempo muss eine ganze Zahl von 40 bis 160 sein</translation>
     </message>
@@ -2238,18 +2250,23 @@ Tonalyst kann Ihre Leistungsdaten dort nicht aufbewahren und wird beendet. Wähl
         <source>--midi and --json cannot be combined</source>
         <translation>--midi und --json lassen sich nicht verbinden</translation>
     </message>
+    <message>
+        <source>--activity must be %1 or %2</source>
+        <translation>--activity muss %1 oder %2 sein</translation>
+    </message>
 </context>
 <context>
     <name>WorksheetUsage</name>
+    <message>
+        <source>what to ask (default %1): %2; heard in a key: %3 (see below)</source>
+        <translation>was gefragt wird (Vorgabe %1): %2; in einer Tonart gehört: %3 (siehe unten)</translation>
+    </message>
     <message>
         <source>Usage: tonalyst worksheet [options]
 
 Prints a worksheet of drill questions with an answer key at the end.
 
-  --activity A       what to ask (default chord-spell): keysig, chord-spell,
-                     chord-id, interval-spell, interval-id, chord-ear, interval-ear;
-                     heard in a key: scale-degrees, chord-functions, progressions,
-                     cadences (see below)
+%1
   --count N          number of questions, 1 to 100000 (default 10)
   --seed S           the same seed gives the same questions (default: a fresh seed)
   --keys LIST        key boxes to draw from, comma-separated: a pair such as C/a,
@@ -2296,16 +2313,7 @@ Questions heard in a key (a cadence sets the key, then the notes or chords play)
   --midi DIR         write each question as a MIDI file, DIR/question-01.mid and on
                      (the cadence, a beat&apos;s rest, the question), and the answer key as
                      DIR/answers.txt, instead of the worksheet; DIR is made if missing
-  scale-degrees:     --chromatic (chromatic degrees too), --group N (1 to 4 notes a
-                     question, default 1), --solfege (answer key in movable do),
-                     --la-minor (with --solfege: la-based minor)
-  chord-functions:   --sevenths, --inverted (inversions, named by figures), --applied
-                     (V/x and vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv in major),
-                     --neapolitan (N6)
-  progressions:      --sevenths, --inverted, --length N or MIN-MAX (chords, 3 to 6,
-                     default 3-4)
-  cadences:          --plain-authentic (authentic cadences not named perfect or
-                     imperfect), --no-phrygian (no Phrygian half cadence in minor)
+%2
 Options of the other activities (--chords, --inversions, --pdf, ...) are refused with
 these, and theirs with the others.
 
@@ -2324,10 +2332,7 @@ and the notes sound upwards; &quot;below&quot;: note 2 is given and they sound d
 
 Druckt ein Arbeitsblatt mit Übungsfragen und den Lösungen am Ende.
 
-  --activity A       was gefragt wird (Vorgabe chord-spell): keysig, chord-spell,
-                     chord-id, interval-spell, interval-id, chord-ear, interval-ear;
-                     in einer Tonart gehört: scale-degrees, chord-functions, progressions,
-                     cadences (siehe unten)
+%1
   --count N          Anzahl der Fragen, 1 bis 100000 (Vorgabe 10)
   --seed S           derselbe Startwert ergibt dieselben Fragen (Vorgabe: ein neuer)
   --keys LIST        Tonartfelder, aus denen gezogen wird, durch Komma getrennt: ein Paar
@@ -2374,16 +2379,7 @@ Fragen in einer Tonart (eine Kadenz legt die Tonart fest, dann erklingen die Tö
   --midi DIR         jede Frage als MIDI-Datei schreiben, DIR/question-01.mid und weiter
                      (die Kadenz, eine Pause von einem Schlag, die Frage), und die Lösungen
                      als DIR/answers.txt, statt des Arbeitsblatts; DIR wird angelegt, wenn es fehlt
-  scale-degrees:     --chromatic (auch chromatische Stufen), --group N (1 bis 4 Töne je
-                     Frage, Vorgabe 1), --solfege (Lösungen in relativer Solmisation),
-                     --la-minor (mit --solfege: Moll auf la)
-  chord-functions:   --sevenths, --inverted (Umkehrungen, mit Generalbassziffern benannt),
-                     --applied (V/x und vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv in Dur),
-                     --neapolitan (N6)
-  progressions:      --sevenths, --inverted, --length N oder MIN-MAX (Akkorde, 3 bis 6,
-                     Vorgabe 3-4)
-  cadences:          --plain-authentic (Ganzschlüsse, nicht als vollkommen oder
-                     unvollkommen benannt), --no-phrygian (kein phrygischer Halbschluss in Moll)
+%2
 Optionen der anderen Aktivitäten (--chords, --inversions, --pdf, ...) werden mit diesen
 abgelehnt, und deren Optionen mit den anderen.
 

@@ -86,6 +86,10 @@
         <source>Listen to the cadence that sets the key, then name the cadence that ends the phrase.</source>
         <translation>Escuche la cadencia que establece la tonalidad y nombre después la cadencia que cierra la frase.</translation>
     </message>
+    <message>
+        <source>--plain-authentic (authentic cadences not named perfect or imperfect), --no-phrygian (no Phrygian half cadence in minor)</source>
+        <translation>--plain-authentic (cadencias auténticas sin llamarlas perfectas o imperfectas), --no-phrygian (sin semicadencia frigia en menor)</translation>
+    </message>
 </context>
 <context>
     <name>ChordEarTraining</name>
@@ -147,6 +151,10 @@
     <message>
         <source>Listen to the cadence, then name the chord by its Roman numeral.</source>
         <translation>Escuche la cadencia y nombre después el acorde por su número romano.</translation>
+    </message>
+    <message>
+        <source>--sevenths, --inverted (inversions, named by figures), --applied (V/x and vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv in major), --neapolitan (N6)</source>
+        <translation>--sevenths, --inverted (inversiones, nombradas por su cifrado), --applied (V/x y vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv en mayor), --neapolitan (N6)</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1406,10 @@ escritura. Los días son días locales, como en la ventana.
         <source>Listen to the cadence, then name every chord of the progression by its Roman numeral.</source>
         <translation>Escuche la cadencia y nombre después cada acorde de la progresión por su número romano.</translation>
     </message>
+    <message>
+        <source>--sevenths, --inverted, --length N or MIN-MAX (chords, 3 to 6, default 3-4)</source>
+        <translation>--sevenths, --inverted, --length N o MIN-MAX (acordes, de 3 a 6, por omisión 3-4)</translation>
+    </message>
 </context>
 <context>
     <name>QuestionCycle</name>
@@ -1929,6 +1941,10 @@ Véase la configuración de impresora de Windows</translation>
         <source>Listen to the cadence, then name the scale degree of each note.</source>
         <translation>Escuche la cadencia y nombre después el grado de cada nota.</translation>
     </message>
+    <message>
+        <source>--chromatic (chromatic degrees too), --group N (1 to 4 notes a question, default 1), --solfege (answer key in movable do), --la-minor (with --solfege: la-based minor)</source>
+        <translation>--chromatic (también grados cromáticos), --group N (de 1 a 4 notas por pregunta, por omisión 1), --solfege (soluciones en solfeo relativo), --la-minor (con --solfege: menor sobre la)</translation>
+    </message>
 </context>
 <context>
     <name>SeventhGenerator</name>
@@ -2210,10 +2226,6 @@ Tonalyst no puede guardar ahí sus registros de rendimiento y se cerrará. Elija
         <translation>--la-minor va con --solfege</translation>
     </message>
     <message>
-        <source>--activity must be keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear, interval-ear, scale-degrees, chord-functions, progressions or cadences</source>
-        <translation>--activity debe ser keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear, interval-ear, scale-degrees, chord-functions, progressions o cadences</translation>
-    </message>
-    <message>
         <source>--tempo must be a whole number from 40 to 160</source>
         <translation>--tempo debe ser un número entero de 40 a 160</translation>
     </message>
@@ -2237,18 +2249,23 @@ Tonalyst no puede guardar ahí sus registros de rendimiento y se cerrará. Elija
         <source>--midi and --json cannot be combined</source>
         <translation>--midi y --json no se pueden combinar</translation>
     </message>
+    <message>
+        <source>--activity must be %1 or %2</source>
+        <translation>--activity debe ser %1 o %2</translation>
+    </message>
 </context>
 <context>
     <name>WorksheetUsage</name>
+    <message>
+        <source>what to ask (default %1): %2; heard in a key: %3 (see below)</source>
+        <translation>qué se pregunta (por omisión %1): %2; oído en una tonalidad: %3 (ver abajo)</translation>
+    </message>
     <message>
         <source>Usage: tonalyst worksheet [options]
 
 Prints a worksheet of drill questions with an answer key at the end.
 
-  --activity A       what to ask (default chord-spell): keysig, chord-spell,
-                     chord-id, interval-spell, interval-id, chord-ear, interval-ear;
-                     heard in a key: scale-degrees, chord-functions, progressions,
-                     cadences (see below)
+%1
   --count N          number of questions, 1 to 100000 (default 10)
   --seed S           the same seed gives the same questions (default: a fresh seed)
   --keys LIST        key boxes to draw from, comma-separated: a pair such as C/a,
@@ -2295,16 +2312,7 @@ Questions heard in a key (a cadence sets the key, then the notes or chords play)
   --midi DIR         write each question as a MIDI file, DIR/question-01.mid and on
                      (the cadence, a beat&apos;s rest, the question), and the answer key as
                      DIR/answers.txt, instead of the worksheet; DIR is made if missing
-  scale-degrees:     --chromatic (chromatic degrees too), --group N (1 to 4 notes a
-                     question, default 1), --solfege (answer key in movable do),
-                     --la-minor (with --solfege: la-based minor)
-  chord-functions:   --sevenths, --inverted (inversions, named by figures), --applied
-                     (V/x and vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv in major),
-                     --neapolitan (N6)
-  progressions:      --sevenths, --inverted, --length N or MIN-MAX (chords, 3 to 6,
-                     default 3-4)
-  cadences:          --plain-authentic (authentic cadences not named perfect or
-                     imperfect), --no-phrygian (no Phrygian half cadence in minor)
+%2
 Options of the other activities (--chords, --inversions, --pdf, ...) are refused with
 these, and theirs with the others.
 
@@ -2323,10 +2331,7 @@ and the notes sound upwards; &quot;below&quot;: note 2 is given and they sound d
 
 Imprime una hoja de preguntas de ejercicio con las soluciones al final.
 
-  --activity A       qué se pregunta (por omisión chord-spell): keysig, chord-spell,
-                     chord-id, interval-spell, interval-id, chord-ear, interval-ear;
-                     oído en una tonalidad: scale-degrees, chord-functions, progressions,
-                     cadences (ver abajo)
+%1
   --count N          número de preguntas, de 1 a 100000 (por omisión 10)
   --seed S           la misma semilla da las mismas preguntas (por omisión: una nueva)
   --keys LIST        casillas de tonalidad de las que tomar, separadas por comas: un par como
@@ -2373,16 +2378,7 @@ Preguntas oídas en una tonalidad (una cadencia establece la tonalidad y luego s
   --midi DIR         escribir cada pregunta como archivo MIDI, DIR/question-01.mid y
                      siguientes (la cadencia, un tiempo de silencio, la pregunta), y las
                      soluciones en DIR/answers.txt, en vez de la hoja; DIR se crea si falta
-  scale-degrees:     --chromatic (también grados cromáticos), --group N (de 1 a 4 notas por
-                     pregunta, por omisión 1), --solfege (soluciones en solfeo relativo),
-                     --la-minor (con --solfege: menor sobre la)
-  chord-functions:   --sevenths, --inverted (inversiones, nombradas por su cifrado),
-                     --applied (V/x y vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv en mayor),
-                     --neapolitan (N6)
-  progressions:      --sevenths, --inverted, --length N o MIN-MAX (acordes, de 3 a 6,
-                     por omisión 3-4)
-  cadences:          --plain-authentic (cadencias auténticas sin llamarlas perfectas o
-                     imperfectas), --no-phrygian (sin semicadencia frigia en menor)
+%2
 Las opciones de las otras actividades (--chords, --inversions, --pdf, ...) se rechazan con
 estas, y las de estas con las otras.
 

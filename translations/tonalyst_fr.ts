@@ -86,6 +86,10 @@
         <source>Listen to the cadence that sets the key, then name the cadence that ends the phrase.</source>
         <translation>Écoutez la cadence qui installe la tonalité, puis nommez la cadence qui termine la phrase.</translation>
     </message>
+    <message>
+        <source>--plain-authentic (authentic cadences not named perfect or imperfect), --no-phrygian (no Phrygian half cadence in minor)</source>
+        <translation>--plain-authentic (cadences authentiques non dites parfaites ou imparfaites), --no-phrygian (pas de demi-cadence phrygienne en mineur)</translation>
+    </message>
 </context>
 <context>
     <name>ChordEarTraining</name>
@@ -147,6 +151,10 @@
     <message>
         <source>Listen to the cadence, then name the chord by its Roman numeral.</source>
         <translation>Écoutez la cadence, puis nommez l&apos;accord par son chiffre romain.</translation>
+    </message>
+    <message>
+        <source>--sevenths, --inverted (inversions, named by figures), --applied (V/x and vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv in major), --neapolitan (N6)</source>
+        <translation>--sevenths, --inverted (renversements, nommés par leur chiffrage), --applied (V/x et vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv en majeur), --neapolitan (N6)</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1406,10 @@ fautes d&apos;écriture. Les jours sont des jours locaux, comme dans la fenêtre
         <source>Listen to the cadence, then name every chord of the progression by its Roman numeral.</source>
         <translation>Écoutez la cadence, puis nommez chaque accord de l&apos;enchaînement par son chiffre romain.</translation>
     </message>
+    <message>
+        <source>--sevenths, --inverted, --length N or MIN-MAX (chords, 3 to 6, default 3-4)</source>
+        <translation>--sevenths, --inverted, --length N ou MIN-MAX (accords, 3 à 6, par défaut 3-4)</translation>
+    </message>
 </context>
 <context>
     <name>QuestionCycle</name>
@@ -1929,6 +1941,10 @@ Voir les paramètres d&apos;impression de Windows</translation>
         <source>Listen to the cadence, then name the scale degree of each note.</source>
         <translation>Écoutez la cadence, puis nommez le degré de chaque note.</translation>
     </message>
+    <message>
+        <source>--chromatic (chromatic degrees too), --group N (1 to 4 notes a question, default 1), --solfege (answer key in movable do), --la-minor (with --solfege: la-based minor)</source>
+        <translation>--chromatic (degrés chromatiques aussi), --group N (1 à 4 notes par question, par défaut 1), --solfege (corrigé en solfège relatif), --la-minor (avec --solfege : mineur sur la)</translation>
+    </message>
 </context>
 <context>
     <name>SeventhGenerator</name>
@@ -2210,10 +2226,6 @@ Tonalyst ne peut pas y conserver vos résultats et va se fermer. Choisissez un a
         <translation>--la-minor va avec --solfege</translation>
     </message>
     <message>
-        <source>--activity must be keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear, interval-ear, scale-degrees, chord-functions, progressions or cadences</source>
-        <translation>--activity doit être keysig, chord-spell, chord-id, interval-spell, interval-id, chord-ear, interval-ear, scale-degrees, chord-functions, progressions ou cadences</translation>
-    </message>
-    <message>
         <source>--tempo must be a whole number from 40 to 160</source>
         <translation>--tempo doit être un nombre entier de 40 à 160</translation>
     </message>
@@ -2237,18 +2249,23 @@ Tonalyst ne peut pas y conserver vos résultats et va se fermer. Choisissez un a
         <source>--midi and --json cannot be combined</source>
         <translation>--midi et --json ne peuvent pas être combinés</translation>
     </message>
+    <message>
+        <source>--activity must be %1 or %2</source>
+        <translation>--activity doit être %1 ou %2</translation>
+    </message>
 </context>
 <context>
     <name>WorksheetUsage</name>
+    <message>
+        <source>what to ask (default %1): %2; heard in a key: %3 (see below)</source>
+        <translation>ce qui est demandé (par défaut %1) : %2 ; entendu dans une tonalité : %3 (voir plus bas)</translation>
+    </message>
     <message>
         <source>Usage: tonalyst worksheet [options]
 
 Prints a worksheet of drill questions with an answer key at the end.
 
-  --activity A       what to ask (default chord-spell): keysig, chord-spell,
-                     chord-id, interval-spell, interval-id, chord-ear, interval-ear;
-                     heard in a key: scale-degrees, chord-functions, progressions,
-                     cadences (see below)
+%1
   --count N          number of questions, 1 to 100000 (default 10)
   --seed S           the same seed gives the same questions (default: a fresh seed)
   --keys LIST        key boxes to draw from, comma-separated: a pair such as C/a,
@@ -2295,16 +2312,7 @@ Questions heard in a key (a cadence sets the key, then the notes or chords play)
   --midi DIR         write each question as a MIDI file, DIR/question-01.mid and on
                      (the cadence, a beat&apos;s rest, the question), and the answer key as
                      DIR/answers.txt, instead of the worksheet; DIR is made if missing
-  scale-degrees:     --chromatic (chromatic degrees too), --group N (1 to 4 notes a
-                     question, default 1), --solfege (answer key in movable do),
-                     --la-minor (with --solfege: la-based minor)
-  chord-functions:   --sevenths, --inverted (inversions, named by figures), --applied
-                     (V/x and vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv in major),
-                     --neapolitan (N6)
-  progressions:      --sevenths, --inverted, --length N or MIN-MAX (chords, 3 to 6,
-                     default 3-4)
-  cadences:          --plain-authentic (authentic cadences not named perfect or
-                     imperfect), --no-phrygian (no Phrygian half cadence in minor)
+%2
 Options of the other activities (--chords, --inversions, --pdf, ...) are refused with
 these, and theirs with the others.
 
@@ -2323,10 +2331,7 @@ and the notes sound upwards; &quot;below&quot;: note 2 is given and they sound d
 
 Imprime une fiche de questions d&apos;exercice avec un corrigé à la fin.
 
-  --activity A       ce qui est demandé (par défaut chord-spell) : keysig, chord-spell,
-                     chord-id, interval-spell, interval-id, chord-ear, interval-ear ;
-                     entendu dans une tonalité : scale-degrees, chord-functions, progressions,
-                     cadences (voir plus bas)
+%1
   --count N          nombre de questions, 1 à 100000 (par défaut 10)
   --seed S           la même graine donne les mêmes questions (par défaut : une nouvelle)
   --keys LIST        cases de tonalité où puiser, séparées par des virgules : une paire comme
@@ -2373,16 +2378,7 @@ Questions entendues dans une tonalité (une cadence installe la tonalité, puis 
   --midi DIR         écrire chaque question dans un fichier MIDI, DIR/question-01.mid et
                      suivants (la cadence, un temps de silence, la question), et le corrigé
                      dans DIR/answers.txt, au lieu de la fiche ; DIR est créé s&apos;il manque
-  scale-degrees:     --chromatic (degrés chromatiques aussi), --group N (1 à 4 notes par
-                     question, par défaut 1), --solfege (corrigé en solfège relatif),
-                     --la-minor (avec --solfege : mineur sur la)
-  chord-functions:   --sevenths, --inverted (renversements, nommés par leur chiffrage),
-                     --applied (V/x et vii°/x), --borrowed (♭III, ♭VI, ♭VII, iv en majeur),
-                     --neapolitan (N6)
-  progressions:      --sevenths, --inverted, --length N ou MIN-MAX (accords, 3 à 6,
-                     par défaut 3-4)
-  cadences:          --plain-authentic (cadences authentiques non dites parfaites ou
-                     imparfaites), --no-phrygian (pas de demi-cadence phrygienne en mineur)
+%2
 Les options des autres activités (--chords, --inversions, --pdf, ...) sont refusées avec
 celles-ci, et celles-ci avec les autres.
 
