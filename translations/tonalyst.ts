@@ -942,6 +942,65 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     </message>
 </context>
 <context>
+    <name>NoteNames</name>
+    <message>
+        <source>Do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>natural</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>double sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>double flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 minor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 major</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NoteText</name>
     <message>
         <source>is not a note name</source>
@@ -1118,65 +1177,6 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     </message>
     <message>
         <source>the class server reported a problem</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Pitch</name>
-    <message>
-        <source>-natural</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-sharp</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-flat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-double-sharp</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-double-flat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> natural</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> sharp</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> flat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> double sharp</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> double flat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-natural </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-sharp </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-dblShrp</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-dblFlat</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1002,6 +1002,65 @@ Escribe las respuestas de un alumno del historial de respuestas, las más antigu
     </message>
 </context>
 <context>
+    <name>NoteNames</name>
+    <message>
+        <source>Do</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Re</source>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <translation>Fa</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>La</source>
+        <translation>La</translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <translation>Si</translation>
+    </message>
+    <message>
+        <source>natural</source>
+        <translation>becuadro</translation>
+    </message>
+    <message>
+        <source>sharp</source>
+        <translation>sostenido</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>bemol</translation>
+    </message>
+    <message>
+        <source>double sharp</source>
+        <translation>doble sostenido</translation>
+    </message>
+    <message>
+        <source>double flat</source>
+        <translation>doble bemol</translation>
+    </message>
+    <message>
+        <source>%1 minor</source>
+        <translation>%1 menor</translation>
+    </message>
+    <message>
+        <source>%1 major</source>
+        <translation>%1 mayor</translation>
+    </message>
+</context>
+<context>
     <name>NoteText</name>
     <message>
         <source>is not a note name</source>
@@ -1185,59 +1244,59 @@ Escribe las respuestas de un alumno del historial de respuestas, las más antigu
     <name>Pitch</name>
     <message>
         <source>-natural</source>
-        <translation>-natural</translation>
+        <translation type="vanished">-natural</translation>
     </message>
     <message>
         <source>-sharp</source>
-        <translation>-sharp</translation>
+        <translation type="vanished">-sharp</translation>
     </message>
     <message>
         <source>-flat</source>
-        <translation>-flat</translation>
+        <translation type="vanished">-flat</translation>
     </message>
     <message>
         <source>-double-sharp</source>
-        <translation>-double-sharp</translation>
+        <translation type="vanished">-double-sharp</translation>
     </message>
     <message>
         <source>-double-flat</source>
-        <translation>-double-flat</translation>
+        <translation type="vanished">-double-flat</translation>
     </message>
     <message>
         <source> natural</source>
-        <translation> natural</translation>
+        <translation type="vanished"> natural</translation>
     </message>
     <message>
         <source> sharp</source>
-        <translation> sharp</translation>
+        <translation type="vanished"> sharp</translation>
     </message>
     <message>
         <source> flat</source>
-        <translation> flat</translation>
+        <translation type="vanished"> flat</translation>
     </message>
     <message>
         <source> double sharp</source>
-        <translation> double sharp</translation>
+        <translation type="vanished"> double sharp</translation>
     </message>
     <message>
         <source> double flat</source>
-        <translation> double flat</translation>
+        <translation type="vanished"> double flat</translation>
     </message>
     <message>
         <source>-natural </source>
-        <translation>-natural </translation>
+        <translation type="vanished">-natural </translation>
     </message>
     <message>
         <source>-sharp </source>
-        <translation>-sharp </translation>
+        <translation type="vanished">-sharp </translation>
     </message>
     <message>
         <source>-dblShrp</source>
-        <translation>-dblShrp</translation>
+        <translation type="vanished">-dblShrp</translation>
     </message>
     <message>
         <source>-dblFlat</source>
-        <translation>-dblFlat</translation>
+        <translation type="vanished">-dblFlat</translation>
     </message>
 </context>
 <context>

@@ -1002,6 +1002,65 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     </message>
 </context>
 <context>
+    <name>NoteNames</name>
+    <message>
+        <source>Do</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Re</source>
+        <translation>Ré</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <translation>Fa</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>La</source>
+        <translation>La</translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <translation>Si</translation>
+    </message>
+    <message>
+        <source>natural</source>
+        <translation>bécarre</translation>
+    </message>
+    <message>
+        <source>sharp</source>
+        <translation>dièse</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>bémol</translation>
+    </message>
+    <message>
+        <source>double sharp</source>
+        <translation>double dièse</translation>
+    </message>
+    <message>
+        <source>double flat</source>
+        <translation>double bémol</translation>
+    </message>
+    <message>
+        <source>%1 minor</source>
+        <translation>%1 mineur</translation>
+    </message>
+    <message>
+        <source>%1 major</source>
+        <translation>%1 majeur</translation>
+    </message>
+</context>
+<context>
     <name>NoteText</name>
     <message>
         <source>is not a note name</source>
@@ -1185,59 +1244,59 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     <name>Pitch</name>
     <message>
         <source>-natural</source>
-        <translation>-natural</translation>
+        <translation type="vanished">-natural</translation>
     </message>
     <message>
         <source>-sharp</source>
-        <translation>-sharp</translation>
+        <translation type="vanished">-sharp</translation>
     </message>
     <message>
         <source>-flat</source>
-        <translation>-flat</translation>
+        <translation type="vanished">-flat</translation>
     </message>
     <message>
         <source>-double-sharp</source>
-        <translation>-double-sharp</translation>
+        <translation type="vanished">-double-sharp</translation>
     </message>
     <message>
         <source>-double-flat</source>
-        <translation>-double-flat</translation>
+        <translation type="vanished">-double-flat</translation>
     </message>
     <message>
         <source> natural</source>
-        <translation> natural</translation>
+        <translation type="vanished"> natural</translation>
     </message>
     <message>
         <source> sharp</source>
-        <translation> sharp</translation>
+        <translation type="vanished"> sharp</translation>
     </message>
     <message>
         <source> flat</source>
-        <translation> flat</translation>
+        <translation type="vanished"> flat</translation>
     </message>
     <message>
         <source> double sharp</source>
-        <translation> double sharp</translation>
+        <translation type="vanished"> double sharp</translation>
     </message>
     <message>
         <source> double flat</source>
-        <translation> double flat</translation>
+        <translation type="vanished"> double flat</translation>
     </message>
     <message>
         <source>-natural </source>
-        <translation>-natural </translation>
+        <translation type="vanished">-natural </translation>
     </message>
     <message>
         <source>-sharp </source>
-        <translation>-sharp </translation>
+        <translation type="vanished">-sharp </translation>
     </message>
     <message>
         <source>-dblShrp</source>
-        <translation>-dblShrp</translation>
+        <translation type="vanished">-dblShrp</translation>
     </message>
     <message>
         <source>-dblFlat</source>
-        <translation>-dblFlat</translation>
+        <translation type="vanished">-dblFlat</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "staff/NoteText.h"
 
+#include "theory/NoteNames.h"
 #include "theory/Translate.h"
 
 #include <algorithm>

@@ -2,6 +2,7 @@
 
 #include "theory/IntervalCatalogue.h"
 #include "theory/IntervalRules.h"
+#include "theory/NoteNames.h"
 #include "theory/Translate.h"
 
 namespace tonalyst {

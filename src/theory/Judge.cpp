@@ -1,6 +1,7 @@
 #include "theory/Judge.h"
 
 #include "theory/ChordNames.h"
+#include "theory/NoteNames.h"
 
 #include <algorithm>
 

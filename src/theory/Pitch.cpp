@@ -1,7 +1,5 @@
 #include "theory/Pitch.h"
 
-#include "theory/Translate.h"
-
 #include <array>
 #include <cctype>
 
@@ -16,61 +14,8 @@ int floorDiv7(int step) {
     return step >= 0 ? step / 7 : (step - 6) / 7;
 }
 
-// The sign as names spell it out; the words are for a person and go through translate().
-std::string spelledSign(AccidentalCode code) {
-    switch (code) {
-    case NoSign:
-        return {};
-    case Natural:
-        return translate("Pitch", "-natural");
-    case Sharp:
-        return translate("Pitch", "-sharp");
-    case Flat:
-        return translate("Pitch", "-flat");
-    case DoubleSharp:
-        return translate("Pitch", "-double-sharp");
-    case DoubleFlat:
-        return translate("Pitch", "-double-flat");
-    }
-    return {};
-}
-
-std::string keyboardSign(AccidentalCode code) {
-    switch (code) {
-    case NoSign:
-        return {};
-    case Natural:
-        return translate("Pitch", " natural");
-    case Sharp:
-        return translate("Pitch", " sharp");
-    case Flat:
-        return translate("Pitch", " flat");
-    case DoubleSharp:
-        return translate("Pitch", " double sharp");
-    case DoubleFlat:
-        return translate("Pitch", " double flat");
-    }
-    return {};
-}
-
-// The answer's own abbreviations, with the blank that keeps short names in step.
-std::string answerSign(AccidentalCode code) {
-    switch (code) {
-    case NoSign:
-        return " ";
-    case Natural:
-        return translate("Pitch", "-natural ");
-    case Sharp:
-        return translate("Pitch", "-sharp ");
-    case Flat:
-        return translate("Pitch", "-flat");
-    case DoubleSharp:
-        return translate("Pitch", "-dblShrp");
-    case DoubleFlat:
-        return translate("Pitch", "-dblFlat");
-    }
-    return {};
-}
+constexpr std::array<std::string_view, kAccidentalCodes> kSpelledSigns{
+    "", "-natural", "-sharp", "-flat", "-double-sharp", "-double-flat"};
 
 // The history's signs are data and never translated.
 constexpr std::array<std::string_view, kAccidentalCodes> kTextSigns{"", "n", "#", "b", "x", "bb"};
@@ -175,20 +120,7 @@ std::optional<ReadPitch> readPitch(std::string_view text) {
 }
 
 std::string noteName(const Pitch& pitch) {
-    return std::string(1, pitch.letterName()) + spelledSign(pitch.code());
-}
-
-std::string spokenName(const Pitch& pitch) {
-    return noteName(pitch) + ' ' + std::to_string(pitch.octave());
-}
-
-std::string keyboardName(const Pitch& pitch) {
-    return std::string(1, pitch.letterName()) + keyboardSign(pitch.code()) + ' ' +
-           std::to_string(pitch.octave());
-}
-
-std::string answerName(const Pitch& pitch) {
-    return std::string(1, pitch.letterName()) + answerSign(pitch.code());
+    return std::string(1, pitch.letterName()) + std::string(kSpelledSigns[static_cast<std::size_t>(pitch.code())]);
 }
 
 std::string pitchText(const Pitch& pitch) {

@@ -57,15 +57,10 @@ struct ReadPitch {
 // Nothing when the text is not one note.
 std::optional<ReadPitch> readPitch(std::string_view text);
 
-// "C", "A-flat", "F-double-sharp", "E-natural" (with its sign): a note's name in lists,
-// worksheets and mistake reports.
+// "C", "A-flat", "F-double-sharp", "E-natural" (with its sign): the note in English, as
+// key names and JSON keep it. What a person reads is named in the chosen naming
+// (theory/NoteNames.h).
 std::string noteName(const Pitch& pitch);
-// "E-flat 4", "B 3": the note with its octave as the staff's text reads it out.
-std::string spokenName(const Pitch& pitch);
-// "C sharp 4", "E natural 4", "F 4": a key of the on-screen keyboard.
-std::string keyboardName(const Pitch& pitch);
-// "C ", "C-sharp ", "C-dblShrp": the note as the right answer and the question show it.
-std::string answerName(const Pitch& pitch);
 // "Eb4", "F#3", "Cx5", "En4": the note as the history stores it; readPitch reads it back.
 std::string pitchText(const Pitch& pitch);
 

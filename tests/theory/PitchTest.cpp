@@ -1,3 +1,4 @@
+#include "theory/NoteNames.h"
 #include "theory/Pitch.h"
 
 #include <gtest/gtest.h>
