@@ -1,7 +1,8 @@
 #include "history/HistoryStore.h"
 
-#include "history/FactRows.h"
+#include "history/AnswerRow.h"
 #include "history/HistorySchema.h"
+#include "history/HistoryTroubles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,17 +11,14 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStringEncoder>
 #include <QVariant>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <charconv>
 #include <cstring>
 #include <memory>
 #include <optional>
-#include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -30,152 +28,13 @@ namespace tonalyst {
 
 namespace {
 
-const QString kColumns = QStringLiteral(
-    "answer_id, answered_utc, user_id, run_id, method, activity, inversions, category, accidentals, "
-    "key_name, item, inversion, asked, given, right_answer, correct, attempt, seconds, in_data_file, "
-    "imported, played");
-
-// SQLite's primary result codes for a damaged file and for one that is no database, as Qt's
-// driver gives them (extended codes keep them in their low byte).
-constexpr int kSqliteCorrupt = 11;
-constexpr int kSqliteNotADatabase = 26;
-
-// A file that is not a database, or a damaged one, as against one that cannot be reached.
-bool isDamage(const QSqlError& error) {
-    const int code = error.nativeErrorCode().toInt() & 0xff;
-    return code == kSqliteCorrupt || code == kSqliteNotADatabase;
-}
-
-// What the system says stands in the way of reading the file, or also of writing it and
-// the files beside it: what cannot be done, and why; nullopt when it sees nothing.
-std::optional<std::pair<HistoryTrouble, QString>> blocked(const QString& path, bool writing) {
-    const HistoryTrouble cannotRead = HistoryTrouble::CannotRead;
-    const HistoryTrouble cannotWrite = HistoryTrouble::CannotWrite;
-    if (QFileInfo(path).isDir())
-        return std::pair(writing ? cannotWrite : cannotRead,
-                         QCoreApplication::translate("HistoryStore", "it is a folder, not a file"));
-    const auto reason = [] { return QString::fromLocal8Bit(std::strerror(errno)); };
-    const QByteArray file = QFile::encodeName(path);
-    if (::access(file.constData(), F_OK) == 0) {
-        if (::access(file.constData(), R_OK) != 0)
-            return std::pair(cannotRead, reason());
-        if (writing && ::access(file.constData(), W_OK) != 0)
-            return std::pair(cannotWrite, reason());
-    }
-    const QString folder = QFileInfo(path).absolutePath();
-    // Reading a write-ahead-logged history makes its shared-memory file beside it when missing.
-    const bool makesFiles = writing || !QFileInfo::exists(path + QStringLiteral("-shm"));
-    if (makesFiles && ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
-        return std::pair(writing ? cannotWrite : cannotRead,
-                         QCoreApplication::translate("HistoryStore", "the folder %1: %2")
-                             .arg(QDir::toNativeSeparators(folder), reason()));
-    return std::nullopt;
-}
-
 QString newConnectionName() {
     static std::atomic<int> next{0};
     return QStringLiteral("tonalyst-history-%1").arg(next++);
 }
 
-// Times sort as text: always UTC, always with milliseconds.
-QString timeText(const QDateTime& time) {
-    return time.toUTC().toString(Qt::ISODateWithMs);
-}
-
-QString dayStart(QDate day) {
-    return timeText(QDateTime(day, QTime(0, 0), Qt::UTC));
-}
-
 void bindId(QSqlQuery& query, const QString& answerId) {
     query.bindValue(0, answerId);
-}
-
-void bindRecord(QSqlQuery& query, const AnswerRecord& a) {
-    const QVariantList values{a.answerId,    timeText(a.answeredUtc),
-                              a.userId,      a.runId,
-                              a.method,      a.activity,
-                              a.inversions,  a.category,
-                              a.accidentals, a.key,
-                              a.item,        a.inversion,
-                              a.asked,       a.given,
-                              a.right,       a.correct,
-                              a.attempt,     a.seconds,
-                              a.inDataFile,  a.imported,
-                              a.played};
-    for (int i = 0; i < values.size(); ++i) {
-        // An empty text is a text, not a missing one.
-        const bool nullText = values[i].typeId() == QMetaType::QString && values[i].toString().isNull();
-        query.bindValue(i, nullText ? QVariant(QStringLiteral("")) : values[i]);
-    }
-}
-
-// Times are stored as "yyyy-MM-ddTHH:mm:ss.zzzZ"; reading that shape by hand is many
-// times quicker than the general ISO reader, which a long history would feel.
-QDateTime readStoredTime(const QString& text) {
-    const auto number = [&text](int from, int length) {
-        int value = 0;
-        for (int i = from; i < from + length; ++i) {
-            const char16_t c = text.at(i).unicode();
-            if (c < u'0' || c > u'9')
-                return -1;
-            value = value * 10 + (c - u'0');
-        }
-        return value;
-    };
-    if (text.size() == 24 && text.at(10) == u'T' && text.at(23) == u'Z') {
-        const QDate date(number(0, 4), number(5, 2), number(8, 2));
-        const QTime time(number(11, 2), number(14, 2), number(17, 2), number(20, 3));
-        if (date.isValid() && time.isValid())
-            return QDateTime(date, time, Qt::UTC);
-    }
-    return QDateTime::fromString(text, Qt::ISODateWithMs).toUTC();
-}
-
-AnswerRecord readRecord(const QSqlQuery& query) {
-    AnswerRecord a;
-    a.answerId = query.value(0).toString();
-    a.answeredUtc = readStoredTime(query.value(1).toString());
-    a.userId = query.value(2).toString();
-    a.runId = query.value(3).toString();
-    a.method = query.value(4).toString();
-    a.activity = query.value(5).toString();
-    a.inversions = query.value(6).toString();
-    a.category = query.value(7).toString();
-    a.accidentals = query.value(8).toInt();
-    a.key = query.value(9).toString();
-    a.item = query.value(10).toString();
-    a.inversion = query.value(11).toString();
-    a.asked = query.value(12).toString();
-    a.given = query.value(13).toString();
-    a.right = query.value(14).toString();
-    a.correct = query.value(15).toBool();
-    a.attempt = query.value(16).toInt();
-    a.seconds = query.value(17).toInt();
-    a.inDataFile = query.value(18).toBool();
-    a.imported = query.value(19).toBool();
-    a.played = query.value(20).toString();
-    return a;
-}
-
-// Seconds come as a number: one text fewer per answer for the driver to copy.
-const QString kFactColumns = QStringLiteral("CAST(strftime('%s', answered_utc) AS INTEGER), method, "
-                                            "activity, category, key_name, item, right_answer, "
-                                            "given, correct, seconds, in_data_file, imported, attempt");
-
-void readFactsRow(const QSqlQuery& query, AnswerFacts& facts) {
-    facts.answeredSecs = query.value(0).toLongLong();
-    facts.method = query.value(1).toString();
-    facts.activity = query.value(2).toString();
-    facts.category = query.value(3).toString();
-    facts.key = query.value(4).toString();
-    facts.item = query.value(5).toString();
-    facts.right = query.value(6).toString();
-    facts.given = query.value(7).toString();
-    facts.correct = query.value(8).toBool();
-    facts.seconds = query.value(9).toInt();
-    facts.inDataFile = query.value(10).toBool();
-    facts.imported = query.value(11).toBool();
-    facts.attempt = query.value(12).toInt();
 }
 
 enum class Health { Sound, Damaged, Unusable };
@@ -293,54 +152,6 @@ bool HistoryStore::open(Access access, QString& notice) {
     releaseInUseMark();
     notice = notice.isEmpty() ? error : notice + QStringLiteral("\r\n\r\n") + error;
     return false;
-}
-
-QString HistoryStore::trouble(HistoryTrouble what, const QString& reason) const {
-    const QString file = QDir::toNativeSeparators(m_path);
-    switch (what) {
-    case HistoryTrouble::CannotRead:
-        return reason.isEmpty()
-                   ? QCoreApplication::translate("HistoryStore", "The answer history %1 cannot be read.")
-                         .arg(file)
-                   : QCoreApplication::translate("HistoryStore", "The answer history %1 cannot be read: %2")
-                         .arg(file, reason);
-    case HistoryTrouble::CannotWrite:
-        return reason.isEmpty()
-                   ? QCoreApplication::translate("HistoryStore", "The answer history %1 cannot be written.")
-                         .arg(file)
-                   : QCoreApplication::translate("HistoryStore",
-                                                 "The answer history %1 cannot be written: %2")
-                         .arg(file, reason);
-    case HistoryTrouble::Damaged:
-        return reason.isEmpty()
-                   ? QCoreApplication::translate("HistoryStore", "The answer history %1 is damaged.")
-                         .arg(file)
-                   : QCoreApplication::translate("HistoryStore", "The answer history %1 is damaged: %2")
-                         .arg(file, reason);
-    case HistoryTrouble::MadeByNewer:
-        return reason.isEmpty()
-                   ? QCoreApplication::translate(
-                         "HistoryStore", "The answer history %1 was made by a newer version of Tonalyst.")
-                         .arg(file)
-                   : QCoreApplication::translate(
-                         "HistoryStore", "The answer history %1 was made by a newer version of Tonalyst: %2")
-                         .arg(file, reason);
-    case HistoryTrouble::MadeByOlder:
-        return reason.isEmpty()
-                   ? QCoreApplication::translate(
-                         "HistoryStore", "The answer history %1 was made by an older version of Tonalyst.")
-                         .arg(file)
-                   : QCoreApplication::translate(
-                         "HistoryStore", "The answer history %1 was made by an older version of Tonalyst: %2")
-                         .arg(file, reason);
-    }
-    return {};
-}
-
-QString HistoryStore::failure(bool writing, const QString& detail) const {
-    if (const auto found = blocked(m_path, writing))
-        return trouble(found->first, found->second);
-    return trouble(writing ? HistoryTrouble::CannotWrite : HistoryTrouble::CannotRead, detail);
 }
 
 bool HistoryStore::claimInUseMark() {
@@ -464,12 +275,12 @@ bool HistoryStore::prepare(QString& error) {
         take(statements->insert,
              QStringLiteral("INSERT INTO answers (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
                             "?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (answer_id) DO NOTHING")
-                 .arg(kColumns)) &&
+                 .arg(kAnswerColumns)) &&
         take(statements->select,
              QStringLiteral("SELECT %1 FROM answers WHERE user_id = ? AND answered_utc >= ? "
                             "AND answered_utc < ? ORDER BY answered_utc DESC, rowid DESC "
                             "LIMIT ?")
-                 .arg(kColumns)) &&
+                 .arg(kAnswerColumns)) &&
         take(statements->latestFacts,
              QStringLiteral(
                  "SELECT %1 FROM answers WHERE user_id = ? ORDER BY answered_utc DESC, rowid DESC LIMIT ?")
@@ -478,7 +289,7 @@ bool HistoryStore::prepare(QString& error) {
         take(statements->unsent,
              QStringLiteral("SELECT %1 FROM answers WHERE user_id = ? AND sent = 0 AND imported = 0 "
                             "ORDER BY answered_utc, rowid LIMIT ?")
-                 .arg(kColumns)) &&
+                 .arg(kAnswerColumns)) &&
         take(statements->markSent, QStringLiteral("UPDATE answers SET sent = 1 WHERE answer_id = ?")) &&
         take(
             statements->unsentCount,
@@ -532,73 +343,15 @@ bool HistoryStore::markInDataFile(const QStringList& answerIds, QString& error) 
                                     answerIds, bindId, error);
 }
 
-bool HistoryStore::readAnswers(const AnswerSpan& span, const std::function<void(const StoredAnswer&)>& each,
-                               QString& error) {
-    if (!m_statements) {
-        error = trouble(HistoryTrouble::CannotRead,
-                        QCoreApplication::translate("HistoryStore", "it is not open"));
-        return false;
-    }
-    const QString within =
-        QStringLiteral("FROM answers WHERE user_id = ?1 AND answered_utc >= ?2 AND answered_utc < ?3");
-    // In the order of the index, so that rows come as they are found, never sorted first.
-    const QString sql =
-        span.last
-            ? QStringLiteral("SELECT %1 FROM (SELECT rowid AS stored, %1 %2 ORDER BY answered_utc DESC, "
-                             "rowid DESC LIMIT ?4) ORDER BY answered_utc, stored")
-                  .arg(kColumns, within)
-            : QStringLiteral("SELECT %1 %2 ORDER BY answered_utc, rowid").arg(kColumns, within);
-    RowQuery query{sql,
-                   {span.userId, span.from ? timeText(*span.from) : QStringLiteral(""),
-                    span.to ? timeText(*span.to) : QStringLiteral("~")}};
-    if (span.last)
-        query.values.append(qint64(std::max(0, *span.last)));
-    // A row's fields as UTF-8, one after another in one buffer that keeps its size from row
-    // to row: a long history is read without a new allocation for every field.
-    QByteArray fields;
-    std::array<QString, kStoredAnswerFields> texts;
-    std::array<std::optional<qint64>, kStoredAnswerFields> numbers;
-    QStringEncoder utf8(QStringEncoder::Utf8);
-    constexpr qsizetype kLongestNumber = 20;
-    StoredAnswer answer;
-    QSqlError failed;
-    const bool read = stepRows(
-        QSqlDatabase::database(m_connection, false), query,
-        [&](const QSqlQuery& row) {
-            qsizetype needed = 0;
-            for (std::size_t i = 0; i < kStoredAnswerFields; ++i) {
-                const QVariant value = row.value(static_cast<int>(i));
-                numbers[i] =
-                    value.typeId() == QMetaType::LongLong ? std::optional(value.toLongLong()) : std::nullopt;
-                texts[i] = numbers[i] ? QString() : value.toString();
-                needed += numbers[i] ? kLongestNumber : utf8.requiredSpace(texts[i].size());
-            }
-            fields.resize(needed);
-            char* at = fields.data();
-            for (std::size_t i = 0; i < kStoredAnswerFields; ++i) {
-                char* const start = at;
-                at = numbers[i] ? std::to_chars(at, at + kLongestNumber, *numbers[i]).ptr
-                                : utf8.appendToBuffer(at, texts[i]);
-                answer[i] = QByteArrayView(start, at - start);
-            }
-            each(answer);
-        },
-        failed);
-    if (!read)
-        error = isDamage(failed) ? trouble(HistoryTrouble::Damaged, failed.databaseText())
-                                 : trouble(HistoryTrouble::CannotRead, failed.databaseText());
-    return read;
-}
-
 std::vector<AnswerRecord> HistoryStore::answers(const HistoryQuery& query) {
     std::vector<AnswerRecord> found;
     if (!m_statements)
         return found;
     QSqlQuery& select = m_statements->select;
     select.bindValue(0, query.userId);
-    select.bindValue(1, query.from ? dayStart(*query.from) : QStringLiteral(""));
+    select.bindValue(1, query.from ? storedDayStart(*query.from) : QStringLiteral(""));
     // Past every stored time: "~" sorts after the digits.
-    select.bindValue(2, query.to ? dayStart(query.to->addDays(1)) : QStringLiteral("~"));
+    select.bindValue(2, query.to ? storedDayStart(query.to->addDays(1)) : QStringLiteral("~"));
     select.bindValue(3, query.last ? std::max(0, *query.last) : -1);
     if (!select.exec())
         return found;
@@ -607,22 +360,6 @@ std::vector<AnswerRecord> HistoryStore::answers(const HistoryQuery& query) {
     select.finish();
     std::reverse(found.begin(), found.end());
     return found;
-}
-
-bool HistoryStore::readFacts(const QString& userId, const std::optional<QDateTime>& from,
-                             const std::optional<QDateTime>& to,
-                             const std::function<void(const AnswerFacts&)>& each, ReadShare share) {
-    if (!m_statements)
-        return false;
-    const FactQuery query{QStringLiteral("SELECT %1 FROM answers WHERE user_id = ?1 AND answered_utc >= ?2 "
-                                         "AND answered_utc < ?3 AND rowid % ?4 = ?5")
-                              .arg(kFactColumns),
-                          userId,
-                          from ? timeText(*from) : QStringLiteral(""),
-                          to ? timeText(*to) : QStringLiteral("~"),
-                          std::max(1, share.shares),
-                          share.share};
-    return stepFactRows(QSqlDatabase::database(m_connection, false), query, each);
 }
 
 std::optional<std::vector<AnswerFacts>> HistoryStore::latestFacts(const QString& userId, int count,
