@@ -1,6 +1,7 @@
 #include "app/ClassServerDialog.h"
 
 #include "classserver/PushWorker.h"
+#include "startup/WrappedTextHeight.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -48,6 +49,8 @@ ClassServerDialog::ClassServerDialog(const ClassServerSettings& settings, PushWo
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_test, &QPushButton::clicked, this, &ClassServerDialog::testConnection);
     connect(&m_worker, &PushWorker::tested, this, &ClassServerDialog::showTestResult);
+    // The wrapped texts need more lines as the dialog narrows or a message grows.
+    new WrappedTextHeight(this);
 }
 
 ClassServerSettings ClassServerDialog::settings() const {
@@ -64,20 +67,6 @@ void ClassServerDialog::showTestResult(bool ok, const QString& message) {
     m_test->setEnabled(true);
     m_result->setText(message);
     m_result->setStyleSheet(ok ? QStringLiteral("color: #1a7f37;") : QStringLiteral("color: #b3261e;"));
-    keepTextsWhole();
-}
-
-void ClassServerDialog::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    keepTextsWhole();
-}
-
-// The wrapped texts need more lines as the dialog narrows or a message grows; the dialog
-// is never lower than they need at its width, so none is cut off.
-void ClassServerDialog::keepTextsWhole() {
-    const int needed = layout()->totalHeightForWidth(width());
-    if (needed > 0 && needed != minimumHeight())
-        setMinimumHeight(needed);
 }
 
 } // namespace tonalyst
