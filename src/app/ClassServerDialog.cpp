@@ -1,6 +1,7 @@
 #include "app/ClassServerDialog.h"
 
 #include "classserver/PushWorker.h"
+#include "startup/FieldWidth.h"
 #include "startup/WrappedTextHeight.h"
 
 #include <QCheckBox>
@@ -10,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tonalyst {
 
@@ -23,7 +26,8 @@ ClassServerDialog::ClassServerDialog(const ClassServerSettings& settings, PushWo
     m_enabled->setChecked(settings.enabled);
     m_server->setObjectName(QStringLiteral("txtClassServer"));
     m_server->setPlaceholderText(tr("service name, or postgresql://host/database"));
-    m_server->setMinimumWidth(320);
+    // Wide enough for its hint, however long that is in the window's language.
+    m_server->setMinimumWidth(std::max(320, fieldWidthFor(m_server, m_server->placeholderText())));
     m_test->setObjectName(QStringLiteral("cmdTestConnection"));
     m_result->setObjectName(QStringLiteral("lblTestResult"));
     m_result->setWordWrap(true);
