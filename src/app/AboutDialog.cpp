@@ -2,6 +2,7 @@
 
 #include "platform/ControlNames.h"
 #include "startup/AppIcon.h"
+#include "startup/WrappedTextHeight.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -78,6 +79,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     layout->addLayout(text, 0, 1);
     layout->addWidget(buttons, 1, 0, 1, 2);
     setFixedWidth(460);
+    new WrappedTextHeight(this);
 }
 
 } // namespace tonalyst

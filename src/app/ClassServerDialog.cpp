@@ -1,6 +1,8 @@
 #include "app/ClassServerDialog.h"
 
 #include "classserver/PushWorker.h"
+#include "startup/FieldWidth.h"
+#include "startup/WrappedTextHeight.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -9,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tonalyst {
 
@@ -22,7 +26,8 @@ ClassServerDialog::ClassServerDialog(const ClassServerSettings& settings, PushWo
     m_enabled->setChecked(settings.enabled);
     m_server->setObjectName(QStringLiteral("txtClassServer"));
     m_server->setPlaceholderText(tr("service name, or postgresql://host/database"));
-    m_server->setMinimumWidth(320);
+    // Wide enough for its hint, however long that is in the window's language.
+    m_server->setMinimumWidth(std::max(320, fieldWidthFor(m_server, m_server->placeholderText())));
     m_test->setObjectName(QStringLiteral("cmdTestConnection"));
     m_result->setObjectName(QStringLiteral("lblTestResult"));
     m_result->setWordWrap(true);
@@ -48,6 +53,8 @@ ClassServerDialog::ClassServerDialog(const ClassServerSettings& settings, PushWo
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_test, &QPushButton::clicked, this, &ClassServerDialog::testConnection);
     connect(&m_worker, &PushWorker::tested, this, &ClassServerDialog::showTestResult);
+    // The wrapped texts need more lines as the dialog narrows or a message grows.
+    new WrappedTextHeight(this);
 }
 
 ClassServerSettings ClassServerDialog::settings() const {
@@ -64,20 +71,6 @@ void ClassServerDialog::showTestResult(bool ok, const QString& message) {
     m_test->setEnabled(true);
     m_result->setText(message);
     m_result->setStyleSheet(ok ? QStringLiteral("color: #1a7f37;") : QStringLiteral("color: #b3261e;"));
-    keepTextsWhole();
-}
-
-void ClassServerDialog::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    keepTextsWhole();
-}
-
-// The wrapped texts need more lines as the dialog narrows or a message grows; the dialog
-// is never lower than they need at its width, so none is cut off.
-void ClassServerDialog::keepTextsWhole() {
-    const int needed = layout()->totalHeightForWidth(width());
-    if (needed > 0 && needed != minimumHeight())
-        setMinimumHeight(needed);
 }
 
 } // namespace tonalyst

@@ -23,11 +23,7 @@ public:
 
     ClassServerSettings settings() const;
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
-    void keepTextsWhole();
     void testConnection();
     void showTestResult(bool ok, const QString& message);
 

@@ -66,6 +66,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     theory->setObjectName(QStringLiteral("helpTheory"));
     QAction* program = toolBar->addAction(tr("Program Help"));
     program->setObjectName(QStringLiteral("helpProgram"));
+    // Every button in sight: the tool bar would hide what it has no room for behind an arrow.
+    toolBar->setMinimumWidth(toolBar->sizeHint().width());
 
     connect(back, &QAction::triggered, m_browser, &QTextBrowser::backward);
     connect(forward, &QAction::triggered, m_browser, &QTextBrowser::forward);

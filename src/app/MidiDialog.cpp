@@ -2,6 +2,7 @@
 
 #include "midi/MidiConnection.h"
 #include "midi/MidiInput.h"
+#include "startup/WrappedTextHeight.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -62,6 +63,7 @@ MidiDialog::MidiDialog(const MidiSettings& settings, MidiConnection& connection,
             m_chosen = item->data(kPortRole).toString();
     });
     listPorts();
+    new WrappedTextHeight(this);
 }
 
 void MidiDialog::listPorts() {

@@ -7,6 +7,8 @@
 #include <QFormLayout>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace tonalyst {
 
 namespace {
@@ -28,6 +30,9 @@ constexpr Row kRows[] = {
     {9, QT_TRANSLATE_NOOP("StatusPanel", "SCORE"), StatusPanel::Score},
 };
 
+// As wide as a value usually is, so that the panel keeps still as the figures change.
+constexpr int kValueWidth = 110;
+
 } // namespace
 
 StatusPanel::StatusPanel(const char* frameName, const QString& title, QWidget* parent) : QGroupBox(title, parent) {
@@ -43,7 +48,7 @@ StatusPanel::StatusPanel(const char* frameName, const QString& title, QWidget* p
         nameControl(value, "lblstatmsg", row.value);
         // The value's text is what is read as it changes; its heading says what it is.
         value->setAccessibleDescription(heading->text());
-        value->setMinimumWidth(110);
+        value->setMinimumWidth(kValueWidth);
         QFont bold = value->font();
         bold.setBold(true);
         value->setFont(bold);
@@ -64,7 +69,11 @@ void StatusPanel::follow(const RunModel& model) {
 }
 
 void StatusPanel::setValue(int value, const QString& text) {
-    m_values[static_cast<std::size_t>(value)]->setText(text);
+    QLabel* label = m_values[static_cast<std::size_t>(value)];
+    label->setText(text);
+    // Wider for a longer value, such as an activity's name in some languages: the minimum
+    // set above would otherwise let the window cut it off.
+    label->setMinimumWidth(std::max(kValueWidth, label->sizeHint().width()));
 }
 
 QString StatusPanel::value(Value value) const {

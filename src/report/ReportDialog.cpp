@@ -5,6 +5,7 @@
 #include "report/ReportDisplayWindow.h"
 #include "report/ReportProgressWindow.h"
 #include "startup/AppIcon.h"
+#include "startup/FieldWidth.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,6 +17,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tonalyst {
 
@@ -148,6 +151,11 @@ QWidget* ReportDialog::buildPeriodFrame() {
     for (int i = 0; i < 2; ++i) {
         m_fromTo[i] = new QLineEdit(absolute);
         nameControl(m_fromTo[i], "txtfromto", i);
+        // Wide enough for a date of any month, whose name may be longer in another language.
+        int widest = 0;
+        for (int month = 1; month <= 12; ++month)
+            widest = std::max(widest, fieldWidthFor(m_fromTo[i], paddedShortDate(QDate(2028, month, 28))));
+        m_fromTo[i]->setMinimumWidth(widest);
         auto* caption = new QLabel(captions[i], absolute);
         caption->setBuddy(m_fromTo[i]);
         absoluteLayout->addWidget(caption, i, 0);

@@ -4,6 +4,7 @@
 #include "platform/Prompter.h"
 #include "startup/AppIcon.h"
 #include "startup/UserIdCheck.h"
+#include "startup/WrappedTextHeight.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -63,6 +64,7 @@ UserIdDialog::UserIdDialog(Prompter& prompter, QWidget* parent) : QDialog(parent
     layout->addWidget(advice);
     layout->addWidget(buttons);
     setFixedWidth(400);
+    new WrappedTextHeight(this);
 }
 
 void UserIdDialog::pressOk() {
