@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tonalyst {
 
 namespace {
@@ -66,7 +68,8 @@ QColor KeyboardKey::backgroundColor() const {
 }
 
 void KeyboardKey::setStaffSpace(qreal pixels) {
-    m_sign->setStaffSpace(pixels);
+    m_staffSpace = pixels;
+    placeSign();
 }
 
 // Spelling keys show name and sign side by side, black keys one above the other, and a
@@ -83,11 +86,17 @@ QRect KeyboardKey::letterRect() const {
     return QRect(0, 0, m_mark.name.size() > 1 ? width() * 5 / 8 : width() / 2, height());
 }
 
+// Beside a syllable the sign has less room than beside a letter, and is drawn as much smaller.
 void KeyboardKey::placeSign() {
-    if (m_look == Look::BlackKey)
+    if (m_look == Look::BlackKey) {
         m_sign->setGeometry(0, height() * 2 / 5, width(), height() * 3 / 5);
-    else
-        m_sign->setGeometry(letterRect().right(), 0, width() - letterRect().right(), height());
+        m_sign->setStaffSpace(m_staffSpace);
+        return;
+    }
+    const int room = width() - letterRect().right();
+    m_sign->setGeometry(letterRect().right(), 0, room, height());
+    const int letterRoom = width() - width() / 2 + 1;
+    m_sign->setStaffSpace(m_staffSpace * std::min(1.0, qreal(room) / std::max(1, letterRoom)));
 }
 
 void KeyboardKey::resizeEvent(QResizeEvent* event) {

@@ -52,6 +52,7 @@ private:
     bool m_marked = false;
     bool m_held = false;
     GlyphLabel* m_sign;
+    qreal m_staffSpace = 8.0;
     NoteMark m_mark;
 };
 
