@@ -174,9 +174,9 @@ TEST_F(NoteNamingTest, AnswerMenusShowTranslatedCaptionsAndHandOnTheEnglishOnes)
     }
 }
 
-// B-flat major, named "B" in German letters, is chosen as the student reads it, shown so beside
-// the staff, judged right and recorded as the English key it is.
-TEST_F(NoteNamingTest, AKeyChosenByItsGermanNameIsRecordedInEnglish) {
+// B-flat major, named "B" in German letters, shows so beside the staff when chosen and in
+// the right answer after a wrong one, and is recorded as the English key it is.
+TEST_F(NoteNamingTest, AKeyNamedInGermanIsShownSoAndRecordedInEnglish) {
     openFor(QStringLiteral("ANNA"), QLocale(QLocale::German));
     control<QAction>("mnukeysigid")->trigger();
     // A major key, whose signature the fixed seed then draws, and B-flat's place in it.
@@ -189,12 +189,18 @@ TEST_F(NoteNamingTest, AKeyChosenByItsGermanNameIsRecordedInEnglish) {
     control<QAction>("mnumajkey", 12)->trigger();
     EXPECT_EQ(control<QLabel>("lblchordtype")->text(), QStringLiteral("Dur :"));
     EXPECT_EQ(control<QLabel>("lblchordname")->text(), QStringLiteral("B"));
+    // Changed to C and submitted, with no second try: the right answer is named in German.
+    control<QAction>("mnumajkey", 0)->trigger();
+    prompter.answerNo();
     control<QPushButton>("cmdOK")->click();
+    EXPECT_EQ(prompter.texts().filter(QStringLiteral("Dur : B")).size(), 1)
+        << prompter.texts().join(QLatin1Char('|')).toStdString();
 
     const std::vector<AnswerRecord> answers = historyAfterQuit(QStringLiteral("ANNA"));
     ASSERT_EQ(answers.size(), 1u);
-    EXPECT_TRUE(answers[0].correct);
-    EXPECT_EQ(answers[0].given, QStringLiteral("major : / B-flat"));
+    EXPECT_FALSE(answers[0].correct);
+    EXPECT_EQ(answers[0].given, QStringLiteral("major : / C"));
+    EXPECT_EQ(answers[0].right, QStringLiteral("major : / B-flat"));
 }
 
 // Note names are kept per user beside the language: a student who chose none names notes as
