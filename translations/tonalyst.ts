@@ -92,6 +92,109 @@
     </message>
 </context>
 <context>
+    <name>ChordAnswers</name>
+    <message>
+        <source>Triad :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seventh :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V7 of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vii-dim7 of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Augmented 6 :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flat-II (Neapolitan)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ii-dim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flat-III</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>III-aug</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flat-VI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vi-dim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vii-dim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flat-VII</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ii-half-dim7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>III-maj7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IV-maj7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VI-maj7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vii-half-dim7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vii-dim7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flat-II</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IV (or iv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V  (or v)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChordEarTraining</name>
     <message>
         <source>Chor&amp;d Ear Training ...</source>
@@ -189,6 +292,41 @@
     </message>
     <message>
         <source>%1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChordQualityAnswers</name>
+    <message>
+        <source>Triad :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seventh :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diminished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>major</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>augmented</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>half-diminished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dominant (major-minor)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -657,6 +795,61 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     </message>
 </context>
 <context>
+    <name>IntervalAnswers</name>
+    <message>
+        <source>Unison : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Third :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fourth :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fifth :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sixth :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seventh :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Octave :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>perfect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>major</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>augmented</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diminished</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>IntervalEarTraining</name>
     <message>
         <source>Inter&amp;val Ear Training</source>
@@ -745,6 +938,40 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     </message>
     <message>
         <source>Write the note that makes each interval with the note given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InversionAnswers</name>
+    <message>
+        <source>(root position)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(1st inversion)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(2nd inversion)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(3rd inversion)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(inversion)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyAnswers</name>
+    <message>
+        <source>major :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minor :</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3212,6 +3439,26 @@ per question</source>
         <source>&amp;Language:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>As the language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English letters (C D E F G A B)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>German letters (C D E F G A H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed do (Do Ré Mi Fa Sol La Si)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Note names:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tonalyst::MainWindow</name>
@@ -3413,6 +3660,10 @@ per question</source>
         <source>The language changes the next time Tonalyst starts.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>In the key of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tonalyst::MidiDialog</name>
@@ -3562,11 +3813,11 @@ per question</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>e.g. Eb G Bb</source>
+        <source>Notes not entered</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Notes not entered</source>
+        <source>e.g. %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -92,6 +92,109 @@
     </message>
 </context>
 <context>
+    <name>ChordAnswers</name>
+    <message>
+        <source>Triad :</source>
+        <translation>Dreiklang :</translation>
+    </message>
+    <message>
+        <source>Seventh :</source>
+        <translation>Septakkord :</translation>
+    </message>
+    <message>
+        <source>V7 of</source>
+        <translation>V7 von</translation>
+    </message>
+    <message>
+        <source>vii-dim7 of</source>
+        <translation>vii-verm7 von</translation>
+    </message>
+    <message>
+        <source>Augmented 6 :</source>
+        <translation>Übermäßiger Sextakkord :</translation>
+    </message>
+    <message>
+        <source>Flat-II (Neapolitan)</source>
+        <translation>♭II (Neapolitaner)</translation>
+    </message>
+    <message>
+        <source>ii-dim</source>
+        <translation>ii-verm</translation>
+    </message>
+    <message>
+        <source>Flat-III</source>
+        <translation>♭III</translation>
+    </message>
+    <message>
+        <source>III-aug</source>
+        <translation>III-überm</translation>
+    </message>
+    <message>
+        <source>Flat-VI</source>
+        <translation>♭VI</translation>
+    </message>
+    <message>
+        <source>vi-dim</source>
+        <translation>vi-verm</translation>
+    </message>
+    <message>
+        <source>vii-dim</source>
+        <translation>vii-verm</translation>
+    </message>
+    <message>
+        <source>Flat-VII</source>
+        <translation>♭VII</translation>
+    </message>
+    <message>
+        <source>ii-half-dim7</source>
+        <translation>ii-halbverm7</translation>
+    </message>
+    <message>
+        <source>III-maj7</source>
+        <translation>III-maj7</translation>
+    </message>
+    <message>
+        <source>IV-maj7</source>
+        <translation>IV-maj7</translation>
+    </message>
+    <message>
+        <source>VI-maj7</source>
+        <translation>VI-maj7</translation>
+    </message>
+    <message>
+        <source>vii-half-dim7</source>
+        <translation>vii-halbverm7</translation>
+    </message>
+    <message>
+        <source>vii-dim7</source>
+        <translation>vii-verm7</translation>
+    </message>
+    <message>
+        <source>Flat-II</source>
+        <translation>♭II</translation>
+    </message>
+    <message>
+        <source>IV (or iv)</source>
+        <translation>IV (oder iv)</translation>
+    </message>
+    <message>
+        <source>V  (or v)</source>
+        <translation>V  (oder v)</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>deutscher</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>französischer</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>italienischer</translation>
+    </message>
+</context>
+<context>
     <name>ChordEarTraining</name>
     <message>
         <source>Chor&amp;d Ear Training ...</source>
@@ -190,6 +293,41 @@
     <message>
         <source>%1 in %2</source>
         <translation>%1 in %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChordQualityAnswers</name>
+    <message>
+        <source>Triad :</source>
+        <translation>Dreiklang :</translation>
+    </message>
+    <message>
+        <source>Seventh :</source>
+        <translation>Septakkord :</translation>
+    </message>
+    <message>
+        <source>diminished</source>
+        <translation>vermindert</translation>
+    </message>
+    <message>
+        <source>minor</source>
+        <translation>Moll</translation>
+    </message>
+    <message>
+        <source>major</source>
+        <translation>Dur</translation>
+    </message>
+    <message>
+        <source>augmented</source>
+        <translation>übermäßig</translation>
+    </message>
+    <message>
+        <source>half-diminished</source>
+        <translation>halbvermindert</translation>
+    </message>
+    <message>
+        <source>dominant (major-minor)</source>
+        <translation>Dominantsept (Dur-Moll)</translation>
     </message>
 </context>
 <context>
@@ -718,6 +856,61 @@ Schreibt die Antworten eines Schülers aus dem Antwortverlauf, älteste zuerst, 
     </message>
 </context>
 <context>
+    <name>IntervalAnswers</name>
+    <message>
+        <source>Unison : </source>
+        <translation>Prime : </translation>
+    </message>
+    <message>
+        <source>Second :</source>
+        <translation>Sekunde :</translation>
+    </message>
+    <message>
+        <source>Third :</source>
+        <translation>Terz :</translation>
+    </message>
+    <message>
+        <source>Fourth :</source>
+        <translation>Quarte :</translation>
+    </message>
+    <message>
+        <source>Fifth :</source>
+        <translation>Quinte :</translation>
+    </message>
+    <message>
+        <source>Sixth :</source>
+        <translation>Sexte :</translation>
+    </message>
+    <message>
+        <source>Seventh :</source>
+        <translation>Septime :</translation>
+    </message>
+    <message>
+        <source>Octave :</source>
+        <translation>Oktave :</translation>
+    </message>
+    <message>
+        <source>perfect</source>
+        <translation>rein</translation>
+    </message>
+    <message>
+        <source>minor</source>
+        <translation>klein</translation>
+    </message>
+    <message>
+        <source>major</source>
+        <translation>groß</translation>
+    </message>
+    <message>
+        <source>augmented</source>
+        <translation>übermäßig</translation>
+    </message>
+    <message>
+        <source>diminished</source>
+        <translation>vermindert</translation>
+    </message>
+</context>
+<context>
     <name>IntervalEarTraining</name>
     <message>
         <source>Inter&amp;val Ear Training</source>
@@ -807,6 +1000,40 @@ Schreibt die Antworten eines Schülers aus dem Antwortverlauf, älteste zuerst, 
     <message>
         <source>Write the note that makes each interval with the note given.</source>
         <translation>Schreiben Sie den Ton, der mit dem gegebenen Ton das Intervall bildet.</translation>
+    </message>
+</context>
+<context>
+    <name>InversionAnswers</name>
+    <message>
+        <source>(root position)</source>
+        <translation>(Grundstellung)</translation>
+    </message>
+    <message>
+        <source>(1st inversion)</source>
+        <translation>(1. Umkehrung)</translation>
+    </message>
+    <message>
+        <source>(2nd inversion)</source>
+        <translation>(2. Umkehrung)</translation>
+    </message>
+    <message>
+        <source>(3rd inversion)</source>
+        <translation>(3. Umkehrung)</translation>
+    </message>
+    <message>
+        <source>(inversion)</source>
+        <translation>(Umkehrung)</translation>
+    </message>
+</context>
+<context>
+    <name>KeyAnswers</name>
+    <message>
+        <source>major :</source>
+        <translation>Dur :</translation>
+    </message>
+    <message>
+        <source>minor :</source>
+        <translation>Moll :</translation>
     </message>
 </context>
 <context>
@@ -3446,6 +3673,26 @@ Test</translation>
         <source>&amp;Language:</source>
         <translation>&amp;Sprache:</translation>
     </message>
+    <message>
+        <source>As the language</source>
+        <translation>Wie die Sprache</translation>
+    </message>
+    <message>
+        <source>English letters (C D E F G A B)</source>
+        <translation>Englische Buchstaben (C D E F G A B)</translation>
+    </message>
+    <message>
+        <source>German letters (C D E F G A H)</source>
+        <translation>Deutsche Buchstaben (C D E F G A H)</translation>
+    </message>
+    <message>
+        <source>Fixed do (Do Ré Mi Fa Sol La Si)</source>
+        <translation>Feste Solmisation (Do Re Mi Fa Sol La Si)</translation>
+    </message>
+    <message>
+        <source>&amp;Note names:</source>
+        <translation>&amp;Notennamen:</translation>
+    </message>
 </context>
 <context>
     <name>tonalyst::MainWindow</name>
@@ -3648,6 +3895,10 @@ Test</translation>
         <source>The language changes the next time Tonalyst starts.</source>
         <translation>Die Sprache wechselt beim nächsten Start von Tonalyst.</translation>
     </message>
+    <message>
+        <source>In the key of %1</source>
+        <translation>In %1</translation>
+    </message>
 </context>
 <context>
     <name>tonalyst::MidiDialog</name>
@@ -3798,11 +4049,15 @@ Test</translation>
     </message>
     <message>
         <source>e.g. Eb G Bb</source>
-        <translation>z. B. Eb G Bb</translation>
+        <translation type="vanished">z. B. Eb G Bb</translation>
     </message>
     <message>
         <source>Notes not entered</source>
         <translation>Noten nicht eingegeben</translation>
+    </message>
+    <message>
+        <source>e.g. %1</source>
+        <translation>z. B. %1</translation>
     </message>
 </context>
 <context>

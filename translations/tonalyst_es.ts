@@ -92,6 +92,109 @@
     </message>
 </context>
 <context>
+    <name>ChordAnswers</name>
+    <message>
+        <source>Triad :</source>
+        <translation>Tríada :</translation>
+    </message>
+    <message>
+        <source>Seventh :</source>
+        <translation>Acorde de séptima :</translation>
+    </message>
+    <message>
+        <source>V7 of</source>
+        <translation>V7 de</translation>
+    </message>
+    <message>
+        <source>vii-dim7 of</source>
+        <translation>vii-dism7 de</translation>
+    </message>
+    <message>
+        <source>Augmented 6 :</source>
+        <translation>Sexta aumentada :</translation>
+    </message>
+    <message>
+        <source>Flat-II (Neapolitan)</source>
+        <translation>♭II (sexta napolitana)</translation>
+    </message>
+    <message>
+        <source>ii-dim</source>
+        <translation>ii-dism</translation>
+    </message>
+    <message>
+        <source>Flat-III</source>
+        <translation>♭III</translation>
+    </message>
+    <message>
+        <source>III-aug</source>
+        <translation>III-aum</translation>
+    </message>
+    <message>
+        <source>Flat-VI</source>
+        <translation>♭VI</translation>
+    </message>
+    <message>
+        <source>vi-dim</source>
+        <translation>vi-dism</translation>
+    </message>
+    <message>
+        <source>vii-dim</source>
+        <translation>vii-dism</translation>
+    </message>
+    <message>
+        <source>Flat-VII</source>
+        <translation>♭VII</translation>
+    </message>
+    <message>
+        <source>ii-half-dim7</source>
+        <translation>ii-semidism7</translation>
+    </message>
+    <message>
+        <source>III-maj7</source>
+        <translation>III-maj7</translation>
+    </message>
+    <message>
+        <source>IV-maj7</source>
+        <translation>IV-maj7</translation>
+    </message>
+    <message>
+        <source>VI-maj7</source>
+        <translation>VI-maj7</translation>
+    </message>
+    <message>
+        <source>vii-half-dim7</source>
+        <translation>vii-semidism7</translation>
+    </message>
+    <message>
+        <source>vii-dim7</source>
+        <translation>vii-dism7</translation>
+    </message>
+    <message>
+        <source>Flat-II</source>
+        <translation>♭II</translation>
+    </message>
+    <message>
+        <source>IV (or iv)</source>
+        <translation>IV (o iv)</translation>
+    </message>
+    <message>
+        <source>V  (or v)</source>
+        <translation>V  (o v)</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>alemana</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>francesa</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>italiana</translation>
+    </message>
+</context>
+<context>
     <name>ChordEarTraining</name>
     <message>
         <source>Chor&amp;d Ear Training ...</source>
@@ -190,6 +293,41 @@
     <message>
         <source>%1 in %2</source>
         <translation>%1 en %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChordQualityAnswers</name>
+    <message>
+        <source>Triad :</source>
+        <translation>Tríada :</translation>
+    </message>
+    <message>
+        <source>Seventh :</source>
+        <translation>Acorde de séptima :</translation>
+    </message>
+    <message>
+        <source>diminished</source>
+        <translation>disminuido</translation>
+    </message>
+    <message>
+        <source>minor</source>
+        <translation>menor</translation>
+    </message>
+    <message>
+        <source>major</source>
+        <translation>mayor</translation>
+    </message>
+    <message>
+        <source>augmented</source>
+        <translation>aumentado</translation>
+    </message>
+    <message>
+        <source>half-diminished</source>
+        <translation>semidisminuido</translation>
+    </message>
+    <message>
+        <source>dominant (major-minor)</source>
+        <translation>de dominante (mayor-menor)</translation>
     </message>
 </context>
 <context>
@@ -717,6 +855,61 @@ Escribe las respuestas de un alumno del historial de respuestas, las más antigu
     </message>
 </context>
 <context>
+    <name>IntervalAnswers</name>
+    <message>
+        <source>Unison : </source>
+        <translation>Unísono : </translation>
+    </message>
+    <message>
+        <source>Second :</source>
+        <translation>Segunda :</translation>
+    </message>
+    <message>
+        <source>Third :</source>
+        <translation>Tercera :</translation>
+    </message>
+    <message>
+        <source>Fourth :</source>
+        <translation>Cuarta :</translation>
+    </message>
+    <message>
+        <source>Fifth :</source>
+        <translation>Quinta :</translation>
+    </message>
+    <message>
+        <source>Sixth :</source>
+        <translation>Sexta :</translation>
+    </message>
+    <message>
+        <source>Seventh :</source>
+        <translation>Séptima :</translation>
+    </message>
+    <message>
+        <source>Octave :</source>
+        <translation>Octava :</translation>
+    </message>
+    <message>
+        <source>perfect</source>
+        <translation>justa</translation>
+    </message>
+    <message>
+        <source>minor</source>
+        <translation>menor</translation>
+    </message>
+    <message>
+        <source>major</source>
+        <translation>mayor</translation>
+    </message>
+    <message>
+        <source>augmented</source>
+        <translation>aumentada</translation>
+    </message>
+    <message>
+        <source>diminished</source>
+        <translation>disminuida</translation>
+    </message>
+</context>
+<context>
     <name>IntervalEarTraining</name>
     <message>
         <source>Inter&amp;val Ear Training</source>
@@ -806,6 +999,40 @@ Escribe las respuestas de un alumno del historial de respuestas, las más antigu
     <message>
         <source>Write the note that makes each interval with the note given.</source>
         <translation>Escriba la nota que forma cada intervalo con la nota dada.</translation>
+    </message>
+</context>
+<context>
+    <name>InversionAnswers</name>
+    <message>
+        <source>(root position)</source>
+        <translation>(estado fundamental)</translation>
+    </message>
+    <message>
+        <source>(1st inversion)</source>
+        <translation>(1.ª inversión)</translation>
+    </message>
+    <message>
+        <source>(2nd inversion)</source>
+        <translation>(2.ª inversión)</translation>
+    </message>
+    <message>
+        <source>(3rd inversion)</source>
+        <translation>(3.ª inversión)</translation>
+    </message>
+    <message>
+        <source>(inversion)</source>
+        <translation>(inversión)</translation>
+    </message>
+</context>
+<context>
+    <name>KeyAnswers</name>
+    <message>
+        <source>major :</source>
+        <translation>mayor :</translation>
+    </message>
+    <message>
+        <source>minor :</source>
+        <translation>menor :</translation>
     </message>
 </context>
 <context>
@@ -3446,6 +3673,26 @@ examen</translation>
         <source>&amp;Language:</source>
         <translation>&amp;Idioma:</translation>
     </message>
+    <message>
+        <source>As the language</source>
+        <translation>Como el idioma</translation>
+    </message>
+    <message>
+        <source>English letters (C D E F G A B)</source>
+        <translation>Letras inglesas (C D E F G A B)</translation>
+    </message>
+    <message>
+        <source>German letters (C D E F G A H)</source>
+        <translation>Letras alemanas (C D E F G A H)</translation>
+    </message>
+    <message>
+        <source>Fixed do (Do Ré Mi Fa Sol La Si)</source>
+        <translation>Do fijo (Do Re Mi Fa Sol La Si)</translation>
+    </message>
+    <message>
+        <source>&amp;Note names:</source>
+        <translation>&amp;Nombres de las notas:</translation>
+    </message>
 </context>
 <context>
     <name>tonalyst::MainWindow</name>
@@ -3648,6 +3895,10 @@ examen</translation>
         <source>The language changes the next time Tonalyst starts.</source>
         <translation>El idioma cambia la próxima vez que se inicie Tonalyst.</translation>
     </message>
+    <message>
+        <source>In the key of %1</source>
+        <translation>En %1</translation>
+    </message>
 </context>
 <context>
     <name>tonalyst::MidiDialog</name>
@@ -3798,11 +4049,15 @@ examen</translation>
     </message>
     <message>
         <source>e.g. Eb G Bb</source>
-        <translation>p. ej. Eb G Bb</translation>
+        <translation type="vanished">p. ej. Eb G Bb</translation>
     </message>
     <message>
         <source>Notes not entered</source>
         <translation>Notas no introducidas</translation>
+    </message>
+    <message>
+        <source>e.g. %1</source>
+        <translation>p. ej. %1</translation>
     </message>
 </context>
 <context>

@@ -92,6 +92,109 @@
     </message>
 </context>
 <context>
+    <name>ChordAnswers</name>
+    <message>
+        <source>Triad :</source>
+        <translation>Triade :</translation>
+    </message>
+    <message>
+        <source>Seventh :</source>
+        <translation>Accord de septième :</translation>
+    </message>
+    <message>
+        <source>V7 of</source>
+        <translation>V7 de</translation>
+    </message>
+    <message>
+        <source>vii-dim7 of</source>
+        <translation>vii-dim7 de</translation>
+    </message>
+    <message>
+        <source>Augmented 6 :</source>
+        <translation>Sixte augmentée :</translation>
+    </message>
+    <message>
+        <source>Flat-II (Neapolitan)</source>
+        <translation>♭II (sixte napolitaine)</translation>
+    </message>
+    <message>
+        <source>ii-dim</source>
+        <translation>ii-dim</translation>
+    </message>
+    <message>
+        <source>Flat-III</source>
+        <translation>♭III</translation>
+    </message>
+    <message>
+        <source>III-aug</source>
+        <translation>III-aug</translation>
+    </message>
+    <message>
+        <source>Flat-VI</source>
+        <translation>♭VI</translation>
+    </message>
+    <message>
+        <source>vi-dim</source>
+        <translation>vi-dim</translation>
+    </message>
+    <message>
+        <source>vii-dim</source>
+        <translation>vii-dim</translation>
+    </message>
+    <message>
+        <source>Flat-VII</source>
+        <translation>♭VII</translation>
+    </message>
+    <message>
+        <source>ii-half-dim7</source>
+        <translation>ii-semi-dim7</translation>
+    </message>
+    <message>
+        <source>III-maj7</source>
+        <translation>III-maj7</translation>
+    </message>
+    <message>
+        <source>IV-maj7</source>
+        <translation>IV-maj7</translation>
+    </message>
+    <message>
+        <source>VI-maj7</source>
+        <translation>VI-maj7</translation>
+    </message>
+    <message>
+        <source>vii-half-dim7</source>
+        <translation>vii-semi-dim7</translation>
+    </message>
+    <message>
+        <source>vii-dim7</source>
+        <translation>vii-dim7</translation>
+    </message>
+    <message>
+        <source>Flat-II</source>
+        <translation>♭II</translation>
+    </message>
+    <message>
+        <source>IV (or iv)</source>
+        <translation>IV (ou iv)</translation>
+    </message>
+    <message>
+        <source>V  (or v)</source>
+        <translation>V  (ou v)</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>allemande</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>française</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>italienne</translation>
+    </message>
+</context>
+<context>
     <name>ChordEarTraining</name>
     <message>
         <source>Chor&amp;d Ear Training ...</source>
@@ -190,6 +293,41 @@
     <message>
         <source>%1 in %2</source>
         <translation>%1 en %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChordQualityAnswers</name>
+    <message>
+        <source>Triad :</source>
+        <translation>Triade :</translation>
+    </message>
+    <message>
+        <source>Seventh :</source>
+        <translation>Accord de septième :</translation>
+    </message>
+    <message>
+        <source>diminished</source>
+        <translation>diminué</translation>
+    </message>
+    <message>
+        <source>minor</source>
+        <translation>mineur</translation>
+    </message>
+    <message>
+        <source>major</source>
+        <translation>majeur</translation>
+    </message>
+    <message>
+        <source>augmented</source>
+        <translation>augmenté</translation>
+    </message>
+    <message>
+        <source>half-diminished</source>
+        <translation>semi-diminué</translation>
+    </message>
+    <message>
+        <source>dominant (major-minor)</source>
+        <translation>de dominante (majeur-mineur)</translation>
     </message>
 </context>
 <context>
@@ -717,6 +855,61 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     </message>
 </context>
 <context>
+    <name>IntervalAnswers</name>
+    <message>
+        <source>Unison : </source>
+        <translation>Unisson : </translation>
+    </message>
+    <message>
+        <source>Second :</source>
+        <translation>Seconde :</translation>
+    </message>
+    <message>
+        <source>Third :</source>
+        <translation>Tierce :</translation>
+    </message>
+    <message>
+        <source>Fourth :</source>
+        <translation>Quarte :</translation>
+    </message>
+    <message>
+        <source>Fifth :</source>
+        <translation>Quinte :</translation>
+    </message>
+    <message>
+        <source>Sixth :</source>
+        <translation>Sixte :</translation>
+    </message>
+    <message>
+        <source>Seventh :</source>
+        <translation>Septième :</translation>
+    </message>
+    <message>
+        <source>Octave :</source>
+        <translation>Octave :</translation>
+    </message>
+    <message>
+        <source>perfect</source>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>minor</source>
+        <translation>mineure</translation>
+    </message>
+    <message>
+        <source>major</source>
+        <translation>majeure</translation>
+    </message>
+    <message>
+        <source>augmented</source>
+        <translation>augmentée</translation>
+    </message>
+    <message>
+        <source>diminished</source>
+        <translation>diminuée</translation>
+    </message>
+</context>
+<context>
     <name>IntervalEarTraining</name>
     <message>
         <source>Inter&amp;val Ear Training</source>
@@ -806,6 +999,40 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     <message>
         <source>Write the note that makes each interval with the note given.</source>
         <translation>Écrivez la note qui forme chaque intervalle avec la note donnée.</translation>
+    </message>
+</context>
+<context>
+    <name>InversionAnswers</name>
+    <message>
+        <source>(root position)</source>
+        <translation>(état fondamental)</translation>
+    </message>
+    <message>
+        <source>(1st inversion)</source>
+        <translation>(1er renversement)</translation>
+    </message>
+    <message>
+        <source>(2nd inversion)</source>
+        <translation>(2e renversement)</translation>
+    </message>
+    <message>
+        <source>(3rd inversion)</source>
+        <translation>(3e renversement)</translation>
+    </message>
+    <message>
+        <source>(inversion)</source>
+        <translation>(renversement)</translation>
+    </message>
+</context>
+<context>
+    <name>KeyAnswers</name>
+    <message>
+        <source>major :</source>
+        <translation>majeur :</translation>
+    </message>
+    <message>
+        <source>minor :</source>
+        <translation>mineur :</translation>
     </message>
 </context>
 <context>
@@ -3445,6 +3672,26 @@ test</translation>
         <source>&amp;Language:</source>
         <translation>&amp;Langue :</translation>
     </message>
+    <message>
+        <source>As the language</source>
+        <translation>Comme la langue</translation>
+    </message>
+    <message>
+        <source>English letters (C D E F G A B)</source>
+        <translation>Lettres anglaises (C D E F G A B)</translation>
+    </message>
+    <message>
+        <source>German letters (C D E F G A H)</source>
+        <translation>Lettres allemandes (C D E F G A H)</translation>
+    </message>
+    <message>
+        <source>Fixed do (Do Ré Mi Fa Sol La Si)</source>
+        <translation>Do fixe (Do Ré Mi Fa Sol La Si)</translation>
+    </message>
+    <message>
+        <source>&amp;Note names:</source>
+        <translation>&amp;Noms des notes :</translation>
+    </message>
 </context>
 <context>
     <name>tonalyst::MainWindow</name>
@@ -3647,6 +3894,10 @@ test</translation>
         <source>The language changes the next time Tonalyst starts.</source>
         <translation>La langue change au prochain démarrage de Tonalyst.</translation>
     </message>
+    <message>
+        <source>In the key of %1</source>
+        <translation>En %1</translation>
+    </message>
 </context>
 <context>
     <name>tonalyst::MidiDialog</name>
@@ -3797,11 +4048,15 @@ test</translation>
     </message>
     <message>
         <source>e.g. Eb G Bb</source>
-        <translation>p. ex. Eb G Bb</translation>
+        <translation type="vanished">p. ex. Eb G Bb</translation>
     </message>
     <message>
         <source>Notes not entered</source>
         <translation>Notes non saisies</translation>
+    </message>
+    <message>
+        <source>e.g. %1</source>
+        <translation>p. ex. %1</translation>
     </message>
 </context>
 <context>

@@ -4,9 +4,13 @@
 #include "platform/ControlNames.h"
 #include "theory/AnswerMenus.h"
 #include "theory/ChordNames.h"
+#include "theory/NoteNames.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
+#include <algorithm>
+#include <array>
 #include <span>
 
 namespace tonalyst {
@@ -17,17 +21,121 @@ QString text(std::string_view caption) {
     return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
+// The captions that hold words, under the menu they stand in, as translators find them. The
+// roman numerals read alike in every language and stay as they are; "Seventh :" is a chord
+// in one menu and an interval in another.
+constexpr char kChordContext[] = "ChordAnswers";
+constexpr std::array kChordWords{
+    QT_TRANSLATE_NOOP("ChordAnswers", "Triad :"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "Seventh :"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "V7 of"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "vii-dim7 of"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "Augmented 6 :"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "Flat-II (Neapolitan)"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "ii-dim"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "Flat-III"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "III-aug"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "Flat-VI"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "vi-dim"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "vii-dim"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "Flat-VII"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "ii-half-dim7"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "III-maj7"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "IV-maj7"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "VI-maj7"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "vii-half-dim7"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "vii-dim7"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "Flat-II"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "IV (or iv)"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "V  (or v)"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "German"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "French"),
+    QT_TRANSLATE_NOOP("ChordAnswers", "Italian"),
+};
+constexpr char kKeyContext[] = "KeyAnswers";
+constexpr std::array kKeyWords{
+    QT_TRANSLATE_NOOP("KeyAnswers", "major :"),
+    QT_TRANSLATE_NOOP("KeyAnswers", "minor :"),
+};
+constexpr char kIntervalContext[] = "IntervalAnswers";
+constexpr std::array kIntervalWords{
+    QT_TRANSLATE_NOOP("IntervalAnswers", "Unison : "),  QT_TRANSLATE_NOOP("IntervalAnswers", "Second :"),
+    QT_TRANSLATE_NOOP("IntervalAnswers", "Third :"),    QT_TRANSLATE_NOOP("IntervalAnswers", "Fourth :"),
+    QT_TRANSLATE_NOOP("IntervalAnswers", "Fifth :"),    QT_TRANSLATE_NOOP("IntervalAnswers", "Sixth :"),
+    QT_TRANSLATE_NOOP("IntervalAnswers", "Seventh :"),  QT_TRANSLATE_NOOP("IntervalAnswers", "Octave :"),
+    QT_TRANSLATE_NOOP("IntervalAnswers", "perfect"),    QT_TRANSLATE_NOOP("IntervalAnswers", "minor"),
+    QT_TRANSLATE_NOOP("IntervalAnswers", "major"),      QT_TRANSLATE_NOOP("IntervalAnswers", "augmented"),
+    QT_TRANSLATE_NOOP("IntervalAnswers", "diminished"),
+};
+constexpr char kQualityContext[] = "ChordQualityAnswers";
+constexpr std::array kQualityWords{
+    QT_TRANSLATE_NOOP("ChordQualityAnswers", "Triad :"),
+    QT_TRANSLATE_NOOP("ChordQualityAnswers", "Seventh :"),
+    QT_TRANSLATE_NOOP("ChordQualityAnswers", "diminished"),
+    QT_TRANSLATE_NOOP("ChordQualityAnswers", "minor"),
+    QT_TRANSLATE_NOOP("ChordQualityAnswers", "major"),
+    QT_TRANSLATE_NOOP("ChordQualityAnswers", "augmented"),
+    QT_TRANSLATE_NOOP("ChordQualityAnswers", "half-diminished"),
+    QT_TRANSLATE_NOOP("ChordQualityAnswers", "dominant (major-minor)"),
+};
+constexpr char kInversionContext[] = "InversionAnswers";
+constexpr std::array kInversionWords{
+    QT_TRANSLATE_NOOP("InversionAnswers", "(root position)"),
+    QT_TRANSLATE_NOOP("InversionAnswers", "(1st inversion)"),
+    QT_TRANSLATE_NOOP("InversionAnswers", "(2nd inversion)"),
+    QT_TRANSLATE_NOOP("InversionAnswers", "(3rd inversion)"),
+    QT_TRANSLATE_NOOP("InversionAnswers", "(inversion)"),
+};
+
+QString translated(const char* context, std::span<const char* const> words, std::string_view caption) {
+    const auto word =
+        std::find_if(words.begin(), words.end(), [caption](const char* source) { return caption == source; });
+    return word == words.end() ? text(caption) : QCoreApplication::translate(context, *word);
+}
+
+QString shownCaption(ChoiceMenu menu, std::string_view caption) {
+    switch (menu) {
+    case ChoiceMenu::Chords:
+        return translated(kChordContext, kChordWords, caption);
+    case ChoiceMenu::KeySignatures:
+        return translated(kKeyContext, kKeyWords, caption);
+    case ChoiceMenu::Intervals:
+        return translated(kIntervalContext, kIntervalWords, caption);
+    case ChoiceMenu::ChordQualities:
+        return translated(kQualityContext, kQualityWords, caption);
+    case ChoiceMenu::None:
+        break;
+    }
+    return text(caption);
+}
+
+// "B-flat" as the note names in use write the key's tonic, lower case for a minor key as
+// the menu writes minor keys: "b-flat", "b", "si♭".
+QString shownTonic(std::string_view caption, bool minor) {
+    const std::optional<ReadPitch> tonic = readPitch(caption);
+    if (!tonic)
+        return text(caption);
+    QString name = QString::fromStdString(shownNoteName({tonic->pitch.letter(), tonic->pitch.alter, false}));
+    if (minor && !name.isEmpty())
+        name[0] = name[0].toLower();
+    return name;
+}
+
 } // namespace
 
 AnswerChoices::AnswerChoices(MainMenus& menus, QObject* parent) : QObject(parent) {
     // A type entry with its submenu: choosing in the submenu answers both parts.
-    const auto addTyped = [this](QMenu* menu, const char* typeName, int typeIndex, std::string_view typeCaption,
-                                 const char* itemName, std::span<const std::string_view> items) {
-        QMenu* submenu = menu->addMenu(text(typeCaption));
+    const auto addTyped = [this](ChoiceMenu choice, QMenu* menu, const char* typeName, int typeIndex,
+                                 std::string_view typeCaption, const char* itemName,
+                                 std::span<const std::string_view> items, bool tonics) {
+        QMenu* submenu = menu->addMenu(QString());
         nameControl(submenu->menuAction(), typeName, typeIndex);
+        m_entries.push_back({submenu->menuAction(), choice, {}, typeCaption, false, false});
+        const bool minor = typeCaption == mnukeymode[1];
         for (std::size_t i = 0; i < items.size(); ++i) {
-            QAction* item = submenu->addAction(text(items[i]));
+            QAction* item = submenu->addAction(QString());
             nameControl(item, itemName, static_cast<int>(i));
+            m_entries.push_back({item, choice, typeCaption, items[i], tonics, minor});
             connect(item, &QAction::triggered, this,
                     [this, typeCaption, entry = items[i]] { emit chosen(text(typeCaption), text(entry)); });
             if (isAdvancedIntervalItem(itemName, static_cast<int>(i)))
@@ -38,29 +146,71 @@ AnswerChoices::AnswerChoices(MainMenus& menus, QObject* parent) : QObject(parent
     const std::array<std::span<const std::string_view>, 5> chordLists{mnutri, mnusev, mnuVof, mnuviiof, mnu6};
     const std::array<const char*, 5> chordListNames{"mnutri", "mnusev", "mnuVof", "mnuviiof", "mnu6"};
     for (std::size_t i = 0; i < chordLists.size(); ++i)
-        addTyped(menus.chordAnswers, "mnuchordtype", static_cast<int>(i), mnuchordtype[i], chordListNames[i],
-                 chordLists[i]);
+        addTyped(ChoiceMenu::Chords, menus.chordAnswers, "mnuchordtype", static_cast<int>(i), mnuchordtype[i],
+                 chordListNames[i], chordLists[i], false);
     // The Neapolitan has no second part.
-    QAction* neapolitan = menus.chordAnswers->addAction(text(mnuchordtype[5]));
+    QAction* neapolitan = menus.chordAnswers->addAction(QString());
     nameControl(neapolitan, "mnuchordtype", 5);
+    m_entries.push_back({neapolitan, ChoiceMenu::Chords, {}, mnuchordtype[5], false, false});
     connect(neapolitan, &QAction::triggered, this, [this] { emit chosen(text(mnuchordtype[5]), QString()); });
 
-    addTyped(menus.keySigAnswers, "mnukeymode", 0, mnukeymode[0], "mnumajkey", mnumajkey);
-    addTyped(menus.keySigAnswers, "mnukeymode", 1, mnukeymode[1], "mnuminkey", mnuminkey);
+    addTyped(ChoiceMenu::KeySignatures, menus.keySigAnswers, "mnukeymode", 0, mnukeymode[0], "mnumajkey",
+             mnumajkey, true);
+    addTyped(ChoiceMenu::KeySignatures, menus.keySigAnswers, "mnukeymode", 1, mnukeymode[1], "mnuminkey",
+             mnuminkey, true);
 
     for (int type = 0; type < static_cast<int>(mnuintervaltype.size()); ++type) {
         const IntervalQualityMenu qualities = intervalQualityMenu(type);
-        addTyped(menus.intervalAnswers, "mnuintervaltype", type, mnuintervaltype[static_cast<std::size_t>(type)],
-                 qualities.menu.data(), qualities.captions);
+        addTyped(ChoiceMenu::Intervals, menus.intervalAnswers, "mnuintervaltype", type,
+                 mnuintervaltype[static_cast<std::size_t>(type)], qualities.menu.data(), qualities.captions,
+                 false);
     }
 
-    addTyped(menus.earTrainingChordAnswers, "mnuchordtypeet", 0, mnuchordtypeet[0], "mnutriet", mnutriet);
-    addTyped(menus.earTrainingChordAnswers, "mnuchordtypeet", 1, mnuchordtypeet[1], "mnusevet", mnusevet);
+    addTyped(ChoiceMenu::ChordQualities, menus.earTrainingChordAnswers, "mnuchordtypeet", 0,
+             mnuchordtypeet[0], "mnutriet", mnutriet, false);
+    addTyped(ChoiceMenu::ChordQualities, menus.earTrainingChordAnswers, "mnuchordtypeet", 1,
+             mnuchordtypeet[1], "mnusevet", mnusevet, false);
+
+    for (const Entry& entry : m_entries)
+        entry.action->setText(shownCaption(entry.menu, entry.caption));
+    showNaming();
 }
 
 void AnswerChoices::setAdvancedIntervalsVisible(bool visible) {
     for (QAction* item : m_advancedIntervals)
         item->setVisible(visible);
+}
+
+void AnswerChoices::showNaming() {
+    for (const Entry& entry : m_entries)
+        if (entry.tonic)
+            entry.action->setText(shownTonic(entry.caption, entry.minor));
+}
+
+const AnswerChoices::Entry* AnswerChoices::find(ChoiceMenu menu, std::string_view type,
+                                                std::string_view caption) const {
+    const auto found = std::find_if(m_entries.begin(), m_entries.end(), [&](const Entry& entry) {
+        return entry.menu == menu && entry.type == type && entry.caption == caption;
+    });
+    return found == m_entries.end() ? nullptr : &*found;
+}
+
+std::pair<QString, QString> AnswerChoices::shownAnswer(ChoiceMenu menu, std::string_view part1,
+                                                       std::string_view part2) const {
+    const Entry* type = find(menu, {}, part1);
+    const Entry* item = find(menu, part1, part2);
+    return {type ? type->action->text() : text(part1), item ? item->action->text() : text(part2)};
+}
+
+QStringList AnswerChoices::captions() const {
+    QStringList shown;
+    for (const Entry& entry : m_entries)
+        shown << entry.action->text();
+    return shown;
+}
+
+QString AnswerChoices::shownInversion(std::string_view label) {
+    return translated(kInversionContext, kInversionWords, label);
 }
 
 } // namespace tonalyst

@@ -44,7 +44,6 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <span>
 #include <utility>
 
 namespace tonalyst {
@@ -69,28 +68,21 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
-QString text(std::string_view caption) {
-    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
-}
-
 // The widest text the answer type column can hold: a chord, key or interval type in the
 // answer font, or an inversion in the inversion label's font.
-int widestAnswerType(const QFont& typeFont, const QFont& inversionFont) {
+int widestAnswerType(const QFont& typeFont, const QFont& inversionFont, const QStringList& captions) {
     const QFontMetrics type(typeFont);
     const QFontMetrics inversion(inversionFont);
     int widest = 0;
     const auto measure = [&widest](const QFontMetrics& metrics, const QString& caption) {
         widest = std::max({widest, metrics.horizontalAdvance(caption), metrics.boundingRect(caption).width()});
     };
-    using Captions = std::span<const std::string_view>;
-    for (Captions captions :
-         {Captions(mnuchordtype), Captions(mnukeymode), Captions(mnuintervaltype), Captions(mnuchordtypeet)})
-        for (std::string_view caption : captions)
-            measure(type, text(caption));
+    for (const QString& caption : captions)
+        measure(type, caption);
     for (InversionOption notation : {InversionOption::Basic, InversionOption::FiguredBass})
         for (int notes : {3, 4})
             for (const std::string& label : inversionMenuLabels(notes, notation))
-                measure(inversion, QString::fromStdString(label));
+                measure(inversion, AnswerChoices::shownInversion(label));
     return widest;
 }
 
@@ -314,6 +306,15 @@ bool MainWindow::event(QEvent* event) {
     return handled;
 }
 
+// The note names change at once where they are drawn from notes and keys; the question
+// and its key line are named anew from the next question on.
+void MainWindow::showNaming() {
+    m_staffPanel->showNaming();
+    m_answerChoices->showNaming();
+    if (m_cycle->currentSlot())
+        showAnswerParts();
+}
+
 void MainWindow::applyWeakSpots() {
     m_cycle->setWeakSpots(m_menus->favorWeakSpots->isChecked() ? &m_history->weakSpots() : nullptr);
 }
@@ -380,7 +381,8 @@ void MainWindow::buildCentralArea() {
     statusLayout->addWidget(m_status);
     statusLayout->addStretch();
 
-    m_answerTypeWidth = widestAnswerType(m_chordType->font(), m_inversionLabel->font());
+    m_answerTypeWidth =
+        widestAnswerType(m_chordType->font(), m_inversionLabel->font(), m_answerChoices->captions());
     m_answerGrid = arrangeMainWindow({central,
                                       {m_questionNumber, m_question1, m_question2},
                                       m_staffPanel,
@@ -472,8 +474,16 @@ void MainWindow::connectMenus() {
     connect(m_menus->language, &QAction::triggered, this, [this] {
         const QString settings = languageSettingsFile(m_platform.files.stateDir());
         const QString before = chosenLanguage(settings, m_userId);
-        LanguageDialog dialog(before, this);
-        if (dialog.exec() != QDialog::Accepted || dialog.code() == before)
+        const QString namingBefore = chosenNaming(settings, m_userId);
+        LanguageDialog dialog(before, namingBefore, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        if (dialog.naming() != namingBefore) {
+            saveChosenNaming(settings, m_userId, dialog.naming());
+            applyNamingOf(settings, m_userId);
+            showNaming();
+        }
+        if (dialog.code() == before)
             return;
         saveChosenLanguage(settings, m_userId, dialog.code());
         // The windows are made in their language; remaking them all mid-run would lose

@@ -135,6 +135,7 @@ private:
     void applyChosenClef(ClefChoice clef);
     void terminate();
     void applyWeakSpots();
+    void showNaming();
     void fitToScreen();
     void matchMenuBarBackground();
     void scaleTexts(qreal factor);

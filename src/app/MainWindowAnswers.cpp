@@ -1,5 +1,6 @@
 // The answer side of the main window: the identification menus and the inversion list
 // filling in the answer, and Submit Answer checking it is complete before it is judged.
+#include "app/AnswerChoices.h"
 #include "app/EarTrainingWindow.h"
 #include "app/MainWindow.h"
 #include "app/ShellDialogs.h"
@@ -53,7 +54,7 @@ void MainWindow::submit() {
             refuseSubmit(tr("Enter an answer"), Prompter::Icon::None, true);
             return;
         }
-        if (m_inversion->isVisible() && m_inversion->currentText() == text(kNoInversionChosen)) {
+        if (m_inversion->isVisible() && m_inversion->currentData().toString() == text(kNoInversionChosen)) {
             refuseSubmit(tr("choose an inversion"), Prompter::Icon::None, false);
             return;
         }
@@ -87,8 +88,8 @@ void MainWindow::answerChosen(const QString& part1, const QString& part2) {
 void MainWindow::inversionChosen(int index) {
     if (!m_cycle->currentSlot() || index < 0)
         return;
-    const QString chosen = m_inversion->itemText(index);
-    m_cycle->answer().answer3 = chosen.toStdString();
+    // The list shows the label translated and keeps it in English for the judge.
+    m_cycle->answer().answer3 = m_inversion->itemData(index).toString().toStdString();
     showAnswerParts();
     markCorrectedAnswer();
 }
@@ -96,8 +97,8 @@ void MainWindow::inversionChosen(int index) {
 void MainWindow::showAnswerParts() {
     const QuestionSlot* slot = m_cycle->currentSlot();
     const AnswerParts& answer = m_cycle->answer();
-    QString type = text(answer.answer1);
-    QString name = text(answer.answer2);
+    auto [type, name] =
+        m_answerChoices->shownAnswer(m_state.current->choiceMenu(), answer.answer1, answer.answer2);
     const bool figured = slot && slot->inversions == InversionOption::FiguredBass && m_inversion->isVisible();
     if (figured) {
         // Figured-bass notation shows the answer as one name, "V 6-5-3 of IV " and the like.
@@ -107,7 +108,7 @@ void MainWindow::showAnswerParts() {
         m_inversionLabel->clear();
     } else {
         const bool chosen = !answer.answer3.empty() && answer.answer3 != kNoInversionChosen;
-        m_inversionLabel->setText(chosen ? text(answer.answer3) : QString());
+        m_inversionLabel->setText(chosen ? AnswerChoices::shownInversion(answer.answer3) : QString());
     }
     m_chordType->setText(type);
     m_chordName->setText(name);

@@ -1,5 +1,6 @@
 #include "app/MainWindowCycleAdapter.h"
 
+#include "app/AnswerChoices.h"
 #include "app/AnswerHistory.h"
 #include "app/ClassServerLink.h"
 #include "app/EarTrainingWindow.h"
@@ -13,9 +14,11 @@
 #include "staff/StaffPanel.h"
 #include "theory/AnswerMenus.h"
 #include "theory/ChordNames.h"
+#include "theory/NoteNames.h"
 #include "theory/SignatureSigns.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -26,6 +29,25 @@ namespace {
 
 QString text(std::string_view value) {
     return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+}
+
+// The question's key line is kept in English ("In the key of b-flat minor"), as the history
+// records it; the window reads it back and names the key in the language and the note names
+// in use. A line without a key it can read stays as it is.
+QString shownKeyLine(const QString& line) {
+    static const QString prefix = QStringLiteral("In the key of ");
+    const qsizetype at = line.indexOf(prefix);
+    if (at < 0)
+        return line;
+    const QString key = line.mid(at + prefix.size()).trimmed();
+    const qsizetype blank = key.lastIndexOf(QLatin1Char(' '));
+    const QString mode = key.mid(blank + 1);
+    const std::optional<ReadPitch> tonic = readPitch(key.left(std::max<qsizetype>(blank, 0)).toStdString());
+    if (blank < 0 || !tonic || (mode != QLatin1String("major") && mode != QLatin1String("minor")))
+        return line;
+    const std::string name = shownKeyName(tonic->pitch, mode == QLatin1String("minor"));
+    return line.left(at) + QCoreApplication::translate("tonalyst::MainWindow", "In the key of %1")
+                               .arg(QString::fromStdString(name));
 }
 
 // The light red that marks the student's wrong answer in the review.
@@ -39,7 +61,7 @@ void MainWindow::CycleAdapter::showQuestionNumber(const QString& number) {
 
 void MainWindow::CycleAdapter::showPrompt(const QString& line1, const QString& line2) {
     w.m_question1->setText(line1);
-    w.m_question2->setText(line2);
+    w.m_question2->setText(shownKeyLine(line2));
 }
 
 void MainWindow::CycleAdapter::showAnswerWas(const QString& answerWas, AnswerWasStyle style) {
@@ -85,8 +107,32 @@ void MainWindow::CycleAdapter::showRecordedAnswer(const AnswerParts& answer, con
     w.showAnswerParts();
     const bool augmentedSixth = question.category == kAug6Category;
     w.m_inversionLabel->setText(inversionList && !augmentedSixth && notation != InversionOption::FiguredBass
-                                    ? text(answer.answer3)
+                                    ? AnswerChoices::shownInversion(answer.answer3)
                                     : QString());
+}
+
+// A named answer reads "Triad : V", its key line and its inversion, all in English; each
+// part found in it is shown as the window shows it elsewhere. Spelled answers are named in
+// the note names already.
+RightAnswer MainWindow::CycleAdapter::shownRightAnswer(const Question& question, RightAnswer answer) const {
+    const ChoiceMenu menu = w.m_state.current->choiceMenu();
+    if (menu == ChoiceMenu::None || answer.figured)
+        return answer;
+    QString shown = QString::fromStdString(answer.text);
+    const QString named = QString::fromStdString(question.category + " " + question.name);
+    if (shown.startsWith(named)) {
+        const auto [type, name] = w.m_answerChoices->shownAnswer(menu, question.category, question.name);
+        shown.replace(0, named.size(), type + QLatin1Char(' ') + name);
+    }
+    if (const QString key = QString::fromStdString(question.keyText); !key.isEmpty())
+        shown.replace(key, shownKeyLine(key));
+    if (const QString inversion = QString::fromStdString(question.invLabel);
+        !inversion.isEmpty() && shown.endsWith(QLatin1Char(' ') + inversion)) {
+        shown.chop(inversion.size());
+        shown += AnswerChoices::shownInversion(question.invLabel);
+    }
+    answer.text = shown.toStdString();
+    return answer;
 }
 
 void MainWindow::CycleAdapter::showChoices() {
@@ -109,9 +155,9 @@ void MainWindow::CycleAdapter::displayinvmnu(const Question& question, Inversion
     QComboBox* list = w.m_inversion;
     list->clear();
     for (const std::string& label : inversionMenuLabels(question.noteCount(), notation))
-        list->addItem(QString::fromStdString(label));
+        list->addItem(AnswerChoices::shownInversion(label), QString::fromStdString(label));
     const QString chosen = recorded ? QString::fromStdString(*recorded) : text(kNoInversionChosen);
-    list->setCurrentIndex(std::max(0, list->findText(chosen)));
+    list->setCurrentIndex(std::max(0, list->findData(chosen)));
     const bool shown = w.m_state.current->usesInversionList(question, notation);
     list->setVisible(shown);
     w.m_inversionLabel->setVisible(shown);

@@ -20,6 +20,7 @@ public:
     void clearIdentificationLabels() override;
     void showRecordedAnswer(const AnswerParts& answer, const Question& question, InversionOption notation,
                             bool inversionList) override;
+    RightAnswer shownRightAnswer(const Question& question, RightAnswer answer) const override;
     void showChoices() override;
     void prepareAnswerEntry() override;
     void hideInversionList() override;

@@ -203,7 +203,7 @@ void MainWindow::answerPlayed() {
         menu->hide();
     answerChosen(QString::fromStdString(answer->answer1), QString::fromStdString(answer->answer2));
     if (!answer->answer3.empty()) {
-        const int index = m_inversion->findText(QString::fromStdString(answer->answer3));
+        const int index = m_inversion->findData(QString::fromStdString(answer->answer3));
         if (index >= 0) {
             m_inversion->setCurrentIndex(index);
             inversionChosen(index);

@@ -48,6 +48,9 @@ public:
     // notation the combined answer.
     virtual void showRecordedAnswer(const AnswerParts& answer, const Question& question,
                                     InversionOption notation, bool inversionList) = 0;
+    // The right answer as the window names it: the cycle builds it from the English
+    // captions and key the history records; the window may name them in its language.
+    virtual RightAnswer shownRightAnswer(const Question&, RightAnswer answer) const { return answer; }
     // Presses Show Choices.
     virtual void showChoices() = 0;
     // The answer controls are ready for an answer (again): the staff takes notes.

@@ -142,7 +142,9 @@ std::vector<WrittenNote> QuestionCycle::questionNotes(const QuestionSlot& slot) 
 }
 
 RightAnswer QuestionCycle::rightAnswer(const QuestionSlot& slot) const {
-    return m_state.current->rightAnswer(slot.question, slot.prepared, slot.inversions, inversionList(slot));
+    return m_view.shownRightAnswer(
+        slot.question,
+        m_state.current->rightAnswer(slot.question, slot.prepared, slot.inversions, inversionList(slot)));
 }
 
 void QuestionCycle::testStep() {

@@ -4,38 +4,40 @@
 #include "staff/KeyColors.h"
 #include "staff/StaffTypes.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace tonalyst {
 
 namespace {
-std::optional<MusicGlyph> signOf(KeyKind kind) {
-    switch (kind) {
-    case KeyKind::Note:
+// Pixels: below this a letter on a key is no longer read at a glance.
+constexpr int kSmallestLetter = 7;
+
+std::optional<MusicGlyph> signOf(AccidentalCode code) {
+    if (code == NoSign)
         return std::nullopt;
-    case KeyKind::Natural:
-        return MusicGlyph::Natural;
-    case KeyKind::Sharp:
-        return MusicGlyph::Sharp;
-    case KeyKind::Flat:
-        return MusicGlyph::Flat;
-    case KeyKind::DoubleSharp:
-        return MusicGlyph::DoubleSharp;
-    case KeyKind::DoubleFlat:
-        return MusicGlyph::DoubleFlat;
-    }
-    return std::nullopt;
+    return accidentalGlyph(code);
 }
 } // namespace
 
 KeyboardKey::KeyboardKey(KeyKind kind, int index, Look look, QWidget* parent)
     : QAbstractButton(parent), m_kind(kind), m_index(index), m_look(look), m_sign(new GlyphLabel(this)) {
-    m_sign->setGlyph(signOf(kind));
+    showMark();
     if (look == Look::BlackKey)
         m_sign->setColors(keycolors::kWhite, keycolors::kWhite);
     else
         m_sign->setColors(keycolors::kText, keycolors::kWhite);
     setCursor(Qt::PointingHandCursor);
+}
+
+void KeyboardKey::showMark() {
+    // A key's kind is its accidental code; the octave does not change the name.
+    m_mark = noteMark(pitchOf({m_index, static_cast<int>(m_kind)}, Clef::Treble));
+    m_sign->setGlyph(signOf(m_mark.sign));
+    placeSign();
+    update();
 }
 
 void KeyboardKey::setMarked(bool marked) {
@@ -66,11 +68,12 @@ QColor KeyboardKey::backgroundColor() const {
 }
 
 void KeyboardKey::setStaffSpace(qreal pixels) {
-    m_sign->setStaffSpace(pixels);
+    m_staffSpace = pixels;
+    placeSign();
 }
 
-// Spelling keys show letter and sign side by side, black keys one above the other, and a
-// white key its letter at the bottom.
+// Spelling keys show name and sign side by side, black keys one above the other, and a
+// white key its name at the bottom. A syllable takes more of a spelling key than a letter.
 QRect KeyboardKey::letterRect() const {
     switch (m_look) {
     case Look::WhiteKey:
@@ -80,15 +83,25 @@ QRect KeyboardKey::letterRect() const {
     case Look::Spelling:
         break;
     }
-    return QRect(0, 0, width() / 2, height());
+    return QRect(0, 0, m_mark.name.size() > 1 ? width() * 5 / 8 : width() / 2, height());
+}
+
+// Beside a syllable the sign has less room than beside a letter, and is drawn as much smaller.
+void KeyboardKey::placeSign() {
+    if (m_look == Look::BlackKey) {
+        m_sign->setGeometry(0, height() * 2 / 5, width(), height() * 3 / 5);
+        m_sign->setStaffSpace(m_staffSpace);
+        return;
+    }
+    const int room = width() - letterRect().right();
+    m_sign->setGeometry(letterRect().right(), 0, room, height());
+    const int letterRoom = width() - width() / 2 + 1;
+    m_sign->setStaffSpace(m_staffSpace * std::min(1.0, qreal(room) / std::max(1, letterRoom)));
 }
 
 void KeyboardKey::resizeEvent(QResizeEvent* event) {
     QAbstractButton::resizeEvent(event);
-    if (m_look == Look::BlackKey)
-        m_sign->setGeometry(0, height() * 2 / 5, width(), height() * 3 / 5);
-    else
-        m_sign->setGeometry(width() / 2 - 1, 0, width() - width() / 2, height());
+    placeSign();
 }
 
 void KeyboardKey::paintEvent(QPaintEvent*) {
@@ -114,14 +127,20 @@ void KeyboardKey::paintEvent(QPaintEvent*) {
         text = keycolors::kWhite;
     if (!isEnabled())
         text.setAlphaF(0.35f);
+    const QString name = QString::fromStdString(m_mark.name);
     QFont font = painter.font();
-    font.setPixelSize(qMax(7, qMin(letterRect().height() * 2 / 3, width() * 3 / 5)));
+    const int size = qMax(kSmallestLetter, qMin(letterRect().height() * 2 / 3, width() * 3 / 5));
+    font.setPixelSize(size);
     font.setBold(m_look == Look::WhiteKey);
+    // A syllable is narrowed to its room rather than clipped, down to a legible size.
+    const int room = letterRect().width() - 1;
+    if (const int advance = QFontMetrics(font).horizontalAdvance(name); advance > room)
+        font.setPixelSize(qMax(kSmallestLetter, size * room / advance));
     painter.setFont(font);
     painter.setPen(text);
     const Qt::Alignment align =
         m_look == Look::Spelling ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter;
-    painter.drawText(letterRect(), align, QString(QChar::fromLatin1(letterOfPosition(m_index))));
+    painter.drawText(letterRect(), align, name);
     if (hasFocus()) {
         // The highlight colour with a line of the key's own contrast inside it, so that
         // the frame shows on a black key, a white key and a red one alike.

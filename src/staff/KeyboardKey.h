@@ -1,6 +1,7 @@
 #pragma once
 
 #include "staff/KeyboardMarks.h"
+#include "theory/NoteNames.h"
 
 #include <QAbstractButton>
 #include <QColor>
@@ -11,7 +12,7 @@ class GlyphLabel;
 
 // One clickable spelling on the on-screen keyboard: a white key (`note`), half of a black
 // key (`Sharp`, `Flat`) or a small spelling key on a white key (`nat`, E-sharp, F-flat and
-// the double signs). It shows its letter and carries its sign as a child picture.
+// the double signs). It shows its note's name and carries its sign as a child picture.
 class KeyboardKey : public QAbstractButton {
     Q_OBJECT
     Q_PROPERTY(bool marked READ isMarked WRITE setMarked)
@@ -33,6 +34,9 @@ public:
     QColor backgroundColor() const;
     GlyphLabel* sign() const { return m_sign; }
     void setStaffSpace(qreal pixels);
+    // Names the key's spelling in the note names now in use: German B-flat is a bare "B".
+    void showMark();
+    const NoteMark& mark() const { return m_mark; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,6 +44,7 @@ protected:
 
 private:
     QRect letterRect() const;
+    void placeSign();
 
     KeyKind m_kind;
     int m_index;
@@ -47,6 +52,8 @@ private:
     bool m_marked = false;
     bool m_held = false;
     GlyphLabel* m_sign;
+    qreal m_staffSpace = 8.0;
+    NoteMark m_mark;
 };
 
 } // namespace tonalyst

@@ -146,6 +146,18 @@ bool KeyboardWidget::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void KeyboardWidget::setClef(Clef clef) {
+    m_clef = clef;
+    nameKeys();
+}
+
+void KeyboardWidget::showNaming() {
+    for (KeyboardKey* key : m_keys)
+        key->showMark();
+    nameKeys();
+}
+
+void KeyboardWidget::nameKeys() {
+    const Clef clef = m_clef;
     for (KeyboardKey* key : m_keys)
         key->setAccessibleName(
             QString::fromStdString(keyName(key->index(), static_cast<int>(key->kind()), clef)));

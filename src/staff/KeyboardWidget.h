@@ -30,6 +30,8 @@ public:
     void showHeld(const std::vector<int>& semitones);
     // The keys are named by their spelling in the clef's octaves ("C sharp 4").
     void setClef(Clef clef);
+    // The keys' names and marks follow the note names now in use.
+    void showNaming();
     // Keys outside the staff's range (the B-sharp below it, the C-flat above it) stay
     // disabled whatever this says.
     void setKeysEnabled(bool enabled);
@@ -60,6 +62,7 @@ private:
     void addMarker(const char* name, Marker kind, int index, const QRect& twips);
     void nameSign(KeyboardKey* key, const char* name, int index);
     void placeChildren();
+    void nameKeys();
     void keepOutOfRangeDisabled();
     void makeCurrent(KeyboardKey* key);
     KeyboardKey* neighbour(KeyboardKey* key, int step) const;
@@ -68,6 +71,7 @@ private:
     std::vector<KeyboardKey*> m_keys;
     std::vector<KeyboardKey*> m_byPitch;
     KeyboardKey* m_current = nullptr;
+    Clef m_clef = Clef::Treble;
     std::vector<std::pair<KeyMarker*, Marker>> m_markers;
 };
 

@@ -41,8 +41,8 @@ std::vector<std::string> words(std::string_view text) {
         std::string word(text.substr(start, at - start));
         if (!found.empty()) {
             const std::string joined = found.back() + ' ' + word;
-            const auto read = readPitch(joined);
-            const auto alone = readPitch(found.back());
+            const auto read = readNoteName(joined);
+            const auto alone = readNoteName(found.back());
             if (read && read->octaveGiven && alone && !alone->octaveGiven) {
                 found.back() = joined;
                 continue;
@@ -64,7 +64,7 @@ int nearestPosition(int letter, int previous) {
 // be off the staff until the notes typed with it have been moved.
 TypedNote readWord(std::string_view word, Clef clef, int& previous, bool& octaveGiven) {
     TypedNote typed{std::string(word), std::nullopt, {}};
-    const std::optional<ReadPitch> read = readPitch(word);
+    const std::optional<ReadPitch> read = readNoteName(word);
     if (!read) {
         typed.problem = translate("NoteText", "is not a note name");
         return typed;

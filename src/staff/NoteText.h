@@ -19,7 +19,9 @@ struct TypedNote {
     std::string problem;           // why it has no place: not a note name, or off the staff
 };
 
-// Reads note names separated by blanks: a letter A-G in either case, an optional accidental
+// Reads note names separated by blanks, in the note names now in use ("B" is B-flat in German
+// letters, "Sib" in fixed do; see readNoteName) or in English letters, always: a letter A-G
+// in either case, an optional accidental
 // (# sharp, b flat, x or ## double sharp, bb double flat, n natural, or spelled out as the
 // staff reads it) and an optional octave number in scientific pitch, C4 being middle C,
 // which may follow after a blank as in the staff's text: "E-flat 4" (see readPitch). A note

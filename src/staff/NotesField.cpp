@@ -1,6 +1,7 @@
 #include "staff/NotesField.h"
 
 #include "platform/ControlNames.h"
+#include "theory/NoteNames.h"
 
 #include <QAccessible>
 #include <QEvent>
@@ -8,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -54,7 +56,6 @@ NotesField::NotesField(QWidget* parent)
     m_edit->setAccessibleDescription(
         tr("Note names separated by blanks, such as Eb G Bb or F#4 A#4 C#5; Enter puts them on "
            "the staff, Enter on an empty field submits the answer"));
-    m_edit->setPlaceholderText(tr("e.g. Eb G Bb"));
     m_edit->setClearButtonEnabled(false);
     nameControl(m_message, "lblNotesMessage");
     m_message->setAccessibleDescription(tr("Notes not entered"));
@@ -66,6 +67,19 @@ NotesField::NotesField(QWidget* parent)
     layout->addWidget(m_edit);
     layout->addWidget(m_message, 1);
     connect(m_edit, &QLineEdit::returnPressed, this, &NotesField::onReturn);
+    showNaming();
+}
+
+void NotesField::showNaming() {
+    QString example = QStringLiteral("Eb G Bb");
+    if (noteNaming() != NoteNaming::English) {
+        QStringList names;
+        for (const Pitch& note : {Pitch{2, -1}, Pitch{4, 0}, Pitch{6, -1}})
+            names << QString::fromStdString(shownNoteName(note));
+        // As it is typed: Mib for Mi♭.
+        example = names.join(QLatin1Char(' ')).replace(QStringLiteral("♭"), QStringLiteral("b"));
+    }
+    m_edit->setPlaceholderText(tr("e.g. %1").arg(example));
 }
 
 void NotesField::onReturn() {

@@ -21,6 +21,8 @@ public:
     QLabel* message() const { return m_message; }
     // Leaves the names that were not entered in the field, and says why beside it.
     void showOutcome(const QString& unentered, const QString& message);
+    // The example in the empty field names notes as the student does.
+    void showNaming();
 
     // As high with a message as without one: two lines of it are always reserved, so
     // that a message coming and going moves nothing; only a longer one takes more.

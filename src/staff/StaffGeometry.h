@@ -42,6 +42,7 @@ inline constexpr int kNameLeft = 5950;
 inline constexpr int kNameTop = 1640;
 inline constexpr int kNameWidth = 150;
 inline constexpr int kNameHeight = 240;
+inline constexpr int kSyllableWidth = 3 * kNameWidth; // "Sol" where a letter would stand
 
 // The drop zone Label10: its left and size are fixed, its top follows the clef.
 inline constexpr int kDropZoneLeft = 4200;

@@ -8,6 +8,7 @@
 #include "staff/NotesField.h"
 #include "staff/StaffGeometry.h"
 #include "staff/StaffWidget.h"
+#include "theory/NoteNames.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -60,6 +61,12 @@ void StaffPanel::showReviewClef(int questionNumber) {
 void StaffPanel::setClef(Clef clef) {
     m_staff->setClef(clef);
     m_keyboard->setClef(clef);
+    refresh();
+}
+
+void StaffPanel::showNaming() {
+    m_keyboard->showNaming();
+    m_notes->showNaming();
     refresh();
 }
 
@@ -325,7 +332,7 @@ void StaffPanel::onDragMoved(int code, QPoint twips) {
         return;
     }
     const int position = sg::dropPosition(twips.y(), code);
-    m_staff->setHint(QString(QChar::fromLatin1(letterOfPosition(position))));
+    m_staff->setHint(QString::fromStdString(noteMark(pitchOf({position, code}, clef())).name));
     m_staff->setPreview(StaffNote{position, code});
 }
 

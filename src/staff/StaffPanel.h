@@ -38,6 +38,9 @@ public:
     void showReviewClef(int questionNumber);
     void setClef(Clef clef);
     Clef clef() const;
+    // The keyboard, the Notes field and the names under the staff follow the note names
+    // now in use.
+    void showNaming();
 
     // The signature of the question's key, and whether it is shown.
     void setKeySignature(SignatureKind kind, int count);

@@ -6,6 +6,7 @@
 #include "staff/StaffDropZone.h"
 #include "staff/StaffGeometry.h"
 #include "staff/StaffPainter.h"
+#include "theory/NoteNames.h"
 
 #include <QAccessible>
 #include <QEvent>
@@ -110,10 +111,13 @@ void StaffWidget::setNames(const std::vector<StaffNote>& entered) {
     for (std::size_t k = 0; k < m_names.size(); ++k) {
         const bool filled = k < entered.size();
         const StaffNote note = filled ? entered[k] : StaffNote{};
-        m_names[k]->setText(filled ? QString(QChar::fromLatin1(letterOfPosition(note.position))) : QString());
-        const bool hasSign = filled && note.code > NoSign && note.code < kAccidentalCodes;
-        m_nameSigns[k]->setGlyph(hasSign ? std::optional(accidentalGlyph(note.code)) : std::nullopt);
+        const NoteMark mark = filled ? noteMark(pitchOf(note, m_clef)) : NoteMark{};
+        m_names[k]->setText(QString::fromStdString(mark.name));
+        m_nameSigns[k]->setGlyph(mark.sign != NoSign ? std::optional(accidentalGlyph(mark.sign))
+                                                     : std::nullopt);
     }
+    // Syllables take wider places than letters.
+    placeChildren();
 }
 
 QPointF StaffWidget::toPixels(QPointF twips) const {
@@ -137,13 +141,15 @@ void StaffWidget::placeChildren() {
         QRect(sg::kDropZoneLeft, sg::dropZoneTop(m_clef), sg::kDropZoneWidth, sg::kDropZoneHeight)));
     m_hint->setGeometry(childRect(QRect(sg::kHintLeft, sg::kHintTop, sg::kHintWidth, sg::kHintHeight)));
     const qreal space = sg::kLineSpacing * TwipScale::of(*this).y;
+    // The row ends where a row of letters ends, and reaches further left for syllables.
+    const int nameWidth = noteNaming() == NoteNaming::FixedDo ? sg::kSyllableWidth : sg::kNameWidth;
+    const int rowRight = sg::kNameLeft + 2 * sg::kNameWidth * kMaxNotes;
     for (int k = 0; k < kMaxNotes; ++k) {
-        const int left = sg::kNameLeft + 2 * sg::kNameWidth * k;
+        const int left = rowRight - (kMaxNotes - k) * (nameWidth + sg::kNameWidth);
         m_names[static_cast<std::size_t>(k)]->setGeometry(
-            childRect(QRect(left, sg::kNameTop, sg::kNameWidth, sg::kNameHeight)));
+            childRect(QRect(left, sg::kNameTop, nameWidth, sg::kNameHeight)));
         GlyphLabel* sign = m_nameSigns[static_cast<std::size_t>(k)];
-        sign->setGeometry(
-            childRect(QRect(left + sg::kNameWidth, sg::kNameTop, sg::kNameWidth, sg::kNameHeight)));
+        sign->setGeometry(childRect(QRect(left + nameWidth, sg::kNameTop, sg::kNameWidth, sg::kNameHeight)));
         sign->setStaffSpace(space * 0.8);
     }
 }

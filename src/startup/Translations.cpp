@@ -31,6 +31,8 @@ bool installFile(const QLocale& locale, const QString& name, const QString& dire
     return true;
 }
 
+QString g_installedLanguage = QStringLiteral("en");
+
 void removeInstalledFiles() {
     const QList<QTranslator*> installed = QCoreApplication::instance()->findChildren<QTranslator*>(
         QLatin1String(kTranslatorName), Qt::FindDirectChildrenOnly);
@@ -49,13 +51,19 @@ bool installTranslations(const QLocale& locale, const QString& directory) {
     QLocale::setDefault(locale);
     if (!installFile(locale, QStringLiteral("tonalyst"), directory)) {
         setTranslator(nullptr);
+        g_installedLanguage = QStringLiteral("en");
         return false;
     }
+    g_installedLanguage = QLocale::languageToCode(locale.language());
     // Qt's captions only with a translation of the program's own: a window half in
     // the locale's language and half in English reads worse than one all in English.
     installFile(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     setTranslator(translateBelowQt);
     return true;
+}
+
+QString installedLanguage() {
+    return g_installedLanguage;
 }
 
 } // namespace tonalyst

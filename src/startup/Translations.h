@@ -18,5 +18,8 @@ inline constexpr char kBuiltInTranslations[] = ":/i18n";
 // numbers follow the same locale. True when a translation was found.
 bool installTranslations(const QLocale& locale,
                          const QString& directory = QString::fromLatin1(kBuiltInTranslations));
+// The language the windows speak since the last installTranslations: "de", or "en" when
+// no translation was found.
+QString installedLanguage();
 
 } // namespace tonalyst
