@@ -55,7 +55,8 @@ int pitchClassOf(int semitones) {
 }
 
 std::string paperKey(const Question& question) {
-    return paper::filled(translate("HeardActivity", "In the key of %1"), {paper::keyOf(question)});
+    return paper::filled(translate("HeardActivity", "In the key of %1"),
+                         {question.heard ? shownKeyLabel(question.heard->key) : paper::keyOf(question)});
 }
 
 } // namespace
