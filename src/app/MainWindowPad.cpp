@@ -64,6 +64,7 @@ void MainWindow::addName(const QString& name) {
         return;
     }
     sequence.push_back(name.toStdString());
+    m_cycle->setNamePlayed(sequence.size() - 1, QString());
     pad->showMessage(QString());
     showEnteredNames();
     markCorrectedAnswer();
