@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" sourcelanguage="en">
 <context>
+    <name>Alternation</name>
+    <message>
+        <source>Watch for raised scale degree 3, 6 or 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watch for raised scale degree 6 or 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watch for flat scale degree 3, 6 or 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AnswerExport</name>
     <message>
         <source>the output cannot be written</source>
@@ -9,6 +24,13 @@
     </message>
     <message>
         <source>the output cannot be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AnswerPreparation</name>
+    <message>
+        <source>You may be missing a natural sign.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -52,11 +74,31 @@
         <source>identify the given applied chord</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>V7 of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vii-dim7 of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AugmentedSixthGenerator</name>
     <message>
         <source>identify the given chord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Italian augmented 6 chord </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the French augmented 6 chord </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the German augmented 6 chord </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -88,6 +130,34 @@
     </message>
     <message>
         <source>--plain-authentic (authentic cadences not named perfect or imperfect), --no-phrygian (no Phrygian half cadence in minor)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>perfect authentic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>imperfect authentic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>authentic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>half</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plagal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>deceptive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phrygian half</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -647,6 +717,10 @@ Try &apos;tonalyst %1 --help&apos;.
         <source>In the key of %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Played: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HistoryCommand</name>
@@ -882,6 +956,66 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
         <source>identify the given interval</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>perfect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>major</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>augmented</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diminished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unison</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fifth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sixth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seventh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Octave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 : above %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 : below %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>IntervalIdentification</name>
@@ -938,6 +1072,25 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     </message>
     <message>
         <source>Write the note that makes each interval with the note given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Inversion</name>
+    <message>
+        <source>(root position)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(1st inversion)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(2nd inversion)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(3rd inversion)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2077,6 +2230,10 @@ See Windows printer settings</source>
         <source>identify the given seventh chord</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the %1 chord </source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SpellingErrors</name>
@@ -2164,6 +2321,10 @@ Tonalyst cannot keep your performance records there and will close. Choose anoth
     <name>TriadGenerator</name>
     <message>
         <source>identify the given chord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 chord </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3764,6 +3925,10 @@ per question</source>
     </message>
     <message>
         <source>Play the cadence that sets the key again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the key of %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>Alternation</name>
+    <message>
+        <source>Watch for raised scale degree 3, 6 or 7</source>
+        <translation>Achten Sie auf die erhöhte 3., 6. oder 7. Stufe</translation>
+    </message>
+    <message>
+        <source>Watch for raised scale degree 6 or 7</source>
+        <translation>Achten Sie auf die erhöhte 6. oder 7. Stufe</translation>
+    </message>
+    <message>
+        <source>Watch for flat scale degree 3, 6 or 7</source>
+        <translation>Achten Sie auf die erniedrigte 3., 6. oder 7. Stufe</translation>
+    </message>
+</context>
+<context>
     <name>AnswerExport</name>
     <message>
         <source>the output cannot be written</source>
@@ -10,6 +25,13 @@
     <message>
         <source>the output cannot be written: %1</source>
         <translation>die Ausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AnswerPreparation</name>
+    <message>
+        <source>You may be missing a natural sign.</source>
+        <translation>Möglicherweise fehlt ein Auflösungszeichen.</translation>
     </message>
 </context>
 <context>
@@ -52,12 +74,32 @@
         <source>identify the given applied chord</source>
         <translation>die gegebene Zwischendominante bestimmen</translation>
     </message>
+    <message>
+        <source>V7 of %1</source>
+        <translation>V7 von %1</translation>
+    </message>
+    <message>
+        <source>vii-dim7 of %1</source>
+        <translation>vii°7 von %1</translation>
+    </message>
 </context>
 <context>
     <name>AugmentedSixthGenerator</name>
     <message>
         <source>identify the given chord</source>
         <translation>den gegebenen Akkord bestimmen</translation>
+    </message>
+    <message>
+        <source>the Italian augmented 6 chord </source>
+        <translation>der italienische übermäßige Sextakkord </translation>
+    </message>
+    <message>
+        <source>the French augmented 6 chord </source>
+        <translation>der französische übermäßige Terzquartakkord </translation>
+    </message>
+    <message>
+        <source>the German augmented 6 chord </source>
+        <translation>der übermäßige Quintsextakkord </translation>
     </message>
 </context>
 <context>
@@ -89,6 +131,34 @@
     <message>
         <source>--plain-authentic (authentic cadences not named perfect or imperfect), --no-phrygian (no Phrygian half cadence in minor)</source>
         <translation>--plain-authentic (Ganzschlüsse, nicht als vollkommen oder unvollkommen benannt), --no-phrygian (kein phrygischer Halbschluss in Moll)</translation>
+    </message>
+    <message>
+        <source>perfect authentic</source>
+        <translation>vollkommener Ganzschluss</translation>
+    </message>
+    <message>
+        <source>imperfect authentic</source>
+        <translation>unvollkommener Ganzschluss</translation>
+    </message>
+    <message>
+        <source>authentic</source>
+        <translation>Ganzschluss</translation>
+    </message>
+    <message>
+        <source>half</source>
+        <translation>Halbschluss</translation>
+    </message>
+    <message>
+        <source>plagal</source>
+        <translation>Plagalschluss</translation>
+    </message>
+    <message>
+        <source>deceptive</source>
+        <translation>Trugschluss</translation>
+    </message>
+    <message>
+        <source>Phrygian half</source>
+        <translation>phrygischer Halbschluss</translation>
     </message>
 </context>
 <context>
@@ -693,6 +763,10 @@ Siehe &apos;tonalyst %1 --help&apos;.
         <source>In the key of %1</source>
         <translation>In %1</translation>
     </message>
+    <message>
+        <source>Played: %1</source>
+        <translation>Gespielt: %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryCommand</name>
@@ -943,6 +1017,66 @@ Schreibt die Antworten eines Schülers aus dem Antwortverlauf, älteste zuerst, 
         <source>identify the given interval</source>
         <translation>das gegebene Intervall bestimmen</translation>
     </message>
+    <message>
+        <source>perfect</source>
+        <translation>reine</translation>
+    </message>
+    <message>
+        <source>major</source>
+        <translation>große</translation>
+    </message>
+    <message>
+        <source>minor</source>
+        <translation>kleine</translation>
+    </message>
+    <message>
+        <source>augmented</source>
+        <translation>übermäßige</translation>
+    </message>
+    <message>
+        <source>diminished</source>
+        <translation>verminderte</translation>
+    </message>
+    <message>
+        <source>Unison</source>
+        <translation>Prime</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Sekunde</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Terz</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>Quarte</translation>
+    </message>
+    <message>
+        <source>Fifth</source>
+        <translation>Quinte</translation>
+    </message>
+    <message>
+        <source>Sixth</source>
+        <translation>Sexte</translation>
+    </message>
+    <message>
+        <source>Seventh</source>
+        <translation>Septime</translation>
+    </message>
+    <message>
+        <source>Octave</source>
+        <translation>Oktave</translation>
+    </message>
+    <message>
+        <source>%1 %2 : above %3</source>
+        <translation>%1 %2 über %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 : below %3</source>
+        <translation>%1 %2 unter %3</translation>
+    </message>
 </context>
 <context>
     <name>IntervalIdentification</name>
@@ -1000,6 +1134,25 @@ Schreibt die Antworten eines Schülers aus dem Antwortverlauf, älteste zuerst, 
     <message>
         <source>Write the note that makes each interval with the note given.</source>
         <translation>Schreiben Sie den Ton, der mit dem gegebenen Ton das Intervall bildet.</translation>
+    </message>
+</context>
+<context>
+    <name>Inversion</name>
+    <message>
+        <source>(root position)</source>
+        <translation>(Grundstellung)</translation>
+    </message>
+    <message>
+        <source>(1st inversion)</source>
+        <translation>(1. Umkehrung)</translation>
+    </message>
+    <message>
+        <source>(2nd inversion)</source>
+        <translation>(2. Umkehrung)</translation>
+    </message>
+    <message>
+        <source>(3rd inversion)</source>
+        <translation>(3. Umkehrung)</translation>
     </message>
 </context>
 <context>
@@ -2239,6 +2392,10 @@ Siehe die Druckereinstellungen von Windows</translation>
         <source>identify the given seventh chord</source>
         <translation>den gegebenen Septakkord bestimmen</translation>
     </message>
+    <message>
+        <source>the %1 chord </source>
+        <translation>der %1-Akkord </translation>
+    </message>
 </context>
 <context>
     <name>SpellingErrors</name>
@@ -2328,6 +2485,10 @@ Tonalyst kann Ihre Leistungsdaten dort nicht aufbewahren und wird beendet. Wähl
     <message>
         <source>identify the given chord</source>
         <translation>den gegebenen Akkord bestimmen</translation>
+    </message>
+    <message>
+        <source>the %1 chord </source>
+        <translation>der %1-Akkord </translation>
     </message>
 </context>
 <context>
@@ -4000,6 +4161,10 @@ Test</translation>
     <message>
         <source>Play the cadence that sets the key again</source>
         <translation>Die Kadenz, die die Tonart festlegt, noch einmal spielen</translation>
+    </message>
+    <message>
+        <source>In the key of %1</source>
+        <translation>In %1</translation>
     </message>
 </context>
 <context>

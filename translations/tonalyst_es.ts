@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>Alternation</name>
+    <message>
+        <source>Watch for raised scale degree 3, 6 or 7</source>
+        <translation>Atención al 3.º, 6.º o 7.º grado elevado</translation>
+    </message>
+    <message>
+        <source>Watch for raised scale degree 6 or 7</source>
+        <translation>Atención al 6.º o 7.º grado elevado</translation>
+    </message>
+    <message>
+        <source>Watch for flat scale degree 3, 6 or 7</source>
+        <translation>Atención al 3.º, 6.º o 7.º grado rebajado</translation>
+    </message>
+</context>
+<context>
     <name>AnswerExport</name>
     <message>
         <source>the output cannot be written</source>
@@ -10,6 +25,13 @@
     <message>
         <source>the output cannot be written: %1</source>
         <translation>no se puede escribir la salida: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AnswerPreparation</name>
+    <message>
+        <source>You may be missing a natural sign.</source>
+        <translation>Quizá falte un becuadro.</translation>
     </message>
 </context>
 <context>
@@ -52,12 +74,32 @@
         <source>identify the given applied chord</source>
         <translation>identifique el acorde de dominante secundaria dado</translation>
     </message>
+    <message>
+        <source>V7 of %1</source>
+        <translation>V7 de %1</translation>
+    </message>
+    <message>
+        <source>vii-dim7 of %1</source>
+        <translation>vii°7 de %1</translation>
+    </message>
 </context>
 <context>
     <name>AugmentedSixthGenerator</name>
     <message>
         <source>identify the given chord</source>
         <translation>identifique el acorde dado</translation>
+    </message>
+    <message>
+        <source>the Italian augmented 6 chord </source>
+        <translation>la sexta aumentada italiana </translation>
+    </message>
+    <message>
+        <source>the French augmented 6 chord </source>
+        <translation>la sexta aumentada francesa </translation>
+    </message>
+    <message>
+        <source>the German augmented 6 chord </source>
+        <translation>la sexta aumentada alemana </translation>
     </message>
 </context>
 <context>
@@ -89,6 +131,34 @@
     <message>
         <source>--plain-authentic (authentic cadences not named perfect or imperfect), --no-phrygian (no Phrygian half cadence in minor)</source>
         <translation>--plain-authentic (cadencias auténticas sin llamarlas perfectas o imperfectas), --no-phrygian (sin semicadencia frigia en menor)</translation>
+    </message>
+    <message>
+        <source>perfect authentic</source>
+        <translation>cadencia perfecta</translation>
+    </message>
+    <message>
+        <source>imperfect authentic</source>
+        <translation>cadencia imperfecta</translation>
+    </message>
+    <message>
+        <source>authentic</source>
+        <translation>cadencia auténtica</translation>
+    </message>
+    <message>
+        <source>half</source>
+        <translation>semicadencia</translation>
+    </message>
+    <message>
+        <source>plagal</source>
+        <translation>cadencia plagal</translation>
+    </message>
+    <message>
+        <source>deceptive</source>
+        <translation>cadencia rota</translation>
+    </message>
+    <message>
+        <source>Phrygian half</source>
+        <translation>semicadencia frigia</translation>
     </message>
 </context>
 <context>
@@ -692,6 +762,10 @@ Pruebe &apos;tonalyst %1 --help&apos;.
         <source>In the key of %1</source>
         <translation>En %1</translation>
     </message>
+    <message>
+        <source>Played: %1</source>
+        <translation>Tocado: %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryCommand</name>
@@ -942,6 +1016,66 @@ Escribe las respuestas de un alumno del historial de respuestas, las más antigu
         <source>identify the given interval</source>
         <translation>identifique el intervalo dado</translation>
     </message>
+    <message>
+        <source>perfect</source>
+        <translation>justa</translation>
+    </message>
+    <message>
+        <source>major</source>
+        <translation>mayor</translation>
+    </message>
+    <message>
+        <source>minor</source>
+        <translation>menor</translation>
+    </message>
+    <message>
+        <source>augmented</source>
+        <translation>aumentada</translation>
+    </message>
+    <message>
+        <source>diminished</source>
+        <translation>disminuida</translation>
+    </message>
+    <message>
+        <source>Unison</source>
+        <translation>unísono</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>segunda</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>tercera</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>cuarta</translation>
+    </message>
+    <message>
+        <source>Fifth</source>
+        <translation>quinta</translation>
+    </message>
+    <message>
+        <source>Sixth</source>
+        <translation>sexta</translation>
+    </message>
+    <message>
+        <source>Seventh</source>
+        <translation>séptima</translation>
+    </message>
+    <message>
+        <source>Octave</source>
+        <translation>octava</translation>
+    </message>
+    <message>
+        <source>%1 %2 : above %3</source>
+        <translation>%2 %1 por encima de %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 : below %3</source>
+        <translation>%2 %1 por debajo de %3</translation>
+    </message>
 </context>
 <context>
     <name>IntervalIdentification</name>
@@ -999,6 +1133,25 @@ Escribe las respuestas de un alumno del historial de respuestas, las más antigu
     <message>
         <source>Write the note that makes each interval with the note given.</source>
         <translation>Escriba la nota que forma cada intervalo con la nota dada.</translation>
+    </message>
+</context>
+<context>
+    <name>Inversion</name>
+    <message>
+        <source>(root position)</source>
+        <translation>(estado fundamental)</translation>
+    </message>
+    <message>
+        <source>(1st inversion)</source>
+        <translation>(primera inversión)</translation>
+    </message>
+    <message>
+        <source>(2nd inversion)</source>
+        <translation>(segunda inversión)</translation>
+    </message>
+    <message>
+        <source>(3rd inversion)</source>
+        <translation>(tercera inversión)</translation>
     </message>
 </context>
 <context>
@@ -2238,6 +2391,10 @@ Véase la configuración de impresora de Windows</translation>
         <source>identify the given seventh chord</source>
         <translation>identifique el acorde de séptima dado</translation>
     </message>
+    <message>
+        <source>the %1 chord </source>
+        <translation>el acorde de %1 </translation>
+    </message>
 </context>
 <context>
     <name>SpellingErrors</name>
@@ -2327,6 +2484,10 @@ Tonalyst no puede guardar ahí sus registros de rendimiento y se cerrará. Elija
     <message>
         <source>identify the given chord</source>
         <translation>identifique el acorde dado</translation>
+    </message>
+    <message>
+        <source>the %1 chord </source>
+        <translation>el acorde de %1 </translation>
     </message>
 </context>
 <context>
@@ -4000,6 +4161,10 @@ examen</translation>
     <message>
         <source>Play the cadence that sets the key again</source>
         <translation>Volver a tocar la cadencia que establece la tonalidad</translation>
+    </message>
+    <message>
+        <source>In the key of %1</source>
+        <translation>En %1</translation>
     </message>
 </context>
 <context>

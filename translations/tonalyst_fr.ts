@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>Alternation</name>
+    <message>
+        <source>Watch for raised scale degree 3, 6 or 7</source>
+        <translation>Attention au 3e, 6e ou 7e degré haussé</translation>
+    </message>
+    <message>
+        <source>Watch for raised scale degree 6 or 7</source>
+        <translation>Attention au 6e ou 7e degré haussé</translation>
+    </message>
+    <message>
+        <source>Watch for flat scale degree 3, 6 or 7</source>
+        <translation>Attention au 3e, 6e ou 7e degré abaissé</translation>
+    </message>
+</context>
+<context>
     <name>AnswerExport</name>
     <message>
         <source>the output cannot be written</source>
@@ -10,6 +25,13 @@
     <message>
         <source>the output cannot be written: %1</source>
         <translation>la sortie ne peut pas être écrite : %1</translation>
+    </message>
+</context>
+<context>
+    <name>AnswerPreparation</name>
+    <message>
+        <source>You may be missing a natural sign.</source>
+        <translation>Il manque peut-être un bécarre.</translation>
     </message>
 </context>
 <context>
@@ -52,12 +74,32 @@
         <source>identify the given applied chord</source>
         <translation>identifiez l&apos;accord de dominante secondaire donné</translation>
     </message>
+    <message>
+        <source>V7 of %1</source>
+        <translation>V7 de %1</translation>
+    </message>
+    <message>
+        <source>vii-dim7 of %1</source>
+        <translation>vii°7 de %1</translation>
+    </message>
 </context>
 <context>
     <name>AugmentedSixthGenerator</name>
     <message>
         <source>identify the given chord</source>
         <translation>identifiez l&apos;accord donné</translation>
+    </message>
+    <message>
+        <source>the Italian augmented 6 chord </source>
+        <translation>la sixte augmentée italienne </translation>
+    </message>
+    <message>
+        <source>the French augmented 6 chord </source>
+        <translation>la sixte augmentée française </translation>
+    </message>
+    <message>
+        <source>the German augmented 6 chord </source>
+        <translation>la sixte augmentée allemande </translation>
     </message>
 </context>
 <context>
@@ -89,6 +131,34 @@
     <message>
         <source>--plain-authentic (authentic cadences not named perfect or imperfect), --no-phrygian (no Phrygian half cadence in minor)</source>
         <translation>--plain-authentic (cadences authentiques non dites parfaites ou imparfaites), --no-phrygian (pas de demi-cadence phrygienne en mineur)</translation>
+    </message>
+    <message>
+        <source>perfect authentic</source>
+        <translation>cadence parfaite</translation>
+    </message>
+    <message>
+        <source>imperfect authentic</source>
+        <translation>cadence imparfaite</translation>
+    </message>
+    <message>
+        <source>authentic</source>
+        <translation>cadence authentique</translation>
+    </message>
+    <message>
+        <source>half</source>
+        <translation>demi-cadence</translation>
+    </message>
+    <message>
+        <source>plagal</source>
+        <translation>cadence plagale</translation>
+    </message>
+    <message>
+        <source>deceptive</source>
+        <translation>cadence rompue</translation>
+    </message>
+    <message>
+        <source>Phrygian half</source>
+        <translation>demi-cadence phrygienne</translation>
     </message>
 </context>
 <context>
@@ -692,6 +762,10 @@ Essayez &apos;tonalyst %1 --help&apos;.
         <source>In the key of %1</source>
         <translation>En %1</translation>
     </message>
+    <message>
+        <source>Played: %1</source>
+        <translation>Joué : %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryCommand</name>
@@ -942,6 +1016,66 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
         <source>identify the given interval</source>
         <translation>identifiez l&apos;intervalle donné</translation>
     </message>
+    <message>
+        <source>perfect</source>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>major</source>
+        <translation>majeure</translation>
+    </message>
+    <message>
+        <source>minor</source>
+        <translation>mineure</translation>
+    </message>
+    <message>
+        <source>augmented</source>
+        <translation>augmentée</translation>
+    </message>
+    <message>
+        <source>diminished</source>
+        <translation>diminuée</translation>
+    </message>
+    <message>
+        <source>Unison</source>
+        <translation>unisson</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>seconde</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>tierce</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>quarte</translation>
+    </message>
+    <message>
+        <source>Fifth</source>
+        <translation>quinte</translation>
+    </message>
+    <message>
+        <source>Sixth</source>
+        <translation>sixte</translation>
+    </message>
+    <message>
+        <source>Seventh</source>
+        <translation>septième</translation>
+    </message>
+    <message>
+        <source>Octave</source>
+        <translation>octave</translation>
+    </message>
+    <message>
+        <source>%1 %2 : above %3</source>
+        <translation>%2 %1 au-dessus de %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 : below %3</source>
+        <translation>%2 %1 au-dessous de %3</translation>
+    </message>
 </context>
 <context>
     <name>IntervalIdentification</name>
@@ -999,6 +1133,25 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     <message>
         <source>Write the note that makes each interval with the note given.</source>
         <translation>Écrivez la note qui forme chaque intervalle avec la note donnée.</translation>
+    </message>
+</context>
+<context>
+    <name>Inversion</name>
+    <message>
+        <source>(root position)</source>
+        <translation>(état fondamental)</translation>
+    </message>
+    <message>
+        <source>(1st inversion)</source>
+        <translation>(premier renversement)</translation>
+    </message>
+    <message>
+        <source>(2nd inversion)</source>
+        <translation>(deuxième renversement)</translation>
+    </message>
+    <message>
+        <source>(3rd inversion)</source>
+        <translation>(troisième renversement)</translation>
     </message>
 </context>
 <context>
@@ -2238,6 +2391,10 @@ Voir les paramètres d&apos;impression de Windows</translation>
         <source>identify the given seventh chord</source>
         <translation>identifiez l&apos;accord de septième donné</translation>
     </message>
+    <message>
+        <source>the %1 chord </source>
+        <translation>l&apos;accord de %1 </translation>
+    </message>
 </context>
 <context>
     <name>SpellingErrors</name>
@@ -2327,6 +2484,10 @@ Tonalyst ne peut pas y conserver vos résultats et va se fermer. Choisissez un a
     <message>
         <source>identify the given chord</source>
         <translation>identifiez l&apos;accord donné</translation>
+    </message>
+    <message>
+        <source>the %1 chord </source>
+        <translation>l&apos;accord de %1 </translation>
     </message>
 </context>
 <context>
@@ -3999,6 +4160,10 @@ test</translation>
     <message>
         <source>Play the cadence that sets the key again</source>
         <translation>Rejouer la cadence qui installe la tonalité</translation>
+    </message>
+    <message>
+        <source>In the key of %1</source>
+        <translation>En %1</translation>
     </message>
 </context>
 <context>

@@ -128,6 +128,10 @@ public:
     // nullptr for an activity whose questions are not heard in a key.
     virtual const InKeyCommon* inKeyCommon(const QuestionSettings& settings) const;
 
+    // The main window's question line while an ear-training question is under way, seen
+    // when the student shows the display: nothing where the staff shows what was played.
+    virtual std::string displayedQuestion(const Question&) const { return {}; }
+
     // The notes the staff shows with the question, from the question's notes in sounding order.
     virtual std::vector<WrittenNote> shownNotes(const std::vector<WrittenNote>& questionNotes) const;
 

@@ -2,6 +2,7 @@
 
 #include "activities/PaperText.h"
 #include "activities/PlayedNotes.h"
+#include "theory/NoteNames.h"
 #include "theory/Translate.h"
 #include "tonality/Tonality.h"
 
@@ -46,6 +47,21 @@ std::string sonoritiesText(const std::vector<Sonority>& sonorities) {
     return joined(chords, " | ");
 }
 
+// "D3 A3 F#4 D5 | G3 B3 D4 G4" in the history's letters, "D3 A3 Fis4 D5 | ..." in German
+// ones, "Ré3 La3 Fa♯4 Ré5 | ..." in fixed do.
+std::string shownSonorities(const std::vector<Sonority>& sonorities) {
+    std::vector<std::string> chords;
+    for (const Sonority& sonority : sonorities) {
+        std::vector<std::string> notes;
+        for (const Pitch& note : sonority)
+            notes.push_back(noteNaming() == NoteNaming::English
+                                ? pitchText(note)
+                                : shownNoteName(note) + std::to_string(note.octave()));
+        chords.push_back(joined(notes, " "));
+    }
+    return joined(chords, " | ");
+}
+
 // The triads on the degrees of the scale, minor with its raised leading tone.
 constexpr std::array<std::string_view, 7> kMajorTriads{"I", "ii", "iii", "IV", "V", "vi", "vii°"};
 constexpr std::array<std::string_view, 7> kMinorTriads{"i", "ii°", "III", "iv", "V", "VI", "vii°"};
@@ -55,7 +71,8 @@ int pitchClassOf(int semitones) {
 }
 
 std::string paperKey(const Question& question) {
-    return paper::filled(translate("HeardActivity", "In the key of %1"), {paper::keyOf(question)});
+    return paper::filled(translate("HeardActivity", "In the key of %1"),
+                         {question.heard ? shownKeyLabel(question.heard->key) : paper::keyOf(question)});
 }
 
 } // namespace
@@ -187,6 +204,12 @@ AnswerTexts HeardActivity::answerTexts(const Question& question, const PreparedA
             .asked = sonoritiesText(heard.played),
             .given = joined(submission.answer.sequence, ", "),
             .right = right};
+}
+
+std::string HeardActivity::displayedQuestion(const Question& question) const {
+    if (!question.heard)
+        return {};
+    return paper::filled(translate("HeardActivity", "Played: %1"), {shownSonorities(question.heard->played)});
 }
 
 void HeardActivity::enter(AnswerDesk& desk) const {

@@ -46,6 +46,9 @@ public:
     AnswerTexts answerTexts(const Question& question, const PreparedAnswer& prepared,
                             const Submission& submission, bool inversionList) const override;
 
+    // A phrase in four parts does not fit the staff: the display names its notes.
+    std::string displayedQuestion(const Question& question) const override;
+
     void clearAnswer(AnswerDesk& desk) const override { desk.replayAndOfferChoices(); }
     void enter(AnswerDesk& desk) const override;
 

@@ -233,12 +233,8 @@ void MainWindow::namePlayed() {
         addName(QString::fromStdString(name));
     // Names beyond a full pad are refused: their keys are not the answer's.
     const std::size_t entered = m_cycle->answer().sequence.size() - before;
-    if (entered == 0)
-        return;
-    played = played.mid(0, static_cast<qsizetype>(entered));
-    if (!m_cycle->played().isEmpty())
-        played.prepend(m_cycle->played());
-    m_cycle->setPlayed(played.join(QStringLiteral(" | ")));
+    for (std::size_t name = 0; name < entered; ++name)
+        m_cycle->setNamePlayed(before + name, played.value(static_cast<qsizetype>(name)));
 }
 
 // Through the spellings of the note's pitch, letter by letter, skipping those the staff

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/NamePad.h"
 #include "cycle/QuestionCycle.h"
+#include "tonality/Tonality.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -43,7 +44,8 @@ void MainWindow::offerNames(const Question& question) {
     }
     NamePad* pad = m_earTraining->namePad();
     pad->offer(names, shown, spoken);
-    pad->showKey(text(question.keyText).trimmed());
+    if (question.heard)
+        pad->showKey(text(shownKeyLabel(question.heard->key)));
     pad->showMessage(QString());
     pad->clearTyped();
     showEnteredNames();
@@ -62,6 +64,7 @@ void MainWindow::addName(const QString& name) {
         return;
     }
     sequence.push_back(name.toStdString());
+    m_cycle->setNamePlayed(sequence.size() - 1, QString());
     pad->showMessage(QString());
     showEnteredNames();
     markCorrectedAnswer();

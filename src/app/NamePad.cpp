@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tonalyst {
 
 namespace {
@@ -72,16 +74,24 @@ void NamePad::offer(const QStringList& names, const QStringList& shown, const QS
     qDeleteAll(m_buttons);
     m_buttons.clear();
     m_names = names;
+    const int numeral = fontMetrics().horizontalAdvance(QStringLiteral("viiø7/V")) + 16;
+    int widest = numeral;
     for (int i = 0; i < names.size(); ++i) {
         auto* button = new QPushButton(shown.value(i), this);
         nameControl(button, "cmdname", i);
         button->setAccessibleName(spoken.value(i));
         button->setAutoDefault(true);
-        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("viiø7/V")) + 16);
+        widest = std::max(widest, fontMetrics().horizontalAdvance(button->text()) + 16);
         const QString name = names[i];
         connect(button, &QPushButton::clicked, this, [this, name] { emit nameChosen(name); });
-        m_grid->addWidget(button, i / kColumns, i % kColumns);
         m_buttons << button;
+    }
+    // Names in words ("Trugschluss") take the room of several numerals, fewer to a row, so
+    // that each is read whole at the window's smallest.
+    const int columns = std::max(1, kColumns * numeral / widest);
+    for (int i = 0; i < m_buttons.size(); ++i) {
+        m_buttons[i]->setMinimumWidth(widest);
+        m_grid->addWidget(m_buttons[i], i / columns, i % columns);
     }
     // The tab order runs through the names in their order, then to the typed field.
     QWidget* previous = nullptr;
@@ -94,8 +104,8 @@ void NamePad::offer(const QStringList& names, const QStringList& shown, const QS
         setTabOrder(previous, m_typed);
 }
 
-void NamePad::showKey(const QString& keyText) {
-    m_key->setText(keyText);
+void NamePad::showKey(const QString& keyName) {
+    m_key->setText(tr("In the key of %1").arg(keyName));
 }
 
 void NamePad::showEntered(const QString& entered) {

@@ -22,7 +22,8 @@ public:
     // The names offered: canonical (what a press hands on) and as shown. The buttons stay
     // when the names do, so the focus stays on the one pressed last.
     void offer(const QStringList& names, const QStringList& shown, const QStringList& spoken);
-    void showKey(const QString& keyText);
+    // The key's name as the student reads it: "D major", "fis-Moll".
+    void showKey(const QString& keyName);
     void showEntered(const QString& entered);
     // Under the typed field: why a name was not taken, or nothing.
     void showMessage(const QString& message);

@@ -55,11 +55,28 @@ void QuestionCycle::questionstep() {
         practiceStep();
 }
 
+void QuestionCycle::setNamePlayed(std::size_t index, const QString& keys) {
+    m_namesPlayed.resize(static_cast<qsizetype>(index) + 1);
+    m_namesPlayed.back() = keys;
+}
+
+QString QuestionCycle::played() const {
+    if (m_namesPlayed.isEmpty())
+        return m_played;
+    QStringList keys;
+    const qsizetype names = std::min(m_namesPlayed.size(), static_cast<qsizetype>(m_answer.sequence.size()));
+    for (qsizetype i = 0; i < names; ++i)
+        if (!m_namesPlayed[i].isEmpty())
+            keys << m_namesPlayed[i];
+    return keys.join(QStringLiteral(" | "));
+}
+
 void QuestionCycle::clearIdentificationAnswer() {
     m_answer.answer1.clear();
     m_answer.answer2.clear();
     m_answer.sequence.clear();
     m_played.clear();
+    m_namesPlayed.clear();
     m_view.clearIdentificationLabels();
 }
 
@@ -281,7 +298,7 @@ int QuestionCycle::judge(QuestionSlot& slot) {
     a.asked = fromStd(texts.asked);
     a.given = fromStd(texts.given);
     a.right = fromStd(texts.right);
-    a.played = m_played;
+    a.played = played();
     a.correct = verdict == kRight;
     // The review's correction is the second answer to its test question.
     a.attempt = m_state.reviewing ? 2 : ++m_attempts;
@@ -334,6 +351,7 @@ void QuestionCycle::nextQuestion(int number, int shownNumber) {
     m_view.hideInversionList();
     m_answer.answer3.clear();
     m_played.clear();
+    m_namesPlayed.clear();
 
     QuestionSlot& slot = m_slots[static_cast<std::size_t>(number)];
     slot = QuestionSlot();
@@ -366,7 +384,8 @@ void QuestionCycle::nextQuestion(int number, int shownNumber) {
 
 void QuestionCycle::showPrompt(const QuestionSlot& slot) {
     const QString keyLine = fromStd(slot.question.keyText);
-    const QString line1 = m_state.earTraining() ? QString() : fromStd(slot.firstPromptLine);
+    const QString line1 = m_state.earTraining() ? fromStd(m_state.current->displayedQuestion(slot.question))
+                                                : fromStd(slot.firstPromptLine);
     m_view.showPrompt(line1, identification()
                                  ? keyLine
                                  : QCoreApplication::translate("QuestionCycle", "enter  %1").arg(keyLine));

@@ -65,10 +65,16 @@ public:
     AnswerParts& answer() { return m_answer; }
     const AnswerParts& answer() const { return m_answer; }
     // The keys the answer was played with ("C4 E4 G4"), kept in its history record; empty
-    // when the answer was chosen from the menus. Names from a pad keep the keys of each
-    // name played, joined by " | " as the chords asked are.
-    void setPlayed(const QString& keys) { m_played = keys; }
-    const QString& played() const { return m_played; }
+    // when the answer was chosen from the menus.
+    void setPlayed(const QString& keys) {
+        m_played = keys;
+        m_namesPlayed.clear();
+    }
+    // A pad's names each keep the keys they were played with ("" for a name pressed or
+    // typed), so that a name taken back takes its keys with it; played() joins those of the
+    // names the answer holds by " | ", as the chords asked are.
+    void setNamePlayed(std::size_t index, const QString& keys);
+    QString played() const;
     // The question waiting for an answer, or nullptr.
     const QuestionSlot* currentSlot() const;
     bool running() const { return m_running; }
@@ -119,6 +125,7 @@ private:
     std::array<QuestionSlot, kMaxTestLength + 1> m_slots; // by question number; 0 unused
     AnswerParts m_answer;
     QString m_played;
+    QStringList m_namesPlayed;
     RunCounters m_counters;
     std::vector<PendingRecord> m_pending;
     // The answers that the pending records count, for the history to mark once written.

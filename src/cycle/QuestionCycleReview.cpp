@@ -68,6 +68,7 @@ void QuestionCycle::showReviewedQuestion(const QuestionSlot& slot) {
                                   .arg(QLatin1Char(' ') + numberText(m_state.questionNumber)));
     showPrompt(slot);
     m_answer = slot.recorded.parts;
+    m_namesPlayed.clear();
     m_view.setNoteLimit(slot.question.noteCount());
     m_questionStart = m_services.clock.now();
     if (spelling()) {

@@ -1,6 +1,7 @@
 #include "theory/Alternation.h"
 
 #include "theory/ChordNames.h"
+#include "theory/Translate.h"
 
 #include <initializer_list>
 
@@ -85,6 +86,16 @@ std::string_view alterSeventhDegrees(int d, bool minorKey, ScaleTable& scaleacc)
     if (isOneOf(d, {6, 8, 11}))
         alter(scaleacc, kSixth, -1);
     return kFlatDegreeHint;
+}
+
+std::string translatedHint(std::string_view hint) {
+    if (hint == kRaisedTriadHint)
+        return translate("Alternation", "Watch for raised scale degree 3, 6 or 7");
+    if (hint == kRaisedSeventhHint)
+        return translate("Alternation", "Watch for raised scale degree 6 or 7");
+    if (hint == kFlatDegreeHint)
+        return translate("Alternation", "Watch for flat scale degree 3, 6 or 7");
+    return std::string(hint);
 }
 
 } // namespace tonalyst

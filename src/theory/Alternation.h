@@ -3,6 +3,7 @@
 #include "theory/Key.h"
 #include "theory/RandomSource.h"
 
+#include <string>
 #include <string_view>
 
 namespace tonalyst {
@@ -20,5 +21,8 @@ int alternateSeventh(int d, bool minorKey, bool mixture, RandomSource& random);
 // the hint that goes with it, or nothing for an unaltered chord.
 std::string_view alterTriadDegrees(int d, bool minorKey, ScaleTable& scaleacc);
 std::string_view alterSeventhDegrees(int d, bool minorKey, ScaleTable& scaleacc);
+
+// One of the hints above as the student reads it, in the language chosen.
+std::string translatedHint(std::string_view hint);
 
 } // namespace tonalyst

@@ -1,5 +1,7 @@
 #include "theory/AnswerPreparation.h"
 
+#include "theory/Translate.h"
+
 namespace tonalyst {
 
 namespace {
@@ -30,7 +32,7 @@ PreparedAnswer prepareanswer(const Question& question, const CurrentKey& key, co
             if (neverNatural || key.keysigacc[j] == 0)
                 note.naturalSign = false;
             else
-                prepared.hinttext = std::string(kNaturalSignHint);
+                prepared.hinttext = translate("AnswerPreparation", "You may be missing a natural sign.");
         }
     }
 

@@ -10,8 +10,6 @@
 
 namespace tonalyst {
 
-inline constexpr std::string_view kNaturalSignHint = "You may be missing a natural sign.";
-
 // What a question expects of the student's answer, worked out when it is presented.
 struct PreparedAnswer {
     // The question's notes in the octave the judge compares in: the lowest note within

@@ -42,7 +42,7 @@ void makeVof(Question& question, CurrentKey& key, const QuestionContext& context
                                minorKey, context.random);
     question.prompt = context.activity.current.namesChord()
                           ? translate("AppliedChordGenerator", "identify the given applied chord")
-                          : "V7 of " + question.name;
+                          : withArgs(translate("AppliedChordGenerator", "V7 of %1"), {question.name});
 
     // Target 0 is the Neapolitan: the second degree lowered.
     const Pitch tonic = t == 0 ? Pitch{key.scaleletter[1], key.scaleacc[1] - 1} : scaleNote(key, t);
@@ -60,7 +60,7 @@ void makeviiof(Question& question, CurrentKey& key, const QuestionContext& conte
                                minorKey, context.random);
     question.prompt = context.activity.current.namesChord()
                           ? translate("AppliedChordGenerator", "identify the given applied chord")
-                          : "vii-dim7 of " + question.name;
+                          : withArgs(translate("AppliedChordGenerator", "vii-dim7 of %1"), {question.name});
 
     const Pitch tonic = scaleNote(key, t + 1);
     key.tonicletter = tonic.step;

@@ -6,7 +6,18 @@ namespace tonalyst {
 
 namespace {
 enum Aug6 { Italian = 0, French = 1, German = 2 };
+
+std::string aug6Prompt(int kind) {
+    switch (kind) {
+    case Italian:
+        return translate("AugmentedSixthGenerator", "the Italian augmented 6 chord ");
+    case French:
+        return translate("AugmentedSixthGenerator", "the French augmented 6 chord ");
+    default:
+        return translate("AugmentedSixthGenerator", "the German augmented 6 chord ");
+    }
 }
+} // namespace
 
 void makeaug6(Question& question, const CurrentKey& key, const QuestionContext& context) {
     const bool minorKey = key.keymode == KeyMode::Minor;
@@ -14,7 +25,7 @@ void makeaug6(Question& question, const CurrentKey& key, const QuestionContext& 
     question.name = std::string(kAug6Names[static_cast<std::size_t>(t)]);
     question.prompt = context.activity.current.namesChord()
                           ? translate("AugmentedSixthGenerator", "identify the given chord")
-                          : "the " + question.name + " augmented 6 chord ";
+                          : aug6Prompt(t);
 
     // The lowered sixth below, the tonic, and the raised fourth above it.
     Pitch sixth = scaleNote(key, 5);

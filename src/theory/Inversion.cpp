@@ -1,9 +1,28 @@
 #include "theory/ChordGenerators.h"
 #include "theory/ChordNames.h"
+#include "theory/Translate.h"
 
 #include <algorithm>
 
 namespace tonalyst {
+
+namespace {
+
+// The prompt's inversion as the student reads it; the question keeps the English label.
+std::string shownInversion(int inversion) {
+    switch (inversion) {
+    case 0:
+        return translate("Inversion", "(root position)");
+    case 1:
+        return translate("Inversion", "(1st inversion)");
+    case 2:
+        return translate("Inversion", "(2nd inversion)");
+    default:
+        return translate("Inversion", "(3rd inversion)");
+    }
+}
+
+} // namespace
 
 void invertchord(Question& question, const QuestionContext& context) {
     const int n = question.noteCount();
@@ -18,7 +37,7 @@ void invertchord(Question& question, const QuestionContext& context) {
     else
         question.invLabel = std::string(n == 3 ? kFiguredTriadLabels[index] : kFiguredSeventhLabels[index]);
     if (context.activity.selected.spellsChord())
-        question.prompt += "  " + plain;
+        question.prompt += "  " + shownInversion(v);
 
     // The v lowest notes go up an octave, above the rest.
     std::rotate(question.notes.begin(), question.notes.begin() + v, question.notes.end());

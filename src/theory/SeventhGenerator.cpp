@@ -21,10 +21,10 @@ void makeseventh(Question& question, CurrentKey& key, const QuestionContext& con
         std::string((minorKey ? kMinorSeventhNames : kMajorSeventhNames)[static_cast<std::size_t>(d)]);
     question.prompt = activity.current.namesChord()
                           ? translate("SeventhGenerator", "identify the given seventh chord")
-                          : "the " + question.name + " chord ";
+                          : withArgs(translate("SeventhGenerator", "the %1 chord "), {question.name});
     const std::string_view hint = alterSeventhDegrees(d, minorKey, key.scaleacc);
     if (!hint.empty())
-        question.hint = std::string(hint);
+        question.hint = translatedHint(hint);
     if (d > 5)
         d -= 6;
 

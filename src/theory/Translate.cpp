@@ -14,4 +14,14 @@ std::string translate(const char* context, const char* source) {
     return g_translator ? g_translator(context, source) : std::string(source);
 }
 
+std::string withArgs(std::string text, std::initializer_list<std::string> args) {
+    int number = 1;
+    for (const std::string& arg : args) {
+        const std::string marker = "%" + std::to_string(number++);
+        if (const std::size_t at = text.find(marker); at != std::string::npos)
+            text.replace(at, marker.size(), arg);
+    }
+    return text;
+}
+
 } // namespace tonalyst

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 namespace tonalyst {
@@ -12,5 +13,8 @@ using Translator = std::string (*)(const char* context, const char* source);
 
 void setTranslator(Translator translator);
 std::string translate(const char* context, const char* source);
+// A translated text with its %1, %2, ... filled in, as Qt's arg() does: a translation may
+// put them in another order.
+std::string withArgs(std::string text, std::initializer_list<std::string> args);
 
 } // namespace tonalyst

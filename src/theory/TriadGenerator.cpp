@@ -19,11 +19,12 @@ void maketriad(Question& question, CurrentKey& key, const QuestionContext& conte
 
     question.name =
         std::string((minorKey ? kMinorTriadNames : kMajorTriadNames)[static_cast<std::size_t>(d)]);
-    question.prompt = activity.current.namesChord() ? translate("TriadGenerator", "identify the given chord")
-                                                    : "the " + question.name + " chord ";
+    question.prompt = activity.current.namesChord()
+                          ? translate("TriadGenerator", "identify the given chord")
+                          : withArgs(translate("TriadGenerator", "the %1 chord "), {question.name});
     const std::string_view hint = alterTriadDegrees(d, minorKey, key.scaleacc);
     if (!hint.empty())
-        question.hint = std::string(hint);
+        question.hint = translatedHint(hint);
     if (d > 6)
         d -= 7;
 

@@ -2,6 +2,7 @@
 #include "tonality/Tonality.h"
 
 #include "theory/KeyTables.h"
+#include "theory/NoteNames.h"
 
 #include <array>
 #include <cctype>
@@ -67,6 +68,14 @@ std::string keyLabel(const TonalKey& key) {
     if (key.tonic.alter >= -2 && key.tonic.alter <= 2)
         label += kSigns[static_cast<std::size_t>(key.tonic.alter + 2)];
     return label + (key.minor ? " minor" : " major");
+}
+
+std::string shownKeyLabel(const TonalKey& key) {
+    std::string label = shownKeyName(key.tonic, key.minor);
+    // English letters keep their capital in minor, as the history writes the key.
+    if (noteNaming() == NoteNaming::English && !label.empty())
+        label[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(label[0])));
+    return label;
 }
 
 std::optional<TonalKey> readKeyLabel(std::string_view text) {

@@ -13,6 +13,9 @@ namespace tonalyst {
 
 // "D major", "F-sharp minor": the key as the history and worksheets name it (data, English).
 std::string keyLabel(const TonalKey& key);
+// "D major", "F-sharp minor", "fis-Moll", "si♭ mineur": the key as the student reads it,
+// in the note naming and language chosen.
+std::string shownKeyLabel(const TonalKey& key);
 // Reads keyLabel's text back, and the short forms "D", "f#", "Bb minor".
 std::optional<TonalKey> readKeyLabel(std::string_view text);
 

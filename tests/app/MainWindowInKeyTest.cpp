@@ -1,9 +1,11 @@
 #include "MainWindowFixture.h"
 
+#include "activities/PlayedNotes.h"
 #include "app/EarTrainingWindow.h"
 #include "app/NamePad.h"
 #include "cycle/QuestionCycle.h"
 #include "history/HistoryStore.h"
+#include "midi/MidiInput.h"
 #include "tonality/Tonality.h"
 
 #include <QApplication>
@@ -15,6 +17,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+
+#include <memory>
 
 namespace tonalyst::test {
 namespace {
@@ -57,6 +61,29 @@ QString typedForm(const std::string& name) {
     typed.replace(QStringLiteral("♯"), QStringLiteral("#"));
     return typed;
 }
+
+// A keyboard the test plays on, with no MIDI system behind it.
+class PlayedKeys final : public MidiInput {
+public:
+    bool hasSystem() override { return false; }
+    QStringList ports() override { return {}; }
+    bool open(const QString&) override { return false; }
+    void close() override {}
+    QString openPort() const override { return {}; }
+    QString error() const override { return {}; }
+
+    // Struck together and let go: the keys of one sonority, as the history names them.
+    QString play(const Sonority& sonority) {
+        std::vector<int> keys;
+        for (const Pitch& note : sonority)
+            keys.push_back(kMiddleCKey + note.semitones());
+        for (int key : keys)
+            emit noteOn(key, 90);
+        for (int key : keys)
+            emit noteOff(key);
+        return QString::fromStdString(playedKeysText(keys));
+    }
+};
 
 // A practice and a test of each activity heard in a key, worked on the real window's
 // name pad and read back from the history.
@@ -232,6 +259,46 @@ TEST_P(MainWindowInKeyTest, aTestsErrorsAreCorrectedOnThePadInItsReview) {
     expectRecordOf(answers[6], asked[3], asked[3].answer);
     EXPECT_EQ(answers[6].attempt, 2);
     EXPECT_EQ(dataFileRecords(), 0);
+}
+
+TEST_P(MainWindowInKeyTest, showDisplayNamesTheNotesTheQuestionPlayed) {
+    control<QPushButton>("cmdStart")->click();
+    const HeardInKey heard = *question().heard;
+    window->earTrainingWindow()->showDisplayButton()->click();
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_EQ(control<QLabel>("lblQues1")->text(), QStringLiteral("Played: %1").arg(askedText(heard.played)));
+}
+
+TEST_P(MainWindowInKeyTest, aPlayedNameTakenBackTakesItsKeysOutOfTheHistory) {
+    if (!window->state().current->answersByPlaying())
+        GTEST_SKIP() << "a cadence is named, not played";
+    auto input = std::make_unique<PlayedKeys>();
+    PlayedKeys* keyboard = input.get();
+    window->attachMidi(std::move(input));
+    control<QPushButton>("cmdStart")->click();
+
+    // Played, taken back with Backspace, and pressed on the pad instead.
+    const HeardInKey first = *question().heard;
+    ASSERT_EQ(first.played.size(), first.answer.size());
+    keyboard->play(first.played.front());
+    ASSERT_EQ(window->cycle().answer().sequence, std::vector<std::string>{first.answer.front()});
+    pad()->typedField()->setFocus();
+    QTest::keyClick(pad()->typedField(), Qt::Key_Backspace);
+    press(first.answer);
+    submit();
+    // Every name played.
+    const HeardInKey second = *question().heard;
+    QStringList secondKeys;
+    for (const Sonority& sonority : second.played)
+        secondKeys << keyboard->play(sonority);
+    submit();
+
+    const std::vector<AnswerRecord> answers = historyAfterQuit();
+    ASSERT_EQ(answers.size(), 2u);
+    EXPECT_TRUE(answers[0].correct);
+    EXPECT_EQ(answers[0].played, QString());
+    EXPECT_TRUE(answers[1].correct);
+    EXPECT_EQ(answers[1].played, secondKeys.join(QStringLiteral(" | ")));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryActivityHeardInAKey, MainWindowInKeyTest,

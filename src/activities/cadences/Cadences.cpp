@@ -41,6 +41,26 @@ std::string folded(std::string_view text) {
     return lower;
 }
 
+// A cadence by the name textbooks in the student's language give it; the history keeps
+// the English name.
+std::string translatedName(std::string_view name) {
+    if (name == "perfect authentic")
+        return translate("Cadences", "perfect authentic");
+    if (name == "imperfect authentic")
+        return translate("Cadences", "imperfect authentic");
+    if (name == "authentic")
+        return translate("Cadences", "authentic");
+    if (name == "half")
+        return translate("Cadences", "half");
+    if (name == "plagal")
+        return translate("Cadences", "plagal");
+    if (name == "deceptive")
+        return translate("Cadences", "deceptive");
+    if (name == "Phrygian half")
+        return translate("Cadences", "Phrygian half");
+    return std::string(name);
+}
+
 } // namespace
 
 Cadences::Cadences() : HeardActivity({"mnucadences", "cadences", "Cadence", "inkey"}, "cadence") {}
@@ -77,8 +97,12 @@ std::vector<std::string> Cadences::choices(bool minor, const QuestionSettings& s
     return cadenceChoices(minor, settings.inKey.cadences);
 }
 
-// A name in any case, its abbreviation ("PAC", "hc"), or the start of just one name
-// ("dec", "phr").
+std::string Cadences::shownName(std::string_view name, const Question&, const QuestionSettings&) const {
+    return translatedName(name);
+}
+
+// A name in any case, in English or as shown, its abbreviation ("PAC", "hc"), or the start
+// of just one name ("dec", "phr", "Trug").
 std::optional<std::string> Cadences::readName(std::string_view typed, const Question&,
                                               const QuestionSettings&) const {
     const std::string text = folded(typed);
@@ -88,9 +112,10 @@ std::optional<std::string> Cadences::readName(std::string_view typed, const Ques
     int starts = 0;
     for (const auto& [name, abbreviation] : kCadenceNames) {
         const std::string lower = folded(name);
-        if (text == lower || text == abbreviation)
+        const std::string shown = folded(translatedName(name));
+        if (text == lower || text == abbreviation || text == shown)
             return std::string(name);
-        if (lower.starts_with(text)) {
+        if (lower.starts_with(text) || shown.starts_with(text)) {
             started = std::string(name);
             ++starts;
         }

@@ -11,6 +11,9 @@ public:
     std::string caption() const override;
     std::string statusText() const override;
     std::string title() const override;
+    // Named as textbooks in the student's language name them.
+    std::string shownName(std::string_view name, const Question& question,
+                          const QuestionSettings& settings) const override;
     std::optional<std::string> readName(std::string_view typed, const Question& question,
                                         const QuestionSettings& settings) const override;
     std::optional<std::string> numberKeyName(int digit, const Question& question,
