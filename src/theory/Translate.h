@@ -11,6 +11,8 @@ namespace tonalyst {
 using Translator = std::string (*)(const char* context, const char* source);
 
 void setTranslator(Translator translator);
+// The one installed, so that a command writing data in English can put it back after.
+Translator currentTranslator();
 std::string translate(const char* context, const char* source);
 
 } // namespace tonalyst
