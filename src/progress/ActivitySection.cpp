@@ -94,12 +94,24 @@ QString shownKind(const QString& kind) {
     return kind;
 }
 
-// Keys are kept as the history writes them, "E-flat major", and named as the student names notes.
+// Keys are kept as the history writes them, "E-flat major", and key signatures' items by
+// their tonic alone, "E-flat" or "c-sharp"; both are named as the student names notes.
 QString shownSpotName(const WeakSpot& spot) {
     if (spot.kind != QLatin1String("Key"))
         return spot.name;
-    const std::optional<TonalKey> key = readKeyLabel(spot.name.toStdString());
-    return key ? QString::fromStdString(shownKeyName(key->tonic, key->minor)) : spot.name;
+    const std::string name = spot.name.trimmed().toStdString();
+    if (name.ends_with(" major") || name.ends_with(" minor")) {
+        const std::optional<TonalKey> key = readKeyLabel(name);
+        return key ? QString::fromStdString(shownKeyName(key->tonic, key->minor)) : spot.name;
+    }
+    const std::optional<ReadPitch> tonic = readPitch(name);
+    if (!tonic || tonic->octaveGiven)
+        return spot.name;
+    QString shown = QString::fromStdString(shownNoteName(tonic->pitch));
+    // A minor key's tonic in lower case, as the history writes it.
+    if (spot.name.trimmed().front().isLower())
+        shown[0] = shown[0].toLower();
+    return shown;
 }
 
 QString percent(int value) {
