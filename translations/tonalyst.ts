@@ -290,14 +290,6 @@
         <source>Listen to each chord and name its quality.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>triad</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>seventh</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>ChordFunctions</name>
@@ -1147,11 +1139,23 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Key signature: </source>
+        <source>Name the key of each key signature.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Name the key of each key signature.</source>
+        <source>Key signature: 1 sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key signature: 1 flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key signature: %1 sharps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key signature: %1 flats</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1448,6 +1452,144 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     </message>
     <message>
         <source>sounds on a key that another spelling already takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PaperChords</name>
+    <message>
+        <source>diminished triad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minor triad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>major triad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>augmented triad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>triad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diminished seventh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>half-diminished seventh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minor seventh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>major seventh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dominant seventh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seventh</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PaperText</name>
+    <message>
+        <source>In the key of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(played: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>perfect unison</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minor second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>major second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>augmented second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diminished third</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minor third</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>major third</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diminished fourth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>perfect fourth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>augmented fourth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diminished fifth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>perfect fifth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>augmented fifth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minor sixth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>major sixth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>augmented sixth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diminished seventh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minor seventh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>major seventh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>perfect octave</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2127,6 +2269,22 @@ Options:
     </message>
     <message>
         <source>    Method reported on : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>composite</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -292,11 +292,11 @@
     </message>
     <message>
         <source>triad</source>
-        <translation>Dreiklang</translation>
+        <translation type="vanished">Dreiklang</translation>
     </message>
     <message>
         <source>seventh</source>
-        <translation>Septakkord</translation>
+        <translation type="vanished">Septakkord</translation>
     </message>
 </context>
 <context>
@@ -1209,11 +1209,27 @@ Schreibt die Antworten eines Schülers aus dem Antwortverlauf, älteste zuerst, 
     </message>
     <message>
         <source>Key signature: </source>
-        <translation>Vorzeichnung: </translation>
+        <translation type="vanished">Vorzeichnung: </translation>
     </message>
     <message>
         <source>Name the key of each key signature.</source>
         <translation>Benennen Sie die Tonart jeder Vorzeichnung.</translation>
+    </message>
+    <message>
+        <source>Key signature: 1 sharp</source>
+        <translation>Vorzeichnung: 1 Kreuz</translation>
+    </message>
+    <message>
+        <source>Key signature: 1 flat</source>
+        <translation>Vorzeichnung: 1 B</translation>
+    </message>
+    <message>
+        <source>Key signature: %1 sharps</source>
+        <translation>Vorzeichnung: %1 Kreuze</translation>
+    </message>
+    <message>
+        <source>Key signature: %1 flats</source>
+        <translation>Vorzeichnung: %1 Be</translation>
     </message>
 </context>
 <context>
@@ -1510,6 +1526,144 @@ Schreibt die Antworten eines Schülers aus dem Antwortverlauf, älteste zuerst, 
     <message>
         <source>sounds on a key that another spelling already takes</source>
         <translation>klingt auf einer Taste, die schon eine andere Schreibweise belegt</translation>
+    </message>
+</context>
+<context>
+    <name>PaperChords</name>
+    <message>
+        <source>diminished triad</source>
+        <translation>verminderter Dreiklang</translation>
+    </message>
+    <message>
+        <source>minor triad</source>
+        <translation>Moll-Dreiklang</translation>
+    </message>
+    <message>
+        <source>major triad</source>
+        <translation>Dur-Dreiklang</translation>
+    </message>
+    <message>
+        <source>augmented triad</source>
+        <translation>übermäßiger Dreiklang</translation>
+    </message>
+    <message>
+        <source>triad</source>
+        <translation>Dreiklang</translation>
+    </message>
+    <message>
+        <source>diminished seventh</source>
+        <translation>verminderter Septakkord</translation>
+    </message>
+    <message>
+        <source>half-diminished seventh</source>
+        <translation>halbverminderter Septakkord</translation>
+    </message>
+    <message>
+        <source>minor seventh</source>
+        <translation>Moll-Septakkord</translation>
+    </message>
+    <message>
+        <source>major seventh</source>
+        <translation>großer Dur-Septakkord</translation>
+    </message>
+    <message>
+        <source>dominant seventh</source>
+        <translation>Dominantseptakkord</translation>
+    </message>
+    <message>
+        <source>seventh</source>
+        <translation>Septakkord</translation>
+    </message>
+</context>
+<context>
+    <name>PaperText</name>
+    <message>
+        <source>In the key of %1</source>
+        <translation>In %1</translation>
+    </message>
+    <message>
+        <source>(played: %1)</source>
+        <translation>(gespielt: %1)</translation>
+    </message>
+    <message>
+        <source>perfect unison</source>
+        <translation>reine Prime</translation>
+    </message>
+    <message>
+        <source>minor second</source>
+        <translation>kleine Sekunde</translation>
+    </message>
+    <message>
+        <source>major second</source>
+        <translation>große Sekunde</translation>
+    </message>
+    <message>
+        <source>augmented second</source>
+        <translation>übermäßige Sekunde</translation>
+    </message>
+    <message>
+        <source>diminished third</source>
+        <translation>verminderte Terz</translation>
+    </message>
+    <message>
+        <source>minor third</source>
+        <translation>kleine Terz</translation>
+    </message>
+    <message>
+        <source>major third</source>
+        <translation>große Terz</translation>
+    </message>
+    <message>
+        <source>diminished fourth</source>
+        <translation>verminderte Quarte</translation>
+    </message>
+    <message>
+        <source>perfect fourth</source>
+        <translation>reine Quarte</translation>
+    </message>
+    <message>
+        <source>augmented fourth</source>
+        <translation>übermäßige Quarte</translation>
+    </message>
+    <message>
+        <source>diminished fifth</source>
+        <translation>verminderte Quinte</translation>
+    </message>
+    <message>
+        <source>perfect fifth</source>
+        <translation>reine Quinte</translation>
+    </message>
+    <message>
+        <source>augmented fifth</source>
+        <translation>übermäßige Quinte</translation>
+    </message>
+    <message>
+        <source>minor sixth</source>
+        <translation>kleine Sexte</translation>
+    </message>
+    <message>
+        <source>major sixth</source>
+        <translation>große Sexte</translation>
+    </message>
+    <message>
+        <source>augmented sixth</source>
+        <translation>übermäßige Sexte</translation>
+    </message>
+    <message>
+        <source>diminished seventh</source>
+        <translation>verminderte Septime</translation>
+    </message>
+    <message>
+        <source>minor seventh</source>
+        <translation>kleine Septime</translation>
+    </message>
+    <message>
+        <source>major seventh</source>
+        <translation>große Septime</translation>
+    </message>
+    <message>
+        <source>perfect octave</source>
+        <translation>reine Oktave</translation>
     </message>
 </context>
 <context>
@@ -2284,6 +2438,22 @@ Optionen:
     <message>
         <source>    Method reported on : %1</source>
         <translation>    Berichtete Methode : %1</translation>
+    </message>
+    <message>
+        <source>test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>both</source>
+        <translation>Beides</translation>
+    </message>
+    <message>
+        <source>composite</source>
+        <translation>Kombiniert</translation>
     </message>
 </context>
 <context>

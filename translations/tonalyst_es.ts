@@ -292,11 +292,11 @@
     </message>
     <message>
         <source>triad</source>
-        <translation>tríada</translation>
+        <translation type="vanished">tríada</translation>
     </message>
     <message>
         <source>seventh</source>
-        <translation>séptima</translation>
+        <translation type="vanished">séptima</translation>
     </message>
 </context>
 <context>
@@ -1208,11 +1208,27 @@ Escribe las respuestas de un alumno del historial de respuestas, las más antigu
     </message>
     <message>
         <source>Key signature: </source>
-        <translation>Armadura: </translation>
+        <translation type="vanished">Armadura: </translation>
     </message>
     <message>
         <source>Name the key of each key signature.</source>
         <translation>Nombre la tonalidad de cada armadura.</translation>
+    </message>
+    <message>
+        <source>Key signature: 1 sharp</source>
+        <translation>Armadura: 1 sostenido</translation>
+    </message>
+    <message>
+        <source>Key signature: 1 flat</source>
+        <translation>Armadura: 1 bemol</translation>
+    </message>
+    <message>
+        <source>Key signature: %1 sharps</source>
+        <translation>Armadura: %1 sostenidos</translation>
+    </message>
+    <message>
+        <source>Key signature: %1 flats</source>
+        <translation>Armadura: %1 bemoles</translation>
     </message>
 </context>
 <context>
@@ -1509,6 +1525,144 @@ Escribe las respuestas de un alumno del historial de respuestas, las más antigu
     <message>
         <source>sounds on a key that another spelling already takes</source>
         <translation>suena en una tecla que ya ocupa otra grafía</translation>
+    </message>
+</context>
+<context>
+    <name>PaperChords</name>
+    <message>
+        <source>diminished triad</source>
+        <translation>tríada disminuida</translation>
+    </message>
+    <message>
+        <source>minor triad</source>
+        <translation>tríada menor</translation>
+    </message>
+    <message>
+        <source>major triad</source>
+        <translation>tríada mayor</translation>
+    </message>
+    <message>
+        <source>augmented triad</source>
+        <translation>tríada aumentada</translation>
+    </message>
+    <message>
+        <source>triad</source>
+        <translation>tríada</translation>
+    </message>
+    <message>
+        <source>diminished seventh</source>
+        <translation>acorde de séptima disminuida</translation>
+    </message>
+    <message>
+        <source>half-diminished seventh</source>
+        <translation>acorde de séptima semidisminuida</translation>
+    </message>
+    <message>
+        <source>minor seventh</source>
+        <translation>acorde de séptima menor</translation>
+    </message>
+    <message>
+        <source>major seventh</source>
+        <translation>acorde de séptima mayor</translation>
+    </message>
+    <message>
+        <source>dominant seventh</source>
+        <translation>acorde de séptima de dominante</translation>
+    </message>
+    <message>
+        <source>seventh</source>
+        <translation>acorde de séptima</translation>
+    </message>
+</context>
+<context>
+    <name>PaperText</name>
+    <message>
+        <source>In the key of %1</source>
+        <translation>En %1</translation>
+    </message>
+    <message>
+        <source>(played: %1)</source>
+        <translation>(tocado: %1)</translation>
+    </message>
+    <message>
+        <source>perfect unison</source>
+        <translation>unísono justo</translation>
+    </message>
+    <message>
+        <source>minor second</source>
+        <translation>segunda menor</translation>
+    </message>
+    <message>
+        <source>major second</source>
+        <translation>segunda mayor</translation>
+    </message>
+    <message>
+        <source>augmented second</source>
+        <translation>segunda aumentada</translation>
+    </message>
+    <message>
+        <source>diminished third</source>
+        <translation>tercera disminuida</translation>
+    </message>
+    <message>
+        <source>minor third</source>
+        <translation>tercera menor</translation>
+    </message>
+    <message>
+        <source>major third</source>
+        <translation>tercera mayor</translation>
+    </message>
+    <message>
+        <source>diminished fourth</source>
+        <translation>cuarta disminuida</translation>
+    </message>
+    <message>
+        <source>perfect fourth</source>
+        <translation>cuarta justa</translation>
+    </message>
+    <message>
+        <source>augmented fourth</source>
+        <translation>cuarta aumentada</translation>
+    </message>
+    <message>
+        <source>diminished fifth</source>
+        <translation>quinta disminuida</translation>
+    </message>
+    <message>
+        <source>perfect fifth</source>
+        <translation>quinta justa</translation>
+    </message>
+    <message>
+        <source>augmented fifth</source>
+        <translation>quinta aumentada</translation>
+    </message>
+    <message>
+        <source>minor sixth</source>
+        <translation>sexta menor</translation>
+    </message>
+    <message>
+        <source>major sixth</source>
+        <translation>sexta mayor</translation>
+    </message>
+    <message>
+        <source>augmented sixth</source>
+        <translation>sexta aumentada</translation>
+    </message>
+    <message>
+        <source>diminished seventh</source>
+        <translation>séptima disminuida</translation>
+    </message>
+    <message>
+        <source>minor seventh</source>
+        <translation>séptima menor</translation>
+    </message>
+    <message>
+        <source>major seventh</source>
+        <translation>séptima mayor</translation>
+    </message>
+    <message>
+        <source>perfect octave</source>
+        <translation>octava justa</translation>
     </message>
 </context>
 <context>
@@ -2283,6 +2437,22 @@ Opciones:
     <message>
         <source>    Method reported on : %1</source>
         <translation>    Método del informe : %1</translation>
+    </message>
+    <message>
+        <source>test</source>
+        <translation>examen</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>práctica</translation>
+    </message>
+    <message>
+        <source>both</source>
+        <translation>ambos</translation>
+    </message>
+    <message>
+        <source>composite</source>
+        <translation>combinado</translation>
     </message>
 </context>
 <context>

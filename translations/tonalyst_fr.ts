@@ -292,11 +292,11 @@
     </message>
     <message>
         <source>triad</source>
-        <translation>accord de trois sons</translation>
+        <translation type="vanished">accord de trois sons</translation>
     </message>
     <message>
         <source>seventh</source>
-        <translation>septième</translation>
+        <translation type="vanished">septième</translation>
     </message>
 </context>
 <context>
@@ -1208,11 +1208,27 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     </message>
     <message>
         <source>Key signature: </source>
-        <translation>Armure : </translation>
+        <translation type="vanished">Armure : </translation>
     </message>
     <message>
         <source>Name the key of each key signature.</source>
         <translation>Nommez la tonalité de chaque armure.</translation>
+    </message>
+    <message>
+        <source>Key signature: 1 sharp</source>
+        <translation>Armure : 1 dièse</translation>
+    </message>
+    <message>
+        <source>Key signature: 1 flat</source>
+        <translation>Armure : 1 bémol</translation>
+    </message>
+    <message>
+        <source>Key signature: %1 sharps</source>
+        <translation>Armure : %1 dièses</translation>
+    </message>
+    <message>
+        <source>Key signature: %1 flats</source>
+        <translation>Armure : %1 bémols</translation>
     </message>
 </context>
 <context>
@@ -1509,6 +1525,144 @@ Writes a student&apos;s answers from the answer history, oldest first, one row e
     <message>
         <source>sounds on a key that another spelling already takes</source>
         <translation>sonne sur une touche qu&apos;une autre orthographe occupe déjà</translation>
+    </message>
+</context>
+<context>
+    <name>PaperChords</name>
+    <message>
+        <source>diminished triad</source>
+        <translation>accord de quinte diminuée</translation>
+    </message>
+    <message>
+        <source>minor triad</source>
+        <translation>accord parfait mineur</translation>
+    </message>
+    <message>
+        <source>major triad</source>
+        <translation>accord parfait majeur</translation>
+    </message>
+    <message>
+        <source>augmented triad</source>
+        <translation>accord de quinte augmentée</translation>
+    </message>
+    <message>
+        <source>triad</source>
+        <translation>accord de trois sons</translation>
+    </message>
+    <message>
+        <source>diminished seventh</source>
+        <translation>accord de septième diminuée</translation>
+    </message>
+    <message>
+        <source>half-diminished seventh</source>
+        <translation>accord de septième semi-diminuée</translation>
+    </message>
+    <message>
+        <source>minor seventh</source>
+        <translation>accord de septième mineure</translation>
+    </message>
+    <message>
+        <source>major seventh</source>
+        <translation>accord de septième majeure</translation>
+    </message>
+    <message>
+        <source>dominant seventh</source>
+        <translation>accord de septième de dominante</translation>
+    </message>
+    <message>
+        <source>seventh</source>
+        <translation>accord de septième</translation>
+    </message>
+</context>
+<context>
+    <name>PaperText</name>
+    <message>
+        <source>In the key of %1</source>
+        <translation>En %1</translation>
+    </message>
+    <message>
+        <source>(played: %1)</source>
+        <translation>(joué : %1)</translation>
+    </message>
+    <message>
+        <source>perfect unison</source>
+        <translation>unisson juste</translation>
+    </message>
+    <message>
+        <source>minor second</source>
+        <translation>seconde mineure</translation>
+    </message>
+    <message>
+        <source>major second</source>
+        <translation>seconde majeure</translation>
+    </message>
+    <message>
+        <source>augmented second</source>
+        <translation>seconde augmentée</translation>
+    </message>
+    <message>
+        <source>diminished third</source>
+        <translation>tierce diminuée</translation>
+    </message>
+    <message>
+        <source>minor third</source>
+        <translation>tierce mineure</translation>
+    </message>
+    <message>
+        <source>major third</source>
+        <translation>tierce majeure</translation>
+    </message>
+    <message>
+        <source>diminished fourth</source>
+        <translation>quarte diminuée</translation>
+    </message>
+    <message>
+        <source>perfect fourth</source>
+        <translation>quarte juste</translation>
+    </message>
+    <message>
+        <source>augmented fourth</source>
+        <translation>quarte augmentée</translation>
+    </message>
+    <message>
+        <source>diminished fifth</source>
+        <translation>quinte diminuée</translation>
+    </message>
+    <message>
+        <source>perfect fifth</source>
+        <translation>quinte juste</translation>
+    </message>
+    <message>
+        <source>augmented fifth</source>
+        <translation>quinte augmentée</translation>
+    </message>
+    <message>
+        <source>minor sixth</source>
+        <translation>sixte mineure</translation>
+    </message>
+    <message>
+        <source>major sixth</source>
+        <translation>sixte majeure</translation>
+    </message>
+    <message>
+        <source>augmented sixth</source>
+        <translation>sixte augmentée</translation>
+    </message>
+    <message>
+        <source>diminished seventh</source>
+        <translation>septième diminuée</translation>
+    </message>
+    <message>
+        <source>minor seventh</source>
+        <translation>septième mineure</translation>
+    </message>
+    <message>
+        <source>major seventh</source>
+        <translation>septième majeure</translation>
+    </message>
+    <message>
+        <source>perfect octave</source>
+        <translation>octave juste</translation>
     </message>
 </context>
 <context>
@@ -2283,6 +2437,22 @@ Options :
     <message>
         <source>    Method reported on : %1</source>
         <translation>    Méthode du rapport : %1</translation>
+    </message>
+    <message>
+        <source>test</source>
+        <translation>test</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>entraînement</translation>
+    </message>
+    <message>
+        <source>both</source>
+        <translation>les deux</translation>
+    </message>
+    <message>
+        <source>composite</source>
+        <translation>combiné</translation>
     </message>
 </context>
 <context>

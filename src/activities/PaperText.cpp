@@ -1,6 +1,10 @@
 #include "activities/PaperText.h"
 
 #include "theory/ChordNames.h"
+#include "theory/IntervalCatalogue.h"
+#include "theory/NoteNames.h"
+#include "theory/Translate.h"
+#include "tonality/Tonality.h"
 
 #include <algorithm>
 #include <array>
@@ -69,6 +73,18 @@ std::string keyOf(const Question& q) {
     return key.starts_with(prefix) ? key.substr(prefix.size()) : key;
 }
 
+std::string shownKey(const Question& q) {
+    const std::string key = keyOf(q);
+    const std::optional<TonalKey> read = readKeyLabel(key);
+    return read ? shownKeyName(read->tonic, read->minor) : key;
+}
+
+std::string keyLine(const Question& q) {
+    if (trimmed(q.keyText).empty())
+        return {};
+    return filled(translate("PaperText", "In the key of %1"), {shownKey(q)});
+}
+
 std::string intervalWord(const std::string& category) {
     std::string word = trimmed(category);
     if (word.ends_with(':'))
@@ -92,8 +108,8 @@ std::string playedNotes(const Question& q) {
         std::reverse(notes.begin(), notes.end());
     std::string text;
     for (const Pitch& note : notes)
-        text.append(text.empty() ? "" : ", ").append(noteName(note));
-    return " (played: " + text + ")";
+        text.append(text.empty() ? "" : ", ").append(shownNoteName(note));
+    return " " + filled(translate("PaperText", "(played: %1)"), {text});
 }
 
 } // namespace paper
@@ -126,7 +142,91 @@ std::string textbookChordName(const Question& q, InversionOption inversions) {
     return name;
 }
 
+namespace {
+
+// Each interval of the catalogue as textbooks name it, in its number's order: languages
+// put the quality before or after the name and make it agree with it.
+std::string intervalName(std::size_t number) {
+    switch (number) {
+    case 0:
+        return translate("PaperText", "perfect unison");
+    case 1:
+        return translate("PaperText", "minor second");
+    case 2:
+        return translate("PaperText", "major second");
+    case 3:
+        return translate("PaperText", "augmented second");
+    case 4:
+        return translate("PaperText", "diminished third");
+    case 5:
+        return translate("PaperText", "minor third");
+    case 6:
+        return translate("PaperText", "major third");
+    case 7:
+        return translate("PaperText", "diminished fourth");
+    case 8:
+        return translate("PaperText", "perfect fourth");
+    case 9:
+        return translate("PaperText", "augmented fourth");
+    case 10:
+        return translate("PaperText", "diminished fifth");
+    case 11:
+        return translate("PaperText", "perfect fifth");
+    case 12:
+        return translate("PaperText", "augmented fifth");
+    case 13:
+        return translate("PaperText", "minor sixth");
+    case 14:
+        return translate("PaperText", "major sixth");
+    case 15:
+        return translate("PaperText", "augmented sixth");
+    case 16:
+        return translate("PaperText", "diminished seventh");
+    case 17:
+        return translate("PaperText", "minor seventh");
+    case 18:
+        return translate("PaperText", "major seventh");
+    default:
+        return translate("PaperText", "perfect octave");
+    }
+}
+
+} // namespace
+
+// Chords in a context of their own: a "diminished seventh" chord is not the interval.
+std::string chordInWords(const Question& question) {
+    std::string quality = trimmed(question.name);
+    // "dominant (major-minor)": the textbook's name is the first word.
+    if (const std::size_t aside = quality.find(" ("); aside != std::string::npos)
+        quality.resize(aside);
+    if (question.category == kTriadCategory) {
+        if (quality == "diminished")
+            return translate("PaperChords", "diminished triad");
+        if (quality == "minor")
+            return translate("PaperChords", "minor triad");
+        if (quality == "major")
+            return translate("PaperChords", "major triad");
+        if (quality == "augmented")
+            return translate("PaperChords", "augmented triad");
+        return quality + " " + translate("PaperChords", "triad");
+    }
+    if (quality == "diminished")
+        return translate("PaperChords", "diminished seventh");
+    if (quality == "half-diminished")
+        return translate("PaperChords", "half-diminished seventh");
+    if (quality == "minor")
+        return translate("PaperChords", "minor seventh");
+    if (quality == "major")
+        return translate("PaperChords", "major seventh");
+    if (quality == "dominant")
+        return translate("PaperChords", "dominant seventh");
+    return quality + " " + translate("PaperChords", "seventh");
+}
+
 std::string intervalInWords(const Question& question) {
+    if (question.interval && *question.interval >= 0 &&
+        static_cast<std::size_t>(*question.interval) < kIntervals.size())
+        return intervalName(static_cast<std::size_t>(*question.interval));
     return trimmed(question.name) + " " + paper::intervalWord(question.category);
 }
 
@@ -135,7 +235,7 @@ namespace paper {
 std::string noteList(const std::vector<Pitch>& notes) {
     std::string text;
     for (const Pitch& note : notes)
-        text.append(text.empty() ? "" : "  ").append(noteName(note));
+        text.append(text.empty() ? "" : "  ").append(shownNoteName(note));
     return text;
 }
 

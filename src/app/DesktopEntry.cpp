@@ -17,12 +17,15 @@
 #include "startup/DesktopPrompter.h"
 #include "startup/ScreenFit.h"
 #include "startup/Translations.h"
+#include "theory/NoteNames.h"
 #include "worksheet/PdfWorksheetPrinter.h"
 #include "worksheet/WorksheetCommand.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <iostream>
 #include <memory>
@@ -82,6 +85,16 @@ bool printsPdf(int argc, char** argv) {
     return false;
 }
 
+// The language the commands speak: the one of the program's translation installed, which
+// LANGUAGE may have picked over LANG; English, which needs none, without one.
+QString spokenLanguage() {
+    const QList<QTranslator*> translators = QCoreApplication::instance()->findChildren<QTranslator*>();
+    for (const QTranslator* translator : translators)
+        if (QFileInfo(translator->filePath()).fileName().startsWith(QStringLiteral("tonalyst_")))
+            return translator->language();
+    return QStringLiteral("en");
+}
+
 } // namespace
 
 int runDesktopCommand(int argc, char** argv) {
@@ -92,6 +105,7 @@ int runDesktopCommand(int argc, char** argv) {
     const std::unique_ptr<QCoreApplication> app =
         printsPdf(argc, argv) ? std::unique_ptr<QCoreApplication>(guiForPrinting()) : coreApplicationIfNone();
     installTranslations(QLocale::system());
+    setNoteNaming(namingForLanguage(spokenLanguage().toStdString()));
     const std::string command = argv[1];
     // Worksheets are printed, as text or as a PDF, without opening a window.
     if (command == "worksheet") {

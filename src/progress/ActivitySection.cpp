@@ -1,6 +1,8 @@
 #include "progress/ActivitySection.h"
 
 #include "progress/ProgressChart.h"
+#include "theory/NoteNames.h"
+#include "tonality/Tonality.h"
 
 #include <QChartView>
 #include <QHeaderView>
@@ -23,7 +25,8 @@ constexpr int kRowPadding = 6;
 
 // The stretching column takes the width left over: a name, never a figure; a table of
 // figures alone has none (-1).
-QTableWidget* makeTable(const QStringList& headers, int stretching, const QString& accessibleName, QWidget* parent) {
+QTableWidget* makeTable(const QStringList& headers, int stretching, const QString& accessibleName,
+                        QWidget* parent) {
     auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
     table->setHorizontalHeaderLabels(headers);
     table->setAccessibleName(accessibleName);
@@ -47,7 +50,8 @@ void addRow(QTableWidget* table, const QStringList& cells) {
     table->insertRow(row);
     for (int column = 0; column < cells.size(); ++column) {
         auto* item = new QTableWidgetItem(cells[column]);
-        if (column > 0 && !cells[column].isEmpty() && (cells[column][0].isDigit() || cells[column][0] == u'-'))
+        if (column > 0 && !cells[column].isEmpty() &&
+            (cells[column][0].isDigit() || cells[column][0] == u'-'))
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table->setItem(row, column, item);
     }
@@ -88,6 +92,26 @@ QString shownKind(const QString& kind) {
         if (kind == QLatin1String(known))
             return ActivitySection::tr(known);
     return kind;
+}
+
+// Keys are kept as the history writes them, "E-flat major", and key signatures' items by
+// their tonic alone, "E-flat" or "c-sharp"; both are named as the student names notes.
+QString shownSpotName(const WeakSpot& spot) {
+    if (spot.kind != QLatin1String("Key"))
+        return spot.name;
+    const std::string name = spot.name.trimmed().toStdString();
+    if (name.ends_with(" major") || name.ends_with(" minor")) {
+        const std::optional<TonalKey> key = readKeyLabel(name);
+        return key ? QString::fromStdString(shownKeyName(key->tonic, key->minor)) : spot.name;
+    }
+    const std::optional<ReadPitch> tonic = readPitch(name);
+    if (!tonic || tonic->octaveGiven)
+        return spot.name;
+    QString shown = QString::fromStdString(shownNoteName(tonic->pitch));
+    // A minor key's tonic in lower case, as the history writes it.
+    if (spot.name.trimmed().front().isLower())
+        shown[0] = shown[0].toLower();
+    return shown;
 }
 
 QString percent(int value) {
@@ -147,7 +171,7 @@ ActivitySection::ActivitySection(int activity, const ProgressStatistics& statist
                             tr("%1: weak spots").arg(name), this);
     m_weakSpots->setObjectName(QStringLiteral("tblweakspots"));
     for (const WeakSpot& spot : progress.weakSpots)
-        addRow(m_weakSpots, {shownKind(spot.kind), spot.name, percent(spot.successPercent()),
+        addRow(m_weakSpots, {shownKind(spot.kind), shownSpotName(spot), percent(spot.successPercent()),
                              QString::number(spot.errors), QString::number(spot.answers)});
     fitHeight(m_weakSpots, tr("No errors in this period."));
 

@@ -1,5 +1,7 @@
 #include "progress/SpellingErrors.h"
 
+#include "theory/NoteNames.h"
+
 #include <QCoreApplication>
 #include <QList>
 #include <QStringView>
@@ -24,8 +26,9 @@ bool sameButForNaturalSign(const Pitch& a, const Pitch& b) {
     return a.step == b.step && a.alter == b.alter;
 }
 
+// As the student names notes; the figures the progress command writes keep English letters.
 QString nameOf(const Pitch& note) {
-    return QString::fromStdString(noteName(note));
+    return QString::fromStdString(shownNoteName(note));
 }
 
 // What a reading of an answer costs. Every mistake costs the same, so the reading with the

@@ -7,17 +7,33 @@ namespace tonalyst {
 
 namespace {
 
-QString formatted(QDate date, const QString& pattern) {
-    return QLocale::c().toString(date, pattern);
+// The language's month names, set with its translation; English ones, as they have always
+// been written, for every English-speaking locale.
+QLocale shownLocale() {
+    const QLocale language;
+    return language.language() == QLocale::English || language.language() == QLocale::C ? QLocale::c()
+                                                                                        : language;
 }
 
+QString formatted(QDate date, const QString& pattern) {
+    return shownLocale().toString(date, pattern);
+}
+
+// "janv." and "Dez." are typed with or without their point.
+bool sameMonthName(const QString& typed, QString name) {
+    if (name.endsWith(QLatin1Char('.')))
+        name.chop(1);
+    return typed.compare(name, Qt::CaseInsensitive) == 0;
+}
+
+// The language's names, and the English ones always.
 int monthNumber(const QString& name) {
-    const QLocale english = QLocale::c();
-    for (int month = 1; month <= 12; ++month) {
-        if (name.compare(english.monthName(month, QLocale::ShortFormat), Qt::CaseInsensitive) == 0 ||
-            name.compare(english.monthName(month, QLocale::LongFormat), Qt::CaseInsensitive) == 0)
-            return month;
-    }
+    for (const QLocale& locale : {shownLocale(), QLocale::c()})
+        for (int month = 1; month <= 12; ++month) {
+            if (sameMonthName(name, locale.monthName(month, QLocale::ShortFormat)) ||
+                sameMonthName(name, locale.monthName(month, QLocale::LongFormat)))
+                return month;
+        }
     return 0;
 }
 
@@ -49,7 +65,7 @@ QString paddedReportDate(QDate date) {
 std::optional<QDate> parseTypedDate(const QString& text, QDate today) {
     static const QRegularExpression iso(QStringLiteral("^\\s*(\\d{4})-(\\d{1,2})-(\\d{1,2})\\s*$"));
     static const QRegularExpression named(
-        QStringLiteral("^\\s*(\\d{1,2})[ -]+([A-Za-z]+)\\.?[ -]+(\\d{2}|\\d{4})\\s*$"));
+        QStringLiteral("^\\s*(\\d{1,2})[ -]+(\\p{L}+)\\.?[ -]+(\\d{2}|\\d{4})\\s*$"));
 
     if (const QRegularExpressionMatch match = iso.match(text); match.hasMatch())
         return validDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());

@@ -197,6 +197,17 @@ QString periodLine(const ReportHeading& heading, ReportMedium medium) {
     return line + QCoreApplication::translate("ReportLayout", "User ID : %1").arg(heading.userId);
 }
 
+// The report type's code ("composite") in the reader's language.
+QString shownReportType(const QString& code) {
+    static constexpr std::array kTypes{
+        QT_TRANSLATE_NOOP("ReportLayout", "test"), QT_TRANSLATE_NOOP("ReportLayout", "practice"),
+        QT_TRANSLATE_NOOP("ReportLayout", "both"), QT_TRANSLATE_NOOP("ReportLayout", "composite")};
+    for (const char* type : kTypes)
+        if (code == QLatin1String(type))
+            return QCoreApplication::translate("ReportLayout", type);
+    return code;
+}
+
 QStringList warningLines(const ReportHeading& heading, ReportSourceCheck check) {
     if (check == ReportSourceCheck::Vouched || PerformanceDataFile::isGuardedBySeal(heading.sourceName))
         return {};
@@ -211,7 +222,8 @@ QStringList reportLines(const ReportFigures& figures, const ReportHeading& headi
     QStringList lines;
     if (medium == ReportMedium::Screen) {
         lines << QString() << periodLine(heading, medium)
-              << QCoreApplication::translate("ReportLayout", "    Report Type : %1").arg(heading.reportType)
+              << QCoreApplication::translate("ReportLayout", "    Report Type : %1")
+                     .arg(shownReportType(heading.reportType))
               << QCoreApplication::translate("ReportLayout", "    Data Source File : %1")
                      .arg(heading.sourceName)
               << warningLines(heading, check) << QString() << tableLines(figures, medium) << QString();
@@ -219,12 +231,12 @@ QStringList reportLines(const ReportFigures& figures, const ReportHeading& headi
     }
     const QString source =
         QCoreApplication::translate("ReportLayout", "    Data Source File : %1").arg(heading.sourceName);
-    lines
-        << QString() << QString() << periodLine(heading, medium) << QString() << source.leftJustified(66)
-        << QString()
-        << QCoreApplication::translate("ReportLayout", "    Method reported on : %1").arg(heading.reportType)
-        << QString() << warningLines(heading, check) << QString() << tableLines(figures, medium) << QString()
-        << QString() << QString();
+    lines << QString() << QString() << periodLine(heading, medium) << QString() << source.leftJustified(66)
+          << QString()
+          << QCoreApplication::translate("ReportLayout", "    Method reported on : %1")
+                 .arg(shownReportType(heading.reportType))
+          << QString() << warningLines(heading, check) << QString() << tableLines(figures, medium)
+          << QString() << QString() << QString();
     return lines;
 }
 

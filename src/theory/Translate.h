@@ -12,6 +12,8 @@ namespace tonalyst {
 using Translator = std::string (*)(const char* context, const char* source);
 
 void setTranslator(Translator translator);
+// The one installed, so that a command writing data in English can put it back after.
+Translator currentTranslator();
 std::string translate(const char* context, const char* source);
 // A translated text with its %1, %2, ... filled in, as Qt's arg() does: a translation may
 // put them in another order.

@@ -4,6 +4,7 @@
 #include "cli/CommandParser.h"
 #include "theory/IntervalDirection.h"
 #include "theory/JsonText.h"
+#include "theory/NoteNames.h"
 #include "theory/SignatureSigns.h"
 #include "theory/Translate.h"
 #include "tonality/Tonality.h"
@@ -49,6 +50,33 @@ void writeJson(std::ostream& out, const WorksheetOptions& options, const Workshe
     }
     out << "}\n";
 }
+
+// JSON lines are data for other programs: their prompts, hints and answers are made in
+// English with English letters whatever the language and the note naming, and the language
+// comes back for what the command says after them.
+class EnglishData {
+public:
+    explicit EnglishData(bool wanted)
+        : m_wanted(wanted), m_translator(currentTranslator()), m_naming(noteNaming()) {
+        if (!m_wanted)
+            return;
+        setTranslator(nullptr);
+        setNoteNaming(NoteNaming::English);
+    }
+    ~EnglishData() {
+        if (!m_wanted)
+            return;
+        setTranslator(m_translator);
+        setNoteNaming(m_naming);
+    }
+    EnglishData(const EnglishData&) = delete;
+    EnglishData& operator=(const EnglishData&) = delete;
+
+private:
+    bool m_wanted;
+    Translator m_translator;
+    NoteNaming m_naming;
+};
 
 // The options, or what to answer instead of a worksheet. The command line's names, values
 // and --help are read as every command's are; what the values choose is checked where the
@@ -179,7 +207,11 @@ int runWorksheetCommand(const std::vector<std::string>& args, std::ostream& out,
             return 1;
         }
     }
-    std::optional<Worksheet> sheet = makeWorksheet(*options, error, schedule ? &*schedule : nullptr);
+    std::optional<Worksheet> sheet;
+    {
+        const EnglishData english(options->json);
+        sheet = makeWorksheet(*options, error, schedule ? &*schedule : nullptr);
+    }
     if (!sheet) {
         err << "tonalyst worksheet: " << error << "\n";
         return 1;

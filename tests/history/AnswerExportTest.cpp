@@ -3,6 +3,7 @@
 
 #include "HistoryTestKit.h"
 #include "support/TempLocations.h"
+#include "theory/NoteNames.h"
 
 #include <QBuffer>
 #include <QJsonDocument>
@@ -43,10 +44,13 @@ QList<QStringList> parseCsv(const QString& text) {
     return rows;
 }
 
-// Answers read back from a real history file, written as the commands write them.
+// Answers read back from a real history file, written as the commands write them, by a
+// program whose student names notes in German: files keep English letters all the same
+// (Ab3, not As3; B3, not H3).
 class AnswerExportTest : public ::testing::Test {
 protected:
     AnswerExportTest() {
+        setNoteNaming(NoteNaming::German);
         AnswerRecord quoted = answerAt(QStringLiteral("O'Brien, \"Bo\"\nsecond line"), utc(2, 23, 59), false);
         quoted.given = QStringLiteral("Seventh : / V7");
         quoted.right = QStringLiteral("V7 of / IV (or iv)");
@@ -78,6 +82,8 @@ protected:
         EXPECT_EQ(written, 1);
         return buffer.data();
     }
+
+    ~AnswerExportTest() override { setNoteNaming(NoteNaming::English); }
 
     TempLocations files;
     HistoryStore history{HistoryStore::pathIn(files.dataDir())};

@@ -1,4 +1,5 @@
 #include "progress/SpellingErrors.h"
+#include "theory/NoteNames.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,8 @@ using Kind = SpellingErrorKind;
 std::vector<QString> described(const QString& given, const QString& right) {
     std::vector<QString> out;
     for (const SpellingError& error : classifySpelling(given, right))
-        out.push_back(spellingErrorKindName(error.kind, true) + QStringLiteral(": ") + spellingErrorDetail(error));
+        out.push_back(spellingErrorKindName(error.kind, true) + QStringLiteral(": ") +
+                      spellingErrorDetail(error));
     return out;
 }
 
@@ -19,7 +21,9 @@ TEST(HistoryNotes, readsBlankSeparatedNotesWithUpperCaseLettersOnly) {
     const auto notes = readHistoryNotes(QStringLiteral("Eb4  G##3 Fn4 A"));
     ASSERT_TRUE(notes);
     EXPECT_EQ(*notes, (std::vector<Pitch>{{2, -1}, {-3, 2}, {3, 0, true}, {5, 0}}));
-    for (const char* text : {"H4", "eb4", "E#b#b#4", "C4x", "Eb4 G4 ?", "C###4", "Db\xC3\xA9" "4"})
+    for (const char* text : {"H4", "eb4", "E#b#b#4", "C4x", "Eb4 G4 ?", "C###4",
+                             "Db\xC3\xA9"
+                             "4"})
         EXPECT_FALSE(readHistoryNotes(QString::fromUtf8(text))) << text;
     EXPECT_TRUE(readHistoryNotes(QString())->empty());
 }
@@ -72,6 +76,31 @@ TEST(SpellingErrors, notesLeftOutOrAddedAreMissingOrExtra) {
     EXPECT_EQ(described(QStringLiteral("C4 E4 E4 G4"), QStringLiteral("C4 E4 G4")),
               std::vector<QString>{QStringLiteral("Extra note: E")});
     EXPECT_EQ(described(QString(), QStringLiteral("C4 E4")).size(), 2u);
+}
+
+TEST(SpellingErrors, mistakesNameTheNotesAsTheStudentNamesThem) {
+    struct Case {
+        NoteNaming naming;
+        QString wrongSign;  // B for B-flat
+        QString missing;    // a missed E-flat
+        QString enharmonic; // A-sharp for B-flat
+    };
+    const std::vector<Case> cases{
+        {NoteNaming::German, QStringLiteral("H for B"), QStringLiteral("Es"), QStringLiteral("Ais for B")},
+        {NoteNaming::FixedDo, QStringLiteral("Si for Si\u266D"), QStringLiteral("Mi\u266D"),
+         QStringLiteral("La\u266F for Si\u266D")},
+    };
+    for (const Case& c : cases) {
+        setNoteNaming(c.naming);
+        EXPECT_EQ(
+            described(QStringLiteral("G4 B4 D5"), QStringLiteral("G4 Bb4 D5")),
+            std::vector<QString>{QStringLiteral("Wrong accidental on the right letter: ") + c.wrongSign});
+        EXPECT_EQ(described(QStringLiteral("C4 G4"), QStringLiteral("C4 Eb4 G4")),
+                  std::vector<QString>{QStringLiteral("Missing note: ") + c.missing});
+        EXPECT_EQ(described(QStringLiteral("G4 A#4 D5"), QStringLiteral("G4 Bb4 D5")),
+                  std::vector<QString>{QStringLiteral("Right pitch, wrong spelling: ") + c.enharmonic});
+    }
+    setNoteNaming(NoteNaming::English);
 }
 
 TEST(SpellingErrors, theRightNoteInAnotherOctaveIsNotAWrongMember) {
@@ -131,7 +160,8 @@ TEST(SpellingErrors, severalWrongNotesAreReadWithTheFewestAndNearestMistakes) {
 }
 
 TEST(SpellingErrors, anAnswerThatIsNoNotesIsSaidToBeUnreadable) {
-    const auto errors = classifySpelling(QStringLiteral("Augmented 6 : / German"), QStringLiteral("C4 E4 G4"));
+    const auto errors =
+        classifySpelling(QStringLiteral("Augmented 6 : / German"), QStringLiteral("C4 E4 G4"));
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].kind, Kind::Unreadable);
 }

@@ -3,6 +3,8 @@
 #include "records/ReportMeasures.h"
 #include "records/ReportMessages.h"
 
+#include <QLocale>
+
 #include <gtest/gtest.h>
 
 namespace tonalyst {
@@ -172,6 +174,30 @@ TEST(ReportDates, ReadsTheWaysPeopleTypeDates) {
     EXPECT_EQ(parseTypedDate(QString(), today), std::nullopt);
     EXPECT_EQ(shortDate(QDate(1998, 5, 6)), QStringLiteral("6 May 98"));
     EXPECT_EQ(paddedShortDate(QDate(1998, 5, 6)), QStringLiteral("06 May 98"));
+}
+
+// The report names months in the program's language, and the period boxes, which show the
+// same dates, must read every one of them back; English stays as it has always been written.
+TEST(ReportDates, MonthsAreNamedInTheLanguageAndReadBack) {
+    const QLocale before;
+    const QDate today(2026, 12, 9);
+    for (const char* language : {"de_DE", "fr_FR", "es_ES", "en_GB", "en_US"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(language)));
+        const bool english = QLocale().language() == QLocale::English;
+        int asInEnglish = 0;
+        for (int month = 1; month <= 12; ++month) {
+            const QDate date(1998, month, 6);
+            for (const QString& shown : {shortDate(date), paddedShortDate(date), reportDate(date)})
+                EXPECT_EQ(parseTypedDate(shown, today), date) << language << ": " << shown.toStdString();
+            asInEnglish += shortDate(date) == QLocale::c().toString(date, QStringLiteral("d MMM yy")) ? 1 : 0;
+        }
+        EXPECT_EQ(asInEnglish == 12, english) << language;
+        EXPECT_EQ(parseTypedDate(QStringLiteral("6 Sep 98"), today), QDate(1998, 9, 6)) << language;
+        if (english) {
+            EXPECT_EQ(reportDate(QDate(1998, 9, 6)), QStringLiteral("6-Sep-98")) << language;
+        }
+    }
+    QLocale::setDefault(before);
 }
 
 TEST(ReportDates, NothingMayFollowTheDate) {

@@ -71,13 +71,7 @@ std::string ChordEarTraining::worksheetInstruction(InversionOption) const {
 
 std::string ChordEarTraining::paperAnswer(const Question& question, const std::string&,
                                           InversionOption) const {
-    std::string quality = paper::trimmed(question.name);
-    // "dominant (major-minor)": the textbook's name is the first word.
-    if (const std::size_t aside = quality.find(" ("); aside != std::string::npos)
-        quality.resize(aside);
-    const std::string kind = question.category == kTriadCategory ? translate("ChordEarTraining", "triad")
-                                                                 : translate("ChordEarTraining", "seventh");
-    return quality + " " + kind + paper::playedNotes(question);
+    return chordInWords(question) + paper::playedNotes(question);
 }
 
 } // namespace tonalyst

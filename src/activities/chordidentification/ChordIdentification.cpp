@@ -37,7 +37,7 @@ std::vector<std::string> ChordIdentification::worksheetContext(const Question& q
                                                                bool withStaff) const {
     std::vector<std::string> lines;
     if (!withStaff || display.written || display.both)
-        lines.push_back(paper::trimmed(question.keyText));
+        lines.push_back(paper::keyLine(question));
     if (!withStaff)
         lines.push_back(translate("ChordIdentification", "Notes, lowest first: ") +
                         paper::noteList(question.notes));
@@ -66,7 +66,7 @@ std::string ChordIdentification::paperAnswer(const Question& question, const std
     const std::string name = textbookChordName(question, inversions);
     if (name.empty())
         return answerLine;
-    const std::string key = paper::keyOf(question);
+    const std::string key = paper::shownKey(question);
     return key.empty() ? name : paper::filled(translate("ChordIdentification", "%1 in %2"), {name, key});
 }
 

@@ -22,7 +22,7 @@ std::string ChordSpelling::title() const {
 
 std::vector<std::string> ChordSpelling::worksheetContext(const Question& question, const KeySigDisplay&,
                                                          bool) const {
-    return {paper::trimmed(question.keyText)};
+    return {paper::keyLine(question)};
 }
 
 std::string ChordSpelling::worksheetPrompt(const Question& question, InversionOption inversions,

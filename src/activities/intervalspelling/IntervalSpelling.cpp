@@ -2,6 +2,7 @@
 
 #include "activities/PaperText.h"
 #include "theory/IntervalGenerator.h"
+#include "theory/NoteNames.h"
 #include "theory/Translate.h"
 
 namespace tonalyst {
@@ -69,8 +70,8 @@ std::string IntervalSpelling::paperAnswer(const Question& question, const std::s
     // Only the note to write: the upper one of an interval above the given note.
     if (question.notes.empty())
         return answerLine;
-    return noteName(question.direction == IntervalDirection::Below ? question.notes.front()
-                                                                   : question.notes.back());
+    return shownNoteName(question.direction == IntervalDirection::Below ? question.notes.front()
+                                                                        : question.notes.back());
 }
 
 } // namespace tonalyst

@@ -2,8 +2,10 @@
 
 #include "activities/PaperText.h"
 #include "theory/ChordNames.h"
+#include "theory/NoteNames.h"
 #include "theory/SignatureKind.h"
 #include "theory/Translate.h"
+#include "tonality/Tonality.h"
 
 namespace tonalyst {
 
@@ -34,8 +36,13 @@ std::vector<std::string> KeySignatureIdentification::worksheetContext(const Ques
         return {};
     if (question.sigCount == 0)
         return {translate("KeySignatureIdentification", "Key signature: no sharps or flats")};
-    return {translate("KeySignatureIdentification", "Key signature: ") + std::to_string(question.sigCount) +
-            " " + std::string(signatureKindCode(question.sigKind)) + (question.sigCount == 1 ? "" : "s")};
+    const bool sharps = question.sigKind == SignatureKind::Sharp;
+    if (question.sigCount == 1)
+        return {sharps ? translate("KeySignatureIdentification", "Key signature: 1 sharp")
+                       : translate("KeySignatureIdentification", "Key signature: 1 flat")};
+    return {paper::filled(sharps ? translate("KeySignatureIdentification", "Key signature: %1 sharps")
+                                 : translate("KeySignatureIdentification", "Key signature: %1 flats"),
+                          {std::to_string(question.sigCount)})};
 }
 
 Activity::PaperStaff KeySignatureIdentification::worksheetStaff(const Question&, const KeySigDisplay&,
@@ -49,7 +56,9 @@ std::string KeySignatureIdentification::worksheetInstruction(InversionOption) co
 
 std::string KeySignatureIdentification::paperAnswer(const Question& question, const std::string&,
                                                     InversionOption) const {
-    return paper::trimmed(question.name) + " " + paper::intervalWord(question.category);
+    const std::string key = paper::trimmed(question.name) + " " + paper::intervalWord(question.category);
+    const std::optional<TonalKey> read = readKeyLabel(key);
+    return read ? shownKeyName(read->tonic, read->minor) : key;
 }
 
 } // namespace tonalyst
