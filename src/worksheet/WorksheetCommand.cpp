@@ -12,6 +12,7 @@
 #include "worksheet/InKeyWorksheet.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/WorksheetOptions.h"
+#include "worksheet/WorksheetPaper.h"
 
 #include <sstream>
 
@@ -240,7 +241,7 @@ int runWorksheetCommand(const std::vector<std::string>& args, std::ostream& out,
         writeQuestion(out, *sheet, static_cast<int>(i) + 1, sheet->items[i]);
     out << translate("WorksheetCommand", "Answer key") << "\n\n";
     for (std::size_t i = 0; i < sheet->items.size(); ++i)
-        out << i + 1 << ".  " << worksheetAnswerLine(sheet->items[i]) << "\n";
+        out << i + 1 << ".  " << worksheetPaperAnswer(*sheet, sheet->items[i]) << "\n";
     return 0;
 }
 

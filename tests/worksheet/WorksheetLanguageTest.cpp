@@ -35,15 +35,15 @@ ProgramRun tonalystIn(const QString& language, const QStringList& arguments) {
             QString::fromUtf8(tonalyst.readAllStandardError())};
 }
 
-// The words of the answer key's line for that question: the last line of that number, as
-// the key follows the questions.
-QStringList answerKeyLine(const QString& sheet, int number) {
+// The answer key's line for that question: the last line of that number, as the key
+// follows the questions.
+QString answerKeyLine(const QString& sheet, int number) {
     const QRegularExpression line(QStringLiteral("^%1\\.  (.*)$").arg(number),
                                   QRegularExpression::MultilineOption);
     QString last;
     for (auto match = line.globalMatch(sheet); match.hasNext();)
         last = match.next().captured(1);
-    return last.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return last;
 }
 
 // The tonic chord of E-flat major, whose notes are spelled differently in each naming.
@@ -58,24 +58,20 @@ TEST(WorksheetLanguage, aSheetAndItsAnswerKeyAreInTheLanguageWithItsNoteNames) {
         QString language;
         QString heading;   // how the title starts
         QString keyLine;   // the question's key
-        QStringList notes; // the answer key's spelling of E-flat, G, B-flat
-        QString pdfAnswer; // the same on paper
+        QString answer;    // the answer key's spelling of E-flat, G, B-flat, on screen and paper
     };
     const std::vector<Case> cases{
         {QString(),
          QStringLiteral("Tonalyst worksheet: "),
          QStringLiteral("In the key of E-flat major"),
-         {QStringLiteral("E-flat"), QStringLiteral("G"), QStringLiteral("B-flat")},
          QStringLiteral("E-flat, G, B-flat")},
         {QStringLiteral("de_DE"),
          QStringLiteral("Tonalyst-Arbeitsblatt: "),
          QStringLiteral("Es-Dur"),
-         {QStringLiteral("Es"), QStringLiteral("G"), QStringLiteral("B")},
          QStringLiteral("Es, G, B")},
         {QStringLiteral("fr_FR"),
          QStringLiteral("Fiche d'exercices Tonalyst : "),
          QStringLiteral("Mi\u266D majeur"),
-         {QStringLiteral("Mi\u266D"), QStringLiteral("Sol"), QStringLiteral("Si\u266D")},
          QStringLiteral("Mi\u266D, Sol, Si\u266D")},
     };
     QTemporaryDir dir;
@@ -88,7 +84,7 @@ TEST(WorksheetLanguage, aSheetAndItsAnswerKeyAreInTheLanguageWithItsNoteNames) {
         const QString question =
             text.out.section(QStringLiteral("\n1.  "), 1).section(QLatin1Char('\n'), 0, 0);
         EXPECT_TRUE(question.contains(c.keyLine)) << text.out.toStdString();
-        EXPECT_EQ(answerKeyLine(text.out, 1), c.notes) << text.out.toStdString();
+        EXPECT_EQ(answerKeyLine(text.out, 1), c.answer) << text.out.toStdString();
 
         const QString pdf = dir.filePath(c.language + QStringLiteral(".pdf"));
         const ProgramRun printed =
@@ -101,7 +97,7 @@ TEST(WorksheetLanguage, aSheetAndItsAnswerKeyAreInTheLanguageWithItsNoteNames) {
         const QString read = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
         EXPECT_TRUE(read.contains(c.heading.trimmed())) << read.toStdString();
         EXPECT_TRUE(read.contains(c.keyLine)) << read.toStdString();
-        EXPECT_TRUE(read.contains(c.pdfAnswer)) << read.toStdString();
+        EXPECT_TRUE(read.contains(c.answer)) << read.toStdString();
     }
 }
 
