@@ -2083,6 +2083,17 @@ Möchten Sie es noch einmal versuchen? <byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>QuestionMaker</name>
+    <message>
+        <source>identify the given MINOR key</source>
+        <translation>die gegebene MOLL-Tonart bestimmen</translation>
+    </message>
+    <message>
+        <source>identify the given MAJOR key</source>
+        <translation>die gegebene DUR-Tonart bestimmen</translation>
+    </message>
+</context>
+<context>
     <name>RecordMessages</name>
     <message>
         <source>Unauthorized modification of Varen.dat detected.  Data tracking and report functions have been disabled.  You must rename or delete Varen.dat to restore these functions.</source>

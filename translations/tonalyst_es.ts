@@ -2082,6 +2082,17 @@ Do you want to try again? <byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>QuestionMaker</name>
+    <message>
+        <source>identify the given MINOR key</source>
+        <translation>identificar la tonalidad MENOR dada</translation>
+    </message>
+    <message>
+        <source>identify the given MAJOR key</source>
+        <translation>identificar la tonalidad MAYOR dada</translation>
+    </message>
+</context>
+<context>
     <name>RecordMessages</name>
     <message>
         <source>Unauthorized modification of Varen.dat detected.  Data tracking and report functions have been disabled.  You must rename or delete Varen.dat to restore these functions.</source>

@@ -2,9 +2,9 @@
 
 #include "theory/ChordGenerators.h"
 #include "theory/ChordNames.h"
+#include "theory/Translate.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace tonalyst {
 
@@ -64,12 +64,10 @@ void makeEarTrainingChord(Question& question, CurrentKey& key, const QuestionCon
 
 void makeKeySignatureQuestion(Question& question, CurrentKey& key, const QuestionContext& context) {
     maketriad(question, key, context);
-    std::string mode(keyModeCode(key.keymode));
-    question.category = mode + " :";
+    question.category = std::string(keyModeCode(key.keymode)) + " :";
     question.name = key.keyname;
-    for (char& c : mode)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    question.prompt = "identify the given " + mode + " key";
+    question.prompt = key.keymode == KeyMode::Minor ? translate("QuestionMaker", "identify the given MINOR key")
+                                                    : translate("QuestionMaker", "identify the given MAJOR key");
 }
 
 namespace {
