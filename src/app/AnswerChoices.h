@@ -39,8 +39,6 @@ public:
                                             std::string_view part2) const;
     // Every caption the menus show, to measure the labels that show the chosen ones.
     QStringList captions() const;
-    // An entry of the inversion list ("(1st inversion)") as the list shows it.
-    static QString shownInversion(std::string_view label);
 
 signals:
     void chosen(const QString& part1, const QString& part2);

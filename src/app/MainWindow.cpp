@@ -13,6 +13,7 @@
 #include "app/OptionDialogs.h"
 #include "app/ShellDialogs.h"
 #include "app/StatusPanel.h"
+#include "captions/AnswerCaptions.h"
 #include "classserver/HistoryOutbox.h"
 #include "cycle/QuestionCycle.h"
 #include "cycle/RunModel.h"
@@ -82,7 +83,7 @@ int widestAnswerType(const QFont& typeFont, const QFont& inversionFont, const QS
     for (InversionOption notation : {InversionOption::Basic, InversionOption::FiguredBass})
         for (int notes : {3, 4})
             for (const std::string& label : inversionMenuLabels(notes, notation))
-                measure(inversion, AnswerChoices::shownInversion(label));
+                measure(inversion, shownInversion(label));
     return widest;
 }
 

@@ -4,6 +4,7 @@
 #include "app/EarTrainingWindow.h"
 #include "app/MainWindow.h"
 #include "app/ShellDialogs.h"
+#include "captions/AnswerCaptions.h"
 #include "cycle/QuestionCycle.h"
 #include "staff/StaffPanel.h"
 #include "theory/AnswerMenus.h"
@@ -103,12 +104,13 @@ void MainWindow::showAnswerParts() {
     if (figured) {
         // Figured-bass notation shows the answer as one name, "V 6-5-3 of IV " and the like.
         const std::string figure = answer.answer3 == kNoInversionChosen ? std::string() : answer.answer3;
-        if (const auto combined = makefigbassIDanswer(answer.answer1, answer.answer2, figure, slot->question.category))
+        if (const auto combined =
+                makefigbassIDanswer(answer.answer1, answer.answer2, figure, slot->question.category))
             name = QString::fromStdString(*combined);
         m_inversionLabel->clear();
     } else {
         const bool chosen = !answer.answer3.empty() && answer.answer3 != kNoInversionChosen;
-        m_inversionLabel->setText(chosen ? AnswerChoices::shownInversion(answer.answer3) : QString());
+        m_inversionLabel->setText(chosen ? shownInversion(answer.answer3) : QString());
     }
     m_chordType->setText(type);
     m_chordName->setText(name);

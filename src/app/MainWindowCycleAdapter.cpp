@@ -6,6 +6,7 @@
 #include "app/EarTrainingWindow.h"
 #include "app/MainMenus.h"
 #include "app/StatusPanel.h"
+#include "captions/AnswerCaptions.h"
 #include "cycle/QuestionCycle.h"
 #include "cycle/RunCounters.h"
 #include "cycle/RunModel.h"
@@ -107,7 +108,7 @@ void MainWindow::CycleAdapter::showRecordedAnswer(const AnswerParts& answer, con
     w.showAnswerParts();
     const bool augmentedSixth = question.category == kAug6Category;
     w.m_inversionLabel->setText(inversionList && !augmentedSixth && notation != InversionOption::FiguredBass
-                                    ? AnswerChoices::shownInversion(answer.answer3)
+                                    ? shownInversion(answer.answer3)
                                     : QString());
 }
 
@@ -129,7 +130,7 @@ RightAnswer MainWindow::CycleAdapter::shownRightAnswer(const Question& question,
     if (const QString inversion = QString::fromStdString(question.invLabel);
         !inversion.isEmpty() && shown.endsWith(QLatin1Char(' ') + inversion)) {
         shown.chop(inversion.size());
-        shown += AnswerChoices::shownInversion(question.invLabel);
+        shown += shownInversion(question.invLabel);
     }
     answer.text = shown.toStdString();
     return answer;
@@ -155,7 +156,7 @@ void MainWindow::CycleAdapter::displayinvmnu(const Question& question, Inversion
     QComboBox* list = w.m_inversion;
     list->clear();
     for (const std::string& label : inversionMenuLabels(question.noteCount(), notation))
-        list->addItem(AnswerChoices::shownInversion(label), QString::fromStdString(label));
+        list->addItem(shownInversion(label), QString::fromStdString(label));
     const QString chosen = recorded ? QString::fromStdString(*recorded) : text(kNoInversionChosen);
     list->setCurrentIndex(std::max(0, list->findData(chosen)));
     const bool shown = w.m_state.current->usesInversionList(question, notation);

@@ -43,6 +43,10 @@ bool namesInOrder(int activity) {
     return activityAt(activity).namesInOrder();
 }
 
+ChoiceMenu answerMenu(int activity) {
+    return activityAt(activity).choiceMenu();
+}
+
 bool keepsDataFileRecords(int activity) {
     return activityAt(activity).keptInDataFile();
 }

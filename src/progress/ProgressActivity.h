@@ -1,5 +1,7 @@
 #pragma once
 
+#include "activities/Activity.h"
+
 #include "activities/ActivityRegistry.h"
 #include "history/AnswerFacts.h"
 
@@ -28,6 +30,8 @@ QString progressItemKind(int activity);
 
 // Whether the activity's answers are sequences of names judged place by place.
 bool namesInOrder(int activity);
+// The menu the activity's answers are chosen from, which shows their captions.
+ChoiceMenu answerMenu(int activity);
 
 // Whether the data file keeps the activity's questions; the history counts those of an
 // activity it does not keep by their first answers.

@@ -1,5 +1,6 @@
 #include "progress/ProgressStatistics.h"
 
+#include "captions/AnswerCaptions.h"
 #include "history/NamedPlaces.h"
 
 #include <QCoreApplication>
@@ -84,8 +85,8 @@ public:
         m_result.answers += other.m_result.answers;
         mergeTrend(m_practice, other.m_practice);
         mergeTrend(m_test, other.m_test);
-        for (auto [mine, theirs] : {std::pair{&m_categories, &other.m_categories}, std::pair{&m_items, &other.m_items},
-                                    std::pair{&m_keys, &other.m_keys}})
+        for (auto [mine, theirs] : {std::pair{&m_categories, &other.m_categories},
+                                    std::pair{&m_items, &other.m_items}, std::pair{&m_keys, &other.m_keys}})
             for (auto at = theirs->cbegin(); at != theirs->cend(); ++at) {
                 Tally& tally = (*mine)[at.key()];
                 tally.answers += at->answers;
@@ -115,14 +116,16 @@ public:
         for (const auto& [key, tally] : items)
             if (tally.errors > 0)
                 m_result.weakSpots.push_back({key.first, key.second, tally.answers, tally.errors});
-        std::sort(m_result.weakSpots.begin(), m_result.weakSpots.end(), [](const WeakSpot& a, const WeakSpot& b) {
-            const qint64 byRate = qint64(a.answers - a.errors) * b.answers - qint64(b.answers - b.errors) * a.answers;
-            if (byRate != 0)
-                return byRate < 0;
-            if (a.errors != b.errors)
-                return a.errors > b.errors;
-            return std::tie(a.kind, a.name) < std::tie(b.kind, b.name);
-        });
+        std::sort(m_result.weakSpots.begin(), m_result.weakSpots.end(),
+                  [](const WeakSpot& a, const WeakSpot& b) {
+                      const qint64 byRate =
+                          qint64(a.answers - a.errors) * b.answers - qint64(b.answers - b.errors) * a.answers;
+                      if (byRate != 0)
+                          return byRate < 0;
+                      if (a.errors != b.errors)
+                          return a.errors > b.errors;
+                      return std::tie(a.kind, a.name) < std::tie(b.kind, b.name);
+                  });
 
         // Sorted by text first, so that equal counts come out in the same order every time.
         std::map<std::pair<QString, QString>, int> wrong;
@@ -142,13 +145,15 @@ public:
                 }
             for (const auto& [key, mistake] : mistakes)
                 m_result.mistakes.push_back(mistake);
-            std::stable_sort(m_result.mistakes.begin(), m_result.mistakes.end(),
-                             [](const SpellingMistake& a, const SpellingMistake& b) { return a.count > b.count; });
+            std::stable_sort(
+                m_result.mistakes.begin(), m_result.mistakes.end(),
+                [](const SpellingMistake& a, const SpellingMistake& b) { return a.count > b.count; });
         } else {
             const bool heard = namesInOrder(activity);
+            const ChoiceMenu menu = answerMenu(activity);
             for (const auto& [answer, times] : wrong)
                 m_result.confusions.push_back(
-                    {answer.first, answer.second, times, m_rightAnswers.value(answer.first), heard});
+                    {answer.first, answer.second, times, m_rightAnswers.value(answer.first), heard, menu});
             std::stable_sort(m_result.confusions.begin(), m_result.confusions.end(),
                              [](const Confusion& a, const Confusion& b) { return a.count > b.count; });
         }
@@ -215,20 +220,22 @@ private:
 } // namespace
 
 QString Confusion::what() const {
-    const QStringList rightParts = right.split(QStringLiteral(" / "));
-    const QStringList givenParts = given.split(QStringLiteral(" / "));
+    const QString shownRight = shownMenuAnswer(menu, right);
+    const QString shownGiven = shownMenuAnswer(menu, given);
+    const QStringList rightParts = shownRight.split(QStringLiteral(" / "));
+    const QStringList givenParts = shownGiven.split(QStringLiteral(" / "));
     // What the two share at the front is said once: "Augmented 6 German answered as Italian".
     qsizetype shared = 0;
     while (shared < rightParts.size() && shared + 1 < givenParts.size() &&
            rightParts[shared].trimmed() == givenParts[shared].trimmed())
         ++shared;
-    const QString givenText = given.trimmed().isEmpty()
+    const QString givenText = shownGiven.trimmed().isEmpty()
                                   ? QCoreApplication::translate("ProgressStatistics", "nothing")
                                   : readableAnswer(givenParts.mid(shared).join(QStringLiteral(" / ")));
     if (heard)
         return QCoreApplication::translate("ProgressStatistics", "%1 heard as %2").arg(right, givenText);
     return QCoreApplication::translate("ProgressStatistics", "%1 answered as %2")
-        .arg(readableAnswer(right), givenText);
+        .arg(readableAnswer(shownRight), givenText);
 }
 
 QString Confusion::text() const {
@@ -258,7 +265,8 @@ QDate ProgressStatistics::bucketStart(QDate date) const {
     return step == TrendStep::Week ? date.addDays(1 - date.dayOfWeek()) : date;
 }
 
-std::vector<AnswerRecord> answersWithin(const std::vector<AnswerRecord>& records, const ProgressQuery& query) {
+std::vector<AnswerRecord> answersWithin(const std::vector<AnswerRecord>& records,
+                                        const ProgressQuery& query) {
     LocalDates dates(query.zone);
     std::vector<AnswerRecord> within;
     for (const AnswerRecord& record : records) {

@@ -66,8 +66,11 @@ struct Confusion {
     int answers = 0;
     // One name of an answer heard in a key, at its place: "vi heard as IV".
     bool heard = false;
+    // The menu the answers were chosen from, whose captions show them.
+    ChoiceMenu menu = ChoiceMenu::None;
 
-    // "Augmented 6 German answered as Italian", for a table whose columns give the counts.
+    // "Augmented 6 German answered as Italian", for a table whose columns give the counts;
+    // the answers read as their menu shows them.
     QString what() const;
     // "Augmented 6 German answered as Italian: 7 of 19"; "♭6 heard as 5: 7 of 12".
     QString text() const;
@@ -90,9 +93,9 @@ struct ActivityProgress {
     int answers = 0; // every answer in the period
     std::vector<TrendPoint> practice;
     std::vector<TrendPoint> test;
-    std::vector<WeakSpot> weakSpots;        // lowest success rate first, only items with errors
-    std::vector<Confusion> confusions;      // identification activities, most frequent first
-    std::vector<SpellingMistake> mistakes;  // spelling activities, most frequent first
+    std::vector<WeakSpot> weakSpots;       // lowest success rate first, only items with errors
+    std::vector<Confusion> confusions;     // identification activities, most frequent first
+    std::vector<SpellingMistake> mistakes; // spelling activities, most frequent first
     bool operator==(const ActivityProgress&) const = default;
 };
 

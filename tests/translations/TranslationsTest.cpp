@@ -14,6 +14,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/ScriptedRandom.h"
 #include "support/TempLocations.h"
+#include "theory/NoteNames.h"
 #include "theory/Translate.h"
 
 #include <QFile>
@@ -148,6 +149,42 @@ TEST(Translations, AWeakSpotsKindStaysEnglishInTheFiguresAndIsTranslatedWhereSho
     ASSERT_EQ(table->rowCount(), 1);
     EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("Tonalo"));
     EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("E-flat"));
+}
+
+// Progress tells which answer was given for which in the menus' own words and note names,
+// though the history keeps the English captions.
+TEST(Translations, ProgressSaysWhatWasConfusedAsTheMenusShowIt) {
+    struct Confused {
+        const char* activity;
+        int index; // in the Activity menu
+        const char* right;
+        const char* given;
+        const char* shown;
+    };
+    const Confused confused[] = {
+        {"identify", 4, "Augmented 6 : / German", "Augmented 6 : / Italian",
+         "\u00DCberm\u00E4\u00DFiger Sextakkord deutscher beantwortet als italienischer"},
+        {"keysigid", 0, "minor : / f-sharp", "major : / A", "Moll fis beantwortet als Dur A"},
+    };
+    const QDate day(2026, 11, 16);
+    ASSERT_TRUE(installTranslations(QLocale(QLocale::German)));
+    setNoteNaming(NoteNaming::German);
+    for (const Confused& c : confused) {
+        AnswerRecord wrong;
+        wrong.answeredUtc = QDateTime(day, QTime(12, 0), Qt::UTC);
+        wrong.method = QStringLiteral("practice");
+        wrong.activity = QString::fromLatin1(c.activity);
+        wrong.right = QString::fromUtf8(c.right);
+        wrong.given = QString::fromUtf8(c.given);
+        const ProgressStatistics statistics =
+            computeProgress({wrong}, ProgressQuery{day, day, QTimeZone::utc()});
+        const std::vector<Confusion>& confusions =
+            statistics.activities[static_cast<std::size_t>(c.index)].confusions;
+        ASSERT_EQ(confusions.size(), 1u) << c.activity;
+        EXPECT_EQ(confusions[0].what(), QString::fromUtf8(c.shown));
+    }
+    setNoteNaming(NoteNaming::English);
+    installTranslations(QLocale(QLocale::English));
 }
 
 // update_translations runs lupdate over src/ in the same way: a text it cannot file
