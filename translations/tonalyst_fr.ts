@@ -28,6 +28,17 @@
     </message>
 </context>
 <context>
+    <name>AnswerMenus</name>
+    <message>
+        <source>V %1 of %2</source>
+        <translation>V %1 de %2</translation>
+    </message>
+    <message>
+        <source>vii-dim %1 of %2</source>
+        <translation>vii-dim %1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>AnswerPreparation</name>
     <message>
         <source>You may be missing a natural sign.</source>

@@ -104,8 +104,9 @@ void MainWindow::showAnswerParts() {
     if (figured) {
         // Figured-bass notation shows the answer as one name, "V 6-5-3 of IV " and the like.
         const std::string figure = answer.answer3 == kNoInversionChosen ? std::string() : answer.answer3;
-        if (const auto combined =
-                makefigbassIDanswer(answer.answer1, answer.answer2, figure, slot->question.category))
+        // The chord in the menu's words, the figure as music writes it everywhere.
+        const std::string chord = shownCaption(m_state.current->choiceMenu(), answer.answer2).toStdString();
+        if (const auto combined = makefigbassIDanswer(answer.answer1, chord, figure, slot->question.category))
             name = QString::fromStdString(*combined);
         m_inversionLabel->clear();
     } else {

@@ -1,6 +1,7 @@
 #include "theory/AnswerMenus.h"
 
 #include "theory/ChordNames.h"
+#include "theory/Translate.h"
 
 #include <algorithm>
 
@@ -52,9 +53,9 @@ std::optional<std::string> makefigbassIDanswer(std::string_view answer1, std::st
     const std::string fig(category == kAug6Category ? std::string_view{} : figure);
     const std::string chord(answer2);
     if (answer1 == kVofCategory)
-        return "V " + fig + " of " + chord;
+        return withArgs(translate("AnswerMenus", "V %1 of %2"), {fig, chord});
     if (answer1 == kViiofCategory)
-        return "vii-dim " + fig + " of " + chord;
+        return withArgs(translate("AnswerMenus", "vii-dim %1 of %2"), {fig, chord});
     if (answer1 == kTriadCategory)
         return chord + " " + fig;
     if (answer1 == kSeventhCategory)

@@ -14,6 +14,8 @@
 #include "support/ScriptedPrompter.h"
 #include "support/ScriptedRandom.h"
 #include "support/TempLocations.h"
+#include "theory/AnswerMenus.h"
+#include "theory/ChordNames.h"
 #include "theory/NoteNames.h"
 #include "theory/Translate.h"
 
@@ -152,8 +154,8 @@ TEST(Translations, AWeakSpotsKindStaysEnglishInTheFiguresAndIsTranslatedWhereSho
 }
 
 // Progress tells which answer was given for which in the menus' own words and note names,
-// though the history keeps the English captions.
-TEST(Translations, ProgressSaysWhatWasConfusedAsTheMenusShowIt) {
+// though the history keeps the English captions; so does the window's figured-bass name.
+TEST(Translations, AnswersReadInTheMenusWordsWhereverTheyAreShown) {
     struct Confused {
         const char* activity;
         int index; // in the Activity menu
@@ -183,6 +185,8 @@ TEST(Translations, ProgressSaysWhatWasConfusedAsTheMenusShowIt) {
         ASSERT_EQ(confusions.size(), 1u) << c.activity;
         EXPECT_EQ(confusions[0].what(), QString::fromUtf8(c.shown));
     }
+    EXPECT_EQ(makefigbassIDanswer(kVofCategory, "IV", "6-5", ""), "V 6-5 von IV");
+    EXPECT_EQ(makefigbassIDanswer(kViiofCategory, "V", "4-2", ""), "vii-verm 4-2 von V");
     setNoteNaming(NoteNaming::English);
     installTranslations(QLocale(QLocale::English));
 }
