@@ -93,11 +93,6 @@ std::string octaveText(const Pitch& pitch) {
     return " " + std::to_string(pitch.octave());
 }
 
-std::string filled(std::string pattern, const std::string& value) {
-    const std::size_t at = pattern.find("%1");
-    return at == std::string::npos ? pattern : pattern.replace(at, 2, value);
-}
-
 // Typed glyphs read as the signs readPitch knows.
 std::string withAsciiSigns(std::string_view text) {
     std::string ascii;
@@ -245,7 +240,7 @@ std::string shownKeyName(const Pitch& tonic, bool minor) {
     std::string name = shownNoteName({tonic.letter(), tonic.alter, false});
     if (minor && !name.empty())
         name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
-    return filled(minor ? translate("NoteNames", "%1 minor") : translate("NoteNames", "%1 major"), name);
+    return withArgs(minor ? translate("NoteNames", "%1 minor") : translate("NoteNames", "%1 major"), {name});
 }
 
 std::string spokenName(const Pitch& pitch) {
